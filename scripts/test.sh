@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds the tree and runs the whole test suite through CTest, offscreen.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/build.sh"
+export QT_QPA_PLATFORM=offscreen
+cd "$root/build"
+ctest --output-on-failure --parallel "$(nproc)" --timeout 600

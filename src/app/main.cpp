@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "ui/mainwidget/DMainWidget.h"
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    DMainWidget w;
+    w.updateEdgeCursor();
+    w.show();
+    return app.exec();
+}
