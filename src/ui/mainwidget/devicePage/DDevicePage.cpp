@@ -278,6 +278,21 @@ void DDevicePage::setDeviceListVisible(bool visible)
     ui->frame_left->setVisible(visible);
 }
 
+hidDeviceJoinFrame *DDevicePage::keyboardView() const
+{
+    return m_hidDeviceJoinFrame.data();
+}
+
+ArrowWidget *DDevicePage::bubble() const
+{
+    return m_bubble.data();
+}
+
+DDeviceListItem *DDevicePage::currentTile() const
+{
+    return m_currentTile.data();
+}
+
 QPoint DDevicePage::noticePosition() const
 {
     return QPoint(rect().center().x(), 40);
@@ -336,7 +351,7 @@ void DDevicePage::showToolButtonTip(int index)
     }
     auto *tip = new DToolTipExplain(nullptr);
     tip->setText(tr(texts[index]));
-    auto *bubble = new ArrowWidget(nullptr, ArrowWidget::ArrowBottom);
+    auto *bubble = new ArrowWidget(1, nullptr);
     bubble->setContentWidget(tip);
     bubble->setBubbleSize(230, 70);
     bubble->setArrowPosition(30);

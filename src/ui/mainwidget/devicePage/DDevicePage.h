@@ -74,7 +74,7 @@ public:
     // Read-only views of the current state (used by tests and the main window).
     DDeviceKeyboardLink *currentLink() const { return m_currentLink; }
     MainHidInterFace *currentTransport() const { return m_currentHidInterface; }
-    DDeviceListItem *currentTile() const { return m_currentTile.data(); }
+    DDeviceListItem *currentTile() const;
     QMap<QString, DDeviceListItem *> deviceTiles() const { return m_tiles; }
     QMap<QString, int> receiverStatus() const { return m_dongleStatus; }
     hidStructInfoAll currentDevice() const { return m_currentDevice; }
@@ -88,9 +88,9 @@ public:
     DLightsConfigPage *lightsConfigPage() const { return m_lightsConfigPage; }
     DPerformancePage *performancePage() const { return m_performancePage; }
     lightDealMain *lightEngine() const { return m_lightDealMain; }
-    hidDeviceJoinFrame *keyboardView() const { return m_hidDeviceJoinFrame; }
+    hidDeviceJoinFrame *keyboardView() const;
     CbNotice *notice() const { return m_notice; }
-    ArrowWidget *bubble() const { return m_bubble; }
+    ArrowWidget *bubble() const;
     QString lastNotice() const { return m_lastNotice; }
 
 signals:
