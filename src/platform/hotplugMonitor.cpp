@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QMetaObject>
+#include <QRegularExpression>
 #include <QSocketNotifier>
 
 #include <libudev.h>
@@ -32,6 +33,17 @@ bool idsMatch(const QString &vendorIdText, const QString &productIdText, quint16
 bool isBootloaderId(quint16 vid, quint16 pid)
 {
     return (vid == 0x0416 && pid == 0x3F00) || (vid == 0x1FC9 && pid == 0xF7DF);
+}
+
+bool idsFromSimulatedPath(const QString &path, quint16 *vid, quint16 *pid)
+{
+    static const QRegularExpression re(QStringLiteral("/([0-9A-Fa-f]{4}):([0-9A-Fa-f]{4})(/|$)"));
+    const QRegularExpressionMatch m = re.match(path);
+    if (!m.hasMatch())
+        return false;
+    *vid = static_cast<quint16>(m.captured(1).toUInt(nullptr, 16));
+    *pid = static_cast<quint16>(m.captured(2).toUInt(nullptr, 16));
+    return true;
 }
 
 } // namespace hotplug

@@ -26,6 +26,10 @@ bool idsMatch(const QString &vendorIdText, const QString &productIdText, quint16
 // The two ids under which a keyboard waits in its boot loader.
 bool isBootloaderId(quint16 vid, quint16 pid);
 
+// The ids a simulated keyboard's path carries ("sim://Model/usb/3a5e:c106/0").
+// False when the path holds none.
+bool idsFromSimulatedPath(const QString &path, quint16 *vid, quint16 *pid);
+
 } // namespace hotplug
 
 // One interface of a device coming or going, as udev or the simulated

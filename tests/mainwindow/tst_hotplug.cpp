@@ -11,6 +11,8 @@ private slots:
     void idsMatch();
     void bootloader_data();
     void bootloader();
+    void simulatedPathIds_data();
+    void simulatedPathIds();
     void oneReportPerPhysicalDevice();
     void unknownRemovalStillReported();
     void feedFromAnotherThread();
@@ -63,6 +65,33 @@ void TstHotplug::bootloader()
     QFETCH(int, pid);
     QFETCH(bool, bootloader);
     QCOMPARE(hotplug::isBootloaderId(quint16(vid), quint16(pid)), bootloader);
+}
+
+void TstHotplug::simulatedPathIds_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<int>("vid");
+    QTest::addColumn<int>("pid");
+    QTest::newRow("cable") << "sim://Brisko/usb/3a5e:c106/0" << true << 0x3a5e << 0xc106;
+    QTest::newRow("receiver upper") << "sim://Yolma/dongle/3A5E:D10D/1" << true << 0x3a5e << 0xd10d;
+    QTest::newRow("ids last") << "sim://X/usb/0416:3f00" << true << 0x0416 << 0x3f00;
+    QTest::newRow("no ids") << "sim://Brisko/usb/0" << false << 0 << 0;
+    QTest::newRow("five digits") << "sim://X/usb/3a5e1:c106/0" << false << 0 << 0;
+}
+
+void TstHotplug::simulatedPathIds()
+{
+    QFETCH(QString, path);
+    QFETCH(bool, ok);
+    QFETCH(int, vid);
+    QFETCH(int, pid);
+    quint16 v = 0, p = 0;
+    QCOMPARE(hotplug::idsFromSimulatedPath(path, &v, &p), ok);
+    if (ok) {
+        QCOMPARE(int(v), vid);
+        QCOMPARE(int(p), pid);
+    }
 }
 
 static HotplugEvent ev(bool arrival, const QString &path, const QString &key)

@@ -181,6 +181,13 @@ DMainWidget::DMainWidget(QWidget *parent)
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     setMinimumSize(minimumSizeFor(screen ? screen->availableGeometry().size() : QSize(1920, 1080)));
+    // Without a system frame the window manager has no title to place by:
+    // start centred on the screen.
+    if (screen) {
+        QRect frame(QPoint(), size().expandedTo(minimumSize()));
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
 
     ui->stackedWidget_Main->setCurrentWidget(ui->page_Device);
 
