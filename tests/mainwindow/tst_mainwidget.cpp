@@ -12,6 +12,7 @@
 #include "platform/autostart.h"
 #include "platform/hotplugMonitor.h"
 #include "ui/mainwidget/DMainWidget.h"
+#include "vardexSdk.h"
 
 // Stands in for the device page: records what the window asks of it.
 class FakeDevicePage : public QWidget
@@ -51,6 +52,7 @@ private slots:
     void lightInitFailing();
     void vendorStartUp();
     void hotplugReachesDevicePageOnce();
+    void simulatedPlugReachesDevicePage();
     void unsupportedDeviceIgnored();
     void closeButton_data();
     void closeButton();
@@ -250,6 +252,31 @@ void TstMainWidget::hotplugReachesDevicePageOnce()
         w.hotplugMonitor()->feed(e);
     }
     QCOMPARE(m_page->kinds, (QList<int>{11, 12}));
+    QVERIFY(w.keyboardRemoved());
+}
+
+// The simulated keyboard's plug and unplug, through the real device library.
+void TstMainWidget::simulatedPlugReachesDevicePage()
+{
+    QCOMPARE(CVardexSim_Enable("1"), 0);
+    const VendorSdkCalls fakes = DMainWidget::vendorSdk();
+    DMainWidget::vendorSdk() = VendorSdkCalls::library();
+    DMainWidget w;
+    DMainWidget::vendorSdk() = fakes;
+    QVERIFY(w.vendorSdkReady());
+    QVERIFY(!w.supportedDevices().isEmpty());
+
+    char path[256] = {};
+    m_page->clock.restart();
+    QCOMPARE(CVardexSim_AddDevice("Brisko", 0, path, sizeof path), 0);
+    QTRY_COMPARE(m_page->kinds, QList<int>{11});
+    QVERIFY2(m_page->at.at(0) >= 300, qPrintable(QString::number(m_page->at.at(0))));
+    // Nothing else follows from the one arrival.
+    QTest::qWait(100);
+    QCOMPARE(m_page->kinds, QList<int>{11});
+
+    QCOMPARE(CVardexSim_Unplug(path), 0);
+    QTRY_COMPARE(m_page->kinds, (QList<int>{11, 12}));
     QVERIFY(w.keyboardRemoved());
 }
 

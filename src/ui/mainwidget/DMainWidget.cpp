@@ -4,6 +4,7 @@
 #include "platform/autostart.h"
 #include "platform/hotplugMonitor.h"
 #include "platform/simulateOption.h"
+#include "vardexSdk.h"
 
 #include <QAction>
 #include <QApplication>
@@ -239,6 +240,7 @@ DMainWidget::DMainWidget(QWidget *parent)
 
 DMainWidget::~DMainWidget()
 {
+    CVardexSim_SetHotplugCallback(nullptr, nullptr);
     if (g_mainWidget == this)
         g_mainWidget = nullptr;
     // The tray menu is parented to the desktop widget, not to the window.
@@ -313,6 +315,22 @@ void DMainWidget::registerDeviceNotify()
     m_hotplug = new HotplugMonitor(this);
     connect(m_hotplug, &HotplugMonitor::deviceChanged, this, &DMainWidget::onDeviceInterfaceChanged);
     m_hotplug->start();
+    // The simulated keyboards' plug and unplug take the same road as udev's.
+    // The callback runs on whichever thread plugged; feedFromAnyThread
+    // brings it onto the interface thread.
+    CVardexSim_SetHotplugCallback(&DMainWidget::simulatedHotplug, m_hotplug);
+}
+
+void DMainWidget::simulatedHotplug(const char *path, int arrived, void *ctx)
+{
+    auto *monitor = static_cast<HotplugMonitor *>(ctx);
+    HotplugEvent event;
+    event.arrival = arrived != 0;
+    event.path = QString::fromLatin1(path);
+    event.physicalKey = event.path;
+    if (!hotplug::idsFromSimulatedPath(event.path, &event.vid, &event.pid))
+        return;
+    monitor->feedFromAnyThread(event);
 }
 
 void DMainWidget::initVendorSdk()

@@ -148,6 +148,7 @@ private:
     void runDialogOverOverlay(QDialog *dialog);
     void callDevicePage(const char *method);
     void endProcess();
+    static void simulatedHotplug(const char *path, int arrived, void *ctx);
 
     std::unique_ptr<Ui::DMainWidget> ui;
     QPushButton *m_listToggle = nullptr;
