@@ -24,7 +24,7 @@ public:
     static constexpr int WriteWaitMs = 30000;
     static constexpr int ReadWaitMs = 1000;
     // How long a copy that found no server keeps trying before it gives up.
-    static constexpr int OrphanRetryMs = 1500;
+    static constexpr int OrphanRetryMs = 1000;
 
     // alreadyRunning: the shared memory said another copy exists. guard, when
     // given, lets such a copy take over from a first copy that has died.

@@ -9,6 +9,7 @@
 #include "platform/appPaths.h"
 #include "platform/crashDump.h"
 #include "platform/instanceGuard.h"
+#include "platform/unixSignals.h"
 
 #include <cstring>
 
@@ -54,5 +55,6 @@ int main(int argc, char *argv[])
     DAppllication app(QString::fromLatin1(kAppId), argc, argv, alreadyRunning, &guard);
     if (app.mustExit())
         return 1;
+    unixSignals::quitOnTermination(&app);
     return app.exec();
 }
