@@ -7,7 +7,9 @@
 #   - after kill -9 the next start comes up with a window;
 #   - kill -SEGV leaves one dated .dmp with a readable backtrace and starts
 #     the crash report as a separate process;
-#   - a damaged settings file and a language without a file still start.
+#   - a damaged settings file and a language without a file still start;
+#   - a copy facing a holder that never answers gives up with exit code 1;
+#   - an auto-start launch stays hidden until a second start.
 # Usage: startup_e2e.sh <vardex-keyboard> <scratch dir>
 set -uo pipefail
 exe="$1"
@@ -146,6 +148,20 @@ if command -v flock >/dev/null; then
     if wait_window "$fifth"; then pass "start after the holder ended shows a window"; else fail "no window after the holder ended"; fi
     stop_copy "$fifth"
 fi
+
+# 7. Started by auto-start, the window stays in the tray; a second start
+#    brings it forward.
+printf '[AutoStart]\nisAutoStart=true\n' >>"$ini"
+start_copy --AutoUp; sixth=$started
+sleep 1.5
+if kill -0 "$sixth" 2>/dev/null && ! xdotool search --onlyvisible --pid "$sixth" >/dev/null 2>&1; then
+    pass "auto-start launch keeps its window hidden"
+else fail "auto-start launch: window shown or process gone"; fi
+timeout 10 "$exe" >>"$base/log.txt" 2>&1
+rc=$?
+if [[ $rc -eq 1 ]] && wait_window "$sixth"; then pass "a second start shows the hidden window"
+else fail "hidden window not brought forward (second copy exit code $rc)"; fi
+stop_copy "$sixth"
 
 if ((failures)); then
     echo "---- program output ----"
