@@ -20,6 +20,7 @@ private slots:
     void failedLoadFallsBackToSource();
     void storedLanguageWrittenBack_data();
     void storedLanguageWrittenBack();
+    void interfaceFontResolvesToInstalledFont();
 };
 
 void tst_Linguist::languageForLocale_data()
@@ -145,6 +146,14 @@ void tst_Linguist::storedLanguageWrittenBack()
     QSettings check(path, QSettings::IniFormat);
     QCOMPARE(check.value(QStringLiteral("Language/selectLanguageIndex")).toInt(), written);
     QCOMPARE(check.value(QStringLiteral("Keep/me")).toString(), QStringLiteral("yes"));
+}
+
+void tst_Linguist::interfaceFontResolvesToInstalledFont()
+{
+    DAppllication::installFontSubstitutions();
+    QFont font(QStringLiteral("Microsoft YaHei"));
+    font.setPixelSize(12);
+    QCOMPARE(QFontInfo(font).family(), QStringLiteral("WenQuanYi Micro Hei"));
 }
 
 QTEST_MAIN(tst_Linguist)
