@@ -100,10 +100,8 @@ std::string baseOf(const std::string &path)
 
 void makeEmptyStore(pugi::xml_document &doc)
 {
+    // serialise() writes the XML declaration itself.
     doc.reset();
-    auto decl = doc.append_child(pugi::node_declaration);
-    decl.append_attribute("version") = "1.0";
-    decl.append_attribute("encoding") = "UTF-8";
     doc.append_child(xml::kRoot).append_attribute(xml::kVersion) = 1;
 }
 
@@ -156,10 +154,27 @@ bool readPath(const char *path, std::string &out)
     return true;
 }
 
+namespace {
+
+// XML 1.0 cannot carry control characters other than tab, LF and CR, not even
+// as character references; such text is refused rather than written into a
+// file other readers would reject.
+bool xmlSafe(const char *text, std::size_t len)
+{
+    for (std::size_t i = 0; i < len; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool readField(const char *field, std::size_t width, std::string &out)
 {
     const std::size_t len = strnlen(field, width);
-    if (len >= width)
+    if (len >= width || !xmlSafe(field, len))
         return false;
     out.assign(field, len);
     return true;
@@ -209,7 +224,7 @@ bool textArg(const char *text, std::size_t maxBytes, std::string &out)
     if (!text)
         return false;
     const std::size_t len = strnlen(text, maxBytes + 1);
-    if (len > maxBytes)
+    if (len > maxBytes || !xmlSafe(text, len))
         return false;
     out.assign(text, len);
     return true;

@@ -14,7 +14,14 @@ bool indexMatches(const pugi::xml_node &node, const char *attr, const std::strin
     const char *text = node.attribute(attr).value();
     if (std::strcmp(text, normalised.c_str()) == 0)
         return true;
-    // Hand-edited files may carry "01" for 1.
+    // Our own files hold normalised numbers, so a differing normalised text
+    // is a different number; only hand-edited forms like "01" or "-0" need
+    // parsing.
+    const char *digits = text[0] == '-' ? text + 1 : text;
+    if (digits[0] != '0' || digits[1] == '\0') {
+        if (!(text[0] == '-' && digits[0] == '0'))
+            return false;
+    }
     long a = 0, b = 0;
     return text[0] != '\0' && parseDecimal(text, a) && parseDecimal(normalised.c_str(), b) && a == b;
 }

@@ -3,6 +3,7 @@
 #include "storeTestUtil.h"
 
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <thread>
@@ -220,6 +221,7 @@ private slots:
         QTest::newRow("macro event without terminator") << 6;
         QTest::newRow("play mode longer than its field") << 7;
         QTest::newRow("custom light state unknown") << 8;
+        QTest::newRow("control character XML cannot carry") << 9;
     }
 
     void refusedInputChangesNothing()
@@ -265,6 +267,10 @@ private slots:
             break;
         case 8:
             result = CVardexXML_ModifyProFileCustomLightNodeUsingStatus(PathBuf(m_store), "1", "0", "Maybe", 1);
+            break;
+        case 9:
+            result = CVardexXML_AddProFileMacroWithKeyInfoItem(PathBuf(m_store), "1", "6", "T", "6", "1", "1",
+                                                               "bell\x07");
             break;
         }
         QVERIFY(!result);
@@ -613,6 +619,29 @@ private slots:
         QCOMPARE(readAll(foreign), QByteArray("<notes>keep me</notes>"));
         QVERIFY(!CVardexXML_ProFileExport(PathBuf(m_store), PathBuf(m_store), "3", 0));
         QCOMPARE(listedIndexes(m_store).size(), 10);
+    }
+
+    // Users' files must be plain XML that any reader accepts.
+    void filesAreWellFormedForOtherReaders()
+    {
+        makeStore(1);
+        QVERIFY(CVardexXML_AddProFileMacroWithKeyInfoItem(PathBuf(m_store), "1", "4", "A", "6", "1", "1",
+                                                          "a\tb\r\n <&> \"q\" \xc3\xa9"));
+        const QString target = m_dir.filePath(QStringLiteral("Profile1.xml"));
+        QFile::remove(target);
+        QVERIFY(CVardexXML_CreateXMLFile(PathBuf(target)));
+        QVERIFY(CVardexXML_ProFileExport(PathBuf(m_store), PathBuf(target), "1", 0));
+        for (const QString &file : {m_store, target}) {
+            const QByteArray bytes = readAll(file);
+            QCOMPARE(bytes.count("<?xml"), 1);
+            QXmlStreamReader reader(bytes);
+            int keys = 0;
+            while (!reader.atEnd())
+                if (reader.readNext() == QXmlStreamReader::StartElement && reader.name() == QLatin1String("key"))
+                    ++keys;
+            QVERIFY2(!reader.hasError(), qPrintable(file + ": " + reader.errorString()));
+            QCOMPARE(keys, 1);
+        }
     }
 
     // ------------------------------------------- damaged stores, cache
