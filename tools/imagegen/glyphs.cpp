@@ -296,8 +296,6 @@ QHash<QString, Glyph> makeGlyphs()
         p.drawEllipse(QPointF(72, 70), 22, 22);
         gear(p, {72, 70}, 18, i.fg, 6);
     };
-    g["listCtrlHide"] = [](QPainter &p, const Ink &i) { arrowHead(p, {38, 50}, 180, 18, i.fg, 9); };
-    g["listCtrlShow"] = [](QPainter &p, const Ink &i) { arrowHead(p, {62, 50}, 0, 18, i.fg, 9); };
 
     // ---- small controls ----
     g["checkBox"] = [](QPainter &p, const Ink &i) {
@@ -816,6 +814,23 @@ void drawWordmark(QPainter &p, int w, int h)
     p.drawText(QRectF(h * 1.25, 0, w - h * 1.25, h), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("VARDEX"));
 }
 
+// The device-list toggle: a slim tab on the list's edge with a chevron
+// pointing where the list will go.
+void drawListToggle(QPainter &p, const Ink &ink, int w, int h, bool hide)
+{
+    const qreal pen = qMax(1.0, w / 16.0);
+    p.setPen(QPen(ink.selected ? accentColor() : QColor(52, 52, 86), pen));
+    QColor body = ink.selected ? accentColor() : frameColor();
+    body.setAlpha(ink.selected ? 60 : 255);
+    p.setBrush(body);
+    p.drawRoundedRect(QRectF(pen / 2, pen / 2, w - pen, h - pen), w * 0.35, w * 0.35);
+    p.save();
+    p.translate(0, (h - w) / 2.0);
+    p.scale(w / 100.0, w / 100.0);
+    arrowHead(p, {hide ? 36.0 : 64.0, 50}, hide ? 180 : 0, 22, ink.fg, 12);
+    p.restore();
+}
+
 void drawFullColor(QPainter &p, int w, int h)
 {
     QLinearGradient lg(0, 0, w, 0);
@@ -839,11 +854,12 @@ bool drawGlyph(QPainter &p, const QString &name, const Ink &ink)
 
 bool drawPicture(QPainter &p, const QString &name, const Ink &ink, int w, int h)
 {
-    Q_UNUSED(ink)
     if (name == QLatin1String("noconnect"))
         drawNoConnect(p, w, h);
     else if (name == QLatin1String("wordmark"))
         drawWordmark(p, w, h);
+    else if (name == QLatin1String("listCtrlHide") || name == QLatin1String("listCtrlShow"))
+        drawListToggle(p, ink, w, h, name == QLatin1String("listCtrlHide"));
     else if (name == QLatin1String("fullColor"))
         drawFullColor(p, w, h);
     else
