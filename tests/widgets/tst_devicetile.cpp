@@ -107,12 +107,12 @@ void tst_devicetile::goingOfflineDropsSelectedFrame()
     tile.setHidInfo(record("K", "P", 1, 0));
     auto *frame = tile.findChild<QFrame *>(QStringLiteral("frame_DeviceImageBg"));
     tile.setSelected(true);
-    QVERIFY(frame->styleSheet().contains(QStringLiteral("rgb(255, 143, 31, 255)")));
+    QVERIFY(frame->styleSheet().contains(QStringLiteral("rgba(255, 143, 31, 255)")));
     tile.setOnlineStatus(0);
-    QVERIFY(frame->styleSheet().contains(QStringLiteral("rgb(255, 143, 31, 0)")));
+    QVERIFY(frame->styleSheet().contains(QStringLiteral("rgba(255, 143, 31, 0)")));
     // Coming back does not restore it: the page selects tiles itself.
     tile.setOnlineStatus(1);
-    QVERIFY(frame->styleSheet().contains(QStringLiteral("rgb(255, 143, 31, 0)")));
+    QVERIFY(frame->styleSheet().contains(QStringLiteral("rgba(255, 143, 31, 0)")));
     QVERIFY(!shadeOf(tile)->isVisible());
 }
 

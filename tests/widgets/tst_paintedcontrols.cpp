@@ -25,6 +25,8 @@ private slots:
     void marqueeRestartPositions_data();
     void marqueeRestartPositions();
     void marqueeStopsOnHover();
+    void marqueeTextTakesForeground_data();
+    void marqueeTextTakesForeground();
 };
 
 // The light page's set-up: 140 x 40, margin 6, 5 steps.
@@ -281,6 +283,35 @@ void tst_paintedcontrols::marqueeStopsOnHover()
     QVERIFY(!m.label()->font().underline());
     QMetaObject::invokeMethod(&m, "updatePos");
     QCOMPARE(m.textX(), x + 2);
+}
+
+void tst_paintedcontrols::marqueeTextTakesForeground_data()
+{
+    QTest::addColumn<bool>("fontFirst");
+    QTest::newRow("font, then colour") << true;
+    QTest::newRow("colour, then font") << false;
+}
+
+void tst_paintedcontrols::marqueeTextTakesForeground()
+{
+    QFETCH(bool, fontFirst);
+    TextMoveWidget m;
+    m.resize(300, 40);
+    m.setText(QStringLiteral("WWWWWWWW"));
+    if (fontFirst)
+        m.setTextFont(QStringLiteral("DejaVu Sans"), 14);
+    m.setForeground(QColor(0, 255, 0));
+    m.setBackground(QColor(0, 0, 0));
+    if (!fontFirst)
+        m.setTextFont(QStringLiteral("DejaVu Sans"), 14);
+    const QImage img = m.grab().toImage();
+    int green = 0;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            green += c.green() > 200 && c.red() < 60;
+        }
+    QVERIFY2(green > 20, "the text is not drawn in the foreground colour");
 }
 
 QTEST_MAIN(tst_paintedcontrols)

@@ -9,7 +9,9 @@
 
 namespace {
 
-const char *const kBorderTemplate = "QFrame#frame_DeviceImageBg{ border: 1px solid rgb(%1, %2); } "
+// rgba() for the four-part colour: Qt's style sheets warn on every use of
+// rgb() with an alpha part.
+const char *const kBorderTemplate = "QFrame#frame_DeviceImageBg{ border: 1px solid rgba(%1, %2); } "
                                     "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }";
 const char *const kAccent = "255, 143, 31";
 
