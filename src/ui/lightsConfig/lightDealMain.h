@@ -5,7 +5,7 @@
 #include <QObject>
 
 #include "hid/hidCmdBuff.h"
-#include "hid/hidStructInfoAll.h"
+#include "data/hidStructInfoAll.h"
 #include "vardexSdk.h"
 
 class MainHidInterFace;

@@ -55,7 +55,20 @@ constexpr int kGridColumns = 22;
 
 template <size_t N> QString fieldText(const char (&field)[N])
 {
-    return hidStructInfoAll::text(field);
+    return QString::fromUtf8(field, int(qstrnlen(field, N)));
+}
+
+// Copies text into a fixed field, cut to fit and always terminated.
+template <size_t N> void setField(char (&field)[N], const QByteArray &text)
+{
+    const size_t n = qMin(size_t(text.size()), N - 1);
+    std::memcpy(field, text.constData(), n);
+    std::memset(field + n, 0, N - n);
+}
+
+template <size_t N> QByteArray fieldBytes(const char (&field)[N])
+{
+    return QByteArray(field, int(qstrnlen(field, N)));
 }
 
 QString tileKey(const hidStructInfoAll &record)
@@ -103,9 +116,9 @@ HidSnapshot scanHid()
 
 void fillFromModel(hidStructInfoAll &record, const hidModelInfo &model)
 {
-    hidStructInfoAll::setText(record.deviceType, QByteArray(model.deviceType, int(qstrnlen(model.deviceType, sizeof model.deviceType))));
-    hidStructInfoAll::setText(record.productName, QByteArray(model.productName, int(qstrnlen(model.productName, sizeof model.productName))));
-    hidStructInfoAll::setText(record.likeName, QByteArray(model.likeName, int(qstrnlen(model.likeName, sizeof model.likeName))));
+    setField(record.deviceType, fieldBytes(model.deviceType));
+    setField(record.productName, fieldBytes(model.productName));
+    setField(record.likeName, fieldBytes(model.likeName));
     std::memcpy(record.modelParams, model.modelParams, sizeof record.modelParams);
     record.keyCount = model.keyCount;
 }
@@ -114,14 +127,14 @@ hidStructInfoAll assembleRecord(const AttachedDevice &device, const hidModelInfo
 {
     hidStructInfoAll record;
     fillFromModel(record, model);
-    hidStructInfoAll::setText(record.hidPath, device.path.toLatin1());
-    hidStructInfoAll::setText(record.hidName, QByteArray::fromStdString(device.modelCode));
+    setField(record.hidPath, device.path.toLatin1());
+    setField(record.hidName, QByteArray::fromStdString(device.modelCode));
     record.hidUsbOrDongle = device.hid.hidUsbOrDongle != 0 ? 1 : 0;
     const hidFirmwareInfo &fw = device.firmware;
-    hidStructInfoAll::setText(record.firmwareVersion, QByteArray(fw.firmwareVersion, int(qstrnlen(fw.firmwareVersion, sizeof fw.firmwareVersion))));
-    hidStructInfoAll::setText(record.fwInfoPart1, QByteArray(fw.identity[0], int(qstrnlen(fw.identity[0], 64))));
-    hidStructInfoAll::setText(record.fwInfoPart2, QByteArray(fw.identity[1], int(qstrnlen(fw.identity[1], 64))));
-    hidStructInfoAll::setText(record.fwInfoPart4, QByteArray(fw.identity[3], int(qstrnlen(fw.identity[3], 64))));
+    setField(record.firmwareVersion, fieldBytes(fw.firmwareVersion));
+    setField(record.fwInfoPart1, fieldBytes(fw.identity[0]));
+    setField(record.fwInfoPart2, fieldBytes(fw.identity[1]));
+    setField(record.fwInfoPart4, fieldBytes(fw.identity[3]));
     record.onlineStatus = record.hidUsbOrDongle == 0 ? 1 : 0;
     return record;
 }
@@ -130,7 +143,7 @@ hidStructInfoAll offlineRecord(const std::string &modelCode, const hidModelInfo 
 {
     hidStructInfoAll record;
     fillFromModel(record, model);
-    hidStructInfoAll::setText(record.hidName, QByteArray::fromStdString(modelCode));
+    setField(record.hidName, QByteArray::fromStdString(modelCode));
     record.onlineStatus = 0;
     record.hidUsbOrDongle = 0;
     return record;
@@ -758,7 +771,7 @@ void DDevicePage::handleRemoval(const QString &path)
 {
     hidStructInfoAll record = m_devices.value(path);
     const QString model = fieldText(record.hidName);
-    hidStructInfoAll::setText(record.hidPath, model.toLatin1());
+    setField(record.hidPath, model.toLatin1());
     record.onlineStatus = 0;
 
     DDeviceListItem *tile = m_tiles.take(path);

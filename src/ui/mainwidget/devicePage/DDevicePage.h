@@ -9,7 +9,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "hid/hidStructInfoAll.h"
+#include "data/hidStructInfoAll.h"
 #include "vardexSdk.h"
 
 namespace Ui {
