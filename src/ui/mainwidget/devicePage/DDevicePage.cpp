@@ -26,7 +26,10 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
+#include <QSignalBlocker>
+#include <QTemporaryDir>
 #include <QSettings>
 #include <QStackedLayout>
 #include <QStandardPaths>
@@ -38,6 +41,7 @@
 #include <list>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -163,6 +167,19 @@ bool isUsableSerialNumber(const QString &sn)
     return true;
 }
 
+// A model code names a folder on disk and comes from the keyboard itself.
+bool isUsableFolderName(const QString &name)
+{
+    if (name.isEmpty() || name.size() > 64)
+        return false;
+    for (const QChar c : name) {
+        const ushort u = c.unicode();
+        if (!((u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '_' || u == '-'))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 DDevicePage::DDevicePage(QWidget *parent)
@@ -242,6 +259,10 @@ DDevicePage::DDevicePage(QWidget *parent)
     connect(m_batteryTimer, &QTimer::timeout, this, &DDevicePage::onTimerChangingBatteryNum);
 
     connect(this, &DDevicePage::sigMacroListHaveChangedSendToDevice, this, &DDevicePage::onMacroListHaveChangedSendToDevice);
+
+    m_serialWaitTimer = new QTimer(this);
+    m_serialWaitTimer->setInterval(250);
+    connect(m_serialWaitTimer, &QTimer::timeout, this, &DDevicePage::onSerialNumberWait);
 
     QTimer::singleShot(200, this, &DDevicePage::onLoadDeviceList);
 }
@@ -809,6 +830,7 @@ void DDevicePage::dropCurrentKeyboard()
     if (m_lightDealMain->isKeyboardLightRunning() || m_lightDealMain->isSideLightRunning())
         stopDeviceLights();
     m_customKeysPage->setInteractiveLightHook(false, 3);
+    m_serialWaitTimer->stop();
     m_currentTile = nullptr;
     m_currentLink = nullptr;
 }
@@ -1156,9 +1178,23 @@ void DDevicePage::stopDeviceLights()
     m_lightDealMain->setLightThreadsRunning(false);
 }
 
+bool DDevicePage::setProfileXmlPath(const QString &path)
+{
+    std::memset(m_profileXmlPath, 0, sizeof m_profileXmlPath);
+    const QByteArray local = QFile::encodeName(path);
+    if (local.size() >= int(sizeof m_profileXmlPath))
+        return false;
+    std::memcpy(m_profileXmlPath, local.constData(), size_t(local.size()));
+    return true;
+}
+
 void DDevicePage::initProfileFiles(const hidStructInfoAll &record)
 {
     DDeviceKeyboardLink *link = m_currentLink;
+    m_serialWaitTimer->stop();
+    // Nothing of the previous keyboard's profile may be written meanwhile.
+    m_profileDir.clear();
+    std::memset(m_profileXmlPath, 0, sizeof m_profileXmlPath);
     m_currentDevice = record;
     m_currentLayer = 0;
     if (!link)
@@ -1169,30 +1205,292 @@ void DDevicePage::initProfileFiles(const hidStructInfoAll &record)
         return; // another keyboard was made current, or this one left
 
     m_currentSN = link->currentSN();
+    m_currentDevice = record;
+    m_currentLayer = 0;
     lightSupportInfo support;
     support.keyboard = link->keyboardLightSupport();
     support.side = link->sideLightSupport();
     m_lightDealMain->setHidInfo(record);
     m_lightDealMain->setLightSupportInfo(support);
-    // Profile set-up comes with the current-device work.
+
+    if (fieldText(record.deviceType) != QLatin1String("keyboard"))
+        return;
+    if (!isUsableSerialNumber(m_currentSN)) {
+        // The serial number names the keyboard's profile folder; without it
+        // the profiles would land in a folder shared by the whole model. Set
+        // them up once it arrives.
+        loadCurrentProfile();
+        showNotice(tr("The keyboard has not reported its serial number; its profiles are loaded when it does"));
+        m_serialWaitTimer->start();
+        return;
+    }
+    setUpProfileStores(link);
+}
+
+void DDevicePage::onSerialNumberWait()
+{
+    DDeviceKeyboardLink *link = m_currentLink;
+    if (!link || m_selecting) {
+        if (!link)
+            m_serialWaitTimer->stop();
+        return;
+    }
+    m_currentSN = link->currentSN();
+    if (!isUsableSerialNumber(m_currentSN))
+        return;
+    m_serialWaitTimer->stop();
+    lightSupportInfo support;
+    support.keyboard = link->keyboardLightSupport();
+    support.side = link->sideLightSupport();
+    m_lightDealMain->setLightSupportInfo(support);
+    setUpProfileStores(link);
+    m_lightDealMain->loadProfileLightConfig();
+}
+
+bool DDevicePage::setUpProfileStores(DDeviceKeyboardLink *link)
+{
+    const QString model = fieldText(m_currentDevice.hidName);
+    if (!isUsableFolderName(model)) {
+        showNotice(tr("The keyboard reported an unusable model name; its profiles cannot be stored"));
+        return false;
+    }
+    const QString folder = DDataManager::instance()->userConfigDir() + QLatin1Char('/') + model +
+                           QLatin1Char('/') + m_currentSN;
+    if (!QDir().mkpath(folder)) {
+        showNotice(tr("The profile folder cannot be created"));
+        return false;
+    }
+    m_profileDir = folder;
+
+    for (const char *file : {kDefaultProfileFile, kFnProfileFile}) {
+        const QString path = folder + QLatin1Char('/') + QLatin1String(file);
+        if (!setProfileXmlPath(path)) {
+            m_profileDir.clear();
+            showNotice(tr("The profile folder path is too long"));
+            return false;
+        }
+        if (!QFileInfo::exists(path)) {
+            CVardexXML_CreateXMLFile(m_profileXmlPath);
+            m_profileIndex = 1;
+            const QByteArray name = QStringLiteral("Profile%1").arg(1).toLatin1();
+            CVardexXML_CreateProFileXmlParentNode(m_profileXmlPath, "1", name.constData(), 0);
+            CVardexXML_ModifyXMLFileProfileIndex(m_profileXmlPath, 1);
+            addDefaultLightItems(1);
+            addDefaultCustomLights(1);
+        }
+    }
+
+    setProfileXmlPath(folder + QLatin1Char('/') + QLatin1String(kDefaultProfileFile));
+    loadCurrentProfile();
+    if (!link->isProfileInitialised()) {
+        link->saveLightConfigToProfile(0);
+        if (!link->sideLightSupport().lightTypes.isEmpty())
+            link->saveLightConfigToProfile(1);
+        link->setProfileInitialised(true);
+    }
+    link->inquireSleepTime();
+    return true;
+}
+
+void DDevicePage::addDefaultLightItems(int profileIndex)
+{
+    const QByteArray index = QByteArray::number(profileIndex);
+    for (int part = 0; part < 3; ++part) {
+        colorInfoData record {};
+        record.hidType = part;
+        record.ledType = 2;
+        record.ledBrightness = 3;
+        record.ledSpeed = 3;
+        record.ledTopColor[0] = 255;
+        record.ledFullColor = 1;
+        CVardexXML_AddProFileLightInfoItem(m_profileXmlPath, index.constData(), record);
+    }
+    if (DDataManager::instance()->isLightSynchronize())
+        CVardexXML_ModifyProFileLightSynchronizeStatus(m_profileXmlPath, index.constData(), 1);
+}
+
+void DDevicePage::addDefaultCustomLights(int profileIndex)
+{
+    struct CustomLightDefault
+    {
+        const char *id;
+        QString name;
+        const char *state;
+        int slot;
+    };
+    const CustomLightDefault lights[] = {
+        {"0", QStringLiteral("Alphabets"), "Using", 0},
+        {"1", QStringLiteral("WASD+Arrows"), "Using", 1},
+        {"2", QStringLiteral("Custom %1").arg(3), "UnUsing", -1},
+        {"3", QStringLiteral("Custom %1").arg(4), "UnUsing", -1},
+        {"4", QStringLiteral("Custom %1").arg(5), "UnUsing", -1},
+    };
+    const QByteArray index = QByteArray::number(profileIndex);
+    for (const CustomLightDefault &light : lights) {
+        CVardexXML_AddProFileCustomLightNode(m_profileXmlPath, index.constData(), light.id,
+                                             light.name.toUtf8().constData(), light.state, light.slot);
+        if (light.slot >= 0)
+            copyCustomLightDefaults(profileIndex, light.slot);
+    }
+}
+
+QString DDevicePage::customLightDefaultFile() const
+{
+    const int keys = m_currentDevice.keyCount;
+    const QString model = fieldText(m_currentDevice.hidName);
+    if (keys == 84 || keys == 69)
+        return QStringLiteral("customLightDefaultConfig_84.xml");
+    if (keys == 83)
+        return QStringLiteral("customLightDefaultConfig_83.xml");
+    if (keys == 97 || keys == 98 || keys == 99)
+        return QStringLiteral("customLightDefaultConfig_98.xml");
+    if (keys == 68)
+        return QStringLiteral("customLightDefaultConfig_68.xml");
+    if (keys == 61)
+        return QStringLiteral("customLightDefaultConfig_61.xml");
+    if (keys == 34)
+        return QStringLiteral("customLightDefaultConfig_34.xml");
+    if (keys == 82)
+        return QStringLiteral("customLightDefaultConfig_82.xml");
+    if (model == QLatin1String("Pasko") || model == QLatin1String("Tuvel"))
+        return QStringLiteral("customLightDefaultConfig_Pasko.xml");
+    if (model == QLatin1String("Caspo"))
+        return QStringLiteral("customLightDefaultConfig_Caspo.xml");
+    return QStringLiteral("customLightDefaultConfig.xml");
+}
+
+void DDevicePage::copyCustomLightDefaults(int profileIndex, int customLightId)
+{
+    // The store reads files by path: the embedded default goes through a
+    // temporary copy that is removed again.
+    const QString fileName = customLightDefaultFile();
+    const QString resource = QStringLiteral(":/images/configDir/") + fileName;
+    if (!QFile::exists(resource))
+        return;
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return;
+    const QString copy = dir.path() + QLatin1Char('/') + fileName;
+    if (!QFile::copy(resource, copy))
+        return;
+    const QByteArray copyPath = QFile::encodeName(copy);
+    const QByteArray id = QByteArray::number(customLightId);
+    std::list<customLightKeyRecord> keys;
+    CVardexXML_XmlCustomLightInfoSelectAll(copyPath.constData(), id.constData(), keys);
+    const QByteArray index = QByteArray::number(profileIndex);
+    for (const customLightKeyRecord &key : keys)
+        CVardexXML_AddProFileCustomLightDataInfo(m_profileXmlPath, index.constData(), id.constData(), key);
 }
 
 void DDevicePage::loadCurrentProfile()
 {
+    DDataManager *data = DDataManager::instance();
+    data->clearCurrentKey();
+    ui->toolButton_CustomKey->setChecked(true);
+    onCurIndexChangedMainPage(0);
+    if (m_hidDeviceJoinFrame)
+        m_hidDeviceJoinFrame->clearColorDisplay();
+
+    if (m_profileXmlPath[0] != '\0') {
+        const int index = CVardexXML_GetCreateXMLFileProfileIndex(m_profileXmlPath);
+        m_profileIndex = index > 0 ? index : 1;
+    }
+
+    lightSupportInfo support;
+    if (m_currentLink) {
+        m_currentLink->setProfileIndex(m_profileIndex);
+        m_currentLink->setProfileXmlPath(m_profileXmlPath);
+        support.keyboard = m_currentLink->keyboardLightSupport();
+        support.side = m_currentLink->sideLightSupport();
+    }
+    data->setCurrentProfileIndex(m_profileIndex);
+    data->setProfileXmlPath(m_profileXmlPath);
+    m_customKeysPage->setProfileIndex(m_profileIndex);
+    m_customKeysPage->setProfilePath(m_profileXmlPath);
+    m_lightsConfigPage->setProfileIndex(m_profileIndex);
+    m_lightsConfigPage->setProfileXmlPath(m_profileXmlPath);
+    m_lightsConfigPage->setHidInterface(m_currentHidInterface);
+    m_lightsConfigPage->setLightSupportInfo(support);
+    m_performancePage->setProfileIndex(m_profileIndex);
+    m_performancePage->setProfileXmlPath(m_profileXmlPath);
+    m_lightDealMain->setHidInterface(m_currentHidInterface);
+
+    loadProfileListAndKeyMarks();
 }
 
 void DDevicePage::loadProfileListAndKeyMarks()
 {
+    std::vector<ProfileNodeEntry> profiles;
+    if (m_profileXmlPath[0] != '\0')
+        CVardexXML_SelectProFileAllNodes(m_profileXmlPath, profiles);
+    {
+        const QSignalBlocker blocker(ui->comboBox_profileList);
+        ui->comboBox_profileList->clear();
+        int current = -1;
+        for (const ProfileNodeEntry &entry : profiles) {
+            const int index = QByteArray(entry.index, int(qstrnlen(entry.index, sizeof entry.index))).toInt();
+            ui->comboBox_profileList->addItem(fieldText(entry.name), index);
+            if (index == m_profileIndex)
+                current = ui->comboBox_profileList->count() - 1;
+        }
+        ui->comboBox_profileList->setCurrentIndex(current);
+    }
+
+    std::list<std::string> boundKeys;
+    if (m_profileXmlPath[0] != '\0')
+        CVardexXML_ProFileKeyInfoSelectAll(m_profileXmlPath, QByteArray::number(m_profileIndex).constData(),
+                                           boundKeys);
+    const QMap<int, keyboardButCustom *> buttons = DDataManager::instance()->keyButtonMap();
+    for (keyboardButCustom *button : buttons)
+        if (button)
+            button->setCustomMark(false);
+    for (const std::string &code : boundKeys) {
+        bool ok = false;
+        const int keyCode = QString::fromStdString(code).toInt(&ok);
+        if (keyboardButCustom *button = ok ? buttons.value(keyCode) : nullptr)
+            button->setCustomMark(true);
+    }
 }
 
 void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
 {
-    Q_UNUSED(pageIndex);
+    const int layer = pageIndex == 0 ? 0 : 1;
+    if (layer == m_currentLayer)
+        return;
+    m_currentLayer = layer;
+    if (!m_profileDir.isEmpty()) {
+        const QString file = QLatin1String(layer == 0 ? kDefaultProfileFile : kFnProfileFile);
+        setProfileXmlPath(m_profileDir + QLatin1Char('/') + file);
+        loadCurrentProfile();
+    }
+    if (!m_currentLink)
+        return;
+    // The keys the keyboard reports in its key bitmap cannot be bound in
+    // the FN layer.
+    const QList<QPair<int, int>> positions = m_currentLink->keyBitTableKeys();
+    for (const QPair<int, int> &position : positions) {
+        if (position.first < 0 || position.first >= kGridRows || position.second < 0 || position.second >= kGridColumns)
+            continue;
+        if (keyboardButCustom *button = m_keyButtons[position.first][position.second])
+            button->setKeyEnabled(layer == 0);
+    }
 }
 
 void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 {
-    Q_UNUSED(changeProfileIndex);
+    // Only the current keyboard may switch the current keyboard's profile,
+    // and only to a profile its store holds.
+    auto *link = qobject_cast<DDeviceKeyboardLink *>(sender());
+    if (!m_currentLink || link != m_currentLink || m_profileXmlPath[0] == '\0')
+        return;
+    const QByteArray index = QByteArray::number(changeProfileIndex);
+    if (changeProfileIndex < 1 || !CVardexXML_IsExistenceSelectProfileNode(m_profileXmlPath, index.constData())) {
+        qDebug() << "profile switch to a profile the store does not hold:" << changeProfileIndex;
+        return;
+    }
+    m_profileIndex = changeProfileIndex;
+    CVardexXML_ModifyXMLFileProfileIndex(m_profileXmlPath, changeProfileIndex);
+    loadCurrentProfile();
 }
 
 // ---------------------------------------------------------------------------

@@ -67,6 +67,9 @@ public:
     void loadProfileListAndKeyMarks();
     void startDeviceLights();
     void stopDeviceLights();
+    void addDefaultLightItems(int profileIndex);
+    void addDefaultCustomLights(int profileIndex);
+    void copyCustomLightDefaults(int profileIndex, int customLightId);
     // Takes every tile out of the tile layout (the final spacer stays) and
     // returns them, detached.
     QList<QWidget *> clearDeviceList();
@@ -139,6 +142,7 @@ public slots:
     void onCurIndexChangedMainPage(int selIndex);
 
 private slots:
+    void onSerialNumberWait();
     void on_toolButton_MacroDialog_clicked();
     void on_pushButton_Test_clicked();
     void on_pushButton_ChangModeTest_clicked();
@@ -173,6 +177,9 @@ private:
     void applyMainPageViewMode(int selIndex);
     void zoomBy(int tenths);
     bool dragRoutingActive() const;
+    bool setProfileXmlPath(const QString &path);
+    bool setUpProfileStores(DDeviceKeyboardLink *link);
+    QString customLightDefaultFile() const;
 
     Ui::DDevicePage *ui;
     QString m_desktopDir;
@@ -217,6 +224,7 @@ private:
     QString m_profileDir;
     int m_customLightFlag = -1;
     QTimer *m_batteryTimer = nullptr;
+    QTimer *m_serialWaitTimer = nullptr;
     int m_batteryAnimationLevel = 0;
 };
 
