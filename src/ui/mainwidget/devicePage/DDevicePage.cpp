@@ -250,7 +250,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_mainPageGroup->addButton(ui->toolButton_LightConfig, 1);
     m_mainPageGroup->addButton(ui->toolButton_Performance, 2);
     ui->toolButton_CustomKey->setChecked(true);
-    connect(m_mainPageGroup, QOverload<int>::of(&QButtonGroup::buttonClicked), this, &DDevicePage::onCurIndexChangedMainPage);
+    connect(m_mainPageGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChangedMainPage);
 
     ui->label_Charging->hide();
     m_batteryAnimationLevel = 0;
