@@ -6,6 +6,8 @@
 
 #include "data/DDataManager.h"
 #include "ui/customKeys/DCustomKeysPage.h"
+#include "ui/lightsConfig/DLightsConfigPage.h"
+#include "ui/mainwidget/devicePage/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 
@@ -96,8 +98,15 @@ DDevicePage *tst_currentdevice::startPage(const QList<SimDevice> &devices, const
     if (CVardexSim_LoadScenarioText(scenarioJson(devices).constData()) != 0)
         return nullptr;
     const QStringList paths = attachedPaths();
-    for (const auto &fault : faults)
-        CVardexSim_SetFault(paths.value(fault.first).toLatin1().constData(), fault.second, 0);
+    for (const auto &fault : faults) {
+        const QByteArray path = paths.value(fault.first).toLatin1();
+        // The library asks a keyboard for its identity once, before any link
+        // opens; let that happen before the fault starts.
+        hidStructInfo info {};
+        hidFirmwareInfo firmware {};
+        CVardexHid_GetHidAndFirmwareInfoStu(path.constData(), &info, &firmware);
+        CVardexSim_SetFault(path.constData(), fault.second, 1);
+    }
     m_page = std::make_unique<DDevicePage>();
     m_page->resize(1280, 700);
     m_page->show();
