@@ -1,0 +1,28 @@
+#include "ui/mainwidget/devicePage/keyboardImageFrameItem.h"
+#include "ui_keyboardImageFrameItem.h"
+
+#include <QCoreApplication>
+
+keyboardImageFrameItem::keyboardImageFrameItem(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::keyboardImageFrameItem)
+{
+    ui->setupUi(this);
+}
+
+keyboardImageFrameItem::~keyboardImageFrameItem()
+{
+    delete ui;
+}
+
+QString keyboardImageFrameItem::picturePath(const QString &modelCode)
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/images/hidImages/Keyboard_") + modelCode
+           + QStringLiteral(".png");
+}
+
+void keyboardImageFrameItem::setHidInfo(const QString &modelCode)
+{
+    m_modelCode = modelCode;
+    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-image: url(%1);}").arg(picturePath(modelCode)));
+}
