@@ -20,6 +20,20 @@ QByteArray doveln()
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// A device record as the device page hands it over.
+struct DeviceRecord
+{
+    char hidPath[256];
+    char hidName[128];
+};
+
+void initView(hidDeviceJoinFrame &view, const char *model)
+{
+    DeviceRecord record{"/dev/hidraw-test", {}};
+    qstrncpy(record.hidName, model, sizeof record.hidName);
+    view.initKeyboard(record);
+}
+
 QList<int> codesOf(const QList<keyboardButCustom *> &buttons)
 {
     QList<int> codes;
@@ -108,7 +122,7 @@ void tst_keyboardview::zoomPlacesKeys()
     QFETCH(int, code);
     QFETCH(QRect, geometry);
     hidDeviceJoinFrame view;
-    view.initKeyboard(QStringLiteral("Doveln"));
+    initView(view, "Doveln");
     view.setScale(scale);
     keyboardButCustom *button = view.keyLayer()->keyButtonMap().value(code);
     QVERIFY(button);
@@ -134,7 +148,7 @@ void tst_keyboardview::zoomButtonsStopAtBounds()
 void tst_keyboardview::sideBarsHugTheEdges()
 {
     hidDeviceJoinFrame view;
-    view.initKeyboard(QStringLiteral("Pravo")); // bars on all four edges
+    initView(view, "Pravo"); // bars on all four edges
     for (float s : {1.0f, 1.3f, 2.0f}) {
         view.setScale(s);
         const int width = view.drawingArea()->width();
@@ -204,7 +218,7 @@ void tst_keyboardview::malformedLayout()
 
     // The view over such a layer stays inert.
     hidDeviceJoinFrame view;
-    view.initKeyboard(QStringLiteral("NoSuchModel"));
+    initView(view, "NoSuchModel");
     QCOMPARE(view.drawingArea()->width(), 20);
     view.setScale(1.5f);
     view.hoverAt(30, 30);
@@ -362,7 +376,7 @@ void tst_keyboardview::rubberBand()
     QFETCH(bool, reverse);
     QFETCH(QList<int>, codes);
     hidDeviceJoinFrame view;
-    view.initKeyboard(QStringLiteral("Doveln"));
+    initView(view, "Doveln");
     const QPoint o = view.drawingArea()->pos();
     const QRect b = band.translated(o);
     if (reverse)
@@ -409,7 +423,7 @@ void tst_keyboardview::bandFromOverlay()
 void tst_keyboardview::hoverAndPress()
 {
     hidDeviceJoinFrame view;
-    view.initKeyboard(QStringLiteral("Doveln"));
+    initView(view, "Doveln");
     QSignalSpy onKey(&view, &hidDeviceJoinFrame::sigDragAreaMoveOneKey);
     const QPoint o = view.drawingArea()->pos();
     const auto keys = view.keyLayer()->keyButtonMap();

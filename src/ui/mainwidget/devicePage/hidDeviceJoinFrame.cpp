@@ -7,7 +7,10 @@
 #include "ui/mainwidget/devicePage/keyboardPictureSize.h"
 #include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
 
+#include "vardexSdk.h"
+
 #include <QDebug>
+#include <cstring>
 #include <QStackedLayout>
 
 namespace {
@@ -76,8 +79,20 @@ bool hidDeviceJoinFrame::stepZoom(float &factor, bool enlarge)
     return true;
 }
 
-void hidDeviceJoinFrame::initKeyboard(const QString &modelCode)
+void hidDeviceJoinFrame::initKeyboard(const char *hidPath, const char *modelCodeText)
 {
+    // The layers take the vendor record; only its model code matters to them.
+    hidStructInfo info;
+    std::memset(&info, 0, sizeof info);
+    info.vendorId = 4660;
+    info.productId = 22136;
+    qstrncpy(info.hidPath, hidPath ? hidPath : "", sizeof info.hidPath);
+    qstrncpy(info.hidManufacturer, "hidStu_hidManufacturer", sizeof info.hidManufacturer);
+    qstrncpy(info.hidProduct, "hidStu_hidProduct", sizeof info.hidProduct);
+    qstrncpy(info.hidName, modelCodeText ? modelCodeText : "", sizeof info.hidName);
+    qstrncpy(info.hidFirmwareNUC, "hidStu_hidFirmwareNUC", sizeof info.hidFirmwareNUC);
+    const QString modelCode = QString::fromUtf8(info.hidName);
+
     const QSize picture = keyboardPictureSize(modelCode);
     m_baseWidth = picture.width() + 2 * kMargin;
     m_baseHeight = picture.height() + 2 * kMargin;
@@ -100,8 +115,8 @@ void hidDeviceJoinFrame::initKeyboard(const QString &modelCode)
     m_colorLayer->lower();
     m_keyLayer->raise();
 
-    m_pictureLayer->setHidInfo(modelCode);
-    m_keyLayer->setHidInfo(modelCode);
+    m_pictureLayer->setHidInfo(info);
+    m_keyLayer->setHidInfo(info);
     m_keyLayer->setDisplayMode(false, true);
 }
 

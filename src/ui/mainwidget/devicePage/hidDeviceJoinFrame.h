@@ -32,7 +32,14 @@ public:
     ~hidDeviceJoinFrame() override;
 
     // Builds the layers for the model and loads its layout. Once per view.
-    void initKeyboard(const QString &modelCode);
+    // The device page passes its hidStructInfoAll; the view reads its HID
+    // path and model code ("hidName").
+    template <class DeviceRecord>
+    void initKeyboard(const DeviceRecord &record)
+    {
+        initKeyboard(record.hidPath, record.hidName);
+    }
+    void initKeyboard(const char *hidPath, const char *modelCode);
 
     void setScale(float scale);
     float scale() const { return m_scale; }

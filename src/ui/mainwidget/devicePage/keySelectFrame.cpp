@@ -6,6 +6,7 @@
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
 #include "ui/widgets/ArrowWidget.h"
+#include "vardexSdk.h"
 
 #include <QDebug>
 #include <QFile>
@@ -98,9 +99,9 @@ keyboardButCustom *keySelectFrame::gridButton(int row, int column) const
     return m_grid[row][column];
 }
 
-void keySelectFrame::setHidInfo(const QString &modelCode)
+void keySelectFrame::setHidInfo(const hidStructInfo &info)
 {
-    loadKeyboardInfo(modelCode);
+    loadKeyboardInfo(QString::fromUtf8(info.hidName, int(qstrnlen(info.hidName, sizeof info.hidName))));
 }
 
 void keySelectFrame::loadKeyboardInfo(const QString &modelCode)

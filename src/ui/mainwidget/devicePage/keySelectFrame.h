@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <cstdint>
 
+struct hidStructInfo;
 class keyboardButCustom;
 class sideLightButtonCustom;
 class ArrowWidget;
@@ -47,8 +48,9 @@ public:
     explicit keySelectFrame(QWidget *parent = nullptr);
     ~keySelectFrame() override;
 
-    // Loads ":/images/configDir/KeyInfo_<modelCode>.config".
-    void setHidInfo(const QString &modelCode);
+    // Loads ":/images/configDir/KeyInfo_<model>.config" for the record's
+    // model code; no other field is read.
+    void setHidInfo(const hidStructInfo &info);
     void loadKeyboardInfo(const QString &modelCode);
     // Builds the layer from layout text; returns false (and builds nothing)
     // when the text is not a usable layout.

@@ -1,6 +1,8 @@
 #include "ui/mainwidget/devicePage/keyboardImageFrameItem.h"
 #include "ui_keyboardImageFrameItem.h"
 
+#include "vardexSdk.h"
+
 #include <QCoreApplication>
 
 keyboardImageFrameItem::keyboardImageFrameItem(QWidget *parent)
@@ -21,8 +23,8 @@ QString keyboardImageFrameItem::picturePath(const QString &modelCode)
            + QStringLiteral(".png");
 }
 
-void keyboardImageFrameItem::setHidInfo(const QString &modelCode)
+void keyboardImageFrameItem::setHidInfo(const hidStructInfo &info)
 {
-    m_modelCode = modelCode;
-    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-image: url(%1);}").arg(picturePath(modelCode)));
+    m_modelCode = QString::fromUtf8(info.hidName, int(qstrnlen(info.hidName, sizeof info.hidName)));
+    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-image: url(%1);}").arg(picturePath(m_modelCode)));
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+struct hidStructInfo;
+
 namespace Ui {
 class keyboardImageFrameItem;
 }
@@ -18,7 +20,7 @@ public:
     explicit keyboardImageFrameItem(QWidget *parent = nullptr);
     ~keyboardImageFrameItem() override;
 
-    void setHidInfo(const QString &modelCode);
+    void setHidInfo(const hidStructInfo &info);
     QString modelCode() const { return m_modelCode; }
     // "<executable dir>/images/hidImages/Keyboard_<model>.png"
     static QString picturePath(const QString &modelCode);
