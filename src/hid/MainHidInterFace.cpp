@@ -15,6 +15,10 @@
 namespace {
 const int kShakeHandsIntervalMs = 1000;
 const int kPacingValue = 100;
+// Idle passes (about 1 ms each) before the loop starts napping, and the
+// longest nap: the most an unsolicited inbound report waits while idle.
+const int kIdlePassesBeforeNap = 20;
+const unsigned long kIdleNapMs = 8;
 
 const QStringList &elevenReportModels()
 {
@@ -270,9 +274,22 @@ bool MainHidInterFace::readPass()
     return true;
 }
 
+// Every pass ends on the library's timer. Once nothing has moved for a
+// while, the loop also naps on a wait condition: a queued report or close
+// wakes it at once, so only unsolicited inbound reports see the extra delay.
 void MainHidInterFace::pace(bool idle)
 {
     CVardexHid_highPrecisionTimerRuning(kPacingValue, m_timerState);
+    m_idlePasses = idle ? m_idlePasses + 1 : 0;
+    QMutexLocker lock(&m_wakeLock);
+    if (m_wakePending) {
+        m_wakePending = false;
+        m_idlePasses = 0;
+        return;
+    }
+    if (m_idlePasses >= kIdlePassesBeforeNap && m_open.load())
+        m_wake.wait(&m_wakeLock, kIdleNapMs);
+    m_wakePending = false;
 }
 
 void MainHidInterFace::wakeLoop()
