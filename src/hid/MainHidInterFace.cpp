@@ -4,7 +4,6 @@
 
 #include <QDebug>
 #include <QMetaMethod>
-#include <QMutexLocker>
 #include <QStringList>
 #include <QTimer>
 
@@ -18,7 +17,7 @@ const int kPacingValue = 100;
 // Idle passes (about 1 ms each) before the loop starts napping, and the
 // longest nap: the most an unsolicited inbound report waits while idle.
 const int kIdlePassesBeforeNap = 20;
-const unsigned long kIdleNapMs = 8;
+const int kIdleNapMs = 8;
 
 const QStringList &elevenReportModels()
 {
@@ -97,7 +96,7 @@ int MainHidInterFace::hidApi_Write(const unsigned char *report)
     if (!copy)
         return -1;
     {
-        QMutexLocker lock(&m_cmdLock);
+        std::lock_guard<std::mutex> lock(m_cmdLock);
         if (!m_open.load()) { // closed meanwhile: the queue is being freed
             std::free(copy);
             return -1;
@@ -110,7 +109,7 @@ int MainHidInterFace::hidApi_Write(const unsigned char *report)
 
 int MainHidInterFace::hidApi_WriteLight(const unsigned char *report)
 {
-    QMutexLocker lock(&m_lightLock);
+    std::unique_lock<std::mutex> lock(m_lightLock);
     if (!m_open.load())
         return -1;
     if (m_lightQueue.isEmpty())
@@ -133,7 +132,7 @@ void MainHidInterFace::setLightSynchronous(bool on)
     m_lightSynchronous = on;
     if (on)
         return;
-    QMutexLocker lock(&m_lightLock);
+    std::unique_lock<std::mutex> lock(m_lightLock);
     for (unsigned char *r : qAsConst(m_lightQueue))
         std::free(r);
     m_lightQueue.clear();
@@ -179,12 +178,12 @@ int MainHidInterFace::hidApi_Close(int fromNum)
 void MainHidInterFace::freeQueues()
 {
     {
-        QMutexLocker lock(&m_cmdLock);
+        std::lock_guard<std::mutex> lock(m_cmdLock);
         for (unsigned char *r : qAsConst(m_cmdQueue))
             std::free(r);
         m_cmdQueue.clear();
     }
-    QMutexLocker lock(&m_lightLock);
+    std::unique_lock<std::mutex> lock(m_lightLock);
     for (unsigned char *r : qAsConst(m_lightQueue))
         std::free(r);
     m_lightQueue.clear();
@@ -193,13 +192,13 @@ void MainHidInterFace::freeQueues()
 
 int MainHidInterFace::pendingCommandCount() const
 {
-    QMutexLocker lock(&m_cmdLock);
+    std::lock_guard<std::mutex> lock(m_cmdLock);
     return m_cmdQueue.size();
 }
 
 int MainHidInterFace::pendingLightCount() const
 {
-    QMutexLocker lock(&m_lightLock);
+    std::unique_lock<std::mutex> lock(m_lightLock);
     return m_lightQueue.size();
 }
 
@@ -226,12 +225,12 @@ bool MainHidInterFace::writePass()
     unsigned char *report = nullptr;
     bool isLight = false;
     {
-        QMutexLocker lock(&m_cmdLock);
+        std::lock_guard<std::mutex> lock(m_cmdLock);
         if (!m_cmdQueue.isEmpty())
             report = m_cmdQueue.takeFirst();
     }
     if (!report) {
-        QMutexLocker lock(&m_lightLock);
+        std::unique_lock<std::mutex> lock(m_lightLock);
         if (!m_lightQueue.isEmpty() && m_lightSynchronous.load() && !m_frameFilling) {
             report = m_lightQueue.takeFirst();
             isLight = true;
@@ -281,20 +280,20 @@ void MainHidInterFace::pace(bool idle)
 {
     CVardexHid_highPrecisionTimerRuning(kPacingValue, m_timerState);
     m_idlePasses = idle ? m_idlePasses + 1 : 0;
-    QMutexLocker lock(&m_wakeLock);
+    std::unique_lock<std::mutex> lock(m_wakeLock);
     if (m_wakePending) {
         m_wakePending = false;
         m_idlePasses = 0;
         return;
     }
     if (m_idlePasses >= kIdlePassesBeforeNap && m_open.load())
-        m_wake.wait(&m_wakeLock, kIdleNapMs);
+        m_wake.wait_for(lock, std::chrono::milliseconds(kIdleNapMs));
     m_wakePending = false;
 }
 
 void MainHidInterFace::wakeLoop()
 {
-    QMutexLocker lock(&m_wakeLock);
+    std::unique_lock<std::mutex> lock(m_wakeLock);
     m_wakePending = true;
-    m_wake.wakeAll();
+    m_wake.notify_all();
 }

@@ -8,12 +8,12 @@
 #include "vardexSdk.h"
 
 #include <QList>
-#include <QMutex>
 #include <QString>
 #include <QThread>
-#include <QWaitCondition>
 
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <type_traits>
 
 class QTimer;
@@ -92,15 +92,15 @@ private:
     bool m_frameFilling = false; // guarded by m_lightLock
     int m_frameSize;
     QList<unsigned char *> m_cmdQueue;
-    mutable QMutex m_cmdLock;
+    mutable std::mutex m_cmdLock;
     QList<unsigned char *> m_lightQueue;
-    mutable QMutex m_lightLock;
+    mutable std::mutex m_lightLock;
 
     // Idle pacing: after a run of passes that moved nothing the loop sleeps
     // longer, and any queued report or close wakes it at once.
     int m_idlePasses = 0;
-    QMutex m_wakeLock;
-    QWaitCondition m_wake;
+    std::mutex m_wakeLock;
+    std::condition_variable m_wake;
     bool m_wakePending = false; // guarded by m_wakeLock
 };
 

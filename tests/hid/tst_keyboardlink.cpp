@@ -6,6 +6,7 @@
 #include "simKeyboard.h"
 
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QtTest>
@@ -61,6 +62,9 @@ private slots:
 
     void readyWithinWaitAndChainOrder();
     void sleepTimeAcknowledged();
+    void emptySerialNumberIsReplaced();
+    void statusReportFromKeyboard();
+    void profileStoreWrites();
 
 private:
     QString m_path;
@@ -258,6 +262,94 @@ void tst_keyboardlink::sleepTimeAcknowledged()
     link.setSleepTime(120, 600);
     QTRY_COMPARE_WITH_TIMEOUT(ok.size(), 1, 1400);
     link.hidInterface()->hidApi_Close(2);
+}
+
+void tst_keyboardlink::emptySerialNumberIsReplaced()
+{
+    const QString path = simKeyboard::paths().value(1, m_path);
+    const QByteArray latin = path.toLatin1();
+    QCOMPARE(CVardexSim_SetSerial(latin.constData(), ""), 0);
+    simKeyboard::LogReader log;
+    DDeviceKeyboardLink link;
+    link.openHidDevice(3, record(path, QStringLiteral("Zeno")));
+    QTRY_VERIFY_WITH_TIMEOUT(link.isDeviceReady(), 1300);
+    const QString sn = link.currentSN();
+    QVERIFY2(QRegularExpression(QStringLiteral("^[0-9a-f]{32}$")).match(sn).hasMatch(), qPrintable(sn));
+    QByteArray written;
+    for (const simKeyboard::LogLine &l : log.written(path))
+        if (uchar(l.report[1]) == 0x15)
+            written = l.report;
+    QCOMPARE(written.left(6).toHex(), QByteArray("011500000020"));
+    QCOMPARE(written.mid(6, 32), sn.toLatin1());
+    CVardexSimState state;
+    QCOMPARE(CVardexSim_GetState(latin.constData(), &state), 0);
+    QCOMPARE(QString::fromLatin1(state.serial), sn); // the keyboard keeps it
+    link.hidInterface()->hidApi_Close(3);
+}
+
+void tst_keyboardlink::statusReportFromKeyboard()
+{
+    const QByteArray latin = m_path.toLatin1();
+    DDeviceKeyboardLink link;
+    QSignalSpy status(&link, &DDeviceKeyboardLink::sigSendChargingStatusAndElectricity);
+    link.openHidDevice(4, record(m_path, QStringLiteral("Zeno")));
+    QTRY_VERIFY_WITH_TIMEOUT(link.isDeviceReady(), 1300);
+    status.clear();
+    QCOMPARE(CVardexSim_SetBattery(latin.constData(), 42, 1, 1), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!status.isEmpty(), 2000);
+    QCOMPARE(status.last().at(0).toInt(), 1);
+    QCOMPARE(status.last().at(1).toInt(), 42);
+    QCOMPARE(status.last().at(4).toString(), link.currentSN());
+    link.hidInterface()->hidApi_Close(4);
+}
+
+void tst_keyboardlink::profileStoreWrites()
+{
+    QTemporaryDir dir;
+    const QByteArray store = dir.filePath(QStringLiteral("appProfile_Default.xml")).toLocal8Bit();
+    QVERIFY(CVardexXML_CreateXMLFile(store.constData()));
+    QVERIFY(CVardexXML_CreateProFileXmlParentNode(store.constData(), "1", "Profile 1", 0));
+    DDeviceKeyboardLink link;
+    link.setProfileXmlPath(store.constData());
+    link.setProfileIndex(1);
+    QSignalSpy light(&link, &DDeviceKeyboardLink::sigLightConfigHaveChanged_HidSend);
+    QSignalSpy profile(&link, &DDeviceKeyboardLink::sigCustomEventChangProfile);
+
+    // Sleep times: light seconds kept, keyboard seconds stored as minutes.
+    deliver(link, inbound(0x14, {{2, 2}, {9, 0x00}, {10, 0x3C}, {11, 0x02}, {12, 0x58}}));
+    ProfileSleepTimeInfo sleep{};
+    QVERIFY(CVardexXML_GetProFileIntoSleepTimeInfo(store.constData(), "1", &sleep));
+    QCOMPARE(sleep.lightSleepSeconds, 60);
+    QCOMPARE(sleep.keyboardSleepMinutes, 10);
+
+    // Light records: kept until bound, stored silently once, then stored and signalled.
+    deliver(link, inbound(0x07, {{6, 3}, {7, 1}, {8, 1}}));
+    deliver(link, inbound(0x07, {{6, 4}, {7, 3}, {8, 2}, {9, 255}}));
+    QVERIFY(!CVardexXML_IsProFileAlreadyHaveLightInfo(store.constData(), "1", 0, 3));
+    QVERIFY(!CVardexXML_IsProFileAlreadyHaveLightInfo(store.constData(), "1", 0, 4));
+    link.saveLightConfigToProfile(0);
+    QCOMPARE(light.size(), 0);
+    QVERIFY(CVardexXML_IsProFileAlreadyHaveLightInfo(store.constData(), "1", 0, 4));
+    QCOMPARE(CVardexXML_SelectProFileMouseLightTypeUsingIndex(store.constData(), "1", 0), 4);
+    colorInfoData stored{};
+    QVERIFY(CVardexXML_SelectProfileColorDataInfo(store.constData(), "1", 0, 4, &stored));
+    int32_t v[14];
+    std::memcpy(v, &stored, sizeof v);
+    QCOMPARE((QVector<int32_t>(v, v + 6)), (QVector<int32_t>{0, 4, 4, 3, 255, 0})); // brightness, speed from 1
+    deliver(link, inbound(0x07, {{6, 5}, {7, 0}, {8, 0}}));
+    QCOMPARE(light.size(), 1);
+    QCOMPARE(light.first(), (QList<QVariant>{0, 5}));
+    QCOMPARE(CVardexXML_SelectProFileMouseLightTypeUsingIndex(store.constData(), "1", 0), 5);
+
+    // A custom key bound to "switch profile" on the keyboard itself.
+    QVERIFY(CVardexXML_AddProFileMacroWithKeyInfoItem(store.constData(), "1", "4", "A", "7", "1", "0", "3"));
+    deliver(link, inbound(0x20, {{9, 4}, {10, 0}}));
+    QCOMPARE(profile.size(), 0);
+    deliver(link, inbound(0x20, {{9, 4}, {10, 1}}));
+    QCOMPARE(profile.size(), 1);
+    QCOMPARE(profile.first().at(0).toInt(), 3);
+    deliver(link, inbound(0x20, {{9, 5}, {10, 1}})); // unbound key
+    QCOMPARE(profile.size(), 1);
 }
 
 QTEST_MAIN(tst_keyboardlink)
