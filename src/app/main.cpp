@@ -6,7 +6,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     DMainWidget w;
-    w.updateEdgeCursor();
     w.show();
     return app.exec();
 }

@@ -1,0 +1,374 @@
+// simControl.cpp - the control calls of the simulated keyboards, for tests
+// and for the tool's --simulate road.
+#include "vardexSdk.h"
+
+#include "simKeyboard.h"
+#include "simState.h"
+
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+using namespace vardex;
+using namespace vardex::sim;
+
+namespace {
+
+// Runs fn on the device of path with the world locked; -1 for unknown paths.
+template <typename Fn>
+int withDevice(const char *path, Fn fn)
+{
+    if (!path)
+        return -1;
+    World &w = world();
+    std::lock_guard<std::mutex> lock(w.mu);
+    Device *d = w.find(path);
+    if (!d)
+        return -1;
+    return fn(w, *d);
+}
+
+void copyText(char *dst, std::size_t size, const std::string &src)
+{
+    const std::size_t n = std::min(size - 1, src.size());
+    std::memcpy(dst, src.data(), n);
+    dst[n] = 0;
+}
+
+void notifyHotplug(const std::string &path, int arrived)
+{
+    World &w = world();
+    std::lock_guard<std::recursive_mutex> lock(w.callbackMu);
+    if (w.hotplug)
+        w.hotplug(path.c_str(), arrived, w.hotplugCtx);
+}
+
+} // namespace
+
+extern "C" {
+
+int CVardexSim_Enable(const char *scenario)
+{
+    std::string text;
+    if (!scenario || !*scenario || std::strcmp(scenario, "1") == 0) {
+        text = defaultScenarioText();
+    } else {
+        std::ifstream in(scenario, std::ios::binary);
+        if (!in)
+            return -1;
+        std::ostringstream ss;
+        ss << in.rdbuf();
+        text = ss.str();
+    }
+    initFromEnvironment(); // the log file, if one is named
+    World &w = world();
+    std::lock_guard<std::mutex> lock(w.mu);
+    std::string error;
+    if (!loadScenarioLocked(w, text, &error)) {
+        std::fprintf(stderr, "vardexSdk: simulator scenario: %s\n", error.c_str());
+        return -1;
+    }
+    w.enabled = true;
+    return 0;
+}
+
+int CVardexSim_LoadScenarioText(const char *json)
+{
+    if (!json)
+        return -1;
+    World &w = world();
+    std::lock_guard<std::mutex> lock(w.mu);
+    std::string error;
+    if (!loadScenarioLocked(w, json, &error)) {
+        std::fprintf(stderr, "vardexSdk: simulator scenario: %s\n", error.c_str());
+        return -1;
+    }
+    w.enabled = true;
+    return 0;
+}
+
+int CVardexSim_IsEnabled() { return enabled() ? 1 : 0; }
+
+int CVardexSim_SetLogFile(const char *path)
+{
+    World &w = world();
+    std::lock_guard<std::mutex> lock(w.mu);
+    if (w.log)
+        std::fclose(w.log);
+    w.log = nullptr;
+    if (!path || !*path)
+        return 0;
+    w.log = std::fopen(path, "a");
+    return w.log ? 0 : -1;
+}
+
+int CVardexSim_AddDevice(const char *model, int receiver, char *path, int pathSize)
+{
+    const DeviceModel *m = model ? findModel(model) : nullptr;
+    if (!m)
+        return -1;
+    std::string added;
+    {
+        World &w = world();
+        std::lock_guard<std::mutex> lock(w.mu);
+        added = w.addDevice(*m, receiver != 0);
+        w.enabled = true;
+    }
+    if (path && pathSize > 0)
+        copyText(path, static_cast<std::size_t>(pathSize), added);
+    notifyHotplug(added, 1);
+    return 0;
+}
+
+int CVardexSim_Plug(const char *path)
+{
+    bool arrived = false;
+    const int rc = withDevice(path, [&](World &w, Device &d) {
+        arrived = !d.plugged;
+        d.plugged = true;
+        d.nextStatus = std::chrono::steady_clock::now();
+        w.workCv.notify_all();
+        return 0;
+    });
+    if (arrived)
+        notifyHotplug(path, 1);
+    return rc;
+}
+
+int CVardexSim_Unplug(const char *path)
+{
+    bool left = false;
+    const int rc = withDevice(path, [&](World &w, Device &d) {
+        left = d.plugged;
+        if (d.plugged)
+            w.unplugLocked(d);
+        return 0;
+    });
+    if (left)
+        notifyHotplug(path, 0);
+    return rc;
+}
+
+void CVardexSim_SetHotplugCallback(CVardexSimHotplugCallback callback, void *ctx)
+{
+    World &w = world();
+    std::lock_guard<std::recursive_mutex> lock(w.callbackMu);
+    w.hotplug = callback;
+    w.hotplugCtx = ctx;
+}
+
+int CVardexSim_Inject(const char *path, const unsigned char *report64)
+{
+    if (!report64)
+        return -1;
+    return withDevice(path, [&](World &w, Device &d) {
+        if (!d.plugged)
+            return -1;
+        Report r;
+        std::memcpy(r.data(), report64, 64);
+        w.deliver(d, r);
+        return 0;
+    });
+}
+
+int CVardexSim_SendStatus(const char *path)
+{
+    return withDevice(path, [&](World &w, Device &d) {
+        if (!d.plugged)
+            return -1;
+        w.deliver(d, statusReport(d));
+        return 0;
+    });
+}
+
+int CVardexSim_SendKeyReport(const char *path, const unsigned char *keys8)
+{
+    if (!keys8)
+        return -1;
+    unsigned char r[64] = {0x01, 0x04};
+    std::memcpy(r + 6, keys8, 8);
+    return CVardexSim_Inject(path, r);
+}
+
+int CVardexSim_SendCustomKeyEvent(const char *path, int keyCode, int pressed)
+{
+    unsigned char r[64] = {0x01, 0x20};
+    r[9] = static_cast<unsigned char>(keyCode);
+    r[10] = pressed ? 1 : 0;
+    return CVardexSim_Inject(path, r);
+}
+
+int CVardexSim_SendKeyBitmap(const char *path, const unsigned char *columns22)
+{
+    if (!columns22)
+        return -1;
+    unsigned char r[64] = {0x01, 0x0E};
+    std::memcpy(r + 6, columns22, 22);
+    return CVardexSim_Inject(path, r);
+}
+
+int CVardexSim_ChangeLightConfig(const char *path, int part, const unsigned char *payload13)
+{
+    if (!payload13 || (part != 0 && part != 1))
+        return -1;
+    return withDevice(path, [&](World &w, Device &d) {
+        if (!d.plugged)
+            return -1;
+        auto &target = part == 0 ? d.keyLight : d.sideLight;
+        std::copy(payload13, payload13 + 13, target.begin());
+        target[12] = 0;
+        Report r{};
+        r[0] = 0x01;
+        r[1] = part == 0 ? 0x07 : 0x08;
+        std::copy(target.begin(), target.end(), r.begin() + 6);
+        w.deliver(d, r);
+        return 0;
+    });
+}
+
+int CVardexSim_SetReachable(const char *path, int reachable, int notify)
+{
+    return withDevice(path, [&](World &w, Device &d) {
+        if (!d.receiver)
+            return -1;
+        d.reachable = reachable != 0;
+        if (notify)
+            w.deliver(d, statusReport(d));
+        return 0;
+    });
+}
+
+int CVardexSim_SetBattery(const char *path, int percent, int charging, int notify)
+{
+    if (percent < 0 || percent > 100 || charging < 0 || charging > 2)
+        return -1;
+    return withDevice(path, [&](World &w, Device &d) {
+        d.battery = percent;
+        d.charging = charging;
+        if (notify)
+            w.deliver(d, statusReport(d));
+        return 0;
+    });
+}
+
+int CVardexSim_SetSerial(const char *path, const char *serial)
+{
+    const std::string s = serial ? serial : "";
+    if (s.size() > 32)
+        return -1;
+    return withDevice(path, [&](World &, Device &d) {
+        d.serial = s;
+        return 0;
+    });
+}
+
+int CVardexSim_SetLightTypeList(const char *path, int part, const unsigned char *types, int count, int markerCount,
+                                int speedMax, int brightnessMax)
+{
+    if ((part != 0 && part != 1) || count < 0 || count > 58 || (count > 0 && !types) || markerCount < 0 ||
+        markerCount > 58 || speedMax < 0 || speedMax > 255 || brightnessMax < 0 || brightnessMax > 255)
+        return -1;
+    return withDevice(path, [&](World &, Device &d) {
+        LightTypeList &list = part == 0 ? d.keyTypes : d.sideTypes;
+        list.types.assign(types, types + count);
+        list.markers = markerCount;
+        list.speedMax = speedMax;
+        list.brightnessMax = brightnessMax;
+        return 0;
+    });
+}
+
+int CVardexSim_SetStatusInterval(const char *path, int ms)
+{
+    if (ms < 0)
+        return -1;
+    return withDevice(path, [&](World &w, Device &d) {
+        d.statusIntervalMs = ms;
+        d.nextStatus = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+        w.workCv.notify_all();
+        return 0;
+    });
+}
+
+int CVardexSim_SetFault(const char *path, int fault, int value)
+{
+    return withDevice(path, [&](World &, Device &d) {
+        switch (fault) {
+        case SIM_FAULT_DROP_ACKS: d.dropAcks = value != 0; return 0;
+        case SIM_FAULT_DELAY_ACKS: d.ackDelayMs = std::max(0, value); return 0;
+        case SIM_FAULT_REFUSE_WRITES: d.refuseWrites = value != 0; return 0;
+        case SIM_FAULT_SILENT: d.silent = value != 0; return 0;
+        case SIM_FAULT_REPLY_DELAY: d.replyDelayMs = std::max(0, value); return 0;
+        default: return -1;
+        }
+    });
+}
+
+int CVardexSim_GetState(const char *path, CVardexSimState *state)
+{
+    if (!state)
+        return -1;
+    return withDevice(path, [&](World &w, Device &d) {
+        std::memset(state, 0, sizeof *state);
+        state->plugged = d.plugged;
+        state->receiver = d.receiver;
+        state->reachable = d.reachable;
+        state->battery = d.battery;
+        state->charging = d.charging;
+        copyText(state->model, sizeof state->model, d.model->code);
+        copyText(state->serial, sizeof state->serial, d.serial);
+        std::copy(d.keyLight.begin(), d.keyLight.end(), state->keyLight);
+        std::copy(d.sideLight.begin(), d.sideLight.end(), state->sideLight);
+        state->customLightSlot = d.customSlot;
+        state->lightSleepSeconds = d.lightSleep;
+        state->keyboardSleepSeconds = d.keyboardSleep;
+        for (int i = 0; i < 4; ++i)
+            state->lockSwitches[i] = d.locks[i];
+        state->lightSync = d.lightSync;
+        state->resetCount = d.resetCount;
+        state->intoFirmwareCount = d.intoFirmwareCount;
+        state->openHandles = w.openHandles(d);
+        state->writesReceived = d.writesReceived;
+        return 0;
+    });
+}
+
+int CVardexSim_GetKeyTable(const char *path, int layer, unsigned char *buffer, int capacity)
+{
+    return withDevice(path, [&](World &, Device &d) {
+        auto it = d.keyTables.find(layer);
+        if (it == d.keyTables.end())
+            return 0;
+        const int n = std::min<int>(static_cast<int>(it->second.size()), std::max(0, capacity));
+        if (buffer && n > 0)
+            std::memcpy(buffer, it->second.data(), n);
+        return static_cast<int>(it->second.size());
+    });
+}
+
+int CVardexSim_GetMacroSlot(const char *path, int slot, unsigned char *buffer256)
+{
+    return withDevice(path, [&](World &, Device &d) {
+        auto it = d.macros.find(slot);
+        if (it == d.macros.end())
+            return 0;
+        if (buffer256)
+            std::memcpy(buffer256, it->second.data(), 256);
+        return 256;
+    });
+}
+
+int CVardexSim_GetCustomLight(const char *path, int slot, unsigned char *buffer396)
+{
+    return withDevice(path, [&](World &, Device &d) {
+        auto it = d.customLights.find(slot);
+        if (it == d.customLights.end())
+            return 0;
+        if (buffer396)
+            std::memcpy(buffer396, it->second.data(), 396);
+        return 396;
+    });
+}
+
+} // extern "C"

@@ -1,0 +1,140 @@
+// simState.h - the state of the simulated keyboards, shared by the firmware
+// model (simKeyboard.cpp), the scenario reader and the control calls.
+#ifndef VARDEX_SIM_STATE_H
+#define VARDEX_SIM_STATE_H
+
+#include <array>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <cstdio>
+#include <deque>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "deviceTable.h"
+
+namespace vardex {
+namespace sim {
+
+using Report = std::array<uint8_t, 64>;
+
+struct LightTypeList {
+    std::vector<uint8_t> types;
+    int markers = 1;
+    int speedMax = 0;
+    int brightnessMax = 0;
+};
+
+struct Device {
+    std::string path;
+    const DeviceModel *model = nullptr;
+    bool receiver = false;
+    bool plugged = true;
+    bool reachable = true;
+
+    int battery = 100;
+    int charging = 0;
+    std::string serial;
+    std::string firmwareVersion = "V1.0.3";
+    std::string buildDateTime = "May 02 2024 10:15:00";
+
+    std::array<uint8_t, 13> keyLight{};
+    std::array<uint8_t, 13> sideLight{};
+    std::array<uint8_t, 13> defaultKeyLight{};
+    std::array<uint8_t, 13> defaultSideLight{};
+    LightTypeList keyTypes;
+    LightTypeList sideTypes;
+    int customSlot = 0;
+    std::map<int, std::array<uint8_t, 396>> customLights;
+
+    int lightSleep = 300;     // seconds
+    int keyboardSleep = 1800; // seconds
+    std::array<int, 4> locks{};
+    int lightSync = 0;
+    int resetCount = 0;
+    int intoFirmwareCount = 0;
+    int writesReceived = 0;
+
+    std::map<int, std::vector<uint8_t>> keyTables;      // layer -> pages
+    std::map<int, std::array<uint8_t, 256>> macros;     // slot -> image
+    bool onboardPending = false;
+    std::chrono::steady_clock::time_point lastOnboardWrite;
+    int downloadStatus = 0;
+
+    // Faults and timing.
+    int replyDelayMs = 1;
+    int ackDelayMs = 0;
+    bool dropAcks = false;
+    bool refuseWrites = false;
+    bool silent = false;
+    int statusIntervalMs = 1000;
+    std::chrono::steady_clock::time_point nextStatus;
+};
+
+struct Endpoint {
+    int id = 0;
+    std::shared_ptr<Device> device;
+    std::deque<Report> inbound;
+    bool dead = false;
+};
+
+struct Pending {
+    std::chrono::steady_clock::time_point due;
+    uint64_t seq = 0;
+    std::shared_ptr<Device> device;
+    Report report{};
+};
+
+struct World {
+    std::mutex mu;
+    std::condition_variable workCv;
+    std::condition_variable readCv;
+    bool enabled = false;
+    bool envRead = false;
+    bool workerStarted = false;
+    std::FILE *log = nullptr;
+    std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
+    std::vector<std::shared_ptr<Device>> devices;
+    std::map<int, std::shared_ptr<Endpoint>> endpoints;
+    std::vector<Pending> pending;
+    uint64_t seq = 0;
+    int nextEndpoint = 0;
+
+    std::recursive_mutex callbackMu; // held while the hot-plug callback is read or replaced
+    void (*hotplug)(const char *, int, void *) = nullptr;
+    void *hotplugCtx = nullptr;
+
+    // All below: called with mu held.
+    void logLine(const std::string &path, char dir, const Report &r);
+    int openHandles(const Device &d) const;
+    bool deliver(Device &d, const Report &r);
+    void schedule(Device &d, const Report &r, int delayMs);
+    std::shared_ptr<Device> findShared(const std::string &path) const;
+    Device *find(const std::string &path) const;
+    void ensureWorker();
+    void handleHostReport(Device &d, const Report &r);
+    int hostWrite(Endpoint &e, const Report &r);
+    std::string addDevice(const DeviceModel &model, bool receiver);
+    void unplugLocked(Device &d);
+    void clearLocked();
+
+    void run(); // worker thread body
+};
+
+World &world();
+Report statusReport(const Device &d);
+std::string identityText(const Device &d);
+// Replaces every device by those of a scenario JSON text; false with a
+// message in *error when the text is not a valid scenario.
+bool loadScenarioLocked(World &w, const std::string &json, std::string *error);
+std::string defaultScenarioText();
+
+} // namespace sim
+} // namespace vardex
+
+#endif // VARDEX_SIM_STATE_H
