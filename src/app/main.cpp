@@ -1,11 +1,60 @@
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 
-#include "ui/mainwidget/DMainWidget.h"
+#include "app/DAppllication.h"
+#include "app/QtLinguist.h"
+#include "data/DDataManager.h"
+#include "platform/appPaths.h"
+#include "platform/crashDump.h"
+#include "platform/instanceGuard.h"
+#include "platform/unixSignals.h"
+
+#include <cstring>
+
+namespace {
+
+const char kAppId[] = "RimoKeyboard_1.2.0.1";
+
+// The crash message comes from a fresh copy of the program, as the crashed
+// one can no longer run the interface safely.
+int runCrashReport(int &argc, char **argv)
+{
+    QApplication app(argc, argv);
+    DAppllication::installFontSubstitutions();
+    QFont appFont = app.font();
+    appFont.setFamily(QStringLiteral("Microsoft YaHei"));
+    appFont.setPixelSize(12);
+    app.setFont(appFont);
+
+    QtLinguist linguist;
+    QSettings settings(DDataManager::instance()->userConfigDir() + QStringLiteral("/VardexConfig.ini"),
+                       QSettings::IniFormat);
+    const int stored = DAppllication::storedLanguage(settings);
+    linguist.load(stored != -1 ? stored : QtLinguist::systemLanguage());
+    return crashDump::showReport(argc > 2 ? QFile::decodeName(argv[2]) : QString());
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    DMainWidget w;
-    w.show();
+    if (argc > 1 && std::strcmp(argv[1], crashDump::kReportArgument) == 0)
+        return runCrashReport(argc, argv);
+
+    const QString programName = QFileInfo(QFile::decodeName(argv[0])).fileName();
+    const QString appDataDir = appPaths::appDataDirFor(programName);
+    crashDump::install(appDataDir + QStringLiteral("/dump"), QFile::symLinkTarget(QStringLiteral("/proc/self/exe")));
+
+    InstanceGuard guard(QString::fromLatin1(kAppId),
+                        appPaths::userConfigDirFor(appDataDir) + QStringLiteral("/instance.lock"));
+    const bool alreadyRunning = !guard.acquire();
+
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    DAppllication app(QString::fromLatin1(kAppId), argc, argv, alreadyRunning, &guard);
+    if (app.mustExit())
+        return 1;
+    unixSignals::quitOnTermination(&app);
     return app.exec();
 }

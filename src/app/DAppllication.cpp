@@ -1,0 +1,245 @@
+#include "app/DAppllication.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QFont>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QMouseEvent>
+#include <QSettings>
+#include <QTextStream>
+#include <QThread>
+
+#include "app/DLoginWidget.h"
+#include "app/QtLinguist.h"
+#include "data/DDataManager.h"
+#include "platform/appPaths.h"
+#include "platform/instanceGuard.h"
+#include "ui/mainwidget/DMainWidget.h"
+
+namespace {
+
+const char kInterfaceFontFamily[] = "Microsoft YaHei";
+const char kDebianFontFamily[] = "WenQuanYi Micro Hei";
+
+// The main window tracks the pointer for its resize edges; accept the entry
+// with or without the pointer position.
+template <typename W>
+auto forwardEdgeCursor(W *window, const QPoint &pos, int) -> decltype(window->updateEdgeCursor(pos.x(), pos.y()), void())
+{
+    window->updateEdgeCursor(pos.x(), pos.y());
+}
+
+template <typename W>
+auto forwardEdgeCursor(W *window, const QPoint &, long) -> decltype(window->updateEdgeCursor(), void())
+{
+    window->updateEdgeCursor();
+}
+
+} // namespace
+
+DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool alreadyRunning,
+                             InstanceGuard *guard)
+    : QApplication(argc, argv)
+    , m_appId(appId)
+{
+    installFontSubstitutions();
+    QFont appFont = font();
+    appFont.setFamily(QString::fromLatin1(kInterfaceFontFamily));
+    appFont.setPixelSize(12);
+    setFont(appFont);
+
+    bool firstCopy = !alreadyRunning;
+    if (firstCopy)
+        initSettingsAndLanguage();
+
+    if (!checkSingleInstance(firstCopy) && !firstCopy) {
+        // The shared memory names another copy, yet none answers: it is still
+        // starting, or it died. Wait briefly for either; never linger here
+        // without a window.
+        QElapsedTimer elapsed;
+        elapsed.start();
+        while (elapsed.elapsed() < OrphanRetryMs) {
+            if (guard && guard->acquire()) {
+                qDebug() << "The other copy is gone; starting as the first copy";
+                firstCopy = true;
+                initSettingsAndLanguage();
+                startLocalServer();
+                break;
+            }
+            QThread::msleep(100);
+            if (connectToRunningCopy()) {
+                m_isRunning = true;
+                break;
+            }
+        }
+        if (!firstCopy && !m_isRunning) {
+            qWarning() << "Another copy holds the instance but does not answer; giving up";
+            m_gaveUp = true;
+        }
+    }
+
+    if (firstCopy)
+        createLoginWidget();
+}
+
+DAppllication::~DAppllication() = default;
+
+void DAppllication::installFontSubstitutions()
+{
+    QFont::insertSubstitution(QString::fromLatin1(kInterfaceFontFamily), QString::fromLatin1(kDebianFontFamily));
+}
+
+int DAppllication::storedLanguage(const QSettings &settings)
+{
+    const QVariant value = settings.value(QStringLiteral("Language/selectLanguageIndex"));
+    if (!value.isValid())
+        return -1;
+    bool ok = false;
+    const int language = value.toInt(&ok);
+    return ok ? language : -1;
+}
+
+int DAppllication::applyStoredLanguage(QSettings &settings, bool folderExists, QtLinguist &linguist)
+{
+    int language = QtLinguist::systemLanguage();
+    if (folderExists) {
+        const int stored = storedLanguage(settings);
+        if (stored != -1)
+            language = stored;
+    }
+    linguist.load(language);
+    // Written back as read, so a value this build cannot load survives for a
+    // build that can; a first start records the system language.
+    settings.setValue(QStringLiteral("Language/selectLanguageIndex"), language);
+    settings.sync();
+    return language;
+}
+
+void DAppllication::initSettingsAndLanguage()
+{
+    setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    setApplicationVersion(QStringLiteral("1.0.0.0"));
+    setQuitOnLastWindowClosed(true);
+
+    if (!m_linguist)
+        m_linguist = new QtLinguist();
+    const QString folder = appPaths::userConfigDirFor(appPaths::appDataDir());
+    if (!m_settings)
+        m_settings = new QSettings(folder + QStringLiteral("/VardexConfig.ini"), QSettings::IniFormat, this);
+    applyStoredLanguage(*m_settings, QDir(folder).exists(), *m_linguist);
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+}
+
+bool DAppllication::connectToRunningCopy()
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName, QIODevice::ReadWrite);
+    if (!socket.waitForConnected(ConnectWaitMs))
+        return false;
+    const QStringList args = arguments();
+    QTextStream stream(&socket);
+    stream << (args.size() > 1 ? args.last() : QString());
+    stream.flush();
+    socket.waitForBytesWritten(WriteWaitMs);
+    return true;
+}
+
+bool DAppllication::checkSingleInstance(bool mayListen)
+{
+    m_serverName = QFileInfo(applicationFilePath()).fileName();
+    qDebug() << "local server name:" << m_serverName;
+    if (connectToRunningCopy()) {
+        m_isRunning = true;
+        return true;
+    }
+    if (mayListen)
+        startLocalServer();
+    return false;
+}
+
+void DAppllication::startLocalServer()
+{
+    if (m_localServer)
+        return;
+    m_localServer = new QLocalServer(this);
+    connect(m_localServer, &QLocalServer::newConnection, this, &DAppllication::newLocalConnection);
+    if (!m_localServer->listen(m_serverName)) {
+        if (m_localServer->serverError() == QAbstractSocket::AddressInUseError) {
+            QLocalServer::removeServer(m_serverName);
+            if (!m_localServer->listen(m_serverName))
+                qWarning() << "Cannot listen as" << m_serverName << m_localServer->errorString();
+        } else {
+            qWarning() << "Cannot listen as" << m_serverName << m_localServer->errorString();
+        }
+    }
+}
+
+void DAppllication::createLoginWidget()
+{
+    m_loginWidget = new DLoginWidget();
+    setActivationWindow(m_loginWidget, true);
+    connect(m_loginWidget, &DLoginWidget::sigLoginFinished, this, &DAppllication::onLoginFinished,
+            Qt::DirectConnection);
+    m_loginWidget->on_pushButton_Login_clicked();
+}
+
+void DAppllication::onLoginFinished(bool bok)
+{
+    if (!bok)
+        return;
+    if (m_loginWidget)
+        m_loginWidget->fadeOut();
+
+    m_mainWidget = new DMainWidget();
+    m_mainWidget->show();
+    m_mainWidget->activateWindow();
+    setActivationWindow(m_mainWidget, true);
+
+    QSettings settings(DDataManager::instance()->userConfigDir() + QStringLiteral("/VardexConfig.ini"),
+                       QSettings::IniFormat);
+    const bool autoStart = settings.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
+    if (autoStart && arguments().join(QLatin1Char(' ')).contains(QStringLiteral("AutoUp")))
+        m_mainWidget->hide();
+}
+
+void DAppllication::newLocalConnection()
+{
+    if (!m_localServer)
+        return;
+    QLocalSocket *socket = m_localServer->nextPendingConnection();
+    if (!socket)
+        return;
+    // What the other copy wrote is not needed; the connection itself is the
+    // request to come forward.
+    socket->waitForReadyRead(ReadWaitMs);
+    delete socket;
+    if (m_activateOnMessage)
+        activateWindow();
+}
+
+void DAppllication::setActivationWindow(QWidget *window, bool activateOnMessage)
+{
+    m_activationWindow = window;
+    m_activateOnMessage = activateOnMessage;
+}
+
+void DAppllication::activateWindow()
+{
+    QWidget *window = m_activationWindow;
+    if (!window)
+        return;
+    window->raise();
+    window->activateWindow();
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->show();
+}
+
+bool DAppllication::notify(QObject *receiver, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove && m_mainWidget)
+        forwardEdgeCursor(m_mainWidget, static_cast<QMouseEvent *>(event)->globalPos(), 0);
+    return QApplication::notify(receiver, event);
+}

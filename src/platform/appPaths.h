@@ -1,0 +1,22 @@
+#ifndef APPPATHS_H
+#define APPPATHS_H
+
+#include <QString>
+
+namespace appPaths {
+
+// The writable application-data folder that QStandardPaths reports for a
+// program of this file name once the application object exists (no
+// organisation or application name is ever set, so Qt derives the last part
+// from the executable). Usable before the application object is built.
+QString appDataDirFor(const QString &programFileName);
+
+// The same folder for the running process; needs the application object.
+QString appDataDir();
+
+// Where the settings file and the instance lock live.
+QString userConfigDirFor(const QString &appDataDir);
+
+} // namespace appPaths
+
+#endif // APPPATHS_H

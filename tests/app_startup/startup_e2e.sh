@@ -1,0 +1,171 @@
+#!/usr/bin/env bash
+# The start-up road of the real executable on a virtual X server, with a
+# throw-away HOME and TMPDIR (the instance key and the local socket live under
+# TMPDIR, so a copy the developer runs is never disturbed):
+#   - first start writes the settings;
+#   - a second copy ends with exit code 1 within 2 s, the first keeps running;
+#   - after kill -9 the next start comes up with a window;
+#   - kill -SEGV leaves one dated .dmp with a readable backtrace and starts
+#     the crash report as a separate process;
+#   - a damaged settings file and a language without a file still start;
+#   - a copy facing a holder that never answers gives up with exit code 1;
+#   - an auto-start launch stays hidden until a second start.
+# Usage: startup_e2e.sh <vardex-keyboard> <scratch dir>
+set -uo pipefail
+exe="$1"
+base="$2"
+
+if [[ -z "${VARDEX_E2E_INNER:-}" ]]; then
+    if command -v xvfb-run >/dev/null; then
+        VARDEX_E2E_INNER=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" bash "$0" "$@"
+    fi
+    echo "SKIP: xvfb-run is not installed"
+    exit 0
+fi
+export QT_QPA_PLATFORM=xcb
+
+rm -rf "$base"
+mkdir -p "$base/home" "$base/tmp" "$base/run"
+chmod 700 "$base/run"
+export HOME="$base/home" TMPDIR="$base/tmp" XDG_RUNTIME_DIR="$base/run"
+export XDG_DATA_HOME="$HOME/.local/share" XDG_CONFIG_HOME="$HOME/.config"
+export LANG=en_US.UTF-8
+unset LC_ALL LC_MESSAGES LANGUAGE
+appdata="$XDG_DATA_HOME/$(basename "$exe")"
+ini="$appdata/UserConfig/VardexConfig.ini"
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+pass() { echo "ok: $*"; }
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
+}
+trap cleanup EXIT
+
+# Waits until process $1 shows a window; 0 when it did.
+wait_window() {
+    local pid=$1
+    for _ in $(seq 1 100); do
+        kill -0 "$pid" 2>/dev/null || return 1
+        if xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; then return 0; fi
+        sleep 0.1
+    done
+    return 1
+}
+
+# Starts a copy in the background; its pid is left in $started.
+start_copy() {
+    "$exe" "$@" >>"$base/log.txt" 2>&1 &
+    started=$!
+    pids+=("$started")
+}
+
+# Ends a copy as a log-out would; 0 when it quit normally.
+stop_copy() {
+    kill -TERM "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+}
+
+# 1. First start with an empty HOME.
+start_copy; first=$started
+if wait_window "$first"; then pass "first copy shows its window"; else fail "first copy shows no window"; fi
+for kv in "selectLanguageIndex=3" "selectThemeIndex=0" "BgImageIsUsing=false" "VersionInfo=V_2.01.01"; do
+    if grep -qx "$kv" "$ini" 2>/dev/null; then pass "settings hold $kv"; else fail "settings lack $kv"; fi
+done
+
+# 2. Second copy.
+t0=$(date +%s%N)
+timeout 10 "$exe" --AutoUp >>"$base/log.txt" 2>&1
+rc=$?
+elapsed=$((($(date +%s%N) - t0) / 1000000))
+if [[ $rc -eq 1 && $elapsed -lt 2000 ]]; then pass "second copy ended with 1 after ${elapsed} ms"
+else fail "second copy: exit code $rc after ${elapsed} ms"; fi
+sleep 0.3
+if kill -0 "$first" 2>/dev/null && xdotool search --onlyvisible --pid "$first" >/dev/null 2>&1; then
+    pass "first copy still runs with its window"
+else fail "first copy lost"; fi
+
+# 3. kill -9 leaves the instance key behind; the next start must not be blocked.
+kill -9 "$first"; wait "$first" 2>/dev/null
+start_copy; third=$started
+if wait_window "$third"; then pass "start after kill -9 shows a window"; else fail "start after kill -9 shows no window"; fi
+
+# 4. Crash dump.
+kill -SEGV "$third"; wait "$third" 2>/dev/null
+mapfile -t dumps < <(find "$appdata/dump" -maxdepth 1 -type f 2>/dev/null)
+if [[ ${#dumps[@]} -eq 1 && "$(basename "${dumps[0]}")" =~ ^[0-9]{4}(_[0-9]{2}){5}\.dmp$ ]]; then
+    pass "one dump: $(basename "${dumps[0]}")"
+    if grep -q "^signal: 11 (SIGSEGV)" "${dumps[0]}" && grep -q "QEventLoop" "${dumps[0]}" \
+        && grep -q "(main+0x" "${dumps[0]}"; then
+        pass "dump holds the signal and a symbolic backtrace"
+    else fail "dump lacks signal or backtrace"; fi
+else
+    fail "expected one dated dump, found: ${dumps[*]:-none}"
+fi
+reporter=""
+for _ in $(seq 1 50); do
+    reporter=$(pgrep -f -- "--crash-report $appdata/dump/" | head -n1)
+    [[ -n "$reporter" ]] && break
+    sleep 0.1
+done
+if [[ -n "$reporter" ]]; then
+    pids+=("$reporter")
+    if wait_window "$reporter"; then pass "crash report shown by process $reporter"
+    else fail "crash report process shows no window"; fi
+    kill -TERM "$reporter" 2>/dev/null
+else
+    fail "no crash report process"
+fi
+
+# 5. Damaged settings and a language without a translation file.
+printf '[Language]\nselectLanguageIndex=4\n[Keep]\nme=yes\n\x01\x02garbage\xff\xfe=\n[Theme\nselectThemeIndex=zz\n' >"$ini"
+start_copy; fourth=$started
+if wait_window "$fourth"; then pass "start with damaged settings shows a window"; else fail "damaged settings: no window"; fi
+grep -qx "me=yes" "$ini" && pass "other settings kept" || fail "other settings lost"
+grep -qx "selectLanguageIndex=4" "$ini" && pass "stored language kept" || fail "stored language changed"
+stop_copy "$fourth"; rc=$?
+[[ $rc -eq 0 ]] && pass "SIGTERM ends a copy normally" || fail "SIGTERM: exit code $rc"
+
+# 6. The instance is held by a copy that never answers (hung while starting):
+#    a new copy gives up with 1 instead of lingering without a window, and
+#    starts normally once the holder is gone.
+if command -v flock >/dev/null; then
+    lock="$appdata/UserConfig/instance.lock"
+    echo 1 >"$lock"
+    flock -x "$lock" sleep 3 &
+    holder=$!
+    pids+=("$holder")
+    sleep 0.3
+    t0=$(date +%s%N)
+    timeout 10 "$exe" >>"$base/log.txt" 2>&1
+    rc=$?
+    elapsed=$((($(date +%s%N) - t0) / 1000000))
+    if [[ $rc -eq 1 && $elapsed -lt 3000 ]]; then pass "copy facing a silent holder ended with 1 after ${elapsed} ms"
+    else fail "silent holder: exit code $rc after ${elapsed} ms"; fi
+    wait "$holder"
+    start_copy; fifth=$started
+    if wait_window "$fifth"; then pass "start after the holder ended shows a window"; else fail "no window after the holder ended"; fi
+    stop_copy "$fifth"
+fi
+
+# 7. Started by auto-start, the window stays in the tray; a second start
+#    brings it forward.
+printf '[AutoStart]\nisAutoStart=true\n' >>"$ini"
+start_copy --AutoUp; sixth=$started
+sleep 1.5
+if kill -0 "$sixth" 2>/dev/null && ! xdotool search --onlyvisible --pid "$sixth" >/dev/null 2>&1; then
+    pass "auto-start launch keeps its window hidden"
+else fail "auto-start launch: window shown or process gone"; fi
+timeout 10 "$exe" >>"$base/log.txt" 2>&1
+rc=$?
+if [[ $rc -eq 1 ]] && wait_window "$sixth"; then pass "a second start shows the hidden window"
+else fail "hidden window not brought forward (second copy exit code $rc)"; fi
+stop_copy "$sixth"
+
+if ((failures)); then
+    echo "---- program output ----"
+    cat "$base/log.txt"
+    exit 1
+fi
+exit 0
