@@ -32,6 +32,29 @@ template <typename F> QString firstPath(F call)
     return QString();
 }
 
+QString threadDir(const QByteArray &name)
+{
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == name)
+            return tasks.filePath(tid);
+    }
+    return QString();
+}
+
+// Times the named thread went to sleep (voluntary context switches).
+qint64 threadWakeups(const QByteArray &name)
+{
+    QFile status(threadDir(name) + QStringLiteral("/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("voluntary_ctxt_switches:"))
+            return line.mid(24).trimmed().toLongLong();
+    return -1;
+}
+
 // Nanoseconds the named thread of this process has run on a CPU.
 qint64 threadCpuNs(const QByteArray &name)
 {
@@ -66,13 +89,17 @@ void measure(const char *label, MainHidInterFace &t, int seconds, bool lightFram
     if (lightFrames)
         frames.start(30);
     const qint64 cpu0 = threadCpuNs("vdx-hid-bench");
+    const qint64 wake0 = threadWakeups("vdx-hid-bench");
     QElapsedTimer wall;
     wall.start();
     QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
     qApp->exec();
     const qint64 cpu = threadCpuNs("vdx-hid-bench") - cpu0;
-    const double perSecondMs = cpu / 1e6 / (wall.elapsed() / 1000.0);
-    std::printf("%-28s %8.2f ms CPU per second  (%.2f%% of one core)\n", label, perSecondMs, perSecondMs / 10.0);
+    const double secs = wall.elapsed() / 1000.0;
+    const double perSecondMs = cpu / 1e6 / secs;
+    const double wakeups = (threadWakeups("vdx-hid-bench") - wake0) / secs;
+    std::printf("%-28s %8.2f ms CPU per second  (%.2f%% of one core), %.0f sleeps per second\n", label, perSecondMs,
+                perSecondMs / 10.0, wakeups);
     frames.stop();
     t.setLightSynchronous(false);
 }

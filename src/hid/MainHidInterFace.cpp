@@ -17,7 +17,7 @@ const int kPacingValue = 100;
 // Idle passes (about 1 ms each) before the loop starts napping, and the
 // longest nap: the most an unsolicited inbound report waits while idle.
 const int kIdlePassesBeforeNap = 20;
-const int kIdleNapMs = 8;
+const int kIdleNapMs = 25;
 
 const QStringList &elevenReportModels()
 {
@@ -273,22 +273,27 @@ bool MainHidInterFace::readPass()
     return true;
 }
 
-// Every pass ends on the library's timer. Once nothing has moved for a
-// while, the loop also naps on a wait condition: a queued report or close
-// wakes it at once, so only unsolicited inbound reports see the extra delay.
+// Busy passes end on the library's timer. Once nothing has moved for a
+// while, the loop naps on a wait condition instead, once per write-and-read
+// pair, so an idle keyboard costs a few dozen wake-ups a second; a queued
+// report or close wakes it at once, so only unsolicited inbound reports see
+// the extra delay.
 void MainHidInterFace::pace(bool idle)
 {
-    CVardexHid_highPrecisionTimerRuning(kPacingValue, m_timerState);
     m_idlePasses = idle ? m_idlePasses + 1 : 0;
     std::unique_lock<std::mutex> lock(m_wakeLock);
     if (m_wakePending) {
         m_wakePending = false;
         m_idlePasses = 0;
+    }
+    const bool napping = m_idlePasses >= kIdlePassesBeforeNap;
+    if (!napping) {
+        lock.unlock();
+        CVardexHid_highPrecisionTimerRuning(kPacingValue, m_timerState);
         return;
     }
-    if (m_idlePasses >= kIdlePassesBeforeNap && m_open.load())
-        m_wake.wait_for(lock, std::chrono::milliseconds(kIdleNapMs));
-    m_wakePending = false;
+    if (!m_readTurn) // the read pass just ran: the pair is complete
+        m_wake.wait_for(lock, std::chrono::milliseconds(kIdleNapMs), [this] { return m_wakePending || !m_open.load(); });
 }
 
 void MainHidInterFace::wakeLoop()
