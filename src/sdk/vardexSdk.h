@@ -32,6 +32,143 @@ VARDEX_SDK_API void CVardexSDK_VersionStr(char *text);
 // ===========================================================================
 
 // ---- begin: store records ----
+// Records of the profile and macro stores. Text fields are NUL-terminated
+// 8-bit text (decimal numbers in ASCII, names and captions in UTF-8). The
+// library never writes past a field and refuses input whose field lacks its
+// terminator.
+
+// The binding of one key in one profile of a layer's store (5224 bytes).
+// The store fills it only when the key has a binding and otherwise leaves the
+// caller's preset ("-1") untouched.
+struct KeyOperateInfo
+{
+    char keyCode[80];    // the key code of the binding, decimal
+    char type[8];        // KeyFunctionType, decimal
+    char playCount[8];   // decimal, 1 to 255 for macro bindings, "1" otherwise
+    char playMode[8];    // MacroPlayMode or sub code, decimal
+    char value[5120];    // the type's value: at most 5119 bytes and a NUL
+};
+static_assert(sizeof(KeyOperateInfo) == 5224, "KeyOperateInfo is 5224 bytes");
+static_assert(offsetof(KeyOperateInfo, type) == 80, "KeyOperateInfo::type at 80");
+static_assert(offsetof(KeyOperateInfo, playCount) == 88, "KeyOperateInfo::playCount at 88");
+static_assert(offsetof(KeyOperateInfo, playMode) == 96, "KeyOperateInfo::playMode at 96");
+static_assert(offsetof(KeyOperateInfo, value) == 104, "KeyOperateInfo::value at 104");
+
+// One macro event (240 bytes). A press and its release share one mark.
+struct MacroEventRecord
+{
+    char mark[64];       // decimal
+    char delay[16];      // decimal milliseconds before the event, 0 to 65535
+    char type[16];       // "key" or "mouse"
+    char keyCode[16];    // key code, or mouse message "513".."520"
+    char codeName[64];   // caption shown for the event, UTF-8
+    char operate[64];    // "down" for a press, anything else is a release
+};
+static_assert(sizeof(MacroEventRecord) == 240, "MacroEventRecord is 240 bytes");
+static_assert(offsetof(MacroEventRecord, delay) == 64, "MacroEventRecord::delay at 64");
+static_assert(offsetof(MacroEventRecord, type) == 80, "MacroEventRecord::type at 80");
+static_assert(offsetof(MacroEventRecord, keyCode) == 96, "MacroEventRecord::keyCode at 96");
+static_assert(offsetof(MacroEventRecord, codeName) == 112, "MacroEventRecord::codeName at 112");
+static_assert(offsetof(MacroEventRecord, operate) == 176, "MacroEventRecord::operate at 176");
+
+// One macro as a macro store lists it.
+struct MacroNodeEntry
+{
+    char index[16];      // decimal
+    char name[64];       // UTF-8
+};
+static_assert(sizeof(MacroNodeEntry) == 80, "MacroNodeEntry is 80 bytes");
+static_assert(offsetof(MacroNodeEntry, name) == 16, "MacroNodeEntry::name at 16");
+
+// One profile as a profile store lists it.
+struct ProfileNodeEntry
+{
+    char index[16];      // decimal
+    char name[64];       // UTF-8
+};
+static_assert(sizeof(ProfileNodeEntry) == 80, "ProfileNodeEntry is 80 bytes");
+static_assert(offsetof(ProfileNodeEntry, name) == 16, "ProfileNodeEntry::name at 16");
+
+// One profile's record (648 bytes); the name starts at byte 8.
+struct ProfileNodeInfo
+{
+    char index[8];       // decimal
+    char name[64];       // UTF-8
+    char reserved[576];  // zero
+};
+static_assert(sizeof(ProfileNodeInfo) == 648, "ProfileNodeInfo is 648 bytes");
+static_assert(offsetof(ProfileNodeInfo, name) == 8, "ProfileNodeInfo::name at 8");
+
+// One key of a custom light (104 bytes).
+struct customLightKeyRecord
+{
+    char keyCode[16];    // decimal
+    char keyName[64];    // caption
+    int32_t indexX;      // row of the key grid, 0 to 5
+    int32_t indexY;      // column of the key grid, 0 to 21
+    int32_t colorR;
+    int32_t colorG;
+    int32_t colorB;
+    int32_t transparentNum;
+};
+static_assert(sizeof(customLightKeyRecord) == 104, "customLightKeyRecord is 104 bytes");
+static_assert(offsetof(customLightKeyRecord, keyName) == 16, "customLightKeyRecord::keyName at 16");
+static_assert(offsetof(customLightKeyRecord, indexX) == 80, "customLightKeyRecord::indexX at 80");
+static_assert(offsetof(customLightKeyRecord, transparentNum) == 100,
+              "customLightKeyRecord::transparentNum at 100");
+
+// One custom light of a profile as the store lists them (100 bytes).
+struct CustomLightNodeEntry
+{
+    char index[16];      // decimal, "0" to "4" in a new profile
+    char name[64];       // UTF-8
+    char isUsing[16];    // "Using" or "UnUsing"
+    int32_t usingFlagIndex; // keyboard slot 0 or 1 when in use, else -1
+};
+static_assert(sizeof(CustomLightNodeEntry) == 100, "CustomLightNodeEntry is 100 bytes");
+static_assert(offsetof(CustomLightNodeEntry, name) == 16, "CustomLightNodeEntry::name at 16");
+static_assert(offsetof(CustomLightNodeEntry, isUsing) == 80, "CustomLightNodeEntry::isUsing at 80");
+static_assert(offsetof(CustomLightNodeEntry, usingFlagIndex) == 96,
+              "CustomLightNodeEntry::usingFlagIndex at 96");
+
+// One lighting configuration: 14 signed 32-bit integers.
+struct colorInfoData
+{
+    int32_t hidType;           // 0 keys, 1 side light, 2 third part
+    int32_t ledType;           // effect
+    int32_t ledBrightness;     // from 1
+    int32_t ledSpeed;          // from 1
+    int32_t ledTopColor[3];    // red, green, blue
+    int32_t ledBottomColor[3]; // red, green, blue
+    int32_t ledDirection;
+    int32_t ledFullColor;
+    int32_t ledExtra;
+    int32_t ledReserved;
+};
+static_assert(sizeof(colorInfoData) == 14 * sizeof(int32_t), "colorInfoData is 14 ints");
+static_assert(offsetof(colorInfoData, ledTopColor) == 16, "colorInfoData::ledTopColor at 16");
+static_assert(offsetof(colorInfoData, ledBottomColor) == 28, "colorInfoData::ledBottomColor at 28");
+static_assert(offsetof(colorInfoData, ledDirection) == 40, "colorInfoData::ledDirection at 40");
+static_assert(offsetof(colorInfoData, ledReserved) == 52, "colorInfoData::ledReserved at 52");
+
+// The four Windows-key lock switches of a profile, each "0" or "1", in the
+// order the profile keeps them.
+struct ProfileFunctionInfo
+{
+    char altTab[8];
+    char altF4[8];
+    char shiftTab[8];
+    char winKey[8];
+};
+static_assert(sizeof(ProfileFunctionInfo) == 32, "ProfileFunctionInfo is 32 bytes");
+
+// The sleep times of a profile.
+struct ProfileSleepTimeInfo
+{
+    int32_t lightSleepSeconds;    // 0 to 60000
+    int32_t keyboardSleepMinutes; // 5 to 1000
+};
+static_assert(sizeof(ProfileSleepTimeInfo) == 8, "ProfileSleepTimeInfo is two int32");
 // ---- end: store records ----
 
 // ===========================================================================
@@ -39,6 +176,202 @@ VARDEX_SDK_API void CVardexSDK_VersionStr(char *text);
 // ===========================================================================
 
 // ---- begin: store functions ----
+// The profile and macro stores are XML files (schema: src/sdk/STORE_SCHEMA.md).
+// Every call is synchronous and thread-safe. Arguments:
+//  - paths: NUL-terminated local 8-bit text from a 256-byte buffer; a path
+//    without a terminator in its first 256 bytes, or an empty one, is refused;
+//  - profile, macro and custom-light indexes, key codes, types and counts:
+//    decimal text;
+//  - names and captions: UTF-8, at most 63 bytes; values at most 5119 bytes.
+//    Longer input is refused (false), never cut.
+// Writes replace the file atomically. A store that does not parse answers
+// queries with "not found"/empty; the first write that replaces it first
+// keeps the damaged file aside as "<file>.damaged-<YYYYMMDD-HHMMSS>".
+// Lists are appended to; the caller passes them empty.
+
+// Start-up; 0 on success.
+VARDEX_SDK_API int CVardexXML_Init();
+// A new, empty store at path (replaces a store that is already there).
+VARDEX_SDK_API bool CVardexXML_CreateXMLFile(const char *path);
+
+// ---- profiles (path, profile index first) ----
+// Afterwards an empty profile with that index and name exists (an existing
+// profile of that index is emptied). Refused when the store already holds
+// 10 other profiles. reserved: pass 0.
+VARDEX_SDK_API bool CVardexXML_CreateProFileXmlParentNode(const char *path, const char *profileIndex,
+                                                          const char *name, int reserved);
+// Removes the profile and everything in it; true when it existed.
+VARDEX_SDK_API bool CVardexXML_DeleteProFileSelectedNode(const char *path, const char *profileIndex);
+// Renames the profile; true when stored.
+VARDEX_SDK_API bool CVardexXML_ModifyProfileNodeInfo(const char *path, const char *profileIndex,
+                                                     const char *name);
+// Appends every profile, in store order (ascending index); false when the
+// store cannot be read.
+VARDEX_SDK_API bool CVardexXML_SelectProFileAllNodes(const char *path,
+                                                     std::vector<ProfileNodeEntry> &profiles);
+// True when the store holds a profile with that index.
+VARDEX_SDK_API bool CVardexXML_IsExistenceSelectProfileNode(const char *path, const char *profileIndex);
+// Fills *info (index, name) and returns true when the profile exists.
+VARDEX_SDK_API bool CVardexXML_SelectProfileNodeInfo(const char *path, const char *profileIndex,
+                                                     ProfileNodeInfo *info);
+// The store's current profile index; -1 when it cannot give one.
+VARDEX_SDK_API int CVardexXML_GetCreateXMLFileProfileIndex(const char *path);
+// Makes an existing profile the store's current one; true when stored.
+VARDEX_SDK_API bool CVardexXML_ModifyXMLFileProfileIndex(const char *path, int profileIndex);
+// Writes the profile as a self-contained single-profile file at target.
+// A target that exists and is not one of our stores is not overwritten
+// (false). reserved: pass 0.
+VARDEX_SDK_API bool CVardexXML_ProFileExport(const char *path, const char *target,
+                                             const char *profileIndex, int reserved);
+// Adds profile sourceIndex of the exported file to the store under the index
+// after the store's last profile, keeping its name. Refused (false) when the
+// file is not one of our exports, is over 16 MiB, declares a DTD or entity,
+// lacks that profile, or the store already holds 10 profiles.
+VARDEX_SDK_API bool CVardexXML_ProFileImport(const char *path, const char *file,
+                                             const char *sourceIndex);
+
+// ---- key bindings ----
+// Fills *info when the key has a binding in the profile (true); otherwise
+// leaves *info untouched (false).
+VARDEX_SDK_API bool CVardexXML_SelectProFileKeyOperateInfo(const char *path, const char *profileIndex,
+                                                           const char *keyCode, KeyOperateInfo *info);
+// Appends the key code of every bound key of the profile.
+VARDEX_SDK_API bool CVardexXML_ProFileKeyInfoSelectAll(const char *path, const char *profileIndex,
+                                                       std::list<std::string> &keyCodes);
+// Number of bindings of the profile with that type and value; 0 when none or
+// when the store or profile cannot be read.
+VARDEX_SDK_API int CVardexXML_GetProFileValueNum(const char *path, const char *profileIndex,
+                                                 const char *type, const char *value);
+// Removes the key's binding; true when the profile exists and holds no
+// binding for the key afterwards. The caption is not part of the identity.
+VARDEX_SDK_API bool CVardexXML_DeleteProFileMacroWithKeyInfoItem(const char *path, const char *profileIndex,
+                                                                 const char *keyCode, const char *caption);
+// Stores the key's binding, replacing any earlier one; true when stored.
+VARDEX_SDK_API bool CVardexXML_AddProFileMacroWithKeyInfoItem(const char *path, const char *profileIndex,
+                                                              const char *keyCode, const char *caption,
+                                                              const char *type, const char *playCount,
+                                                              const char *playMode, const char *value);
+
+// ---- the profile's copies of bound macros ----
+// Removes the profile's copy of the macro; true when the profile exists.
+VARDEX_SDK_API bool CVardexXML_DeleteProFileBindMacroNode(const char *path, const char *profileIndex,
+                                                          const char *macroIndex, const char *nodeName);
+// Stores the events as the profile's copy of the macro (replacing an older copy).
+VARDEX_SDK_API bool CVardexXML_AddProFileBindMacroItem(const char *path, const char *profileIndex,
+                                                       std::list<MacroEventRecord> events,
+                                                       const char *macroIndex, const char *nodeName);
+// Appends the events of the profile's copy of the macro, in playing order.
+// nodeName may be empty. True when the copy exists.
+VARDEX_SDK_API bool CVardexXML_ProFileMacroWithKeyInfoSelectAll(const char *path, const char *profileIndex,
+                                                                const char *macroIndex, const char *nodeName,
+                                                                std::list<MacroEventRecord> &events);
+
+// ---- lights (part: 0 keys, 1 side light, 2 third part; type: effect) ----
+// True when the profile holds a light record of that part and type.
+VARDEX_SDK_API bool CVardexXML_IsProFileAlreadyHaveLightInfo(const char *path, const char *profileIndex,
+                                                             int part, int type);
+// Replaces the record of that part and type; false when there is none.
+VARDEX_SDK_API bool CVardexXML_ModifyProFileLightInfoItem(const char *path, const char *profileIndex,
+                                                          int part, int type, colorInfoData record);
+// Adds the record under its hidType and ledType (replacing a record of the
+// same part and type).
+VARDEX_SDK_API bool CVardexXML_AddProFileLightInfoItem(const char *path, const char *profileIndex,
+                                                       colorInfoData record);
+// Fills *record and returns true when the profile holds that part and type;
+// false leaves *record unchanged.
+VARDEX_SDK_API bool CVardexXML_SelectProfileColorDataInfo(const char *path, const char *profileIndex,
+                                                          int part, int type, colorInfoData *record);
+// Marks the type in use for the part.
+VARDEX_SDK_API bool CVardexXML_ModifyProFileMouseLightUsingIndex(const char *path, const char *profileIndex,
+                                                                 int part, int type);
+// The type in use for the part; when none was marked, the type of the part's
+// first light record, else 0; -1 when the profile cannot be read.
+VARDEX_SDK_API int CVardexXML_SelectProFileMouseLightTypeUsingIndex(const char *path, const char *profileIndex,
+                                                                    int part);
+// 1 when a type in use is marked for the key part, 0 when not, -1 when the
+// profile cannot be read.
+VARDEX_SDK_API int CVardexXML_SelectProFileLightTypeRuningStatus(const char *path, const char *profileIndex);
+// Light synchronisation switch of the profile: 0 or 1 (0 when never set);
+// -1 when the profile cannot be read.
+VARDEX_SDK_API int CVardexXML_SelectProFileLightSynchronizeStatus(const char *path, const char *profileIndex);
+VARDEX_SDK_API bool CVardexXML_ModifyProFileLightSynchronizeStatus(const char *path, const char *profileIndex,
+                                                                   int status);
+
+// ---- custom lights (id: decimal text) ----
+// Afterwards the profile holds an empty custom light with these values.
+VARDEX_SDK_API bool CVardexXML_AddProFileCustomLightNode(const char *path, const char *profileIndex,
+                                                         const char *id, const char *name,
+                                                         const char *usingStatus, int usingFlagIndex);
+// Adds one key to the custom light (replacing the key of the same cell).
+VARDEX_SDK_API bool CVardexXML_AddProFileCustomLightDataInfo(const char *path, const char *profileIndex,
+                                                             const char *id, customLightKeyRecord record);
+// Removes every key of the custom light; true when the custom light exists.
+VARDEX_SDK_API bool CVardexXML_ClearProFileCustomLightNode(const char *path, const char *profileIndex,
+                                                           const char *id);
+// Appends the keys of the custom light; true when it exists.
+VARDEX_SDK_API bool CVardexXML_ProFileCustomLightInfoSelectAll(const char *path, const char *profileIndex,
+                                                               const char *id,
+                                                               std::list<customLightKeyRecord> &keys);
+// Appends the keys of custom light id of a default file (root "customLight").
+VARDEX_SDK_API bool CVardexXML_XmlCustomLightInfoSelectAll(const char *file, const char *id,
+                                                           std::list<customLightKeyRecord> &keys);
+// Appends every custom light of the profile, in store order.
+VARDEX_SDK_API bool CVardexXML_SelectProFileCustomLightAllNodes(const char *path, const char *profileIndex,
+                                                                std::list<CustomLightNodeEntry> &lights);
+VARDEX_SDK_API bool CVardexXML_ModifyProFileCustomLightNodeName(const char *path, const char *profileIndex,
+                                                                const char *id, const char *name);
+// usingStatus "Using" or "UnUsing"; usingFlagIndex the slot or -1.
+VARDEX_SDK_API bool CVardexXML_ModifyProFileCustomLightNodeUsingStatus(const char *path,
+                                                                       const char *profileIndex,
+                                                                       const char *id,
+                                                                       const char *usingStatus,
+                                                                       int usingFlagIndex);
+
+// ---- device settings ----
+// Overwrites the four switches and returns true when the profile holds
+// them; otherwise leaves *info untouched.
+VARDEX_SDK_API bool CVardexXML_GetProFileFunctionInfo(const char *path, const char *profileIndex,
+                                                      ProfileFunctionInfo *info);
+// Replaces the four switches ("0" or "1"), in the order Alt+Tab, Alt+F4,
+// Shift+Tab, Windows key.
+VARDEX_SDK_API bool CVardexXML_AddProFileFunctionInfo(const char *path, const char *profileIndex,
+                                                      const char *altTab, const char *altF4,
+                                                      const char *shiftTab, const char *winKey);
+// Overwrites both values and returns true when the profile holds them;
+// otherwise leaves *info untouched.
+VARDEX_SDK_API bool CVardexXML_GetProFileIntoSleepTimeInfo(const char *path, const char *profileIndex,
+                                                           ProfileSleepTimeInfo *info);
+// Replaces light sleep (seconds) and keyboard sleep (minutes).
+VARDEX_SDK_API bool CVardexXML_SetProFileIntoSleepTimeInfo(const char *path, const char *profileIndex,
+                                                           int32_t lightSleepSeconds,
+                                                           int32_t keyboardSleepMinutes);
+
+// ---- macro store (path, macro index first) ----
+// Appends every macro, ascending by index.
+VARDEX_SDK_API bool CVardexXML_SelectMacroAllNodes(const char *path, std::vector<MacroNodeEntry> &macros);
+// Afterwards a macro with that index and name exists, without events.
+VARDEX_SDK_API bool CVardexXML_CreateMacroXmlParentNode(const char *path, const char *macroIndex,
+                                                        const char *name);
+// Renames the macro (name not empty); true when the store holds the new name.
+VARDEX_SDK_API bool CVardexXML_ModifyMacroNodeName(const char *path, const char *macroIndex,
+                                                   const char *name);
+// Removes the macro and its events; true when the macro is gone afterwards.
+VARDEX_SDK_API bool CVardexXML_DeleteMacroNode(const char *path, const char *macroIndex);
+// Appends the macro's events in playing order; true when the macro was read.
+VARDEX_SDK_API bool CVardexXML_SelectAllKeyOrMouseEvent(const char *path, const char *macroIndex,
+                                                        std::list<MacroEventRecord> &events);
+// Appends the events after those the macro holds.
+VARDEX_SDK_API bool CVardexXML_AddKeyOrMouseEventItem(const char *path, std::list<MacroEventRecord> events,
+                                                      const char *macroIndex);
+// Replaces the event with that mark and operate (0 press, 1 release).
+VARDEX_SDK_API bool CVardexXML_UpdateEventItem(const char *path, const char *macroIndex, const char *mark,
+                                               int operate, MacroEventRecord record);
+// Removes both events with that mark.
+VARDEX_SDK_API bool CVardexXML_DeleteEventItem(const char *path, const char *macroIndex, const char *mark);
+// Swaps the event of that mark and operate (0 press, 1 release) with the one
+// before it (direction 1) or after it (direction 0).
+VARDEX_SDK_API bool CVardexXML_MacroEventItemUpOrDownOperate(const char *path, const char *macroIndex,
+                                                             const char *mark, int direction, int operate);
 // ---- end: store functions ----
 
 // ===========================================================================

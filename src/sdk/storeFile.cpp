@@ -1,0 +1,494 @@
+// storeFile.cpp - argument checks, the parsed-document cache and atomic file
+// replacement behind every store call.
+#include "storeImpl.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cinttypes>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <map>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace vardexstore {
+
+namespace {
+
+// Recursive: export and import hold two stores open in one call.
+std::recursive_mutex g_storeMutex;
+
+// A file is recognised as unchanged by its identity, size and modification
+// time. Our writers replace files by rename, so every write also changes the
+// inode: two writes inside one mtime tick are still told apart.
+struct FileStamp
+{
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = -1;
+    int64_t mtimeNs = 0;
+
+    bool operator==(const FileStamp &o) const
+    {
+        return dev == o.dev && ino == o.ino && size == o.size && mtimeNs == o.mtimeNs;
+    }
+};
+
+bool stampOf(const std::string &path, FileStamp &stamp, bool &exists)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) {
+        exists = false;
+        return errno == ENOENT || errno == ENOTDIR;
+    }
+    exists = true;
+    if (!S_ISREG(st.st_mode))
+        return false;
+    stamp.dev = st.st_dev;
+    stamp.ino = st.st_ino;
+    stamp.size = st.st_size;
+    stamp.mtimeNs = int64_t(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
+    return true;
+}
+
+std::map<std::string, std::shared_ptr<CachedStore>> &cache()
+{
+    static std::map<std::string, std::shared_ptr<CachedStore>> c;
+    return c;
+}
+
+mode_t currentUmask()
+{
+    // umask() cannot be read without changing it, which would race with other
+    // threads; the kernel reports it in /proc.
+    FILE *f = std::fopen("/proc/self/status", "r");
+    mode_t mask = 022;
+    if (!f)
+        return mask;
+    char line[256];
+    while (std::fgets(line, sizeof line, f)) {
+        unsigned int value = 0;
+        if (std::sscanf(line, "Umask: %o", &value) == 1) {
+            mask = mode_t(value);
+            break;
+        }
+    }
+    std::fclose(f);
+    return mask;
+}
+
+std::string dirOf(const std::string &path)
+{
+    const auto slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+std::string baseOf(const std::string &path)
+{
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+void makeEmptyStore(pugi::xml_document &doc)
+{
+    // serialise() writes the XML declaration itself.
+    doc.reset();
+    doc.append_child(xml::kRoot).append_attribute(xml::kVersion) = 1;
+}
+
+// Keeps an unreadable store under a new name so that no user data is lost
+// when it is replaced.
+bool keepDamagedAside(const std::string &path)
+{
+    char stamp[32];
+    std::time_t now = std::time(nullptr);
+    struct tm tmNow;
+    localtime_r(&now, &tmNow);
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &tmNow);
+    std::string target = path + ".damaged-" + stamp;
+    for (int n = 1; ::access(target.c_str(), F_OK) == 0 && n < 1000; ++n)
+        target = path + ".damaged-" + stamp + "-" + std::to_string(n);
+    if (::rename(path.c_str(), target.c_str()) != 0) {
+        if (errno == ENOENT)
+            return true;
+        logLine("store " + path + " is damaged and could not be kept aside (" +
+                std::strerror(errno) + "); it is left unchanged");
+        return false;
+    }
+    logLine("store " + path + " could not be read; it was kept aside as " + target +
+            " and replaced by a new store");
+    return true;
+}
+
+} // namespace
+
+struct CachedStore
+{
+    FileStamp stamp;
+    StoreState state = StoreState::Missing;
+    pugi::xml_document doc;
+};
+
+void logLine(const std::string &line)
+{
+    std::fprintf(stderr, "vardexSdk: %s\n", line.c_str());
+}
+
+bool readPath(const char *path, std::string &out)
+{
+    if (!path)
+        return false;
+    const std::size_t len = strnlen(path, kPathBufferSize);
+    if (len == 0 || len >= kPathBufferSize)
+        return false;
+    out.assign(path, len);
+    return true;
+}
+
+namespace {
+
+// XML 1.0 cannot carry control characters other than tab, LF and CR, not even
+// as character references; such text is refused rather than written into a
+// file other readers would reject.
+bool xmlSafe(const char *text, std::size_t len)
+{
+    for (std::size_t i = 0; i < len; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 && c != '\t' && c != '\n' && c != '\r')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool readField(const char *field, std::size_t width, std::string &out)
+{
+    const std::size_t len = strnlen(field, width);
+    if (len >= width || !xmlSafe(field, len))
+        return false;
+    out.assign(field, len);
+    return true;
+}
+
+bool parseDecimal(const char *text, long &out)
+{
+    if (!text || !*text)
+        return false;
+    const char *p = text;
+    bool negative = false;
+    if (*p == '-') {
+        negative = true;
+        ++p;
+    }
+    if (!*p)
+        return false;
+    long long value = 0;
+    for (; *p; ++p) {
+        if (*p < '0' || *p > '9')
+            return false;
+        value = value * 10 + (*p - '0');
+        if (value > INT32_MAX + 1LL)
+            return false;
+    }
+    if (negative)
+        value = -value;
+    if (value < INT32_MIN || value > INT32_MAX)
+        return false;
+    out = long(value);
+    return true;
+}
+
+bool decimalArg(const char *text, std::string &out)
+{
+    if (!text || strnlen(text, 32) >= 32)
+        return false;
+    long value = 0;
+    if (!parseDecimal(text, value))
+        return false;
+    out = std::to_string(value);
+    return true;
+}
+
+bool textArg(const char *text, std::size_t maxBytes, std::string &out)
+{
+    if (!text)
+        return false;
+    const std::size_t len = strnlen(text, maxBytes + 1);
+    if (len > maxBytes || !xmlSafe(text, len))
+        return false;
+    out.assign(text, len);
+    return true;
+}
+
+void copyField(char *field, std::size_t width, const char *text)
+{
+    std::memset(field, 0, width);
+    std::size_t len = std::strlen(text);
+    if (len >= width) {
+        len = width - 1;
+        // Step back over UTF-8 continuation bytes so no character is split.
+        while (len > 0 && (static_cast<unsigned char>(text[len]) & 0xC0) == 0x80)
+            --len;
+    }
+    std::memcpy(field, text, len);
+}
+
+bool sameNumberOrText(const char *a, const char *b)
+{
+    long x = 0, y = 0;
+    if (parseDecimal(a, x) && parseDecimal(b, y))
+        return x == y;
+    return std::strcmp(a, b) == 0;
+}
+
+bool readWholeFile(const std::string &path, std::size_t maxBytes, std::string &out)
+{
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || std::size_t(st.st_size) > maxBytes) {
+        ::close(fd);
+        return false;
+    }
+    out.clear();
+    out.reserve(std::size_t(st.st_size));
+    char buf[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ::close(fd);
+            return false;
+        }
+        if (n == 0)
+            break;
+        out.append(buf, std::size_t(n));
+        if (out.size() > maxBytes) {
+            ::close(fd);
+            return false;
+        }
+    }
+    ::close(fd);
+    return true;
+}
+
+bool hasDtdOrEntity(const std::string &bytes)
+{
+    // Attribute values and text escape '<', so a raw "<!" can only start a
+    // comment, a CDATA section or a declaration.
+    for (std::size_t pos = bytes.find("<!"); pos != std::string::npos; pos = bytes.find("<!", pos + 2)) {
+        std::string word = bytes.substr(pos + 2, 7);
+        for (auto &c : word)
+            c = char(std::toupper(static_cast<unsigned char>(c)));
+        if (word.rfind("DOCTYPE", 0) == 0 || word.rfind("ENTITY", 0) == 0 ||
+            word.rfind("ELEMENT", 0) == 0 || word.rfind("ATTLIST", 0) == 0)
+            return true;
+    }
+    return false;
+}
+
+namespace {
+
+struct StringWriter : pugi::xml_writer
+{
+    std::string out;
+    void write(const void *data, size_t size) override
+    {
+        out.append(static_cast<const char *>(data), size);
+    }
+};
+
+bool writeAll(int fd, const std::string &bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += std::size_t(n);
+    }
+    return true;
+}
+
+} // namespace
+
+std::string serialise(const pugi::xml_document &doc)
+{
+    StringWriter w;
+    doc.save(w, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + w.out;
+}
+
+bool atomicWriteFile(const std::string &path, const std::string &bytes)
+{
+    const std::string dir = dirOf(path);
+    std::string tmp = dir + "/." + baseOf(path) + ".tmp-XXXXXX";
+    std::vector<char> name(tmp.begin(), tmp.end());
+    name.push_back('\0');
+    int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) {
+        logLine("cannot write " + path + ": " + std::strerror(errno));
+        return false;
+    }
+    tmp = name.data();
+
+    // Keep the permissions of the file being replaced; a new file gets the
+    // usual ones for the user's umask.
+    mode_t mode = 0666 & ~currentUmask();
+    struct stat st;
+    if (::stat(path.c_str(), &st) == 0)
+        mode = st.st_mode & 07777;
+
+    bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    if (::close(fd) != 0)
+        ok = false;
+    if (ok && ::rename(tmp.c_str(), path.c_str()) != 0)
+        ok = false;
+    if (!ok) {
+        logLine("cannot write " + path + ": " + std::strerror(errno));
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    // The rename itself must reach the disk before we report success.
+    int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dfd >= 0) {
+        ::fsync(dfd);
+        ::close(dfd);
+    }
+    return true;
+}
+
+void clearCache()
+{
+    std::lock_guard<std::recursive_mutex> lock(g_storeMutex);
+    cache().clear();
+}
+
+StoreSession::StoreSession(const char *path)
+    : m_lock(g_storeMutex)
+{
+    if (!readPath(path, m_path))
+        return;
+    m_valid = true;
+
+    FileStamp stamp;
+    bool exists = false;
+    const bool statOk = stampOf(m_path, stamp, exists);
+
+    auto &c = cache();
+    auto it = c.find(m_path);
+    if (exists && statOk && it != c.end() && it->second->state != StoreState::Missing &&
+        it->second->stamp == stamp) {
+        m_entry = it->second;
+        m_state = m_entry->state;
+        return;
+    }
+
+    auto entry = std::make_shared<CachedStore>();
+    if (!exists) {
+        entry->state = StoreState::Missing;
+        makeEmptyStore(entry->doc);
+    } else {
+        std::string bytes;
+        pugi::xml_parse_result parsed;
+        bool readOk = statOk && readWholeFile(m_path, SIZE_MAX, bytes);
+        if (readOk)
+            parsed = entry->doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default,
+                                            pugi::encoding_utf8);
+        if (readOk && parsed && entry->doc.document_element() &&
+            std::strcmp(entry->doc.document_element().name(), xml::kRoot) == 0) {
+            entry->state = StoreState::Ok;
+            entry->stamp = stamp;
+        } else {
+            // Never overwrite it silently: queries see an empty store and the
+            // first write keeps the damaged file aside.
+            entry->state = statOk ? StoreState::Damaged : StoreState::Missing;
+            if (!statOk)
+                m_valid = false; // not a regular file: neither read nor replace it
+            makeEmptyStore(entry->doc);
+        }
+    }
+    m_state = entry->state;
+    m_entry = entry;
+    if (m_state == StoreState::Ok)
+        c[m_path] = entry;
+    else
+        c.erase(m_path);
+}
+
+StoreSession::~StoreSession() = default;
+
+pugi::xml_node StoreSession::root()
+{
+    if (!m_entry)
+        return pugi::xml_node();
+    return m_entry->doc.document_element();
+}
+
+void StoreSession::resetToEmpty()
+{
+    if (!m_entry)
+        return;
+    if (m_state == StoreState::Ok) {
+        // Do not touch the cached document until the write succeeded.
+        auto fresh = std::make_shared<CachedStore>();
+        fresh->state = m_state;
+        m_entry = fresh;
+    }
+    makeEmptyStore(m_entry->doc);
+}
+
+bool StoreSession::commit()
+{
+    if (!m_valid || !m_entry)
+        return false;
+    if (m_state == StoreState::Damaged && !keepDamagedAside(m_path))
+        return false;
+    const std::string bytes = serialise(m_entry->doc);
+    auto &c = cache();
+    if (!atomicWriteFile(m_path, bytes)) {
+        // The in-memory document may now differ from the file: re-read next time.
+        c.erase(m_path);
+        return false;
+    }
+    FileStamp stamp;
+    bool exists = false;
+    if (stampOf(m_path, stamp, exists) && exists) {
+        m_entry->stamp = stamp;
+        m_entry->state = StoreState::Ok;
+        m_state = StoreState::Ok;
+        c[m_path] = m_entry;
+    } else {
+        c.erase(m_path);
+    }
+    return true;
+}
+
+} // namespace vardexstore
+
+namespace vardexstore {
+
+bool StoreSession::sameFileAs(const StoreSession &other) const
+{
+    if (m_path == other.m_path)
+        return true;
+    struct stat a, b;
+    return ::stat(m_path.c_str(), &a) == 0 && ::stat(other.m_path.c_str(), &b) == 0 &&
+           a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+} // namespace vardexstore

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "data/hidStructInfoAll.h"
+
+#include <QWidget>
+
+namespace Ui {
+class DDeviceListItem;
+}
+
+// One tile of the device list: the keyboard's picture, product name and
+// display name with the way it is attached, shaded while offline, framed in
+// the accent colour while it is the current device. A press hands the tile's
+// copy of the record to the device page.
+class DDeviceListItem : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DDeviceListItem(QWidget *parent = nullptr);
+    ~DDeviceListItem() override;
+
+    void setHidInfo(const hidStructInfoAll &info);
+    void setSelected(bool selected);
+    void setOnlineStatus(int status);
+
+    hidStructInfoAll hidInfo() const { return m_info; }
+    int onlineStatus() const { return m_onlineStatus; }
+
+    // Where the tile looks for model pictures; the executable's folder by default.
+    static QString pictureDir();
+
+signals:
+    void sigHidItemMouseClicked(hidStructInfoAll info);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    Ui::DDeviceListItem *ui;
+    QWidget *m_shade;
+    int m_onlineStatus = 0;
+    hidStructInfoAll m_info;
+};

@@ -1,0 +1,93 @@
+#include "ui/widgets/ArrowWidget.h"
+
+#include <QEvent>
+#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+QColor colorFromText(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 3)
+        return QColor(46, 47, 80);
+    return QColor(parts[0].trimmed().toInt(), parts[1].trimmed().toInt(), parts[2].trimmed().toInt(), 255);
+}
+
+} // namespace
+
+ArrowWidget::ArrowWidget(int direction, QWidget *parent)
+    : QDialog(parent)
+    , m_direction(direction)
+{
+    setAttribute(Qt::WA_TranslucentBackground);
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::ToolTip);
+    setWindowOpacity(0.9);
+
+    auto *shadow = new QGraphicsDropShadowEffect(this);
+    shadow->setOffset(0, 0);
+    shadow->setColor(Qt::gray);
+    shadow->setBlurRadius(15);
+    setGraphicsEffect(shadow);
+
+    installEventFilter(this);
+    m_fillColor = colorFromText(QStringLiteral("46,47,80"));
+}
+
+void ArrowWidget::setBubbleSize(int width, int height)
+{
+    setFixedSize(width, height);
+}
+
+void ArrowWidget::setArrowPosition(int x)
+{
+    m_arrowPosition = x;
+}
+
+void ArrowWidget::setContentWidget(QWidget *content)
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setSpacing(0);
+    layout->setContentsMargins(15, m_direction == 0 ? 25 : 15, 15, 15);
+    layout->addWidget(content);
+}
+
+bool ArrowWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == this && event->type() == QEvent::WindowDeactivate) {
+        hide();
+        emit sigArrowWidgetHide();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void ArrowWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_fillColor);
+
+    const int w = width();
+    const int h = height();
+    const int a = m_arrowPosition;
+    QPainterPath path;
+    if (m_direction == 0) {
+        path.addRoundedRect(QRectF(15, 25, w - 30, h - 40), 5, 5);
+        QPolygonF triangle;
+        triangle << QPointF(a, 25) << QPointF(a + 7, 15) << QPointF(a + 15, 25);
+        path.addPolygon(triangle);
+    } else if (m_direction == 1) {
+        path.addRoundedRect(QRectF(15, 15, w - 30, h - 30), 5, 5);
+        QPolygonF triangle;
+        triangle << QPointF(a, h - 15) << QPointF(a + 7, h) << QPointF(a + 15, h - 15);
+        path.addPolygon(triangle);
+    } else {
+        path.addRoundedRect(QRectF(15, 15, w - 30, h - 30), 5, 5);
+    }
+    // Winding fill so the arrow and the body merge where they touch.
+    path.setFillRule(Qt::WindingFill);
+    painter.drawPath(path);
+}

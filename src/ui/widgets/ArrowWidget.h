@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+
+// A frameless, semi-transparent bubble with a small arrow that holds one
+// content widget (hover tips, pop-up menus, the on-screen keyboard). It hides
+// itself as soon as its window loses activation.
+class ArrowWidget : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // direction: 0 arrow on top, 1 arrow at the bottom, anything else no arrow.
+    explicit ArrowWidget(int direction = 1, QWidget *parent = nullptr);
+
+    void setBubbleSize(int width, int height);
+    // x of the arrow's left corner; used from the next paint on.
+    void setArrowPosition(int x);
+    // Call once per bubble; the bubble's layout adopts the content.
+    void setContentWidget(QWidget *content);
+
+    bool isPopupShown() const { return m_popupShown; }
+    void setPopupShown(bool shown) { m_popupShown = shown; }
+
+    int arrowPosition() const { return m_arrowPosition; }
+    int direction() const { return m_direction; }
+    QColor fillColor() const { return m_fillColor; }
+
+signals:
+    void sigArrowWidgetHide();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_arrowPosition = 50;
+    int m_direction;
+    QColor m_fillColor;
+    bool m_popupShown = false;
+};

@@ -1,0 +1,205 @@
+#include "ui/widgets/ArrowWidget.h"
+#include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DToolTipExplain.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLayout>
+#include <QSignalSpy>
+#include <QtTest>
+
+class tst_popups : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void toastWidth_data();
+    void toastWidth();
+    void toastOpaqueThenFadedAndHidden();
+    void secondMessageRestartsOpaque();
+    void clickHidesToastButFinishStillFollows();
+    void defaultCentreFixedAtConstruction();
+    void arrowBubbleHidesAndSignalsOnDeactivation();
+    void arrowBubbleShape_data();
+    void arrowBubbleShape();
+    void contentMarginsFollowDirection_data();
+    void contentMarginsFollowDirection();
+    void tooltipText();
+};
+
+void tst_popups::toastWidth_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("pixelSize");
+    QTest::newRow("empty") << QString() << 20;
+    QTest::newRow("short") << QStringLiteral("Saved") << 20;
+    QTest::newRow("long at 14") << QStringLiteral("The device is offline") << 14;
+    QTest::newRow("long at 16") << QStringLiteral("Download succeeded") << 16;
+}
+
+void tst_popups::toastWidth()
+{
+    QFETCH(QString, text);
+    QFETCH(int, pixelSize);
+    QWidget parent;
+    parent.resize(800, 600);
+    CbNotice notice(&parent);
+    notice.setPixelSize(pixelSize);
+    notice.showNotice(text, QPoint(400, 100));
+    const int expected = QFontMetrics(notice.font()).horizontalAdvance(text) + 36;
+    QCOMPARE(notice.width(), expected);
+    QCOMPARE(notice.height(), 40);
+    // Centred on the point, halves truncated.
+    QCOMPARE(notice.pos(), QPoint(400 - expected / 2, 100 - 20));
+    QVERIFY(notice.isVisible() || !parent.isVisible());
+}
+
+void tst_popups::toastOpaqueThenFadedAndHidden()
+{
+    QWidget parent;
+    parent.resize(600, 400);
+    parent.show();
+    CbNotice notice(&parent);
+    QSignalSpy finished(&notice, &CbNotice::sigFinished);
+    notice.showNotice(QStringLiteral("Profile saved"));
+    QVERIFY(notice.isVisible());
+    QCOMPARE(notice.currentOpacity(), 1.0);
+
+    QTest::qWait(1100);
+    QCOMPARE(notice.currentOpacity(), 1.0); // still inside the visible time
+    QVERIFY(notice.isVisible());
+
+    QTest::qWait(700); // ~1800 ms: half way through the fade
+    QVERIFY(notice.currentOpacity() < 0.9);
+    QVERIFY(notice.currentOpacity() > 0.1);
+
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 1500);
+    QVERIFY(!notice.isVisible());
+}
+
+void tst_popups::secondMessageRestartsOpaque()
+{
+    QWidget parent;
+    parent.resize(600, 400);
+    parent.show();
+    CbNotice notice(&parent);
+    notice.showNotice(QStringLiteral("first"));
+    QTest::qWait(1800);
+    QVERIFY(notice.currentOpacity() < 1.0);
+    notice.showNotice(QStringLiteral("a second, longer message"));
+    QCOMPARE(notice.currentOpacity(), 1.0);
+    QCOMPARE(notice.text(), QStringLiteral("a second, longer message"));
+    QTest::qWait(1000);
+    QCOMPARE(notice.currentOpacity(), 1.0);
+}
+
+void tst_popups::clickHidesToastButFinishStillFollows()
+{
+    QWidget parent;
+    parent.resize(600, 400);
+    parent.show();
+    CbNotice notice(&parent);
+    QSignalSpy finished(&notice, &CbNotice::sigFinished);
+    notice.showNotice(QStringLiteral("click me"));
+    QVERIFY(notice.isVisible());
+    QTest::mouseClick(&notice, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QVERIFY(!notice.isVisible());
+    QCOMPARE(finished.count(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 3000);
+}
+
+void tst_popups::defaultCentreFixedAtConstruction()
+{
+    QWidget parent;
+    parent.setGeometry(30, 40, 600, 300);
+    CbNotice notice(&parent);
+    QCOMPARE(notice.defaultCentre(), QPoint(30 + 300, 200));
+    parent.resize(1000, 900);
+    notice.showNotice(QStringLiteral("x"), QPoint());
+    QCOMPARE(notice.pos(), QPoint(330 - notice.width() / 2, 200 - 20));
+}
+
+void tst_popups::arrowBubbleHidesAndSignalsOnDeactivation()
+{
+    ArrowWidget bubble(1);
+    bubble.setBubbleSize(230, 70);
+    QSignalSpy hidden(&bubble, &ArrowWidget::sigArrowWidgetHide);
+    bubble.show();
+    QVERIFY(bubble.isVisible());
+    QEvent other(QEvent::WindowActivate);
+    QApplication::sendEvent(&bubble, &other);
+    QCOMPARE(hidden.count(), 0);
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(&bubble, &deactivate);
+    QVERIFY(!bubble.isVisible());
+    QCOMPARE(hidden.count(), 1);
+}
+
+// Paints the bubble body only (no shadow) and reads where the fill lands.
+static QImage paintBubble(ArrowWidget &bubble)
+{
+    bubble.setGraphicsEffect(nullptr);
+    QImage img(bubble.size(), QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    bubble.render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
+    return img;
+}
+
+void tst_popups::arrowBubbleShape_data()
+{
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QPoint>("arrowPixel"); // inside the triangle
+    QTest::addColumn<bool>("arrowFilled");
+    QTest::newRow("top") << 0 << QPoint(30 + 7, 21) << true;
+    QTest::newRow("bottom") << 1 << QPoint(30 + 7, 70 - 6) << true;
+    QTest::newRow("none, top spot") << 2 << QPoint(30 + 7, 10) << false;
+    QTest::newRow("none, bottom spot") << 2 << QPoint(30 + 7, 70 - 6) << false;
+}
+
+void tst_popups::arrowBubbleShape()
+{
+    QFETCH(int, direction);
+    QFETCH(QPoint, arrowPixel);
+    QFETCH(bool, arrowFilled);
+    ArrowWidget bubble(direction);
+    bubble.setBubbleSize(230, 70);
+    bubble.setArrowPosition(30);
+    const QImage img = paintBubble(bubble);
+    const QColor fill(46, 47, 80);
+    QCOMPARE(QColor(img.pixel(115, 35)), fill); // the body
+    QCOMPARE(qAlpha(img.pixel(5, 35)), 0);      // the 15 px inset
+    QCOMPARE(qAlpha(img.pixel(arrowPixel)) > 200, arrowFilled);
+}
+
+void tst_popups::contentMarginsFollowDirection_data()
+{
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<int>("top");
+    QTest::newRow("arrow on top") << 0 << 25;
+    QTest::newRow("arrow at bottom") << 1 << 15;
+}
+
+void tst_popups::contentMarginsFollowDirection()
+{
+    QFETCH(int, direction);
+    QFETCH(int, top);
+    ArrowWidget bubble(direction);
+    bubble.setBubbleSize(230, 70);
+    auto *tip = new DToolTipExplain;
+    bubble.setContentWidget(tip);
+    QCOMPARE(tip->parentWidget(), &bubble);
+    QCOMPARE(bubble.layout()->contentsMargins(), QMargins(15, top, 15, 15));
+}
+
+void tst_popups::tooltipText()
+{
+    DToolTipExplain tip;
+    QCOMPARE(tip.text(), QStringLiteral("ABC66666666666"));
+    tip.setText(QStringLiteral("Macro: Copy"));
+    QCOMPARE(tip.findChild<QLabel *>()->text(), QStringLiteral("Macro: Copy"));
+    QVERIFY(tip.findChild<QLabel *>()->minimumHeight() >= 40);
+}
+
+QTEST_MAIN(tst_popups)
+#include "tst_popups.moc"
