@@ -30,6 +30,12 @@ QString fieldText(const KeyOperateInfo &info, int offset, int size)
     return QString::fromUtf8(p, int(qstrnlen(p, size_t(size))));
 }
 
+// A fixed text field of the device record, cut at its first 0 byte.
+template <size_t N> QString recordText(const char (&field)[N])
+{
+    return QString::fromUtf8(field, int(qstrnlen(field, N)));
+}
+
 struct freeReport
 {
     void operator()(unsigned char *p) const { delete[] p; }
@@ -59,7 +65,7 @@ void DDeviceKeyboardLink::openHidDevice(int threadIndex, hidStructInfoAll record
     if (m_hidInterface) // one transport per link; a returning keyboard gets a new link
         return;
     m_hidInfo = record;
-    m_hidInterface = new MainHidInterFace(threadIndex, hidStructInfoAll::text(m_hidInfo.hidName));
+    m_hidInterface = new MainHidInterFace(threadIndex, recordText(m_hidInfo.hidName));
     connect(m_hidInterface, SIGNAL(sigOpenHidSuccessful()), this, SLOT(onOpenHidSuccessful()));
     connect(m_hidInterface, SIGNAL(sigHidDataArrived(unsigned char *, int, int)), this,
             SLOT(onHidDataArrived(unsigned char *, int, int)));
@@ -150,7 +156,7 @@ void DDeviceKeyboardLink::handleReport(const unsigned char *data)
         break;
     case HidReturnCmd::LightModeList:
         m_keyboardLightSupport = DDeviceHidCmdSend::parseLightTypeList(data);
-        qDebug().noquote() << "-------------[Keyboard] hidName:" << hidStructInfoAll::text(m_hidInfo.hidName)
+        qDebug().noquote() << "-------------[Keyboard] hidName:" << recordText(m_hidInfo.hidName)
                            << " lightTypeList Num:" << m_keyboardLightSupport.lightTypes.size()
                            << "  SpeedMax:" << m_keyboardLightSupport.speedMax
                            << "  BrightnessMax:" << m_keyboardLightSupport.brightnessMax;
@@ -159,7 +165,7 @@ void DDeviceKeyboardLink::handleReport(const unsigned char *data)
         break;
     case HidReturnCmd::SideLightModeList:
         m_sideLightSupport = DDeviceHidCmdSend::parseLightTypeList(data);
-        qDebug().noquote() << "-------------[Side] hidName:" << hidStructInfoAll::text(m_hidInfo.hidName)
+        qDebug().noquote() << "-------------[Side] hidName:" << recordText(m_hidInfo.hidName)
                            << "lightTypeList Num:" << m_sideLightSupport.lightTypes.size()
                            << "  SpeedMax:" << m_sideLightSupport.speedMax
                            << "  BrightnessMax:" << m_sideLightSupport.brightnessMax;
@@ -170,7 +176,7 @@ void DDeviceKeyboardLink::handleReport(const unsigned char *data)
     case HidReturnCmd::LayoutInfo: {
         const char *text = reinterpret_cast<const char *>(data + 6);
         const QString identity = QString::fromLatin1(text, int(qstrnlen(text, 58)));
-        emit sigWaitForDataReturn_0x0d(hidStructInfoAll::text(m_hidInfo.hidPath), identity.section(QLatin1Char(','), 4, 4));
+        emit sigWaitForDataReturn_0x0d(recordText(m_hidInfo.hidPath), identity.section(QLatin1Char(','), 4, 4));
         break;
     }
     case HidReturnCmd::QN9080Data:
@@ -203,8 +209,8 @@ void DDeviceKeyboardLink::handleDeviceStatus(const unsigned char *data)
     emit sigSendChargingStatusAndElectricity(data[9], data[10], data[11], data[12], m_strSN);
     if (m_dongleTracking) {
         if (data[11] == 1 && int(data[12]) != m_lastDongleState)
-            emit sigDongleStatus(data[12], hidStructInfoAll::text(m_hidInfo.hidPath),
-                                 hidStructInfoAll::text(m_hidInfo.hidName));
+            emit sigDongleStatus(data[12], recordText(m_hidInfo.hidPath),
+                                 recordText(m_hidInfo.hidName));
         m_lastDongleState = data[12];
     }
     if (data[13] != 0)

@@ -5,7 +5,7 @@
 #define DDEVICEKEYBOARDLINK_H
 
 #include "hid/hidCmdBuff.h"
-#include "hid/hidStructInfoAll.h"
+#include "data/hidStructInfoAll.h"
 
 #include <QList>
 #include <QObject>

@@ -37,9 +37,9 @@ void deliver(DDeviceKeyboardLink &link, const QByteArray &report)
 hidStructInfoAll record(const QString &path, const QString &model)
 {
     hidStructInfoAll r;
-    hidStructInfoAll::setText(r.hidPath, path.toLatin1());
-    hidStructInfoAll::setText(r.hidName, model.toLatin1());
-    hidStructInfoAll::setText(r.deviceType, "keyboard");
+    qstrncpy(r.hidPath, path.toLatin1().constData(), sizeof r.hidPath);
+    qstrncpy(r.hidName, model.toLatin1().constData(), sizeof r.hidName);
+    qstrncpy(r.deviceType, "keyboard", sizeof r.deviceType);
     r.onlineStatus = 1;
     return r;
 }
