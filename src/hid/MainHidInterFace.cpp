@@ -158,8 +158,13 @@ int MainHidInterFace::hidApi_Close(int fromNum)
     // The loop may be inside a read or write with this handle: let it see
     // Open cleared and finish before the device goes away.
     wakeLoop();
-    if (QThread::currentThread() != this)
+    if (QThread::currentThread() != this) {
+        {
+            std::unique_lock<std::mutex> lock(m_wakeLock);
+            m_wake.wait(lock, [this] { return !m_loopRunning; });
+        }
         wait();
+    }
     CVardexHid_Close(m_handle);
     m_handle = 0;
     qDebug() << "--------------------------------------------- *** [hidApi_Close] *** 1111 "
@@ -204,6 +209,10 @@ int MainHidInterFace::pendingLightCount() const
 
 void MainHidInterFace::run()
 {
+    {
+        std::lock_guard<std::mutex> lock(m_wakeLock);
+        m_loopRunning = true;
+    }
     m_readTurn = false;
     m_idlePasses = 0;
     while (m_open.load()) {
@@ -216,6 +225,9 @@ void MainHidInterFace::run()
         m_readTurn = !m_readTurn;
         pace(!moved);
     }
+    std::lock_guard<std::mutex> lock(m_wakeLock);
+    m_loopRunning = false;
+    m_wake.notify_all();
 }
 
 // Writes at most one report: commands always before light reports, and a

@@ -102,6 +102,7 @@ private:
     std::mutex m_wakeLock;
     std::condition_variable m_wake;
     bool m_wakePending = false; // guarded by m_wakeLock
+    bool m_loopRunning = false; // guarded by m_wakeLock; lets close join visibly to race checkers
 };
 
 #endif // MAINHIDINTERFACE_H
