@@ -24,20 +24,6 @@ namespace {
 const char kInterfaceFontFamily[] = "Microsoft YaHei";
 const char kDebianFontFamily[] = "WenQuanYi Micro Hei";
 
-// The main window tracks the pointer for its resize edges; accept the entry
-// with or without the pointer position.
-template <typename W>
-auto forwardEdgeCursor(W *window, const QPoint &pos, int) -> decltype(window->updateEdgeCursor(pos.x(), pos.y()), void())
-{
-    window->updateEdgeCursor(pos.x(), pos.y());
-}
-
-template <typename W>
-auto forwardEdgeCursor(W *window, const QPoint &, long) -> decltype(window->updateEdgeCursor(), void())
-{
-    window->updateEdgeCursor();
-}
-
 } // namespace
 
 DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool alreadyRunning,
@@ -239,7 +225,9 @@ void DAppllication::activateWindow()
 
 bool DAppllication::notify(QObject *receiver, QEvent *event)
 {
-    if (event->type() == QEvent::MouseMove && m_mainWidget)
-        forwardEdgeCursor(m_mainWidget, static_cast<QMouseEvent *>(event)->globalPos(), 0);
+    if (event->type() == QEvent::MouseMove && m_mainWidget) {
+        const QPoint pos = static_cast<QMouseEvent *>(event)->globalPos();
+        m_mainWidget->updateEdgeCursor(pos.x(), pos.y());
+    }
     return QApplication::notify(receiver, event);
 }

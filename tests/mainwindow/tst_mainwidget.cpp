@@ -2,6 +2,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -9,6 +10,9 @@
 
 #include <unistd.h>
 
+#include <cstring>
+
+#include "data/DDataManager.h"
 #include "platform/autostart.h"
 #include "platform/hotplugMonitor.h"
 #include "ui/mainwidget/DMainWidget.h"
@@ -49,6 +53,9 @@ private slots:
     void minimumSizeRule();
     void edgeRegions_data();
     void edgeRegions();
+    void edgeResize_data();
+    void edgeResize();
+    void maximisedWindowStays();
     void lightInitFailing();
     void vendorStartUp();
     void hotplugReachesDevicePageOnce();
@@ -60,6 +67,8 @@ private slots:
 
 private:
     void resetSdk(int lightResult);
+    static void sendMouse(QWidget *w, QEvent::Type type, const QPoint &global, Qt::MouseButton button,
+                          Qt::MouseButtons buttons);
     QStringList m_calls;
     FakeDevicePage *m_page = nullptr;
 };
@@ -90,6 +99,8 @@ void TstMainWidget::init()
     };
     DMainWidget::trayAvailable() = [] { return false; };
     autostart::removeEntry();
+    // The test home outlives a run: start every case without a macro store.
+    QFile::remove(DDataManager::instance()->userConfigDir() + "/appMacro.xml");
 }
 
 void TstMainWidget::cleanup()
@@ -204,12 +215,108 @@ void TstMainWidget::edgeRegions()
     QCOMPARE(int(DMainWidget::cursorFor(r)), cursor);
 }
 
+void TstMainWidget::sendMouse(QWidget *w, QEvent::Type type, const QPoint &global, Qt::MouseButton button,
+                              Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, w->mapFromGlobal(global), global, button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(w, &event);
+}
+
+// A drag from an edge band: hover to find the band, press, move, release.
+void TstMainWidget::edgeResize_data()
+{
+    QTest::addColumn<QPoint>("start");
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QRect>("expected");
+    // Window (100, 100) 1400 x 800, so the right edge is x 1499 and the
+    // bottom y 899; the minimum size is 1280 x 715.
+    QTest::newRow("left shrinks") << QPoint(102, 500) << QPoint(200, 500) << QRect(200, 100, 1300, 800);
+    QTest::newRow("left one above the minimum") << QPoint(102, 500) << QPoint(218, 500) << QRect(218, 100, 1282, 800);
+    // 1499 - 219 is the minimum width, not more: the left edge stays.
+    QTest::newRow("left stops at the minimum") << QPoint(102, 500) << QPoint(219, 500) << QRect(100, 100, 1400, 800);
+    QTest::newRow("left far past the minimum") << QPoint(102, 500) << QPoint(900, 500) << QRect(100, 100, 1400, 800);
+    QTest::newRow("left grows") << QPoint(102, 500) << QPoint(40, 500) << QRect(40, 100, 1460, 800);
+    QTest::newRow("top stops at the minimum") << QPoint(800, 101) << QPoint(800, 184) << QRect(100, 100, 1400, 800);
+    QTest::newRow("top shrinks") << QPoint(800, 101) << QPoint(800, 150) << QRect(100, 150, 1400, 750);
+    // The right and bottom edges are held back only by the minimum size.
+    QTest::newRow("right past the minimum") << QPoint(1497, 500) << QPoint(1000, 500) << QRect(100, 100, 1280, 800);
+    QTest::newRow("bottom grows") << QPoint(800, 898) << QPoint(800, 950) << QRect(100, 100, 1400, 850);
+    QTest::newRow("left-top corner") << QPoint(101, 101) << QPoint(150, 130) << QRect(150, 130, 1350, 770);
+    QTest::newRow("inside moves nothing") << QPoint(800, 500) << QPoint(700, 400) << QRect(100, 100, 1400, 800);
+}
+
+void TstMainWidget::edgeResize()
+{
+    QFETCH(QPoint, start);
+    QFETCH(QPoint, to);
+    QFETCH(QRect, expected);
+    DMainWidget w;
+    w.setGeometry(100, 100, 1400, 800);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QCOMPARE(w.minimumSize(), QSize(1280, 715));
+    QCOMPARE(w.geometry(), QRect(100, 100, 1400, 800));
+
+    sendMouse(&w, QEvent::MouseMove, start, Qt::NoButton, Qt::NoButton);
+    sendMouse(&w, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(&w, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(w.geometry(), expected);
+    sendMouse(&w, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(w.cursor().shape(), Qt::ArrowCursor);
+}
+
+void TstMainWidget::maximisedWindowStays()
+{
+    DMainWidget w;
+    w.setGeometry(100, 100, 1400, 800);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *title = w.findChild<QWidget *>("frame_4");
+    QVERIFY(title);
+    const QPoint onTitle = w.mapToGlobal(title->geometry().center());
+
+    // Not maximised, a drag on the title moves the window.
+    sendMouse(&w, QEvent::MouseButtonPress, onTitle, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(&w, QEvent::MouseMove, onTitle + QPoint(30, 20), Qt::NoButton, Qt::LeftButton);
+    sendMouse(&w, QEvent::MouseButtonRelease, onTitle + QPoint(30, 20), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(w.geometry().topLeft(), QPoint(130, 120));
+
+    // A double click on the title does not maximise.
+    const QPoint title2 = w.mapToGlobal(title->geometry().center());
+    sendMouse(&w, QEvent::MouseButtonDblClick, title2, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(&w, QEvent::MouseButtonRelease, title2, Qt::LeftButton, Qt::NoButton);
+    QVERIFY(!w.isMaximized());
+
+    w.showMaximized();
+    QTRY_VERIFY(w.isMaximized());
+    QApplication::processEvents();
+    const QRect maximised = w.geometry();
+    const QPoint t = w.mapToGlobal(title->geometry().center());
+    sendMouse(&w, QEvent::MouseButtonPress, t, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(&w, QEvent::MouseMove, t + QPoint(40, 40), Qt::NoButton, Qt::LeftButton);
+    sendMouse(&w, QEvent::MouseButtonRelease, t + QPoint(40, 40), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(w.geometry(), maximised);
+
+    // Nor does an edge band resize it.
+    const QPoint left = w.mapToGlobal(QPoint(1, w.height() / 2));
+    sendMouse(&w, QEvent::MouseMove, left, Qt::NoButton, Qt::NoButton);
+    sendMouse(&w, QEvent::MouseButtonPress, left, Qt::LeftButton, Qt::LeftButton);
+    sendMouse(&w, QEvent::MouseMove, left + QPoint(60, 0), Qt::NoButton, Qt::LeftButton);
+    sendMouse(&w, QEvent::MouseButtonRelease, left + QPoint(60, 0), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(w.geometry(), maximised);
+    QVERIFY(w.isMaximized());
+}
+
 void TstMainWidget::lightInitFailing()
 {
     resetSdk(1);
     DMainWidget w;
     QCOMPARE(m_calls, QStringList({"xml", "hid", "light"}));
     QCOMPARE(QByteArray(w.macroXmlPath()), QByteArray());
+    char shared[DDataManager::PathBufferSize];
+    std::memset(shared, 'x', sizeof shared);
+    DDataManager::instance()->copyMacroXmlPath(shared);
+    QCOMPARE(QByteArray(shared), QByteArray());
     QVERIFY(!w.vendorSdkReady());
     QVERIFY(w.supportedDevices().isEmpty());
 
@@ -226,6 +333,17 @@ void TstMainWidget::vendorStartUp()
     QCOMPARE(m_calls, QStringList({"xml", "hid", "light", "create:" + store, "list"}));
     QVERIFY(w.vendorSdkReady());
     QCOMPARE(w.supportedDevices().size(), 2);
+    char shared[DDataManager::PathBufferSize] = {};
+    DDataManager::instance()->copyMacroXmlPath(shared);
+    QCOMPARE(QString::fromLocal8Bit(shared), store);
+
+    // A store that exists is kept, never replaced by an empty one.
+    QFile file(store);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    resetSdk(0);
+    DMainWidget again;
+    QCOMPARE(m_calls, QStringList({"xml", "hid", "light", "list"}));
 }
 
 void TstMainWidget::hotplugReachesDevicePageOnce()
@@ -264,6 +382,8 @@ void TstMainWidget::simulatedPlugReachesDevicePage()
     DMainWidget w;
     DMainWidget::vendorSdk() = fakes;
     QVERIFY(w.vendorSdkReady());
+    // The library itself created the empty macro store.
+    QVERIFY(QFile::exists(QString::fromLocal8Bit(w.macroXmlPath())));
     QVERIFY(!w.supportedDevices().isEmpty());
 
     char path[256] = {};

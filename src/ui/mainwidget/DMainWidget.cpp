@@ -1,6 +1,7 @@
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui_DMainWidget.h"
 
+#include "data/DDataManager.h"
 #include "platform/autostart.h"
 #include "platform/hotplugMonitor.h"
 #include "platform/simulateOption.h"
@@ -22,7 +23,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -43,10 +43,7 @@ const QColor kBody(26, 27, 49);
 
 QString userConfigDir()
 {
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)
-        + QStringLiteral("/UserConfig");
-    QDir().mkpath(dir);
-    return dir;
+    return DDataManager::instance()->userConfigDir();
 }
 
 QString buttonStyle(const QString &def, const QString &sel)
@@ -214,12 +211,16 @@ DMainWidget::DMainWidget(QWidget *parent)
     {
         QSettings defaults(QStringLiteral(":/images/configDir/VardexDefaultConfig.ini"), QSettings::IniFormat);
         defaults.setIniCodec("UTF-8");
-        // The data manager takes "UseLocalFont/useFontStatus" once it exists here.
+        DDataManager::instance()->setUseLocalFont(
+            defaults.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
         m_companyName = QStringLiteral("CompanyName");
         if (defaults.contains(QStringLiteral("CompanyName/ComName")))
             m_companyName = defaults.value(QStringLiteral("CompanyName/ComName")).toString();
     }
     setWindowTitle(m_companyName);
+    QFont appNameFont = DDataManager::instance()->font(0);
+    appNameFont.setPointSize(16);
+    ui->label_AppName->setFont(appNameFont);
     ui->label_AppName->setText(m_companyName);
     ui->appLogo->setStyleSheet(QStringLiteral("QPushButton{border-image: url(%1);}").arg(QStringLiteral(":/images/vardexLogo.png")));
     setWindowIcon(QIcon(QStringLiteral(":/images/vardexLogo.png")));
@@ -231,6 +232,8 @@ DMainWidget::DMainWidget(QWidget *parent)
     registerDeviceNotify();
     initVendorSdk();
     createDevicePage();
+    // Empty when the device library did not start: still a valid text.
+    DDataManager::instance()->setMacroXmlPath(m_macroXmlPath);
 
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Into, this, &DMainWidget::onHidDeviceConnectChanging_Into);
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this, &DMainWidget::onHidDeviceConnectChanging_Remove);

@@ -18,9 +18,10 @@ VendorSdkCalls VendorSdkCalls::library()
 {
     VendorSdkCalls calls;
     calls.versionStr = [](char *text) { CVardexSDK_VersionStr(text); };
-    calls.xmlInit = [] { return 0; };
+    calls.xmlInit = [] { return CVardexXML_Init(); };
     calls.hidInit = [] { return CVardexHid_Init(); };
     calls.lightInit = [] { return CVardexLight_Init(); };
+    calls.createXmlFile = [](const char *path) { CVardexXML_CreateXMLFile(path); };
     calls.supportList = [] {
         std::vector<hidSupportInfo> list;
         CVardexHid_GetSupportInfoList(list);

@@ -2,7 +2,8 @@
 
 #include "ui_DDeviceListItem.h"
 
-#include <QCoreApplication>
+#include "data/DDataManager.h"
+
 #include <QImage>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -47,7 +48,7 @@ DDeviceListItem::~DDeviceListItem()
 
 QString DDeviceListItem::pictureDir()
 {
-    return QCoreApplication::applicationDirPath();
+    return DDataManager::instance()->applicationDir();
 }
 
 void DDeviceListItem::setHidInfo(const hidStructInfoAll &info)

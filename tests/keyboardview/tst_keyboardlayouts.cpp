@@ -1,0 +1,214 @@
+// Checks every shipped layout file against the model table and against what
+// the keyboard and the view rely on: fixed cells, unique codes, keys inside
+// the picture, no overlaps, side segments on their edges.
+#include "data/DDataManager.h"
+#include "ui/mainwidget/devicePage/keySelectFrame.h"
+#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/mainwidget/devicePage/keyboardPictureSize.h"
+
+#include <QFile>
+#include <QRect>
+#include <QSet>
+#include <QtTest>
+
+#include <cjson/cJSON.h>
+
+namespace {
+const QStringList kModels = {"Mirvan", "Pasko", "Tuvel", "Sifra", "Doveln", "Brisko", "Nelta",
+                             "Vokar", "Gampel", "Torvi", "Quendo", "Caspo", "Yolma", "Pravo"};
+
+QByteArray layoutText(const QString &model)
+{
+    QFile f(QStringLiteral(":/images/configDir/KeyInfo_%1.config").arg(model));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+int num(const cJSON *obj, const char *name, bool *ok)
+{
+    const cJSON *item = cJSON_GetObjectItem(obj, name);
+    if (!cJSON_IsNumber(item)) {
+        *ok = false;
+        return 0;
+    }
+    return item->valueint;
+}
+} // namespace
+
+class tst_keyboardlayouts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void layoutFile_data();
+    void layoutFile();
+    void physicalKeyKeepsItsCell();
+    void everyModelLoadsIntoTheLayer();
+};
+
+void tst_keyboardlayouts::layoutFile_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<QString>("intro");
+    QTest::addColumn<int>("hidType");
+    QTest::addColumn<int>("sideHave");
+    QTest::addColumn<int>("sideNum");
+    QTest::addColumn<int>("segments");
+    QTest::addColumn<int>("validSegments");
+    QTest::addColumn<QList<int>>("edges");
+    QTest::addColumn<int>("keys");
+
+    const QList<int> none;
+    QTest::newRow("Mirvan") << "Mirvan" << "104Key" << 2 << 0 << 0 << 0 << 0 << none << 104;
+    QTest::newRow("Pasko") << "Pasko" << "87Key" << 3 << 0 << 0 << 0 << 0 << none << 91;
+    QTest::newRow("Tuvel") << "Tuvel" << "87Key" << 3 << 0 << 0 << 0 << 0 << none << 87;
+    QTest::newRow("Sifra") << "Sifra" << "108Key" << 2 << 0 << 0 << 0 << 0 << none << 108;
+    QTest::newRow("Doveln") << "Doveln" << "98Key" << 2 << 0 << 0 << 0 << 0 << none << 98;
+    QTest::newRow("Brisko") << "Brisko" << "99Key" << 3 << 1 << 45 << 45 << 16 << QList<int>{1, 2} << 95;
+    QTest::newRow("Nelta") << "Nelta" << "98Key" << 3 << 0 << 0 << 0 << 0 << none << 99;
+    QTest::newRow("Vokar") << "Vokar" << "98Key" << 3 << 0 << 0 << 0 << 0 << none << 99;
+    QTest::newRow("Gampel") << "Gampel" << "104Key" << 2 << 1 << 19 << 33 << 17 << QList<int>{1, 2, 3, 4} << 104;
+    QTest::newRow("Torvi") << "Torvi" << "66Key" << 3 << 0 << 0 << 0 << 0 << none << 66;
+    QTest::newRow("Quendo") << "Quendo" << "108Key" << 3 << 1 << 51 << 51 << 51 << QList<int>{1, 2, 4} << 108;
+    QTest::newRow("Caspo") << "Caspo" << "87Key" << 3 << 1 << 10 << 45 << 10 << QList<int>{1, 2} << 87;
+    QTest::newRow("Yolma") << "Yolma" << "82Key" << 3 << 1 << 45 << 45 << 45 << QList<int>{1, 2, 3, 4} << 82;
+    QTest::newRow("Pravo") << "Pravo" << "84Key" << 3 << 1 << 45 << 45 << 45 << QList<int>{1, 2, 3, 4} << 84;
+}
+
+void tst_keyboardlayouts::layoutFile()
+{
+    QFETCH(QString, model);
+    QFETCH(QString, intro);
+    QFETCH(int, hidType);
+    QFETCH(int, sideHave);
+    QFETCH(int, sideNum);
+    QFETCH(int, segments);
+    QFETCH(int, validSegments);
+    QFETCH(QList<int>, edges);
+    QFETCH(int, keys);
+
+    const QByteArray text = layoutText(model);
+    QVERIFY2(!text.isEmpty(), "layout resource missing");
+    cJSON *root = cJSON_Parse(text.constData());
+    QVERIFY(root);
+    const QSize picture = keyboardPictureSize(model);
+    QVERIFY(!picture.isEmpty());
+    bool ok = true;
+
+    const cJSON *kb = cJSON_GetObjectItem(root, "Keyboard");
+    QVERIFY(cJSON_IsObject(kb));
+    QCOMPARE(QString::fromUtf8(cJSON_GetObjectItem(kb, "KeyboardIntroduction")->valuestring), intro);
+    QCOMPARE(QString::fromUtf8(cJSON_GetObjectItem(kb, "flag")->valuestring), QStringLiteral("true"));
+    QCOMPARE(num(kb, "hidDeviceType", &ok), hidType);
+    QCOMPARE(num(kb, "sideLightHave", &ok), sideHave);
+    QCOMPARE(num(kb, "sideLightNum", &ok), sideNum);
+    QCOMPARE(num(kb, "specialEnterKey", &ok), 0);
+    num(kb, "supportOnboard", &ok);
+    num(kb, "showOnboardSelect", &ok);
+    num(kb, "specialEnterKeyShape", &ok);
+    QVERIFY(ok);
+
+    // Side segments.
+    const cJSON *row0 = cJSON_GetObjectItem(root, "EveryKeyInfo_Row00");
+    QVERIFY(cJSON_IsArray(row0));
+    QCOMPARE(cJSON_GetArraySize(row0), segments);
+    int valid = 0;
+    QSet<int> usedEdges, indexes;
+    for (int i = 0; i < cJSON_GetArraySize(row0); ++i) {
+        const cJSON *s = cJSON_GetArrayItem(row0, i);
+        const QRect r(num(s, "PosX", &ok), num(s, "PosY", &ok), num(s, "Width", &ok), num(s, "Height", &ok));
+        const int side = num(s, "SidePosition", &ok);
+        indexes.insert(num(s, "Index", &ok));
+        QVERIFY(cJSON_IsString(cJSON_GetObjectItem(s, "Mark")));
+        if (num(s, "validStatus", &ok) != 1)
+            continue;
+        ++valid;
+        usedEdges.insert(side);
+        QVERIFY2(r.width() != r.height(), "a square segment draws nothing");
+        switch (side) {
+        case 1: QVERIFY(r.x() + r.width() <= 0 && r.y() >= 0 && r.bottom() < picture.height()); break;
+        case 2: QVERIFY(r.x() >= picture.width() && r.y() >= 0 && r.bottom() < picture.height()); break;
+        case 3: QVERIFY(r.y() + r.height() <= 0 && r.x() >= 0 && r.right() < picture.width()); break;
+        case 4: QVERIFY(r.y() >= picture.height() && r.x() >= 0 && r.right() < picture.width()); break;
+        default: QFAIL("valid segment without an edge");
+        }
+    }
+    QVERIFY(ok);
+    QCOMPARE(valid, validSegments);
+    QCOMPARE(indexes.size(), segments);
+    QCOMPARE(usedEdges, QSet<int>(edges.begin(), edges.end()));
+
+    // Key rows.
+    QList<QRect> rects;
+    QSet<int> codes;
+    for (int r = 1; r <= 7; ++r) {
+        const QByteArray name = "EveryKeyInfo_Row0" + QByteArray::number(r);
+        const cJSON *row = cJSON_GetObjectItem(root, name.constData());
+        QVERIFY2(cJSON_IsArray(row), name.constData());
+        QCOMPARE(cJSON_GetArraySize(row), r == 7 ? 9 : 22);
+        if (r == 7)
+            break;
+        for (int i = 0; i < 22; ++i) {
+            const cJSON *c = cJSON_GetArrayItem(row, i);
+            const int code = num(c, "Dec", &ok);
+            num(c, "qtDec", &ok);
+            QVERIFY(cJSON_IsString(cJSON_GetObjectItem(c, "Character")));
+            const QRect rect(num(c, "PosX", &ok), num(c, "PosY", &ok), num(c, "Width", &ok), num(c, "Height", &ok));
+            if (code == 0) {
+                QCOMPARE(rect, QRect(-1, -1, 0, 0));
+                continue;
+            }
+            QVERIFY2(!codes.contains(code), qPrintable(QStringLiteral("code %1 twice").arg(code)));
+            codes.insert(code);
+            QVERIFY2(rect.isValid() && QRect(QPoint(0, 0), picture).contains(rect),
+                     qPrintable(QStringLiteral("key %1 outside the picture").arg(code)));
+            for (const QRect &other : qAsConst(rects))
+                QVERIFY2(!other.intersects(rect), qPrintable(QStringLiteral("key %1 overlaps").arg(code)));
+            rects.append(rect);
+        }
+    }
+    QVERIFY(ok);
+    QCOMPARE(codes.size(), keys);
+    cJSON_Delete(root);
+}
+
+void tst_keyboardlayouts::physicalKeyKeepsItsCell()
+{
+    QHash<int, QPair<int, int>> cellOf;
+    for (const QString &model : kModels) {
+        cJSON *root = cJSON_Parse(layoutText(model).constData());
+        QVERIFY(root);
+        for (int r = 1; r <= 6; ++r) {
+            const cJSON *row = cJSON_GetObjectItem(root, ("EveryKeyInfo_Row0" + QByteArray::number(r)).constData());
+            for (int i = 0; i < cJSON_GetArraySize(row); ++i) {
+                const int code = cJSON_GetObjectItem(cJSON_GetArrayItem(row, i), "Dec")->valueint;
+                if (code == 0)
+                    continue;
+                const QPair<int, int> cell(r - 1, i);
+                QVERIFY2(cellOf.value(code, cell) == cell,
+                         qPrintable(QStringLiteral("%1: key %2 moved cell").arg(model).arg(code)));
+                cellOf.insert(code, cell);
+            }
+        }
+        cJSON_Delete(root);
+    }
+    QCOMPARE(cellOf.value(41), qMakePair(0, 0)); // Esc
+    QCOMPARE(cellOf.value(-10), qMakePair(5, 5)); // Fn
+}
+
+void tst_keyboardlayouts::everyModelLoadsIntoTheLayer()
+{
+    for (const QString &model : kModels) {
+        keySelectFrame layer;
+        QSignalSpy loaded(&layer, &keySelectFrame::sigKeyboardAlreadyLoad);
+        layer.loadKeyboardInfo(model);
+        QCOMPARE(loaded.count(), 1);
+        QCOMPARE(layer.keyGeometryInfos().size(), 132);
+        QCOMPARE(DDataManager::instance()->keyButtonList().size(), 132);
+        QVERIFY(DDataManager::instance()->currentKeySelectFrame() == &layer);
+        QCOMPARE(layer.gridButton(0, 0)->keyDec(), 41);
+    }
+    QVERIFY(DDataManager::instance()->keyButtonList().isEmpty());
+}
+
+QTEST_MAIN(tst_keyboardlayouts)
+#include "tst_keyboardlayouts.moc"
