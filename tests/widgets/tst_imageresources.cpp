@@ -40,6 +40,8 @@ class tst_imageresources : public QObject
 
 private slots:
     void listIsComplete();
+    void builtNamesAreEmbedded_data();
+    void builtNamesAreEmbedded();
     void listedImages_data();
     void listedImages();
     void pairsLookDifferent();
@@ -69,6 +71,50 @@ void tst_imageresources::listIsComplete()
     };
     for (const QString &p : built)
         QVERIFY2(seen.contains(p), qPrintable(p));
+}
+
+// Pages build these names at run time (folder + base + "Def.png"/"Sel.png"),
+// so no literal in the sources shows them; each group is checked whole.
+void tst_imageresources::builtNamesAreEmbedded_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QStringList>("bases");
+    QTest::newRow("window buttons") << QStringLiteral("mainpage/")
+        << QStringList{"setting", "minWindow", "maxWindow", "intoMaxWindow", "closeWindow", "listCtrlHide",
+                       "listCtrlShow"};
+    QTest::newRow("key function buttons") << QStringLiteral("device/")
+        << QStringList{"default", "macro", "RemapKey", "mouse", "text", "disable", "multimedia", "combinationKey",
+                       "Shortcuts", "SwitchProfile", "openApp"};
+    QTest::newRow("onboard light buttons") << QStringLiteral("device/onboardLight/")
+        << QStringList{"KBLightModeChanged", "SideLightModeChanged", "keyConfig"};
+    QTest::newRow("keyboard light effects") << QStringLiteral("deviceLed/keyboard/")
+        << QStringList{"Static", "Neon", "Breath", "Wave", "Twinkle", "Snack", "Radar", "AutoRipple", "Striation",
+                       "Aurora", "Ripple", "Reactive", "Cross", "Dpi", "Fireworks", "SpeedRespond", "MusicalRhythm",
+                       "CustomLed"};
+    QTest::newRow("side light effects") << QStringLiteral("deviceLed/side/")
+        << QStringList{"sideStatic", "sideNeon", "sideBreath", "sideWave", "sideCollision", "sideClose"};
+    QTest::newRow("light directions") << QStringLiteral("deviceLed/Light")
+        << QStringList{"Left", "Right", "Up", "Down", "Gather", "Dispersion", "Cw", "Uncw"};
+    QTest::newRow("macro editor") << QStringLiteral("macro/")
+        << QStringList{"add", "cancel", "clearMacro", "delete", "download", "moveDown", "moveUp", "record", "sure",
+                       "time"};
+    QTest::newRow("device page tools") << QString()
+        << QStringList{"customMade", "led", "performance", "macro"};
+    QTest::newRow("small controls") << QStringLiteral("publicIco/") << QStringList{"checkBox", "combox", "dian"};
+}
+
+void tst_imageresources::builtNamesAreEmbedded()
+{
+    QFETCH(QString, folder);
+    QFETCH(QStringList, bases);
+    QStringList missing;
+    for (const QString &base : bases)
+        for (const char *look : {"Def.png", "Sel.png"}) {
+            const QString path = QStringLiteral(":/images/") + folder + base + QLatin1String(look);
+            if (!QFile::exists(path))
+                missing << path;
+        }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1String(", "))));
 }
 
 void tst_imageresources::listedImages_data()

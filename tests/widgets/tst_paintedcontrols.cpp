@@ -13,6 +13,7 @@ class tst_paintedcontrols : public QObject
 private slots:
     void sliderTicks_data();
     void sliderTicks();
+    void sliderZeroStepsIgnored_data();
     void sliderZeroStepsIgnored();
     void sliderPress_data();
     void sliderPress();
@@ -67,13 +68,30 @@ void tst_paintedcontrols::sliderTicks()
     }
 }
 
+void tst_paintedcontrols::sliderZeroStepsIgnored_data()
+{
+    QTest::addColumn<int>("steps");
+    QTest::newRow("zero") << 0;
+    QTest::newRow("minus one") << -1;
+    QTest::newRow("minus five") << -5;
+}
+
+// A count that yields no ticks keeps the slider as it was and usable.
 void tst_paintedcontrols::sliderZeroStepsIgnored()
 {
+    QFETCH(int, steps);
     sliderCustomWidget s;
     setUpLikeLightPage(s);
-    s.setSteps(0);
+    s.setSteps(steps);
     QCOMPARE(s.steps(), 5);
-    QCOMPARE(s.ticks().size(), 6);
+    QCOMPARE(s.ticks(), (QList<int>{6, 31, 56, 81, 106, 131}));
+    QCOMPARE(s.trackEnd(), 131);
+    s.setPosition(2);
+    QCOMPARE(s.handleX(), 56);
+    QSignalSpy spy(&s, &sliderCustomWidget::sigBackCurrentPositionNum);
+    QTest::mousePress(&s, Qt::LeftButton, Qt::NoModifier, QPoint(108, 20));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), 4);
 }
 
 void tst_paintedcontrols::sliderPress_data()

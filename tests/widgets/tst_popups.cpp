@@ -19,6 +19,8 @@ private slots:
     void toastOpaqueThenFadedAndHidden();
     void secondMessageRestartsOpaque();
     void clickHidesToastButFinishStillFollows();
+    void pressReachesParentPastTheLeftEdge_data();
+    void pressReachesParentPastTheLeftEdge();
     void defaultCentreFixedAtConstruction();
     void arrowBubbleHidesAndSignalsOnDeactivation();
     void arrowBubbleShape_data();
@@ -107,6 +109,42 @@ void tst_popups::clickHidesToastButFinishStillFollows()
     QVERIFY(!notice.isVisible());
     QCOMPARE(finished.count(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 3000);
+}
+
+namespace {
+// Counts the presses that reach it from its children.
+class PressCounter : public QWidget
+{
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { ++presses; }
+};
+} // namespace
+
+void tst_popups::pressReachesParentPastTheLeftEdge_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("reachesParent");
+    QTest::newRow("on the left edge") << 0 << 0;
+    QTest::newRow("5 px in") << 5 << 0;
+    QTest::newRow("6 px in") << 6 << 1;
+    QTest::newRow("middle") << 30 << 1;
+}
+
+void tst_popups::pressReachesParentPastTheLeftEdge()
+{
+    QFETCH(int, x);
+    QFETCH(int, reachesParent);
+    PressCounter parent;
+    parent.resize(600, 400);
+    parent.show();
+    CbNotice notice(&parent);
+    notice.showNotice(QStringLiteral("a message to press on"));
+    QTest::mousePress(&notice, Qt::LeftButton, Qt::NoModifier, QPoint(x, 20));
+    QVERIFY(!notice.isVisible());
+    QCOMPARE(parent.presses, reachesParent);
 }
 
 void tst_popups::defaultCentreFixedAtConstruction()

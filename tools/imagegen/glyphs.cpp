@@ -63,16 +63,29 @@ QColor alpha(QColor c, int a)
     return c;
 }
 
+// A path through the points in order; closed joins the last one back to
+// the first.
+QPainterPath polyline(std::initializer_list<QPointF> points, bool closed = false)
+{
+    QPainterPath path;
+    for (const QPointF &pt : points) {
+        if (path.elementCount() == 0)
+            path.moveTo(pt);
+        else
+            path.lineTo(pt);
+    }
+    if (closed)
+        path.closeSubpath();
+    return path;
+}
+
 // An arrow head at `tip` pointing along angle (degrees, 0 = right, 90 = down).
 void arrowHead(QPainter &p, QPointF tip, qreal angleDeg, qreal len, const QColor &c, qreal w = 8)
 {
     const qreal a = qDegreesToRadians(angleDeg);
     const QPointF back(-qCos(a) * len, -qSin(a) * len);
     const QPointF side(-qSin(a) * len * 0.75, qCos(a) * len * 0.75);
-    QPainterPath path;
-    path.moveTo(tip + back + side);
-    path.lineTo(tip);
-    path.lineTo(tip + back - side);
+    QPainterPath path = polyline({{tip + back + side}, {tip}, {tip + back - side}});
     p.setPen(line(c, w));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
@@ -210,12 +223,7 @@ QHash<QString, Glyph> makeGlyphs()
     g["intoMaxWindow"] = [](QPainter &p, const Ink &i) {
         stroke(p, i.fg, 9);
         p.drawRoundedRect(QRectF(16, 34, 50, 50), 6, 6);
-        QPainterPath back;
-        back.moveTo(34, 34);
-        back.lineTo(34, 16);
-        back.lineTo(84, 16);
-        back.lineTo(84, 66);
-        back.lineTo(66, 66);
+        QPainterPath back = polyline({{34, 34}, {34, 16}, {84, 16}, {84, 66}, {66, 66}});
         p.drawPath(back);
     };
     g["closeWindow"] = [](QPainter &p, const Ink &i) {
@@ -234,11 +242,7 @@ QHash<QString, Glyph> makeGlyphs()
         stroke(p, i.fg, 7);
         p.drawRoundedRect(QRectF(-8, -34, 16, 50), 3, 3);
         fill(p, i.fg);
-        QPainterPath nib;
-        nib.moveTo(-8, 16);
-        nib.lineTo(8, 16);
-        nib.lineTo(0, 30);
-        nib.closeSubpath();
+        QPainterPath nib = polyline({{-8, 16}, {8, 16}, {0, 30}}, true);
         p.drawPath(nib);
         p.restore();
     };
@@ -280,11 +284,7 @@ QHash<QString, Glyph> makeGlyphs()
         p.drawLine(QPointF(14, 46), QPointF(52, 46));
         p.drawLine(QPointF(14, 68), QPointF(44, 68));
         fill(p, i.accent);
-        QPainterPath play;
-        play.moveTo(58, 50);
-        play.lineTo(90, 70);
-        play.lineTo(58, 90);
-        play.closeSubpath();
+        QPainterPath play = polyline({{58, 50}, {90, 70}, {58, 90}}, true);
         if (!i.selected)
             p.setBrush(i.fg);
         p.drawPath(play);
@@ -303,10 +303,7 @@ QHash<QString, Glyph> makeGlyphs()
             fill(p, i.accent);
             p.drawRoundedRect(QRectF(8, 8, 84, 84), 16, 16);
             stroke(p, QColor(26, 27, 49), 12);
-            QPainterPath tick;
-            tick.moveTo(26, 52);
-            tick.lineTo(43, 69);
-            tick.lineTo(75, 33);
+            QPainterPath tick = polyline({{26, 52}, {43, 69}, {75, 33}});
             p.drawPath(tick);
         } else {
             p.setPen(line(QColor(175, 175, 175), 8));
@@ -326,14 +323,7 @@ QHash<QString, Glyph> makeGlyphs()
             p.drawEllipse(QPointF(24 + k * 26, 50), 8, 8);
     };
     g["charging"] = [](QPainter &p, const Ink &i) {
-        QPainterPath bolt;
-        bolt.moveTo(62, 4);
-        bolt.lineTo(22, 56);
-        bolt.lineTo(48, 56);
-        bolt.lineTo(38, 96);
-        bolt.lineTo(80, 40);
-        bolt.lineTo(54, 40);
-        bolt.closeSubpath();
+        QPainterPath bolt = polyline({{62, 4}, {22, 56}, {48, 56}, {38, 96}, {80, 40}, {54, 40}}, true);
         fill(p, QColor(136, 205, 12));
         p.drawPath(bolt);
     };
@@ -341,10 +331,7 @@ QHash<QString, Glyph> makeGlyphs()
     // ---- macro editor ----
     g["sure"] = [](QPainter &p, const Ink &i) {
         stroke(p, i.fg, 10);
-        QPainterPath tick;
-        tick.moveTo(18, 52);
-        tick.lineTo(40, 74);
-        tick.lineTo(82, 28);
+        QPainterPath tick = polyline({{18, 52}, {40, 74}, {82, 28}});
         p.drawPath(tick);
     };
     g["cancel"] = [](QPainter &p, const Ink &i) {
@@ -374,11 +361,7 @@ QHash<QString, Glyph> makeGlyphs()
         p.drawLine(QPointF(40, 26), QPointF(42, 14));
         p.drawLine(QPointF(42, 14), QPointF(58, 14));
         p.drawLine(QPointF(58, 14), QPointF(60, 26));
-        QPainterPath bin;
-        bin.moveTo(24, 30);
-        bin.lineTo(30, 88);
-        bin.lineTo(70, 88);
-        bin.lineTo(76, 30);
+        QPainterPath bin = polyline({{24, 30}, {30, 88}, {70, 88}, {76, 30}});
         p.drawPath(bin);
         p.drawLine(QPointF(42, 42), QPointF(43, 76));
         p.drawLine(QPointF(58, 42), QPointF(57, 76));
@@ -386,11 +369,7 @@ QHash<QString, Glyph> makeGlyphs()
     g["download"] = [](QPainter &p, const Ink &i) {
         arrow(p, {50, 10}, {50, 64}, i.fg, 9, 18);
         stroke(p, i.fg, 9);
-        QPainterPath tray;
-        tray.moveTo(14, 62);
-        tray.lineTo(14, 86);
-        tray.lineTo(86, 86);
-        tray.lineTo(86, 62);
+        QPainterPath tray = polyline({{14, 62}, {14, 86}, {86, 86}, {86, 62}});
         p.drawPath(tray);
     };
     g["moveUp"] = [](QPainter &p, const Ink &i) {
@@ -682,14 +661,7 @@ QHash<QString, Glyph> makeGlyphs()
         p.drawLine(QPointF(8, 34), QPointF(34, 34));
         p.drawLine(QPointF(14, 52), QPointF(34, 52));
         p.drawLine(QPointF(8, 70), QPointF(34, 70));
-        QPainterPath bolt;
-        bolt.moveTo(66, 8);
-        bolt.lineTo(40, 54);
-        bolt.lineTo(60, 54);
-        bolt.lineTo(52, 92);
-        bolt.lineTo(86, 40);
-        bolt.lineTo(66, 40);
-        bolt.closeSubpath();
+        QPainterPath bolt = polyline({{66, 8}, {40, 54}, {60, 54}, {52, 92}, {86, 40}, {66, 40}}, true);
         fill(p, i.fg);
         p.drawPath(bolt);
     };
@@ -754,10 +726,7 @@ QHash<QString, Glyph> makeGlyphs()
         // A key cap seen from above, with the V of the brand.
         p.setPen(QPen(QColor(26, 27, 49), 11, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
-        QPainterPath v;
-        v.moveTo(26, 28);
-        v.lineTo(50, 74);
-        v.lineTo(74, 28);
+        QPainterPath v = polyline({{26, 28}, {50, 74}, {74, 28}});
         p.drawPath(v);
     };
     return g;

@@ -89,27 +89,28 @@ void TextMoveWidget::setMoveStyle(TextMoveWidget::MoveStyle moveStyle)
     m_moveStyle = moveStyle;
 }
 
+// With stop-on-hover the text shows that it is paused: underlined, with a
+// pointing hand.
+void TextMoveWidget::setHovering(bool hovering)
+{
+    m_hovering = hovering;
+    if (!m_mouseHoverStop)
+        return;
+    QFont f = m_label->font();
+    f.setUnderline(hovering);
+    m_label->setFont(f);
+    setCursor(hovering ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
 void TextMoveWidget::enterEvent(QEvent *event)
 {
-    m_hovering = true;
-    if (m_mouseHoverStop) {
-        QFont f = m_label->font();
-        f.setUnderline(true);
-        m_label->setFont(f);
-        setCursor(Qt::PointingHandCursor);
-    }
+    setHovering(true);
     QWidget::enterEvent(event);
 }
 
 void TextMoveWidget::leaveEvent(QEvent *event)
 {
-    m_hovering = false;
-    if (m_mouseHoverStop) {
-        QFont f = m_label->font();
-        f.setUnderline(false);
-        m_label->setFont(f);
-        setCursor(Qt::ArrowCursor);
-    }
+    setHovering(false);
     QWidget::leaveEvent(event);
 }
 

@@ -47,6 +47,8 @@ private slots:
     void updatePos();
 
 private:
+    void setHovering(bool hovering);
+
     QString m_text = QStringLiteral("0123456789");
     int m_step = 2;
     int m_interval = 20;

@@ -25,7 +25,9 @@ void sliderCustomWidget::setMargin(int margin)
 
 void sliderCustomWidget::setSteps(int steps)
 {
-    if (steps == 0)
+    // A negative count would leave no tick at all, and every later press,
+    // paint and setPosition() relies on at least the first and last tick.
+    if (steps <= 0)
         return;
     m_steps = steps;
     m_ticks.clear();
@@ -41,17 +43,32 @@ void sliderCustomWidget::setPosition(int index)
     update();
 }
 
+int sliderCustomWidget::tickNear(int px) const
+{
+    for (int i = 0; i < m_ticks.size(); ++i) {
+        const int t = m_ticks[i];
+        if (px - 5 < t && t < px + 5)
+            return i;
+    }
+    return -1;
+}
+
+bool sliderCustomWidget::snapToTickNear(int px)
+{
+    const int i = tickNear(px);
+    if (i < 0)
+        return false;
+    m_handleX = m_ticks[i];
+    emit sigBackCurrentPositionNum(i);
+    return true;
+}
+
 void sliderCustomWidget::mousePressEvent(QMouseEvent *event)
 {
     const int px = event->pos().x();
-    for (int i = 0; i < m_ticks.size(); ++i) {
-        const int t = m_ticks[i];
-        if (px - 5 < t && t < px + 5) {
-            m_handleX = t;
-            emit sigBackCurrentPositionNum(i);
-            update();
-            return;
-        }
+    if (snapToTickNear(px)) {
+        update();
+        return;
     }
     // Away from every tick: one tick toward the press.
     if (m_handleX < px) {
@@ -78,15 +95,7 @@ void sliderCustomWidget::mouseMoveEvent(QMouseEvent *event)
 {
     if (event->buttons() == Qt::NoButton)
         return;
-    const int px = event->pos().x();
-    for (int i = 0; i < m_ticks.size(); ++i) {
-        const int t = m_ticks[i];
-        if (px - 5 < t && t < px + 5) {
-            m_handleX = t;
-            emit sigBackCurrentPositionNum(i);
-            break;
-        }
-    }
+    snapToTickNear(event->pos().x());
     update();
 }
 

@@ -36,6 +36,12 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // Index of the first tick less than 5 px from px, or -1.
+    int tickNear(int px) const;
+    // Moves the handle onto that tick and reports its index; false when
+    // no tick is that close.
+    bool snapToTickNear(int px);
+
     int m_steps = 5;
     int m_trackEnd = 120;
     QList<int> m_ticks;

@@ -165,9 +165,7 @@ void hidDeviceJoinFrame::setScale(float s)
         const int y = scaled(info.y, s) + kMargin;
         const int w = scaled(info.width, s);
         const int h = scaled(info.height, s);
-        button->setGeometry(x, y, w, h);
-        button->setPosition(x, y);
-        button->setButtonSize(w, h);
+        button->place(x, y, w, h);
         button->repaint();
     }
 
@@ -202,9 +200,7 @@ void hidDeviceJoinFrame::setScale(float s)
         default:
             break;
         }
-        button->setGeometry(x, y, w, h);
-        button->setPosition(x, y);
-        button->setButtonSize(w, h);
+        button->place(x, y, w, h);
     }
 }
 

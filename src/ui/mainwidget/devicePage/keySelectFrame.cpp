@@ -241,9 +241,7 @@ bool keySelectFrame::parseKeyboardInfo(const char *text)
     for (const Segment &s : segments) {
         const keyGeometryInfo &g = s.geometry;
         auto *button = new sideLightButtonCustom(this);
-        button->setButtonSize(g.width, g.height);
-        button->setGeometry(g.x + m_sideOffsetX, g.y + m_sideOffsetY, g.width, g.height);
-        button->setPosition(g.x + m_sideOffsetX, g.y + m_sideOffsetY);
+        button->place(g.x + m_sideOffsetX, g.y + m_sideOffsetY, g.width, g.height);
         button->setSideLightInfo(g.code, s.validStatus);
         button->hide();
         button->setColor(QColor(255, 0, 0, 255));
@@ -257,12 +255,10 @@ bool keySelectFrame::parseKeyboardInfo(const char *text)
         const int i = n % kColumns;
         const keyGeometryInfo &g = cells.at(n).geometry;
         auto *button = new keyboardButCustom(this);
-        button->setButtonSize(g.width, g.height);
         connect(button, SIGNAL(clicked()), this, SLOT(onKeyButtonClicked()));
         connect(button, SIGNAL(sigCustomButMouseEnter()), this, SLOT(onCustomButMouseEnter()));
         connect(button, SIGNAL(sigCustomButMouseLeave()), this, SLOT(onCustomButMouseLeave()));
-        button->setGeometry(g.x + kMargin, g.y + kMargin, g.width, g.height);
-        button->setPosition(g.x + kMargin, g.y + kMargin);
+        button->place(g.x + kMargin, g.y + kMargin, g.width, g.height);
         button->setSelected(false, false, 0);
         button->setKeyInfo(g.code, cells.at(n).caption);
         button->setGridIndex(r, i);
@@ -298,10 +294,15 @@ void keySelectFrame::setDisplayMode(bool colorDisplay, bool hoverHighlight)
         button->setColorDisplay(colorDisplay);
         button->setHoverHighlight(hoverHighlight);
     }
-    if (m_selected) {
-        m_selected->setSelected(false, true, 0);
-        m_selected = nullptr;
-    }
+    dropSelection();
+}
+
+void keySelectFrame::dropSelection()
+{
+    if (!m_selected)
+        return;
+    m_selected->setSelected(false, true, 0);
+    m_selected = nullptr;
 }
 
 void keySelectFrame::setHoverHighlight(bool on)
@@ -316,10 +317,7 @@ void keySelectFrame::setColorDisplay(bool on)
         button->setColorDisplay(on);
         button->setRangeSelected(false);
     }
-    if (m_selected) {
-        m_selected->setSelected(false, true, 0);
-        m_selected = nullptr;
-    }
+    dropSelection();
 }
 
 void keySelectFrame::showSideLights(bool show)

@@ -83,6 +83,8 @@ public slots:
 
 private:
     void clearLayer();
+    // Deselects the last clicked key (repainted) and forgets it.
+    void dropSelection();
     void releaseRegistry(bool evenIfNotOurs);
 
     Ui::keySelectFrame *ui;

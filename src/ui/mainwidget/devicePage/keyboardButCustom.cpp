@@ -20,21 +20,8 @@ bool hasLight(const QColor &c)
 } // namespace
 
 keyboardButCustom::keyboardButCustom(QWidget *parent)
-    : QToolButton(parent)
+    : keyLayerButton(0, 0, parent)
 {
-}
-
-void keyboardButCustom::setButtonSize(int width, int height)
-{
-    m_width = width;
-    m_height = height;
-    setFixedSize(width, height);
-}
-
-void keyboardButCustom::setPosition(int x, int y)
-{
-    m_x = x;
-    m_y = y;
 }
 
 void keyboardButCustom::setKeyInfo(int keyCode, const QString &caption)
@@ -131,7 +118,7 @@ void keyboardButCustom::enterEvent(QEvent *event)
     m_hovered = true;
     emit sigCustomButMouseEnter();
     update();
-    QToolButton::enterEvent(event);
+    keyLayerButton::enterEvent(event);
 }
 
 void keyboardButCustom::leaveEvent(QEvent *event)
@@ -139,16 +126,18 @@ void keyboardButCustom::leaveEvent(QEvent *event)
     m_hovered = false;
     emit sigCustomButMouseLeave();
     update();
-    QToolButton::leaveEvent(event);
+    keyLayerButton::leaveEvent(event);
 }
 
 void keyboardButCustom::paintFace(QPainter &painter, const QColor &fill, const QColor &border) const
 {
-    painter.fillRect(QRect(1, 1, m_width - 2, m_height - 2), fill);
+    const int w = buttonWidth();
+    const int h = buttonHeight();
+    painter.fillRect(QRect(1, 1, w - 2, h - 2), fill);
     QPen pen(border, 3, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRect(0, 0, m_width, m_height), 6, 6, Qt::AbsoluteSize);
+    painter.drawRoundedRect(QRect(0, 0, w, h), 6, 6, Qt::AbsoluteSize);
 }
 
 void keyboardButCustom::paintEvent(QPaintEvent *)

@@ -1,23 +1,19 @@
 #pragma once
 
+#include "ui/mainwidget/devicePage/keyLayerButton.h"
+
 #include <QColor>
-#include <QToolButton>
 
 // One key of the keyboard drawing. It draws only its face (the legends are
 // part of the keyboard picture): hover, selection, rubber-band selection,
 // custom-binding mark, the unavailable overlay, or the light colour that the
 // light engine paints into it.
-class keyboardButCustom : public QToolButton
+class keyboardButCustom : public keyLayerButton
 {
     Q_OBJECT
 
 public:
     explicit keyboardButCustom(QWidget *parent = nullptr);
-
-    void setButtonSize(int width, int height);
-    void setPosition(int x, int y);
-    int posX() const { return m_x; }
-    int posY() const { return m_y; }
 
     void setKeyInfo(int keyCode, const QString &caption);
     int keyDec() const { return m_keyCode; }
@@ -84,12 +80,8 @@ private:
 
     bool m_hovered = false;
     bool m_rangeSelected = false;
-    int m_width = 0;
-    int m_height = 0;
     bool m_customMark = false;
     bool m_selected = false;
-    int m_x = 0;
-    int m_y = 0;
     int m_row = 0;
     int m_column = 0;
     int m_keyCode = 0;

@@ -4,21 +4,8 @@
 #include <QPainter>
 
 sideLightButtonCustom::sideLightButtonCustom(QWidget *parent)
-    : QToolButton(parent)
+    : keyLayerButton(10, 10, parent)
 {
-}
-
-void sideLightButtonCustom::setButtonSize(int width, int height)
-{
-    m_width = width;
-    m_height = height;
-    setFixedSize(width, height);
-}
-
-void sideLightButtonCustom::setPosition(int x, int y)
-{
-    m_x = x;
-    m_y = y;
 }
 
 void sideLightButtonCustom::setSideLightInfo(int index, int validStatus)
@@ -35,17 +22,19 @@ void sideLightButtonCustom::setColor(const QColor &color)
 
 void sideLightButtonCustom::paintEvent(QPaintEvent *)
 {
+    const int w = buttonWidth();
+    const int h = buttonHeight();
     // A square segment has no long axis and draws nothing.
-    if (m_width == m_height)
+    if (w == h)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    QLinearGradient gradient(0, 0, m_width > m_height ? m_width : 0, m_width > m_height ? 0 : m_height);
+    QLinearGradient gradient(0, 0, w > h ? w : 0, w > h ? 0 : h);
     gradient.setColorAt(0, Qt::transparent);
     gradient.setColorAt(0.5, m_color);
     gradient.setColorAt(1, Qt::transparent);
     gradient.setSpread(QGradient::RepeatSpread);
     painter.setBrush(gradient);
-    painter.drawRect(0, 0, m_width, m_height);
+    painter.drawRect(0, 0, w, h);
 }
