@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name></name>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>Minimize(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>Maximize(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>Revert(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>Quit(&amp;Q)</translation>
+    </message>
+</context>
+<context>
     <name>DDataManager</name>
     <message>
         <source>Unknow</source>

@@ -119,6 +119,13 @@ void DAppllication::initSettingsAndLanguage()
     QSettings::setDefaultFormat(QSettings::IniFormat);
 }
 
+bool DAppllication::loadLanguage(int language)
+{
+    if (!m_linguist)
+        m_linguist = new QtLinguist();
+    return m_linguist->load(language);
+}
+
 bool DAppllication::connectToRunningCopy()
 {
     QLocalSocket socket;

@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -12,6 +13,7 @@
 
 #include <cstring>
 
+#include "app/QtLinguist.h"
 #include "data/DDataManager.h"
 #include "platform/autostart.h"
 #include "platform/hotplugMonitor.h"
@@ -64,6 +66,7 @@ private slots:
     void closeButton_data();
     void closeButton();
     void listToggleAndNames();
+    void languageSwitchRetranslates();
 
 private:
     void resetSdk(int lightResult);
@@ -464,6 +467,42 @@ void TstMainWidget::listToggleAndNames()
     auto *device = w.findChild<QLabel *>("label_DeviceName");
     QCOMPARE(product->text(), QString("K87"));
     QCOMPARE(device->text(), QString("Vardex K87"));
+}
+
+// A language change reaches the tray menu, and the title bar keeps the names
+// it was given rather than the form's placeholders.
+void TstMainWidget::languageSwitchRetranslates()
+{
+    DMainWidget w;
+    emit m_page->sigReturnHidLikeName("K87", "Vardex K87");
+    const QString company = w.windowTitle();
+    QVERIFY(!company.isEmpty());
+    QVERIFY(company != "DMainWidget");
+
+    auto trayTexts = [&w] {
+        QStringList texts;
+        for (QAction *a : w.findChildren<QAction *>())
+            if (!a->text().isEmpty())
+                texts << a->text();
+        texts.sort();
+        return texts;
+    };
+    QCOMPARE(trayTexts(), QStringList({"Maximize(&X)", "Minimize(&N)", "Quit(&Q)", "Revert(&R)"}));
+
+    QtLinguist linguist;
+    QVERIFY(linguist.load(1));
+    w.omUpdataAllUI();
+    QStringList chinese({"最小化(&N)", "最大化(&X)", "还原(&R)", "退出(&Q)"});
+    chinese.sort();
+    QCOMPARE(trayTexts(), chinese);
+    QCOMPARE(w.windowTitle(), company);
+    QCOMPARE(w.findChild<QLabel *>("label_AppName")->text(), company);
+    QCOMPARE(w.findChild<QLabel *>("label_ProductName")->text(), QString("K87"));
+    QCOMPARE(w.findChild<QLabel *>("label_DeviceName")->text(), QString("Vardex K87"));
+
+    QVERIFY(linguist.load(3));
+    w.omUpdataAllUI();
+    QCOMPARE(trayTexts(), QStringList({"Maximize(&X)", "Minimize(&N)", "Quit(&Q)", "Revert(&R)"}));
 }
 
 static int runCloseChild(int argc, char **argv)

@@ -1,0 +1,109 @@
+#include <QtTest>
+
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QSettings>
+
+#include "app/DAppllication.h"
+#include "data/DDataManager.h"
+#include "ui/mainwidget/DMainWidget.h"
+
+// The application object of a first copy, built the way the program builds
+// it (see main below): language calls from the settings dialog, and later
+// copies knocking on the local server.
+class tst_Application : public QObject
+{
+    Q_OBJECT
+private slots:
+    void firstCopyIsUp();
+    void loadLanguage_data();
+    void loadLanguage();
+    void laterCopyBringsWindowForward_data();
+    void laterCopyBringsWindowForward();
+};
+
+static DAppllication *app()
+{
+    return static_cast<DAppllication *>(QCoreApplication::instance());
+}
+
+void tst_Application::firstCopyIsUp()
+{
+    QVERIFY(!app()->isRunning());
+    QVERIFY(!app()->mustExit());
+    QVERIFY(app()->mainWidget());
+    QVERIFY(app()->mainWidget()->isVisible());
+    QCOMPARE(app()->activationWindow(), static_cast<QWidget *>(app()->mainWidget()));
+    // LANG=en_US.UTF-8 and an empty home: the system language is stored.
+    QSettings settings(DDataManager::instance()->userConfigDir() + "/VardexConfig.ini", QSettings::IniFormat);
+    QCOMPARE(settings.value("Language/selectLanguageIndex").toInt(), 3);
+}
+
+void tst_Application::loadLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("loaded");
+    QTest::addColumn<QString>("text");
+    // Rows run in order from English: a refused value leaves the last one.
+    QTest::newRow("Simplified Chinese") << 1 << true << "软件退出";
+    QTest::newRow("0 keeps Chinese") << 0 << false << "软件退出";
+    QTest::newRow("16 keeps Chinese") << 16 << false << "软件退出";
+    QTest::newRow("English") << 3 << true << "Software exit";
+    // No Japanese file ships: the source texts stand in.
+    QTest::newRow("missing file") << 4 << false << "Software exit";
+    QTest::newRow("Chinese again") << 1 << true << "软件退出";
+    QTest::newRow("back to English") << 3 << true << "Software exit";
+}
+
+void tst_Application::loadLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(bool, loaded);
+    QFETCH(QString, text);
+    QCOMPARE(app()->loadLanguage(language), loaded);
+    QCOMPARE(QObject::tr("Software exit"), text);
+}
+
+void tst_Application::laterCopyBringsWindowForward_data()
+{
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("hidden in the tray, no argument") << "hidden" << QByteArray();
+    QTest::newRow("hidden in the tray, --AutoUp") << "hidden" << QByteArray("--AutoUp");
+    QTest::newRow("minimised") << "minimised" << QByteArray("x");
+}
+
+void tst_Application::laterCopyBringsWindowForward()
+{
+    QFETCH(QString, state);
+    QFETCH(QByteArray, written);
+    QWidget *window = app()->mainWidget();
+    window->showNormal();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    if (state == "hidden")
+        window->hide();
+    else
+        window->showMinimized();
+    QTRY_VERIFY(!window->isVisible() || window->isMinimized());
+
+    QLocalSocket socket;
+    socket.connectToServer(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    QVERIFY(socket.waitForConnected(DAppllication::ConnectWaitMs));
+    socket.write(written);
+    socket.flush();
+    QTRY_VERIFY(window->isVisible());
+    QTRY_VERIFY(!window->isMinimized());
+    socket.disconnectFromServer();
+}
+
+int main(int argc, char **argv)
+{
+    DAppllication application(QStringLiteral("RimoKeyboard_1.2.0.1"), argc, argv, false);
+    if (application.mustExit())
+        return 2;
+    tst_Application tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
+
+#include "tst_application.moc"
