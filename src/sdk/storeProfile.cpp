@@ -116,6 +116,23 @@ bool eventIsPress(const pugi::xml_node &e)
     return std::strcmp(e.attribute("operate").value(), "down") == 0;
 }
 
+bool eventListValid(const std::list<MacroEventRecord> &events)
+{
+    for (const auto &e : events)
+        if (!eventRecordValid(e))
+            return false;
+    return true;
+}
+
+void appendEvents(const pugi::xml_node &macro, std::list<MacroEventRecord> &events)
+{
+    for (auto e = macro.child(xml::kEvent); e; e = e.next_sibling(xml::kEvent)) {
+        MacroEventRecord r;
+        readEvent(e, r);
+        events.push_back(r);
+    }
+}
+
 } // namespace vardexstore
 
 namespace {
@@ -136,13 +153,25 @@ pugi::xml_node findKey(const pugi::xml_node &profile, const std::string &code)
     return pugi::xml_node();
 }
 
-bool validEvents(const std::list<MacroEventRecord> &events)
+// A call on the profile's copy of one bound macro: `macros` is the
+// profile's list of copies (possibly empty), `macro` the copy when it exists.
+struct BoundMacroCall : ProfileCall
 {
-    for (const auto &e : events)
-        if (!eventRecordValid(e))
-            return false;
-    return true;
-}
+    std::string macroIndex;
+    bool args = false;
+    pugi::xml_node macros;
+    pugi::xml_node macro;
+
+    BoundMacroCall(const char *path, const char *profileIndex, const char *macroIndexArg)
+        : ProfileCall(path, profileIndex)
+    {
+        args = profile && decimalArg(macroIndexArg, macroIndex);
+        if (args) {
+            macros = profile.child(xml::kBoundMacros);
+            macro = findIndexed(macros, xml::kMacro, macroIndex);
+        }
+    }
+};
 
 } // namespace
 
@@ -434,17 +463,12 @@ bool CVardexXML_AddProFileMacroWithKeyInfoItem(const char *path, const char *pro
 bool CVardexXML_DeleteProFileBindMacroNode(const char *path, const char *profileIndex, const char *macroIndex,
                                            const char * /*nodeName*/)
 {
-    std::string index;
-    if (!decimalArg(macroIndex, index))
+    BoundMacroCall c(path, profileIndex, macroIndex);
+    if (!c.args)
         return false;
-    ProfileCall c(path, profileIndex);
-    if (!c)
-        return false;
-    auto macros = c.profile.child(xml::kBoundMacros);
-    auto macro = findIndexed(macros, xml::kMacro, index);
-    if (!macro)
+    if (!c.macro)
         return true;
-    macros.remove_child(macro);
+    c.macros.remove_child(c.macro);
     return c.store.commit();
 }
 
@@ -453,7 +477,7 @@ bool CVardexXML_AddProFileBindMacroItem(const char *path, const char *profileInd
                                         const char *nodeName)
 {
     std::string index, name;
-    if (!decimalArg(macroIndex, index) || !textArg(nodeName, kMaxNameBytes, name) || !validEvents(events))
+    if (!decimalArg(macroIndex, index) || !textArg(nodeName, kMaxNameBytes, name) || !eventListValid(events))
         return false;
     ProfileCall c(path, profileIndex);
     if (!c)
@@ -472,20 +496,10 @@ bool CVardexXML_ProFileMacroWithKeyInfoSelectAll(const char *path, const char *p
                                                  const char *macroIndex, const char * /*nodeName*/,
                                                  std::list<MacroEventRecord> &events)
 {
-    std::string index;
-    if (!decimalArg(macroIndex, index))
+    BoundMacroCall c(path, profileIndex, macroIndex);
+    if (!c.macro)
         return false;
-    ProfileCall c(path, profileIndex);
-    if (!c)
-        return false;
-    auto macro = findIndexed(c.profile.child(xml::kBoundMacros), xml::kMacro, index);
-    if (!macro)
-        return false;
-    for (auto e = macro.child(xml::kEvent); e; e = e.next_sibling(xml::kEvent)) {
-        MacroEventRecord r;
-        readEvent(e, r);
-        events.push_back(r);
-    }
+    appendEvents(c.macro, events);
     return true;
 }
 
