@@ -10,6 +10,8 @@
 #include "platform/crashDump.h"
 #include "platform/instanceGuard.h"
 #include "platform/unixSignals.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 
 #include <cstring>
 
@@ -51,6 +53,8 @@ int main(int argc, char *argv[])
                         appPaths::userConfigDirFor(appDataDir) + QStringLiteral("/instance.lock"));
     const bool alreadyRunning = !guard.acquire();
 
+    // The main window creates its device page through this factory.
+    DMainWidget::factories().devicePage = [](QWidget *parent) { return new DDevicePage(parent); };
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     DAppllication app(QString::fromLatin1(kAppId), argc, argv, alreadyRunning, &guard);
     if (app.mustExit())

@@ -1,0 +1,131 @@
+// CPU time the transport thread of one simulated keyboard costs per second,
+// idle and with light frames offered every 30 ms. Run by hand:
+//   build/bin/bench_hidtransport [seconds per scenario]
+#include "hid/DDeviceHidCmdSend.h"
+#include "hid/MainHidInterFace.h"
+#include "vardexSdk.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
+
+#include <cstdio>
+#include <list>
+#include <string>
+#include <type_traits>
+
+namespace {
+template <typename F> struct firstArg;
+template <typename R, typename A, typename... Rest> struct firstArg<R (*)(A, Rest...)> { using type = A; };
+template <typename F> QString firstPath(F call)
+{
+    using Arg = typename firstArg<F>::type;
+    std::remove_cv_t<std::remove_pointer_t<std::remove_reference_t<Arg>>> list;
+    if constexpr (std::is_pointer_v<Arg>)
+        call(&list);
+    else
+        call(list);
+    for (const auto &p : list)
+        return QString::fromLatin1(std::string(p).c_str());
+    return QString();
+}
+
+QString threadDir(const QByteArray &name)
+{
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == name)
+            return tasks.filePath(tid);
+    }
+    return QString();
+}
+
+// Times the named thread went to sleep (voluntary context switches).
+qint64 threadWakeups(const QByteArray &name)
+{
+    QFile status(threadDir(name) + QStringLiteral("/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("voluntary_ctxt_switches:"))
+            return line.mid(24).trimmed().toLongLong();
+    return -1;
+}
+
+// Nanoseconds the named thread of this process has run on a CPU.
+qint64 threadCpuNs(const QByteArray &name)
+{
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString &tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
+        if (!comm.open(QIODevice::ReadOnly) || comm.readAll().trimmed() != name)
+            continue;
+        QFile stat(tasks.filePath(tid + QStringLiteral("/schedstat")));
+        if (stat.open(QIODevice::ReadOnly))
+            return stat.readAll().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+void measure(const char *label, MainHidInterFace &t, int seconds, bool lightFrames)
+{
+    QTimer frames;
+    int chunk = 0;
+    QObject::connect(&frames, &QTimer::timeout, [&] {
+        for (int i = 0; i < 10; ++i) {
+            hidCmdBuff r;
+            r[0] = 0x01;
+            r[1] = static_cast<unsigned char>(HidSendCmd::LightSyncColor);
+            r[4] = static_cast<unsigned char>(i);
+            r[5] = 54;
+            r[6] = static_cast<unsigned char>(chunk++);
+            t.hidApi_WriteLight(r.data());
+        }
+    });
+    t.setLightSynchronous(lightFrames);
+    if (lightFrames)
+        frames.start(30);
+    const qint64 cpu0 = threadCpuNs("vdx-hid-bench");
+    const qint64 wake0 = threadWakeups("vdx-hid-bench");
+    QElapsedTimer wall;
+    wall.start();
+    QTimer::singleShot(seconds * 1000, qApp, &QCoreApplication::quit);
+    qApp->exec();
+    const qint64 cpu = threadCpuNs("vdx-hid-bench") - cpu0;
+    const double secs = wall.elapsed() / 1000.0;
+    const double perSecondMs = cpu / 1e6 / secs;
+    const double wakeups = (threadWakeups("vdx-hid-bench") - wake0) / secs;
+    std::printf("%-28s %8.2f ms CPU per second  (%.2f%% of one core), %.0f sleeps per second\n", label, perSecondMs,
+                perSecondMs / 10.0, wakeups);
+    frames.stop();
+    t.setLightSynchronous(false);
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("VARDEX_SIM"))
+        qputenv("VARDEX_SIM", "1");
+    QCoreApplication app(argc, argv);
+    const int seconds = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
+    CVardexHid_Init();
+    const QString path = firstPath(&CVardexHid_GetHidInfoList);
+    if (path.isEmpty()) {
+        std::fprintf(stderr, "no simulated keyboard\n");
+        return 1;
+    }
+    MainHidInterFace t(1, QStringLiteral("Zeno"));
+    t.setObjectName(QStringLiteral("vdx-hid-bench"));
+    if (t.hidApi_Open(path) != 0) {
+        std::fprintf(stderr, "cannot open %s\n", qPrintable(path));
+        return 1;
+    }
+    t.start();
+    measure("idle (keep-alive only)", t, seconds, false);
+    measure("light frames every 30 ms", t, seconds, true);
+    t.hidApi_Close(0);
+    return 0;
+}

@@ -1,0 +1,108 @@
+// MainHidInterFace.h - the transport of one opened keyboard: a thread that
+// writes queued reports one at a time and reads inbound reports without
+// blocking, handing each to the interface thread as a queued signal.
+#ifndef MAINHIDINTERFACE_H
+#define MAINHIDINTERFACE_H
+
+#include "hid/hidCmdBuff.h"
+#include "vardexSdk.h"
+
+#include <QList>
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <type_traits>
+
+class QTimer;
+
+namespace hidTransportDetail {
+template <typename F> struct firstArg;
+template <typename R, typename A, typename... Rest> struct firstArg<R (*)(A, Rest...)> { using type = A; };
+// The library's timer state, whatever name the library gives it.
+using TimerState = std::remove_pointer_t<typename firstArg<decltype(&CVardexHid_highPrecisionTimerInit)>::type>;
+} // namespace hidTransportDetail
+
+class MainHidInterFace : public QThread
+{
+    Q_OBJECT
+public:
+    MainHidInterFace(int threadIndex, QString hidName, QObject *parent = nullptr);
+    // Closes the transport (joining its thread) when still open.
+    ~MainHidInterFace() override;
+
+    // 0 when the keyboard was opened, -1 when not.
+    int hidApi_Open(QString path);
+    // Copies the 64-byte report into the command queue: 0, or -1 when nothing
+    // was queued (transport not open, or out of memory).
+    int hidApi_Write(const unsigned char *report);
+    // Offers one light-stream report to the light-frame queue: 0 whether it
+    // was accepted or dropped, -1 when the transport is not open.
+    int hidApi_WriteLight(const unsigned char *report);
+    // Stops the loop, joins the thread, then releases the device and frees
+    // whatever was still queued. Always 0.
+    int hidApi_Close(int fromNum);
+    // While off, light reports are neither accepted nor written; switching
+    // it off also discards the frame still queued (its colours are stale).
+    void setLightSynchronous(bool on);
+
+    bool isHidOpen() const { return m_open.load(); }
+    bool isLightSynchronous() const { return m_lightSynchronous.load(); }
+    int threadIndex() const { return m_threadIndex; }
+    QString hidName() const { return m_strHidName; }
+    QString hidPath() const { return m_hidPath; }
+    int pendingCommandCount() const;
+    int pendingLightCount() const;
+
+    // Reports per light frame: 11 for the models that take an extra report.
+    static int lightFrameSize(const QString &hidName);
+
+signals:
+    void sigOpenHidSuccessful();
+    // data: a 64-byte copy from new[]; the receiver frees it with delete[].
+    void sigHidDataArrived(unsigned char *data, int length, int threadIndex);
+    // The inbound serial-number report (0x15); data as above.
+    void sigHidSnGetOver(unsigned char *data, QString strHidName);
+
+public slots:
+    void onShakeHandsRuning();
+
+protected:
+    void run() override;
+
+private:
+    bool writePass();
+    bool readPass();
+    void pace(bool idle);
+    void wakeLoop();
+    void freeQueues();
+
+    hidTransportDetail::TimerState m_timerState;
+    int m_threadIndex;
+    QString m_strHidName;
+    int m_handle = 0;
+    std::atomic<bool> m_open{false};
+    QString m_hidPath;
+    QByteArray m_hidPathLatin1;
+    QTimer *m_shakeHandsTimer = nullptr;
+    std::atomic<bool> m_lightSynchronous{false};
+    bool m_readTurn = false;
+    bool m_frameFilling = false; // guarded by m_lightLock
+    int m_frameSize;
+    QList<unsigned char *> m_cmdQueue;
+    mutable std::mutex m_cmdLock;
+    QList<unsigned char *> m_lightQueue;
+    mutable std::mutex m_lightLock;
+
+    // Idle pacing: after a run of passes that moved nothing the loop sleeps
+    // longer, and any queued report or close wakes it at once.
+    int m_idlePasses = 0;
+    std::mutex m_wakeLock;
+    std::condition_variable m_wake;
+    bool m_wakePending = false; // guarded by m_wakeLock
+    bool m_loopRunning = false; // guarded by m_wakeLock; lets close join visibly to race checkers
+};
+
+#endif // MAINHIDINTERFACE_H

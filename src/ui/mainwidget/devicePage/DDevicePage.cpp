@@ -1,0 +1,1524 @@
+#include "DDevicePage.h"
+#include "ui_DDevicePage.h"
+
+#include "DDeviceListItem.h"
+#include "DPerformancePage.h"
+#include "dragShowArea.h"
+#include "hidDeviceJoinFrame.h"
+#include "keySelectFrame.h"
+#include "keyboardButCustom.h"
+#include "sideLightButtonCustom.h"
+
+#include "data/DDataManager.h"
+#include "hid/DDeviceKeyboardLink.h"
+#include "hid/MainHidInterFace.h"
+#include "ui/customKeys/DCustomKeysPage.h"
+#include "ui/lightsConfig/DLightsConfigPage.h"
+#include "ui/lightsConfig/lightDealMain.h"
+#include "ui/widgets/ArrowWidget.h"
+#include "ui/widgets/BatteryItem.h"
+#include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DToolTipExplain.h"
+
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalBlocker>
+#include <QTemporaryDir>
+#include <QSettings>
+#include <QStackedLayout>
+#include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+
+#include <cstring>
+#include <list>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kDefaultCompanyLink[] = "https://www.vardex.example";
+const char kDefaultConfigResource[] = ":/images/configDir/VardexDefaultConfig.ini";
+const char kDefaultProfileFile[] = "appProfile_Default.xml";
+const char kFnProfileFile[] = "appProfile_FN.xml";
+
+constexpr int kHotPlugArrival = 11;
+constexpr int kHotPlugRemoval = 12;
+constexpr int kLinkReadyWaitMs = 1300;
+constexpr int kProfileWaitMs = 1500;
+constexpr int kGridRows = 6;
+constexpr int kGridColumns = 22;
+
+template <size_t N> QString fieldText(const char (&field)[N])
+{
+    return QString::fromUtf8(field, int(qstrnlen(field, N)));
+}
+
+// Copies text into a fixed field, cut to fit and always terminated.
+template <size_t N> void setField(char (&field)[N], const QByteArray &text)
+{
+    const size_t n = qMin(size_t(text.size()), N - 1);
+    std::memcpy(field, text.constData(), n);
+    std::memset(field + n, 0, N - n);
+}
+
+template <size_t N> QByteArray fieldBytes(const char (&field)[N])
+{
+    return QByteArray(field, int(qstrnlen(field, N)));
+}
+
+QString tileKey(const hidStructInfoAll &record)
+{
+    const QString path = fieldText(record.hidPath);
+    return path.isEmpty() ? fieldText(record.hidName) : path;
+}
+
+// One attached device as the library describes it, with the model entry it
+// belongs to already looked up.
+struct AttachedDevice
+{
+    QString path;
+    std::string modelCode;
+    hidStructInfo hid;
+    hidFirmwareInfo firmware;
+};
+
+struct HidSnapshot
+{
+    QList<AttachedDevice> devices; // in the library's list order
+    std::map<std::string, hidModelInfo> models;
+};
+
+// Asks the device library what is attached and what is supported.
+HidSnapshot scanHid()
+{
+    HidSnapshot snapshot;
+    std::list<std::string> paths;
+    CVardexHid_GetHidInfoList(paths);
+    CVardexHid_GetHidInfoStuMapList(snapshot.models);
+    for (const std::string &path : paths) {
+        AttachedDevice device;
+        std::memset(static_cast<void *>(&device.hid), 0, sizeof device.hid);
+        std::memset(static_cast<void *>(&device.firmware), 0, sizeof device.firmware);
+        const QByteArray latin1 = QString::fromStdString(path).toLatin1();
+        if (!CVardexHid_GetHidAndFirmwareInfoStu(latin1.constData(), &device.hid, &device.firmware))
+            continue;
+        device.path = QString::fromLatin1(device.hid.hidPath, int(qstrnlen(device.hid.hidPath, sizeof device.hid.hidPath)));
+        device.modelCode = std::string(device.hid.hidName, qstrnlen(device.hid.hidName, sizeof device.hid.hidName));
+        snapshot.devices.append(device);
+    }
+    return snapshot;
+}
+
+void fillFromModel(hidStructInfoAll &record, const hidModelInfo &model)
+{
+    setField(record.deviceType, fieldBytes(model.deviceType));
+    setField(record.productName, fieldBytes(model.productName));
+    setField(record.likeName, fieldBytes(model.likeName));
+    std::memcpy(record.modelParams, model.modelParams, sizeof record.modelParams);
+    record.keyCount = model.keyCount;
+}
+
+hidStructInfoAll assembleRecord(const AttachedDevice &device, const hidModelInfo &model)
+{
+    hidStructInfoAll record;
+    fillFromModel(record, model);
+    setField(record.hidPath, device.path.toLatin1());
+    setField(record.hidName, QByteArray::fromStdString(device.modelCode));
+    record.hidUsbOrDongle = device.hid.hidUsbOrDongle != 0 ? 1 : 0;
+    const hidFirmwareInfo &fw = device.firmware;
+    setField(record.firmwareVersion, fieldBytes(fw.firmwareVersion));
+    setField(record.fwInfoPart1, fieldBytes(fw.identity[0]));
+    setField(record.fwInfoPart2, fieldBytes(fw.identity[1]));
+    setField(record.fwInfoPart4, fieldBytes(fw.identity[3]));
+    record.onlineStatus = record.hidUsbOrDongle == 0 ? 1 : 0;
+    return record;
+}
+
+hidStructInfoAll offlineRecord(const std::string &modelCode, const hidModelInfo &model)
+{
+    hidStructInfoAll record;
+    fillFromModel(record, model);
+    setField(record.hidName, QByteArray::fromStdString(modelCode));
+    record.onlineStatus = 0;
+    record.hidUsbOrDongle = 0;
+    return record;
+}
+
+// A serial number names a folder on disk: only the keyboard's 32 letters and
+// digits are accepted.
+bool isUsableSerialNumber(const QString &sn)
+{
+    if (sn.size() != 32)
+        return false;
+    for (const QChar c : sn) {
+        const ushort u = c.unicode();
+        if (!((u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z')))
+            return false;
+    }
+    return true;
+}
+
+// A model code names a folder on disk and comes from the keyboard itself.
+bool isUsableFolderName(const QString &name)
+{
+    if (name.isEmpty() || name.size() > 64)
+        return false;
+    for (const QChar c : name) {
+        const ushort u = c.unicode();
+        if (!((u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '_' || u == '-'))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+DDevicePage::DDevicePage(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::DDevicePage)
+{
+    ui->setupUi(this);
+    ui->pushButton_Test->hide();
+    ui->pushButton_ChangModeTest->hide();
+    ui->label_ChangModeTest->hide();
+    ui->label_Multiple->hide();
+
+    m_desktopDir = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+
+    ui->label->setText(tr("Device List"));
+    ui->label_Tip->setText(tr("Device not connected"));
+
+    QSettings defaults(QString::fromLatin1(kDefaultConfigResource), QSettings::IniFormat);
+    defaults.setIniCodec("UTF_8");
+    m_companyLink = QString::fromLatin1(kDefaultCompanyLink);
+    if (defaults.contains(QStringLiteral("CompanyLink/ComLink")))
+        m_companyLink = defaults.value(QStringLiteral("CompanyLink/ComLink")).toString();
+    ui->label_Url->setAlignment(Qt::AlignCenter);
+    ui->label_Url->setText(companyLinkText());
+    const QString showKey = QStringLiteral("MainPageCompanyLinkFrame/showStatus");
+    ui->frame_Url->setVisible(defaults.contains(showKey) && defaults.value(showKey).toBool());
+    connect(ui->label_Url, &QLabel::linkActivated, this, &DDevicePage::onLickActivited, Qt::DirectConnection);
+
+    ui->label_ElectricityNum->setLevel(60);
+
+    m_notice = new CbNotice(this);
+    m_notice->setPixelSize(14);
+
+    ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
+
+    m_lightDealMain = new lightDealMain(nullptr);
+
+    m_customKeysPage = new DCustomKeysPage(ui->page_CustomKeys);
+    ui->page_CustomKeys->layout()->addWidget(m_customKeysPage);
+    m_lightsConfigPage = new DLightsConfigPage(ui->page_LightsConfig);
+    ui->page_LightsConfig->layout()->addWidget(m_lightsConfigPage);
+    m_performancePage = new DPerformancePage(ui->page_Performance);
+    ui->page_Performance->layout()->addWidget(m_performancePage);
+
+    connect(m_customKeysPage, &DCustomKeysPage::sigDefaultLayerAndFnLayerSwitch, this, &DDevicePage::onDefaultLayerAndFnLayerSwitch);
+    connect(m_customKeysPage, &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage, this, &DDevicePage::onEveryPageBackTip);
+    connect(m_customKeysPage, &DCustomKeysPage::sigTheKeyboardIntoDownloading, this, &DDevicePage::onTheKeyboardIntoDownloading);
+    connect(m_customKeysPage, &DCustomKeysPage::sigAutoIntoCustomKeysPage, this, &DDevicePage::onAutoIntoCustomKeysPage);
+    connect(m_customKeysPage, &DCustomKeysPage::sigInteractLightsPointXY, this, &DDevicePage::onInteractLightsPointXY);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigSomeMessageTip_LightsConfigPage, this, &DDevicePage::onEveryPageBackTip);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigSelectCurrentLightTypeIndex_KB, this, &DDevicePage::onSelectCurrentLightTypeIndex_KB);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigSelectCurrentLightTypeIndex_Side, this, &DDevicePage::onSelectCurrentLightTypeIndex_Side);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigLightConfigHaveChanged, this, &DDevicePage::onLightConfigHaveChanged);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigCustomLightItemHaveChanged, this, &DDevicePage::onCustomLightItemHaveChanged);
+    connect(m_lightsConfigPage, &DLightsConfigPage::sigLightConfigHaveChanged_Custom, this, &DDevicePage::onLightConfigHaveChanged_Custom);
+    connect(m_performancePage, &DPerformancePage::sigResetoreCurrentProfile, this, &DDevicePage::onResetoreCurrentProfile);
+    connect(m_performancePage, &DPerformancePage::sigLightAndKeyboardSleepTime, this, &DDevicePage::onLightAndKeyboardSleepTime);
+    connect(m_performancePage, &DPerformancePage::sigLockWinKeyAbout, this, &DDevicePage::onLockWinKeyAbout);
+
+    ui->toolButton_CustomKey->installEventFilter(this);
+    ui->toolButton_LightConfig->installEventFilter(this);
+    ui->toolButton_MacroDialog->installEventFilter(this);
+    ui->toolButton_Performance->installEventFilter(this);
+
+    m_mainPageGroup = new QButtonGroup(this);
+    m_mainPageGroup->setExclusive(true);
+    m_mainPageGroup->addButton(ui->toolButton_CustomKey, 0);
+    m_mainPageGroup->addButton(ui->toolButton_LightConfig, 1);
+    m_mainPageGroup->addButton(ui->toolButton_Performance, 2);
+    ui->toolButton_CustomKey->setChecked(true);
+    connect(m_mainPageGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChangedMainPage);
+
+    ui->label_Charging->hide();
+    m_batteryAnimationLevel = 0;
+    m_batteryTimer = new QTimer(this);
+    m_batteryTimer->setInterval(50);
+    connect(m_batteryTimer, &QTimer::timeout, this, &DDevicePage::onTimerChangingBatteryNum);
+
+    connect(this, &DDevicePage::sigMacroListHaveChangedSendToDevice, this, &DDevicePage::onMacroListHaveChangedSendToDevice);
+
+    m_serialWaitTimer = new QTimer(this);
+    m_serialWaitTimer->setInterval(250);
+    connect(m_serialWaitTimer, &QTimer::timeout, this, &DDevicePage::onSerialNumberWait);
+
+    QTimer::singleShot(200, this, &DDevicePage::onLoadDeviceList);
+}
+
+DDevicePage::~DDevicePage()
+{
+    delete m_bubble.data();
+    delete ui;
+}
+
+// ---------------------------------------------------------------------------
+// Shell: texts, notice, tips, page switching
+// ---------------------------------------------------------------------------
+
+QString DDevicePage::companyLinkText() const
+{
+    const QString link = m_companyLink.toHtmlEscaped();
+    return QStringLiteral("<span style=\"font-family:\"%3\";font-size:12pt; color:#ff6666;\"></span>"
+                          "<a href=\"Company|%1|\"><span style=\"font-size:10pt; text-decoration:underline; "
+                          "color:rgb(%2);\">%1</span>")
+        .arg(link, 0, QLatin1Char(' '))
+        .arg(QStringLiteral("255,143,31"), 0, QLatin1Char(' '))
+        .arg(QStringLiteral("Microsoft YaHei"), 0, QLatin1Char(' '));
+}
+
+void DDevicePage::retranslate()
+{
+    ui->retranslateUi(this);
+    ui->label_Url->setText(companyLinkText());
+    ui->label->setText(tr("Device List"));
+    ui->label_Tip->setText(tr("Device not connected"));
+    if (m_currentTile) {
+        m_customKeysPage->retranslate();
+        m_lightsConfigPage->retranslateLightTypeText();
+        m_performancePage->retranslate();
+    }
+}
+
+void DDevicePage::stopLightSyncIfRunning()
+{
+    if (m_lightDealMain->isKeyboardLightRunning() || m_lightDealMain->isSideLightRunning())
+        stopDeviceLights();
+}
+
+void DDevicePage::setDeviceListVisible(bool visible)
+{
+    ui->frame_left->setVisible(visible);
+}
+
+hidDeviceJoinFrame *DDevicePage::keyboardView() const
+{
+    return m_hidDeviceJoinFrame.data();
+}
+
+ArrowWidget *DDevicePage::bubble() const
+{
+    return m_bubble.data();
+}
+
+DDeviceListItem *DDevicePage::currentTile() const
+{
+    return m_currentTile.data();
+}
+
+QPoint DDevicePage::noticePosition() const
+{
+    return QPoint(rect().center().x(), 40);
+}
+
+void DDevicePage::showNotice(const QString &text)
+{
+    m_lastNotice = text;
+    m_notice->showNotice(text, noticePosition());
+}
+
+void DDevicePage::onEveryPageBackTip(QString strTip)
+{
+    showNotice(strTip);
+}
+
+void DDevicePage::onLickActivited(QString str)
+{
+    Q_UNUSED(str);
+    QDesktopServices::openUrl(QUrl(m_companyLink));
+}
+
+bool DDevicePage::eventFilter(QObject *watched, QEvent *event)
+{
+    int tipIndex = -1;
+    if (watched == ui->toolButton_CustomKey)
+        tipIndex = 0;
+    else if (watched == ui->toolButton_LightConfig)
+        tipIndex = 1;
+    else if (watched == ui->toolButton_MacroDialog)
+        tipIndex = 2;
+    else if (watched == ui->toolButton_Performance)
+        tipIndex = 3;
+    if (tipIndex >= 0) {
+        if (event->type() == QEvent::Enter)
+            showToolButtonTip(tipIndex);
+        else if (event->type() == QEvent::Leave)
+            hideBubble();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void DDevicePage::showToolButtonTip(int index)
+{
+    static const char *const texts[] = {QT_TR_NOOP("Key Custom"), QT_TR_NOOP("Light Setting"), QT_TR_NOOP("Macro"),
+                                        QT_TR_NOOP("Performance")};
+    QWidget *const buttons[] = {ui->toolButton_CustomKey, ui->toolButton_LightConfig, ui->toolButton_MacroDialog,
+                                ui->toolButton_Performance};
+    if (index < 0 || index > 3)
+        return;
+
+    // One bubble at a time: the previous one (tip or profile menu) goes.
+    if (m_bubble) {
+        m_bubble->hide();
+        m_bubble->deleteLater();
+    }
+    auto *tip = new DToolTipExplain(nullptr);
+    tip->setText(tr(texts[index]));
+    auto *bubble = new ArrowWidget(1, nullptr);
+    bubble->setContentWidget(tip);
+    bubble->setBubbleSize(230, 70);
+    bubble->setArrowPosition(30);
+    m_bubble = bubble;
+
+    QWidget *button = buttons[index];
+    const QPoint anchor = button->mapToGlobal(QPoint(button->width() / 2, button->height()));
+    bubble->move(anchor - QPoint(38, button->height() + 74));
+    bubble->show();
+}
+
+void DDevicePage::hideBubble()
+{
+    if (m_bubble)
+        m_bubble->hide();
+}
+
+void DDevicePage::onCloseMenuWidow()
+{
+    hideBubble();
+}
+
+void DDevicePage::applyMainPageViewMode(int selIndex)
+{
+    if (!m_hidDeviceJoinFrame || !m_dragShowArea)
+        return;
+    keySelectFrame *keyLayer = DDataManager::instance()->currentKeySelectFrame();
+    if (selIndex == 1) {
+        m_hidDeviceJoinFrame->lower();
+        m_dragShowArea->raise();
+        m_dragShowArea->show();
+        m_hidDeviceJoinFrame->setColorDisplay(true);
+        if (keyLayer)
+            keyLayer->showSideLights(true);
+    } else {
+        m_dragShowArea->lower();
+        m_hidDeviceJoinFrame->raise();
+        m_hidDeviceJoinFrame->show();
+        m_hidDeviceJoinFrame->setColorDisplay(false);
+        if (keyLayer) {
+            keyLayer->showSideLights(false);
+            keyLayer->setHoverHighlight(true);
+        }
+    }
+}
+
+void DDevicePage::onCurIndexChangedMainPage(int selIndex)
+{
+    m_currentKeyboardLightIndex = -1;
+    m_currentMainPage = selIndex;
+    applyMainPageViewMode(selIndex);
+    switch (selIndex) {
+    case 0:
+        ui->stackedWidget->setCurrentWidget(ui->page_CustomKeys);
+        m_customKeysPage->resetToDefault(m_currentLayer);
+        ui->label_ChangModeTest->setText(QStringLiteral("Keyboard"));
+        break;
+    case 1:
+        ui->stackedWidget->setCurrentWidget(ui->page_LightsConfig);
+        m_lightsConfigPage->initKeyboardLightPage();
+        ui->label_ChangModeTest->setText(QStringLiteral("Light"));
+        break;
+    case 2:
+        ui->stackedWidget->setCurrentWidget(ui->page_Performance);
+        m_performancePage->loadFromProfile();
+        ui->label_ChangModeTest->setText(QStringLiteral("Keyboard"));
+        break;
+    default:
+        break;
+    }
+}
+
+void DDevicePage::onAutoIntoCustomKeysPage()
+{
+    ui->toolButton_CustomKey->setChecked(true);
+    ui->stackedWidget->setCurrentWidget(ui->page_CustomKeys);
+}
+
+void DDevicePage::on_toolButton_MacroDialog_clicked()
+{
+    m_customKeysPage->setInteractiveLightHook(false, 2);
+    emit sigShowMacroPage();
+}
+
+void DDevicePage::on_pushButton_Test_clicked()
+{
+    if (m_hidDeviceJoinFrame)
+        m_hidDeviceJoinFrame->logDrawingAreaPosition();
+}
+
+void DDevicePage::on_pushButton_ChangModeTest_clicked()
+{
+    m_testLightMode = !m_testLightMode;
+    if (!m_hidDeviceJoinFrame || !m_dragShowArea)
+        return;
+    if (m_testLightMode) {
+        m_hidDeviceJoinFrame->lower();
+        m_dragShowArea->raise();
+        m_dragShowArea->show();
+        m_hidDeviceJoinFrame->setColorDisplay(true);
+        ui->label_ChangModeTest->setText(QStringLiteral("Light"));
+    } else {
+        m_dragShowArea->lower();
+        m_hidDeviceJoinFrame->raise();
+        m_hidDeviceJoinFrame->show();
+        m_hidDeviceJoinFrame->setColorDisplay(false);
+        ui->label_ChangModeTest->setText(QStringLiteral("Keyboard"));
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Keyboard view routing and zoom
+// ---------------------------------------------------------------------------
+
+bool DDevicePage::dragRoutingActive() const
+{
+    return m_hidDeviceJoinFrame && m_currentMainPage == 1 && m_currentKeyboardLightIndex == 10;
+}
+
+void DDevicePage::onDragArea_SelectKeys(int startX, int startY, int endX, int endY)
+{
+    if (!dragRoutingActive())
+        return;
+    if (startX == endX && startY == endY)
+        return;
+    int left = 0, top = 0, right = 0, bottom = 0;
+    if (startX != endX && startY != endY) {
+        left = qMin(startX, endX);
+        right = qMax(startX, endX);
+        top = qMin(startY, endY);
+        bottom = qMax(startY, endY);
+    }
+    m_hidDeviceJoinFrame->selectKeysInRect(left, top, right, bottom);
+}
+
+void DDevicePage::onDragShowAreaMouseMovePoint(int moveX, int moveY)
+{
+    if (dragRoutingActive())
+        m_hidDeviceJoinFrame->hoverAt(moveX, moveY);
+}
+
+void DDevicePage::onDragAreaMousePressOrRelease(bool isMousePress)
+{
+    if (dragRoutingActive())
+        m_hidDeviceJoinFrame->setMousePressed(isMousePress);
+}
+
+void DDevicePage::onDragAreaMoveOneKey(bool isSelectedOneKey)
+{
+    if (m_dragShowArea)
+        m_dragShowArea->setOneKeyMode(isSelectedOneKey);
+}
+
+void DDevicePage::zoomBy(int tenths)
+{
+    const QString bound = tenths > 0 ? QStringLiteral("2.0") : QStringLiteral("1.0");
+    if (ui->label_Multiple->text() == bound)
+        return;
+    m_viewScale += 0.1f * float(tenths);
+    ui->label_Multiple->setText(QString::number(double(m_viewScale), 'f', 1));
+    if (m_hidDeviceJoinFrame)
+        m_hidDeviceJoinFrame->setScale(m_viewScale);
+}
+
+void DDevicePage::on_pushButton_MoreBig_clicked()
+{
+    zoomBy(1);
+}
+
+void DDevicePage::on_pushButton_MoreSmall_clicked()
+{
+    zoomBy(-1);
+}
+
+void DDevicePage::setViewColorDisplay(bool on)
+{
+    if (m_hidDeviceJoinFrame)
+        m_hidDeviceJoinFrame->setColorDisplay(on);
+}
+
+// ---------------------------------------------------------------------------
+// Device list
+// ---------------------------------------------------------------------------
+
+QMap<QString, DDeviceKeyboardLink *> DDevicePage::keyboardLinks() const
+{
+    return m_links;
+}
+
+QMap<QString, hidStructInfoAll> DDevicePage::connectedDevices() const
+{
+    return m_devices;
+}
+
+void DDevicePage::showNoDevice()
+{
+    ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
+    emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
+}
+
+void DDevicePage::setTileLayoutSpacing()
+{
+    ui->verticalLayout_17->setContentsMargins(12, 0, 0, 0);
+    ui->verticalLayout_17->setSpacing(10);
+}
+
+QList<QWidget *> DDevicePage::clearDeviceList()
+{
+    QList<QWidget *> taken;
+    QVBoxLayout *layout = ui->verticalLayout_17;
+    while (layout->count() > 1) {
+        QLayoutItem *item = layout->takeAt(0);
+        if (QWidget *w = item->widget()) {
+            w->hide();
+            w->setParent(nullptr);
+            taken.append(w);
+        }
+        delete item;
+    }
+    return taken;
+}
+
+DDeviceListItem *DDevicePage::createTile(const hidStructInfoAll &record)
+{
+    auto *tile = new DDeviceListItem(ui->scrollAreaWidgetContents_2);
+    // Queued: the page may rebuild the list (and delete this tile) while it
+    // handles the press, so the tile's own event handler must have returned.
+    connect(tile, &DDeviceListItem::sigHidItemMouseClicked, this, &DDevicePage::onHidItemMouseClicked,
+            Qt::QueuedConnection);
+    ui->verticalLayout_17->insertWidget(ui->verticalLayout_17->count() - 1, tile);
+    tile->setHidInfo(record);
+    tile->show();
+    return tile;
+}
+
+void DDevicePage::onLoadDeviceList()
+{
+    ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
+
+    // Hot-plug notifications that arrive while the links open below are
+    // replayed once the list stands.
+    const bool wasBusy = m_hotPlugBusy;
+    m_hotPlugBusy = true;
+
+    HidSnapshot snapshot = scanHid();
+    std::map<std::string, hidModelInfo> working = snapshot.models;
+    const std::map<std::string, hidModelInfo> &full = snapshot.models;
+
+    m_devices.clear();
+    QList<hidStructInfoAll> cable, dongle, offline;
+    bool recordMade = false;
+    for (const AttachedDevice &device : snapshot.devices) {
+        hidStructInfoAll record;
+        bool firstOfModel = false;
+        auto it = working.find(device.modelCode);
+        if (it != working.end()) {
+            record = assembleRecord(device, it->second);
+            working.erase(it);
+            firstOfModel = true;
+        } else {
+            auto fullIt = full.find(device.modelCode);
+            if (fullIt == full.end())
+                continue;
+            record = assembleRecord(device, fullIt->second);
+        }
+        if (record.hidUsbOrDongle == 0) {
+            record.onlineStatus = 1;
+            cable.append(record);
+        } else {
+            record.onlineStatus = 0;
+            dongle.append(record);
+            if (firstOfModel)
+                m_dongleStatus[device.path] = 1;
+        }
+        m_devices[device.path] = record;
+        recordMade = true;
+    }
+    for (const auto &entry : working)
+        offline.append(offlineRecord(entry.first, entry.second));
+
+    for (QWidget *w : clearDeviceList())
+        w->deleteLater();
+    setTileLayoutSpacing();
+    m_tiles.clear();
+    const QList<hidStructInfoAll> display = cable + dongle + offline;
+    for (const hidStructInfoAll &record : display)
+        m_tiles[tileKey(record)] = createTile(record);
+
+    if (recordMade) {
+        const QList<hidStructInfoAll> records = m_devices.values();
+        for (const hidStructInfoAll &record : records) {
+            if (m_devices.contains(fieldText(record.hidPath)))
+                openKeyboardLink(record);
+        }
+        if (!cable.isEmpty() && m_devices.contains(fieldText(cable.first().hidPath))) {
+            ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
+            showCurrentDevice(cable.first());
+        } else if (!m_currentTile || !m_currentLink) {
+            showNoDevice();
+        }
+    } else {
+        showNoDevice();
+    }
+
+    m_hotPlugBusy = wasBusy;
+    if (!m_hotPlugBusy && m_hotPlugPending) {
+        m_hotPlugPending = false;
+        updateHidList(kHotPlugArrival);
+    }
+}
+
+void DDevicePage::updateHidList(int kind, QString hidPath)
+{
+    Q_UNUSED(hidPath);
+    m_lastHotPlugKind = kind;
+    if (m_hotPlugBusy) {
+        // Another road is running (its bounded wait processes events): run
+        // again when it is done instead of losing this notification.
+        m_hotPlugPending = true;
+        return;
+    }
+    m_hotPlugBusy = true;
+    int runKind = kind;
+    do {
+        m_hotPlugPending = false;
+        updateHidListOnce(runKind);
+        // A replay compares the whole attached set again.
+        runKind = kHotPlugArrival;
+    } while (m_hotPlugPending);
+    m_hotPlugBusy = false;
+}
+
+void DDevicePage::updateHidListOnce(int kind)
+{
+    if (kind != kHotPlugArrival && kind != kHotPlugRemoval) {
+        reorderTiles();
+        return;
+    }
+
+    HidSnapshot snapshot = scanHid();
+    QMap<QString, hidStructInfoAll> attached;
+    for (const AttachedDevice &device : snapshot.devices) {
+        auto it = snapshot.models.find(device.modelCode);
+        if (it == snapshot.models.end())
+            continue;
+        hidStructInfoAll record = assembleRecord(device, it->second);
+        record.onlineStatus = 1;
+        attached[device.path] = record;
+    }
+
+    // Every difference between what is attached and what the page holds is
+    // handled, whatever kind of notification brought the page here: two
+    // keyboards may come or go within one notification.
+    QStringList removed;
+    for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it)
+        if (!attached.contains(it.key()))
+            removed.append(it.key());
+    QStringList arrived;
+    for (auto it = attached.cbegin(); it != attached.cend(); ++it)
+        if (!m_devices.contains(it.key()))
+            arrived.append(it.key());
+    if (removed.isEmpty() && arrived.isEmpty())
+        return;
+
+    for (const QString &path : removed)
+        if (m_devices.contains(path))
+            handleRemoval(path);
+    for (const QString &path : arrived)
+        if (!m_devices.contains(path))
+            handleArrival(attached.value(path), attached.size());
+
+    reorderTiles();
+}
+
+void DDevicePage::handleArrival(const hidStructInfoAll &arrivedRecord, int attachedCount)
+{
+    hidStructInfoAll record = arrivedRecord;
+    const QString path = fieldText(record.hidPath);
+    if (record.hidUsbOrDongle != 0)
+        record.onlineStatus = 0;
+    m_devices[path] = record;
+    ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
+
+    const QString model = fieldText(record.hidName);
+    DDeviceListItem *tile = nullptr;
+    if (m_tiles.contains(model)) {
+        tile = m_tiles.take(model);
+        m_tiles[path] = tile;
+    } else {
+        tile = createTile(record);
+        m_tiles[path] = tile;
+    }
+    tile->setHidInfo(record);
+    openKeyboardLink(record);
+
+    if (record.hidUsbOrDongle == 0 && m_devices.contains(path)
+        && (attachedCount == 1 || !m_currentTile || !m_currentLink))
+        onHidItemMouseClicked(record);
+    if (!m_currentTile || !m_currentLink)
+        showNoDevice();
+}
+
+void DDevicePage::handleRemoval(const QString &path)
+{
+    hidStructInfoAll record = m_devices.value(path);
+    const QString model = fieldText(record.hidName);
+    setField(record.hidPath, model.toLatin1());
+    record.onlineStatus = 0;
+
+    DDeviceListItem *tile = m_tiles.take(path);
+    if (tile) {
+        tile->setHidInfo(record);
+        m_tiles[model] = tile; // a tile already under the model goes at the re-order
+    }
+    m_devices.remove(path);
+    // A receiver that comes back must report its keyboard again.
+    m_dongleStatus.remove(path);
+
+    DDeviceKeyboardLink *link = m_links.value(path);
+    const bool wasCurrent = (tile && tile == m_currentTile) || (link && link == m_currentLink);
+    if (wasCurrent) {
+        dropCurrentKeyboard();
+        if (link)
+            closeLinkTransport(link);
+        m_currentHidInterface = nullptr;
+        m_links.remove(path);
+        if (!chooseNextCurrentKeyboard())
+            showNoDevice();
+    } else {
+        if (link) {
+            if (m_currentHidInterface == link->hidInterface())
+                m_currentHidInterface = nullptr;
+            closeLinkTransport(link);
+        }
+        m_links.remove(path);
+    }
+}
+
+void DDevicePage::dropCurrentKeyboard()
+{
+    setViewColorDisplay(false);
+    if (m_lightDealMain->isKeyboardLightRunning() || m_lightDealMain->isSideLightRunning())
+        stopDeviceLights();
+    m_customKeysPage->setInteractiveLightHook(false, 3);
+    m_serialWaitTimer->stop();
+    m_currentTile = nullptr;
+    m_currentLink = nullptr;
+}
+
+void DDevicePage::closeLinkTransport(DDeviceKeyboardLink *link)
+{
+    MainHidInterFace *transport = link ? link->hidInterface() : nullptr;
+    if (!transport)
+        return;
+    transport->hidApi_Close(3);
+    transport->quit();
+    transport->wait();
+}
+
+bool DDevicePage::isReceiverReachable(const QString &path) const
+{
+    // A receiver that has not reported yet counts as not reachable: its
+    // keyboard is shown offline until the receiver says otherwise.
+    return m_dongleStatus.value(path, 1) == 0;
+}
+
+bool DDevicePage::chooseNextCurrentKeyboard()
+{
+    const QMap<QString, hidStructInfoAll> records = m_devices;
+    for (auto it = records.cbegin(); it != records.cend(); ++it) {
+        const hidStructInfoAll &record = it.value();
+        if (!m_links.contains(it.key()))
+            continue;
+        if (record.hidUsbOrDongle == 0 || isReceiverReachable(it.key())) {
+            hidStructInfoAll candidate = record;
+            candidate.onlineStatus = 1;
+            if (m_selecting)
+                return true; // the selection under way makes a keyboard current
+            onHidItemMouseClicked(candidate);
+            return m_currentLink != nullptr || m_selecting;
+        }
+    }
+    return false;
+}
+
+QList<DDeviceListItem *> DDevicePage::tilesInDisplayOrder(bool offlineReceiversWithReceivers) const
+{
+    QList<DDeviceListItem *> a, b, c;
+    QString currentPath;
+    if (m_currentTile) {
+        a.append(m_currentTile.data());
+        currentPath = fieldText(m_currentTile->hidInfo().hidPath);
+    }
+    for (DDeviceListItem *tile : m_tiles) {
+        if (!tile || tile == m_currentTile)
+            continue;
+        const hidStructInfoAll record = tile->hidInfo();
+        if (tile->onlineStatus() == 1) {
+            if (!currentPath.isEmpty() && fieldText(record.hidPath).compare(currentPath, Qt::CaseInsensitive) == 0)
+                continue;
+            (record.hidUsbOrDongle == 0 ? a : b).append(tile);
+        } else if (offlineReceiversWithReceivers && record.hidUsbOrDongle != 0) {
+            b.append(tile);
+        } else {
+            c.append(tile);
+        }
+    }
+    return a + b + c;
+}
+
+void DDevicePage::reorderTiles()
+{
+    const QList<DDeviceListItem *> ordered = tilesInDisplayOrder(false);
+    const QList<QWidget *> taken = clearDeviceList();
+    setTileLayoutSpacing();
+    for (DDeviceListItem *tile : ordered) {
+        tile->setParent(ui->scrollAreaWidgetContents_2);
+        ui->verticalLayout_17->insertWidget(ui->verticalLayout_17->count() - 1, tile);
+        tile->show();
+    }
+    // A tile whose map entry was replaced has no place any more.
+    for (QWidget *w : taken)
+        if (!ordered.contains(static_cast<DDeviceListItem *>(w)))
+            w->deleteLater();
+}
+
+void DDevicePage::selectTile(DDeviceListItem *tile)
+{
+    for (DDeviceListItem *t : m_tiles)
+        if (t)
+            t->setSelected(t == tile);
+    m_currentTile = tile;
+}
+
+void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName)
+{
+    Q_UNUSED(strCurrentHidName);
+    const QString path = strCurrentHidPath;
+    m_dongleStatus[path] = is24GValid;
+    DDeviceListItem *tile = m_tiles.value(path);
+
+    if (is24GValid == 1) {
+        if (tile) {
+            hidStructInfoAll record = m_devices.contains(path) ? m_devices.value(path) : tile->hidInfo();
+            record.onlineStatus = 0;
+            tile->setHidInfo(record);
+            if (tile == m_currentTile) {
+                setViewColorDisplay(false);
+                if (m_lightDealMain->isKeyboardLightRunning() || m_lightDealMain->isSideLightRunning())
+                    stopDeviceLights();
+                // The receiver is still attached: its link and transport stay open.
+                m_currentTile = nullptr;
+                m_currentLink = nullptr;
+                if (!chooseNextCurrentKeyboard())
+                    showNoDevice();
+            }
+        }
+    } else {
+        hidStructInfoAll record;
+        bool haveRecord = false;
+        if (tile) {
+            record = m_devices.contains(path) ? m_devices.value(path) : tile->hidInfo();
+            record.onlineStatus = 1;
+            tile->setHidInfo(record);
+            haveRecord = true;
+        }
+        if (haveRecord && (!m_currentTile || !m_currentLink) && m_dongleStatus.value(path) == 0) {
+            onHidItemMouseClicked(record);
+            if (m_currentLink)
+                m_currentLink->inquireLightConfigAndLayout();
+            ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
+        }
+    }
+    onUpdateDeviceListShow();
+}
+
+void DDevicePage::onUpdateDeviceListShow()
+{
+    const QList<DDeviceListItem *> ordered = tilesInDisplayOrder(true);
+    QList<hidStructInfoAll> records;
+    for (DDeviceListItem *tile : ordered)
+        records.append(tile->hidInfo());
+    const QString currentPath = m_currentTile ? fieldText(m_currentTile->hidInfo().hidPath) : QString();
+
+    for (QWidget *w : clearDeviceList())
+        w->deleteLater();
+    setTileLayoutSpacing();
+    m_tiles.clear();
+    m_devices.clear();
+
+    for (const hidStructInfoAll &record : records) {
+        const QString path = fieldText(record.hidPath);
+        QString key;
+        bool attached = false;
+        if (record.onlineStatus == 1) {
+            key = path;
+            attached = true;
+        } else if (record.hidUsbOrDongle != 0 && m_links.contains(path)) {
+            // A receiver whose keyboard is out of reach is still attached.
+            key = path;
+            attached = true;
+        } else {
+            key = fieldText(record.hidName);
+        }
+        if (key.isEmpty() || m_tiles.contains(key))
+            continue;
+        m_tiles[key] = createTile(record);
+        if (attached)
+            m_devices[path] = record;
+    }
+
+    m_currentTile = nullptr;
+    DDeviceListItem *current = currentPath.isEmpty() ? nullptr : m_tiles.value(currentPath);
+    selectTile(current);
+}
+
+// ---------------------------------------------------------------------------
+// Current device and link lifecycle
+// ---------------------------------------------------------------------------
+
+bool DDevicePage::waitForLinkReady(DDeviceKeyboardLink *link, int timeoutMs)
+{
+    // Each wait has its own clock: a wait nested inside another one (events
+    // are processed meanwhile) must not move the outer one's deadline.
+    QElapsedTimer clock;
+    clock.start();
+    while (!link->isDeviceReady() && clock.elapsed() < timeoutMs) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        if (!link->isDeviceReady())
+            QThread::msleep(2);
+    }
+    return link->isDeviceReady();
+}
+
+void DDevicePage::openKeyboardLink(const hidStructInfoAll &record)
+{
+    auto *link = new DDeviceKeyboardLink(nullptr);
+    connect(link, SIGNAL(sigCustomEventChangProfile(int)), this, SLOT(onCustomEventChangProfile(int)));
+    connect(link, SIGNAL(sigRuningOnboard0x19Cmd()), this, SLOT(onRuningOnboard0x19Cmd()));
+    connect(link, SIGNAL(sigRuningOnboard0x18Cmd()), this, SLOT(onRuningOnboard0x18Cmd()));
+    connect(link, SIGNAL(sigQN9080Recv0x0bCmd(int)), this, SLOT(onQN9080Recv0x0bCmd(int)));
+    connect(link, SIGNAL(sigRuningOnboardDownloadStatus(int)), this, SLOT(onRuningOnboardDownloadStatus(int)));
+    connect(link, SIGNAL(sigSendChargingStatusAndElectricity(int, int, int, int, QString)), this,
+            SLOT(onSendChargingStatusAndElectricity(int, int, int, int, QString)));
+    connect(link, SIGNAL(sigWaitForDataReturn_0x0d(QString, QString)), this,
+            SLOT(onWaitForDataReturn_0x0d(QString, QString)));
+    connect(link, &DDeviceKeyboardLink::sigLightConfigHaveChanged_HidSend, this,
+            &DDevicePage::onLightConfigHaveChanged_HidSend);
+    connect(link, &DDeviceKeyboardLink::sigCustomLight_ConfigHaveChanged_HidSend0x09, this,
+            &DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09);
+    connect(link, SIGNAL(sigDongleStatus(int, QString, QString)), this, SLOT(onDongleStatus(int, QString, QString)));
+    connect(link, SIGNAL(sigSleepTimeSetSuccessful()), this, SLOT(onSleepTimeSetSuccessful()));
+
+    m_links[fieldText(record.hidPath)] = link;
+    ++m_linksOpened;
+    link->openHidDevice(m_linksOpened, record);
+    if (!link->isDeviceReady())
+        waitForLinkReady(link, kLinkReadyWaitMs);
+    link->setDongleStatusTracking(true);
+}
+
+void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
+{
+    if (hidStuInfo.onlineStatus != 1) {
+        showNotice(tr("The device is offline"));
+        return;
+    }
+    if (m_selecting)
+        return;
+    m_selecting = true;
+
+    const QString path = fieldText(hidStuInfo.hidPath);
+    DDeviceListItem *tile = qobject_cast<DDeviceListItem *>(sender());
+    if (!tile || !m_tiles.values().contains(tile))
+        tile = m_tiles.value(path);
+    if (tile && tile == m_currentTile) {
+        showNotice(tr("The device has been turned on"));
+        m_selecting = false;
+        return;
+    }
+    if (!m_links.contains(path)) {
+        // The keyboard left while the press was on its way.
+        m_selecting = false;
+        return;
+    }
+
+    if (m_hidDeviceJoinFrame)
+        setViewColorDisplay(false);
+    if (m_lightDealMain->isKeyboardLightRunning() || m_lightDealMain->isSideLightRunning())
+        stopDeviceLights();
+    m_currentTile = nullptr;
+    m_currentLink = nullptr;
+    m_currentHidInterface = nullptr;
+
+    emit sigReturnHidLikeName(fieldText(hidStuInfo.productName), fieldText(hidStuInfo.likeName));
+    selectTile(tile);
+    showCurrentDevice(hidStuInfo);
+}
+
+void DDevicePage::destroyKeyboardView()
+{
+    // The view's buttons are registered with the data manager; the view
+    // clears that registry when its buttons go.
+    delete m_dragShowArea.data();
+    delete m_hidDeviceJoinFrame.data();
+    delete m_viewHost.data();
+    for (auto &row : m_keyButtons)
+        for (auto &button : row)
+            button = nullptr;
+}
+
+void DDevicePage::rebuildKeyboardView(const hidStructInfoAll &record)
+{
+    destroyKeyboardView();
+
+    m_viewHost = new QWidget(ui->hidDeviceShowFrame);
+    m_hidDeviceJoinFrame = new hidDeviceJoinFrame(m_viewHost);
+    connect(m_hidDeviceJoinFrame, &hidDeviceJoinFrame::sigDragAreaMoveOneKey, this, &DDevicePage::onDragAreaMoveOneKey);
+    m_dragShowArea = new dragShowArea(m_viewHost);
+    connect(m_dragShowArea, &dragShowArea::sigDragArea, this, &DDevicePage::onDragArea_SelectKeys);
+    connect(m_dragShowArea, &dragShowArea::sigDragShowAreaMouseMovePoint, this, &DDevicePage::onDragShowAreaMouseMovePoint);
+    connect(m_dragShowArea, &dragShowArea::sigDragAreaMousePressOrRelease, this, &DDevicePage::onDragAreaMousePressOrRelease);
+    m_hidDeviceJoinFrame->setWindowFlags(m_hidDeviceJoinFrame->windowFlags() | Qt::WindowStaysOnTopHint);
+    m_hidDeviceJoinFrame->initKeyboard(record);
+
+    auto *stack = new QStackedLayout(m_viewHost);
+    stack->setStackingMode(QStackedLayout::StackAll);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->addWidget(m_hidDeviceJoinFrame);
+    stack->addWidget(m_dragShowArea);
+    ui->horizontalLayout_17->addWidget(m_viewHost);
+}
+
+void DDevicePage::showCurrentDevice(const hidStructInfoAll &record)
+{
+    m_selecting = true;
+    const QString path = fieldText(record.hidPath);
+
+    if (m_firstSelection) {
+        m_firstSelection = false;
+        emit sigReturnHidLikeName(fieldText(record.productName), fieldText(record.likeName));
+        selectTile(m_tiles.value(path));
+    }
+
+    DDeviceKeyboardLink *link = m_links.value(path);
+    m_currentLink = link;
+    m_currentHidInterface = link ? link->hidInterface() : nullptr;
+
+    m_viewScale = 1.0f;
+    ui->label_Multiple->setText(QString::number(double(m_viewScale), 'f', 1));
+
+    rebuildKeyboardView(record);
+    const QList<keyboardButCustom *> buttons = DDataManager::instance()->keyButtonList();
+    for (int i = 0; i < buttons.size() && i < kGridRows * kGridColumns; ++i)
+        m_keyButtons[i / kGridColumns][i % kGridColumns] = buttons.at(i);
+
+    m_dragShowArea->lower();
+    m_hidDeviceJoinFrame->raise();
+    m_hidDeviceJoinFrame->show();
+    ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
+
+    initProfileFiles(record);
+    if (link && m_currentLink == link)
+        startDeviceLights();
+    m_selecting = false;
+
+    if (!m_currentLink && !m_currentTile) {
+        // The keyboard left while it was being set up.
+        if (!chooseNextCurrentKeyboard())
+            showNoDevice();
+    }
+}
+
+void DDevicePage::startDeviceLights()
+{
+    m_lightDealMain->setKeyButtons(m_keyButtons);
+    keySelectFrame *keyLayer = DDataManager::instance()->currentKeySelectFrame();
+    m_lightDealMain->setSideButtons(keyLayer ? keyLayer->sideLightButtons() : QList<sideLightButtonCustom *>());
+    m_lightDealMain->initMusicalRhythm(m_currentDevice.keyCount, 11, 30.0, 930.0);
+    m_lightDealMain->loadProfileLightConfig();
+    m_lightDealMain->setLightPreviewEnabled(true);
+    m_lightDealMain->setLightThreadsRunning(true);
+    m_lightDealMain->setLightSynchronous(true);
+}
+
+void DDevicePage::stopDeviceLights()
+{
+    m_lightDealMain->setLightSynchronous(false);
+    m_lightDealMain->setLightPreviewEnabled(false);
+    m_lightDealMain->setLightThreadsRunning(false);
+}
+
+bool DDevicePage::setProfileXmlPath(const QString &path)
+{
+    std::memset(m_profileXmlPath, 0, sizeof m_profileXmlPath);
+    const QByteArray local = QFile::encodeName(path);
+    if (local.size() >= int(sizeof m_profileXmlPath))
+        return false;
+    std::memcpy(m_profileXmlPath, local.constData(), size_t(local.size()));
+    return true;
+}
+
+void DDevicePage::initProfileFiles(const hidStructInfoAll &record)
+{
+    DDeviceKeyboardLink *link = m_currentLink;
+    m_serialWaitTimer->stop();
+    // Nothing of the previous keyboard's profile may be written meanwhile.
+    m_profileDir.clear();
+    std::memset(m_profileXmlPath, 0, sizeof m_profileXmlPath);
+    m_currentDevice = record;
+    m_currentLayer = 0;
+    if (!link)
+        return;
+    if (!link->isDeviceReady())
+        waitForLinkReady(link, kProfileWaitMs);
+    if (m_currentLink != link)
+        return; // another keyboard was made current, or this one left
+
+    m_currentSN = link->currentSN();
+    m_currentDevice = record;
+    m_currentLayer = 0;
+    lightSupportInfo support;
+    support.keyboard = link->keyboardLightSupport();
+    support.side = link->sideLightSupport();
+    m_lightDealMain->setHidInfo(record);
+    m_lightDealMain->setLightSupportInfo(support);
+
+    if (fieldText(record.deviceType) != QLatin1String("keyboard"))
+        return;
+    if (!isUsableSerialNumber(m_currentSN)) {
+        // The serial number names the keyboard's profile folder; without it
+        // the profiles would land in a folder shared by the whole model. Set
+        // them up once it arrives.
+        loadCurrentProfile();
+        showNotice(tr("The keyboard has not reported its serial number; its profiles are loaded when it does"));
+        m_serialWaitTimer->start();
+        return;
+    }
+    setUpProfileStores(link);
+}
+
+void DDevicePage::onSerialNumberWait()
+{
+    DDeviceKeyboardLink *link = m_currentLink;
+    if (!link || m_selecting) {
+        if (!link)
+            m_serialWaitTimer->stop();
+        return;
+    }
+    m_currentSN = link->currentSN();
+    if (!isUsableSerialNumber(m_currentSN))
+        return;
+    m_serialWaitTimer->stop();
+    lightSupportInfo support;
+    support.keyboard = link->keyboardLightSupport();
+    support.side = link->sideLightSupport();
+    m_lightDealMain->setLightSupportInfo(support);
+    setUpProfileStores(link);
+    m_lightDealMain->loadProfileLightConfig();
+}
+
+bool DDevicePage::setUpProfileStores(DDeviceKeyboardLink *link)
+{
+    const QString model = fieldText(m_currentDevice.hidName);
+    if (!isUsableFolderName(model)) {
+        showNotice(tr("The keyboard reported an unusable model name; its profiles cannot be stored"));
+        return false;
+    }
+    const QString folder = DDataManager::instance()->userConfigDir() + QLatin1Char('/') + model +
+                           QLatin1Char('/') + m_currentSN;
+    if (!QDir().mkpath(folder)) {
+        showNotice(tr("The profile folder cannot be created"));
+        return false;
+    }
+    m_profileDir = folder;
+
+    for (const char *file : {kDefaultProfileFile, kFnProfileFile}) {
+        const QString path = folder + QLatin1Char('/') + QLatin1String(file);
+        if (!setProfileXmlPath(path)) {
+            m_profileDir.clear();
+            showNotice(tr("The profile folder path is too long"));
+            return false;
+        }
+        if (!QFileInfo::exists(path)) {
+            CVardexXML_CreateXMLFile(m_profileXmlPath);
+            m_profileIndex = 1;
+            const QByteArray name = QStringLiteral("Profile%1").arg(1).toLatin1();
+            CVardexXML_CreateProFileXmlParentNode(m_profileXmlPath, "1", name.constData(), 0);
+            CVardexXML_ModifyXMLFileProfileIndex(m_profileXmlPath, 1);
+            addDefaultLightItems(1);
+            addDefaultCustomLights(1);
+        }
+    }
+
+    setProfileXmlPath(folder + QLatin1Char('/') + QLatin1String(kDefaultProfileFile));
+    loadCurrentProfile();
+    if (!link->isProfileInitialised()) {
+        link->saveLightConfigToProfile(0);
+        if (!link->sideLightSupport().lightTypes.isEmpty())
+            link->saveLightConfigToProfile(1);
+        link->setProfileInitialised(true);
+    }
+    link->inquireSleepTime();
+    return true;
+}
+
+void DDevicePage::addDefaultLightItems(int profileIndex)
+{
+    const QByteArray index = QByteArray::number(profileIndex);
+    for (int part = 0; part < 3; ++part) {
+        colorInfoData record {};
+        record.hidType = part;
+        record.ledType = 2;
+        record.ledBrightness = 3;
+        record.ledSpeed = 3;
+        record.ledTopColor[0] = 255;
+        record.ledFullColor = 1;
+        CVardexXML_AddProFileLightInfoItem(m_profileXmlPath, index.constData(), record);
+    }
+    if (DDataManager::instance()->isLightSynchronize())
+        CVardexXML_ModifyProFileLightSynchronizeStatus(m_profileXmlPath, index.constData(), 1);
+}
+
+void DDevicePage::addDefaultCustomLights(int profileIndex)
+{
+    struct CustomLightDefault
+    {
+        const char *id;
+        QString name;
+        const char *state;
+        int slot;
+    };
+    const CustomLightDefault lights[] = {
+        {"0", QStringLiteral("Alphabets"), "Using", 0},
+        {"1", QStringLiteral("WASD+Arrows"), "Using", 1},
+        {"2", QStringLiteral("Custom %1").arg(3), "UnUsing", -1},
+        {"3", QStringLiteral("Custom %1").arg(4), "UnUsing", -1},
+        {"4", QStringLiteral("Custom %1").arg(5), "UnUsing", -1},
+    };
+    const QByteArray index = QByteArray::number(profileIndex);
+    for (const CustomLightDefault &light : lights) {
+        CVardexXML_AddProFileCustomLightNode(m_profileXmlPath, index.constData(), light.id,
+                                             light.name.toUtf8().constData(), light.state, light.slot);
+        if (light.slot >= 0)
+            copyCustomLightDefaults(profileIndex, light.slot);
+    }
+}
+
+QString DDevicePage::customLightDefaultFile() const
+{
+    const int keys = m_currentDevice.keyCount;
+    const QString model = fieldText(m_currentDevice.hidName);
+    if (keys == 84 || keys == 69)
+        return QStringLiteral("customLightDefaultConfig_84.xml");
+    if (keys == 83)
+        return QStringLiteral("customLightDefaultConfig_83.xml");
+    if (keys == 97 || keys == 98 || keys == 99)
+        return QStringLiteral("customLightDefaultConfig_98.xml");
+    if (keys == 68)
+        return QStringLiteral("customLightDefaultConfig_68.xml");
+    if (keys == 61)
+        return QStringLiteral("customLightDefaultConfig_61.xml");
+    if (keys == 34)
+        return QStringLiteral("customLightDefaultConfig_34.xml");
+    if (keys == 82)
+        return QStringLiteral("customLightDefaultConfig_82.xml");
+    if (model == QLatin1String("Pasko") || model == QLatin1String("Tuvel"))
+        return QStringLiteral("customLightDefaultConfig_Pasko.xml");
+    if (model == QLatin1String("Caspo"))
+        return QStringLiteral("customLightDefaultConfig_Caspo.xml");
+    return QStringLiteral("customLightDefaultConfig.xml");
+}
+
+void DDevicePage::copyCustomLightDefaults(int profileIndex, int customLightId)
+{
+    // The store reads files by path: the embedded default goes through a
+    // temporary copy that is removed again.
+    const QString fileName = customLightDefaultFile();
+    const QString resource = QStringLiteral(":/images/configDir/") + fileName;
+    if (!QFile::exists(resource))
+        return;
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return;
+    const QString copy = dir.path() + QLatin1Char('/') + fileName;
+    if (!QFile::copy(resource, copy))
+        return;
+    const QByteArray copyPath = QFile::encodeName(copy);
+    const QByteArray id = QByteArray::number(customLightId);
+    std::list<customLightKeyRecord> keys;
+    CVardexXML_XmlCustomLightInfoSelectAll(copyPath.constData(), id.constData(), keys);
+    const QByteArray index = QByteArray::number(profileIndex);
+    for (const customLightKeyRecord &key : keys)
+        CVardexXML_AddProFileCustomLightDataInfo(m_profileXmlPath, index.constData(), id.constData(), key);
+}
+
+void DDevicePage::loadCurrentProfile()
+{
+    DDataManager *data = DDataManager::instance();
+    data->clearCurrentKey();
+    ui->toolButton_CustomKey->setChecked(true);
+    onCurIndexChangedMainPage(0);
+    if (m_hidDeviceJoinFrame)
+        m_hidDeviceJoinFrame->clearColorDisplay();
+
+    if (m_profileXmlPath[0] != '\0') {
+        const int index = CVardexXML_GetCreateXMLFileProfileIndex(m_profileXmlPath);
+        m_profileIndex = index > 0 ? index : 1;
+    }
+
+    lightSupportInfo support;
+    if (m_currentLink) {
+        m_currentLink->setProfileIndex(m_profileIndex);
+        m_currentLink->setProfileXmlPath(m_profileXmlPath);
+        support.keyboard = m_currentLink->keyboardLightSupport();
+        support.side = m_currentLink->sideLightSupport();
+    }
+    data->setCurrentProfileIndex(m_profileIndex);
+    data->setProfileXmlPath(m_profileXmlPath);
+    m_customKeysPage->setProfileIndex(m_profileIndex);
+    m_customKeysPage->setProfilePath(m_profileXmlPath);
+    m_lightsConfigPage->setProfileIndex(m_profileIndex);
+    m_lightsConfigPage->setProfileXmlPath(m_profileXmlPath);
+    m_lightsConfigPage->setHidInterface(m_currentHidInterface);
+    m_lightsConfigPage->setLightSupportInfo(support);
+    m_performancePage->setProfileIndex(m_profileIndex);
+    m_performancePage->setProfileXmlPath(m_profileXmlPath);
+    m_lightDealMain->setHidInterface(m_currentHidInterface);
+
+    loadProfileListAndKeyMarks();
+}
+
+void DDevicePage::loadProfileListAndKeyMarks()
+{
+    std::vector<ProfileNodeEntry> profiles;
+    if (m_profileXmlPath[0] != '\0')
+        CVardexXML_SelectProFileAllNodes(m_profileXmlPath, profiles);
+    {
+        const QSignalBlocker blocker(ui->comboBox_profileList);
+        ui->comboBox_profileList->clear();
+        int current = -1;
+        for (const ProfileNodeEntry &entry : profiles) {
+            const int index = QByteArray(entry.index, int(qstrnlen(entry.index, sizeof entry.index))).toInt();
+            ui->comboBox_profileList->addItem(fieldText(entry.name), index);
+            if (index == m_profileIndex)
+                current = ui->comboBox_profileList->count() - 1;
+        }
+        ui->comboBox_profileList->setCurrentIndex(current);
+    }
+
+    std::list<std::string> boundKeys;
+    if (m_profileXmlPath[0] != '\0')
+        CVardexXML_ProFileKeyInfoSelectAll(m_profileXmlPath, QByteArray::number(m_profileIndex).constData(),
+                                           boundKeys);
+    const QMap<int, keyboardButCustom *> buttons = DDataManager::instance()->keyButtonMap();
+    for (keyboardButCustom *button : buttons)
+        if (button)
+            button->setCustomMark(false);
+    for (const std::string &code : boundKeys) {
+        bool ok = false;
+        const int keyCode = QString::fromStdString(code).toInt(&ok);
+        if (keyboardButCustom *button = ok ? buttons.value(keyCode) : nullptr)
+            button->setCustomMark(true);
+    }
+}
+
+void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
+{
+    const int layer = pageIndex == 0 ? 0 : 1;
+    if (layer == m_currentLayer)
+        return;
+    m_currentLayer = layer;
+    if (!m_profileDir.isEmpty()) {
+        const QString file = QLatin1String(layer == 0 ? kDefaultProfileFile : kFnProfileFile);
+        setProfileXmlPath(m_profileDir + QLatin1Char('/') + file);
+        loadCurrentProfile();
+    }
+    if (!m_currentLink)
+        return;
+    // The keys the keyboard reports in its key bitmap cannot be bound in
+    // the FN layer.
+    const QList<QPair<int, int>> positions = m_currentLink->keyBitTableKeys();
+    for (const QPair<int, int> &position : positions) {
+        if (position.first < 0 || position.first >= kGridRows || position.second < 0 || position.second >= kGridColumns)
+            continue;
+        if (keyboardButCustom *button = m_keyButtons[position.first][position.second])
+            button->setKeyEnabled(layer == 0);
+    }
+}
+
+void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
+{
+    // Only the current keyboard may switch the current keyboard's profile,
+    // and only to a profile its store holds.
+    auto *link = qobject_cast<DDeviceKeyboardLink *>(sender());
+    if (!m_currentLink || link != m_currentLink || m_profileXmlPath[0] == '\0')
+        return;
+    const QByteArray index = QByteArray::number(changeProfileIndex);
+    if (changeProfileIndex < 1 || !CVardexXML_IsExistenceSelectProfileNode(m_profileXmlPath, index.constData())) {
+        qDebug() << "profile switch to a profile the store does not hold:" << changeProfileIndex;
+        return;
+    }
+    m_profileIndex = changeProfileIndex;
+    CVardexXML_ModifyXMLFileProfileIndex(m_profileXmlPath, changeProfileIndex);
+    loadCurrentProfile();
+}
+
+// ---------------------------------------------------------------------------
+// Relays of other parts of the page (battery, lights, macros, profiles,
+// performance, onboard download); their behaviour is still to come.
+// ---------------------------------------------------------------------------
+
+void DDevicePage::onSendChargingStatusAndElectricity(int, int, int, int, QString) {}
+void DDevicePage::onTimerChangingBatteryNum() {}
+void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
+void DDevicePage::onSleepTimeSetSuccessful()
+{
+    m_sleepTimeAcknowledged = true;
+}
+void DDevicePage::onTheKeyboardIntoDownloading() {}
+void DDevicePage::onRuningOnboard0x19Cmd() {}
+void DDevicePage::onRuningOnboard0x18Cmd() {}
+void DDevicePage::onRuningOnboardDownloadStatus(int) {}
+void DDevicePage::onQN9080Recv0x0bCmd(int) {}
+void DDevicePage::onInteractLightsPointXY(int, int) {}
+void DDevicePage::onSelectCurrentLightTypeIndex_KB(int, colorInfoData) {}
+void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData) {}
+void DDevicePage::onLightConfigHaveChanged(int, colorInfoData) {}
+void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
+void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
+void DDevicePage::onResetoreCurrentProfile() {}
+void DDevicePage::onLightAndKeyboardSleepTime(int, int) {}
+void DDevicePage::onLockWinKeyAbout(int, int, int, int) {}
+void DDevicePage::onLightConfigHaveChanged_HidSend(int, int) {}
+void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int, int, int) {}
+void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}

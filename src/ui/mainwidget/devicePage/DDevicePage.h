@@ -1,0 +1,231 @@
+#ifndef DDEVICEPAGE_H
+#define DDEVICEPAGE_H
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QMap>
+#include <QPoint>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "data/hidStructInfoAll.h"
+#include "vardexSdk.h"
+
+namespace Ui {
+class DDevicePage;
+}
+
+class ArrowWidget;
+class CbNotice;
+class DCustomKeysPage;
+class DDeviceKeyboardLink;
+class DDeviceListItem;
+class DLightsConfigPage;
+class DPerformancePage;
+class MainHidInterFace;
+class QButtonGroup;
+class QTimer;
+class dragShowArea;
+class hidDeviceJoinFrame;
+class keyboardButCustom;
+class lightDealMain;
+
+// The right-hand page of the main window: the device list column, and the
+// page of the current keyboard (drawing, tool row, key / light / performance
+// pages) or the "not connected" picture.
+//
+// Everything runs in the interface thread. The bounded waits for a keyboard
+// process events, so hot-plug notifications and receiver reports can arrive in
+// the middle of another road; every road re-checks its state after a wait.
+class DDevicePage : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit DDevicePage(QWidget *parent = nullptr);
+    ~DDevicePage() override;
+
+    // Invokable: the main window reaches the page through the meta-object.
+    Q_INVOKABLE void retranslate();
+    Q_INVOKABLE void stopLightSyncIfRunning();
+    Q_INVOKABLE void setDeviceListVisible(bool visible);
+    QPoint noticePosition() const;
+
+    // Hot-plug handler: 11 a supported device arrived, 12 one left; any other
+    // kind only re-orders the tiles. The text is not used.
+    Q_INVOKABLE void updateHidList(int kind, QString hidPath = QStringLiteral("hidPath"));
+
+    // Copies of the page's maps, read by the firmware update.
+    QMap<QString, DDeviceKeyboardLink *> keyboardLinks() const;
+    QMap<QString, hidStructInfoAll> connectedDevices() const;
+
+    // Current-device steps, also called again by the profile operations.
+    void openKeyboardLink(const hidStructInfoAll &record);
+    void showCurrentDevice(const hidStructInfoAll &record);
+    void initProfileFiles(const hidStructInfoAll &record);
+    void loadCurrentProfile();
+    void loadProfileListAndKeyMarks();
+    void startDeviceLights();
+    void stopDeviceLights();
+    void addDefaultLightItems(int profileIndex);
+    void addDefaultCustomLights(int profileIndex);
+    void copyCustomLightDefaults(int profileIndex, int customLightId);
+    // Takes every tile out of the tile layout (the final spacer stays) and
+    // returns them, detached.
+    QList<QWidget *> clearDeviceList();
+
+    // Read-only views of the current state (used by tests and the main window).
+    DDeviceKeyboardLink *currentLink() const { return m_currentLink; }
+    MainHidInterFace *currentTransport() const { return m_currentHidInterface; }
+    DDeviceListItem *currentTile() const;
+    QMap<QString, DDeviceListItem *> deviceTiles() const { return m_tiles; }
+    QMap<QString, int> receiverStatus() const { return m_dongleStatus; }
+    hidStructInfoAll currentDevice() const { return m_currentDevice; }
+    QString profileFolder() const { return m_profileDir; }
+    QByteArray profileXmlPath() const { return QByteArray(m_profileXmlPath); }
+    int currentProfileIndex() const { return m_profileIndex; }
+    int currentLayer() const { return m_currentLayer; }
+    int currentMainPage() const { return m_currentMainPage; }
+    float viewScale() const { return m_viewScale; }
+    DCustomKeysPage *customKeysPage() const { return m_customKeysPage; }
+    DLightsConfigPage *lightsConfigPage() const { return m_lightsConfigPage; }
+    DPerformancePage *performancePage() const { return m_performancePage; }
+    lightDealMain *lightEngine() const { return m_lightDealMain; }
+    hidDeviceJoinFrame *keyboardView() const;
+    CbNotice *notice() const { return m_notice; }
+    ArrowWidget *bubble() const;
+    QString lastNotice() const { return m_lastNotice; }
+
+signals:
+    void sigShowMacroPage();
+    void sigReturnHidLikeName(QString productName, QString likeName);
+    void sigUpdateDeviceListShow();
+    void sigMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
+
+public slots:
+    void onDragArea_SelectKeys(int startX, int startY, int endX, int endY);
+    void onDragShowAreaMouseMovePoint(int moveX, int moveY);
+    void onDragAreaMousePressOrRelease(bool isMousePress);
+    void onDragAreaMoveOneKey(bool isSelectedOneKey);
+    void onSendChargingStatusAndElectricity(int ChargingStatus, int Electricity, int KeyboardMode,
+                                            int is24GValid, QString strCurrentSN);
+    void onTimerChangingBatteryNum();
+    void onDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName);
+    void onWaitForDataReturn_0x0d(QString strCurrentHidPath, QString strHidName);
+    void onSleepTimeSetSuccessful();
+    void onUpdateDeviceListShow();
+    void onTheKeyboardIntoDownloading();
+    void onRuningOnboard0x19Cmd();
+    void onRuningOnboard0x18Cmd();
+    void onRuningOnboardDownloadStatus(int statusNun);
+    void onQN9080Recv0x0bCmd(int recvNum);
+    void onAutoIntoCustomKeysPage();
+    void onInteractLightsPointXY(int indexX, int indexY);
+    void onEveryPageBackTip(QString strTip);
+    void onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData colorInfoDataStu);
+    void onSelectCurrentLightTypeIndex_Side(int lightIndex, colorInfoData colorInfoDataStu);
+    void onLightConfigHaveChanged(int lightConfigChangedFrom, colorInfoData colorInfoDataStu);
+    void onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, colorInfoData colorInfoDataStu);
+    void onCustomLightItemHaveChanged(int flagIndex, QString strCustomLightIndex, QString strCustomLightName);
+    void onCloseMenuWidow();
+    void onLoadDeviceList();
+    void onHidItemMouseClicked(hidStructInfoAll hidStuInfo);
+    void onDefaultLayerAndFnLayerSwitch(int pageIndex);
+    void onResetoreCurrentProfile();
+    void onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSleepTime);
+    void onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4);
+    void onCustomEventChangProfile(int changeProfileIndex);
+    void onLightConfigHaveChanged_HidSend(int hidType, int ledType);
+    void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
+    void onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
+    void onLickActivited(QString str);
+    void onCurIndexChangedMainPage(int selIndex);
+
+private slots:
+    void onSerialNumberWait();
+    void on_toolButton_MacroDialog_clicked();
+    void on_pushButton_Test_clicked();
+    void on_pushButton_ChangModeTest_clicked();
+    void on_pushButton_MoreBig_clicked();
+    void on_pushButton_MoreSmall_clicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void showToolButtonTip(int index);
+    void hideBubble();
+    void showNotice(const QString &text);
+    void showNoDevice();
+    QString companyLinkText() const;
+    DDeviceListItem *createTile(const hidStructInfoAll &record);
+    void setTileLayoutSpacing();
+    void reorderTiles();
+    QList<DDeviceListItem *> tilesInDisplayOrder(bool offlineReceiversWithReceivers) const;
+    void updateHidListOnce(int kind);
+    void handleArrival(const hidStructInfoAll &record, int attachedCount);
+    void handleRemoval(const QString &path);
+    void dropCurrentKeyboard();
+    bool chooseNextCurrentKeyboard();
+    bool isReceiverReachable(const QString &path) const;
+    void closeLinkTransport(DDeviceKeyboardLink *link);
+    void selectTile(DDeviceListItem *tile);
+    void rebuildKeyboardView(const hidStructInfoAll &record);
+    void destroyKeyboardView();
+    bool waitForLinkReady(DDeviceKeyboardLink *link, int timeoutMs);
+    void setViewColorDisplay(bool on);
+    void applyMainPageViewMode(int selIndex);
+    void zoomBy(int tenths);
+    bool dragRoutingActive() const;
+    bool setProfileXmlPath(const QString &path);
+    bool setUpProfileStores(DDeviceKeyboardLink *link);
+    QString customLightDefaultFile() const;
+
+    Ui::DDevicePage *ui;
+    QString m_desktopDir;
+    CbNotice *m_notice = nullptr;
+    QString m_lastNotice;
+    int m_lastHotPlugKind = 10;
+    int m_currentMainPage = -1;
+    int m_currentKeyboardLightIndex = -1;
+    QString m_companyLink;
+    QButtonGroup *m_mainPageGroup = nullptr;
+    DCustomKeysPage *m_customKeysPage = nullptr;
+    DLightsConfigPage *m_lightsConfigPage = nullptr;
+    DPerformancePage *m_performancePage = nullptr;
+    bool m_hotPlugBusy = false;
+    bool m_hotPlugPending = false;
+    bool m_selecting = false;
+    lightDealMain *m_lightDealMain = nullptr;
+    QPointer<ArrowWidget> m_bubble;
+    QPointer<QWidget> m_viewHost;
+    QPointer<hidDeviceJoinFrame> m_hidDeviceJoinFrame;
+    QPointer<dragShowArea> m_dragShowArea;
+    float m_viewScale = 1.0f;
+    bool m_testLightMode = false;
+    bool m_firstSelection = true;
+    int m_currentLayer = -1;
+    bool m_sleepTimeAcknowledged = false;
+    int m_currentTilePosition = 0;
+    char m_profileXmlPath[256] = {};
+    QString m_currentSN;
+    int m_profileIndex = 1;
+    int m_profileLightState[4] = {2, 2, 0, 0};
+    hidStructInfoAll m_currentDevice {};
+    QMap<QString, hidStructInfoAll> m_devices;
+    QMap<QString, int> m_dongleStatus;
+    QMap<QString, DDeviceListItem *> m_tiles;
+    QMap<QString, DDeviceKeyboardLink *> m_links;
+    QPointer<DDeviceListItem> m_currentTile;
+    DDeviceKeyboardLink *m_currentLink = nullptr;
+    int m_linksOpened = 0;
+    MainHidInterFace *m_currentHidInterface = nullptr;
+    keyboardButCustom *m_keyButtons[6][22] = {};
+    QString m_profileDir;
+    int m_customLightFlag = -1;
+    QTimer *m_batteryTimer = nullptr;
+    QTimer *m_serialWaitTimer = nullptr;
+    int m_batteryAnimationLevel = 0;
+};
+
+#endif // DDEVICEPAGE_H

@@ -1,0 +1,295 @@
+// The device list of the device page against the simulated keyboards: first
+// load, receiver reachability, hot-plug arrivals and removals, and choosing
+// the current keyboard by its tile.
+#include "devicePageFixture.h"
+
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <map>
+#include <string>
+
+using namespace devicePageTest;
+
+class tst_devicelist : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void noKeyboardShowsOfflineTilePerModel();
+    void defaultScenarioCableKeyboardBecomesCurrent();
+    void receiverTileFollowsReachability();
+    void twoKeyboardsPluggedTogether_data();
+    void twoKeyboardsPluggedTogether();
+    void unplugCurrentKeyboard();
+    void unplugOtherKeyboardKeepsCurrent();
+    void clickTileSwitchesCurrentKeyboard();
+    void clickOfflineTileShowsMessage();
+
+private:
+    DDevicePage *makePage(const QList<SimDevice> &devices);
+    bool waitForFirstLoad();
+
+    std::unique_ptr<DDevicePage> m_page;
+    std::unique_ptr<QSignalSpy> m_titleSpy;
+};
+
+void tst_devicelist::initTestCase()
+{
+    QVERIFY(startLibrary());
+}
+
+void tst_devicelist::cleanup()
+{
+    m_titleSpy.reset();
+    destroyPage(m_page);
+}
+
+DDevicePage *tst_devicelist::makePage(const QList<SimDevice> &devices)
+{
+    if (CVardexSim_LoadScenarioText(scenarioJson(devices).constData()) != 0)
+        return nullptr;
+    m_page = std::make_unique<DDevicePage>();
+    m_page->resize(1280, 700);
+    m_page->show();
+    m_titleSpy = std::make_unique<QSignalSpy>(m_page.get(), &DDevicePage::sigReturnHidLikeName);
+    return m_page.get();
+}
+
+bool tst_devicelist::waitForFirstLoad()
+{
+    // The list is loaded 200 ms after construction; then every link opens.
+    return QTest::qWaitFor([&] { return !m_page->deviceTiles().isEmpty(); }, 3000);
+}
+
+void tst_devicelist::noKeyboardShowsOfflineTilePerModel()
+{
+    DDevicePage *page = makePage({});
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+
+    std::map<std::string, hidModelInfo> models;
+    CVardexHid_GetHidInfoStuMapList(models);
+    const QMap<QString, DDeviceListItem *> tiles = page->deviceTiles();
+    QCOMPARE(tiles.size(), int(models.size()));
+    for (const auto &model : models) {
+        DDeviceListItem *tile = tiles.value(QString::fromStdString(model.first));
+        QVERIFY2(tile, model.first.c_str());
+        QCOMPARE(tile->onlineStatus(), 0);
+        QVERIFY(tileText(tile).endsWith(QLatin1String("(OffLine)")));
+    }
+    QVERIFY(page->connectedDevices().isEmpty());
+    QVERIFY(page->keyboardLinks().isEmpty());
+    QCOMPARE(currentPageName(page), QStringLiteral("page_TipShow"));
+    QVERIFY(!m_titleSpy->isEmpty());
+    QCOMPARE(m_titleSpy->last().at(0).toString(), QStringLiteral("HID"));
+    QCOMPARE(m_titleSpy->last().at(1).toString(), QStringLiteral("RGB"));
+}
+
+void tst_devicelist::defaultScenarioCableKeyboardBecomesCurrent()
+{
+    DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Yolma", true, true, QByteArray()}});
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+    const QString cable = pathOfModel("Brisko", false);
+    const QString receiver = pathOfModel("Yolma", true);
+    QVERIFY(!cable.isEmpty() && !receiver.isEmpty());
+
+    QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), cable, 5000);
+    QCOMPARE(currentPageName(page), QStringLiteral("page_HaveDevice"));
+    QVERIFY(page->currentTile());
+    QCOMPARE(QString::fromLatin1(page->currentTile()->hidInfo().hidPath), cable);
+    QVERIFY(tileText(page->deviceTiles().value(cable)).endsWith(QLatin1String("(USB)")));
+    QCOMPARE(page->currentTransport(), page->currentLink()->hidInterface());
+
+    // Both keyboards got a link; the models without a keyboard an offline tile.
+    QCOMPARE(page->keyboardLinks().size(), 2);
+    QVERIFY(page->deviceTiles().contains(QStringLiteral("Mirvan")));
+    QVERIFY(!page->deviceTiles().contains(QStringLiteral("Brisko")));
+
+    // The title names the current keyboard.
+    QTRY_VERIFY(!m_titleSpy->isEmpty());
+    QCOMPARE(m_titleSpy->last().at(0).toString(), QString::fromUtf8(page->currentDevice().productName));
+}
+
+void tst_devicelist::receiverTileFollowsReachability()
+{
+    DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Yolma", true, false, QByteArray()}});
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+    const QString receiver = pathOfModel("Yolma", true);
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && page->currentLink(), 5000);
+
+    // Not reachable: offline, and the status reports keep it so.
+    QTest::qWait(500);
+    QVERIFY(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(OffLine)")));
+    QCOMPARE(page->receiverStatus().value(receiver, 1), 1);
+
+    QCOMPARE(CVardexSim_SetReachable(receiver.toLatin1().constData(), 1, 1), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(2.4G)")), 3000);
+    QCOMPARE(page->receiverStatus().value(receiver), 0);
+    // The cable keyboard stays current and its tile first.
+    QCOMPARE(currentPath(page), pathOfModel("Brisko", false));
+
+    QCOMPARE(CVardexSim_SetReachable(receiver.toLatin1().constData(), 0, 1), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(OffLine)")), 3000);
+    QVERIFY(page->connectedDevices().contains(receiver));
+}
+
+void tst_devicelist::twoKeyboardsPluggedTogether_data()
+{
+    QTest::addColumn<int>("secondPlugMs");
+    QTest::addColumn<int>("replyDelayMs");
+    // Both notifications come 300 ms after their keyboard (as the main window
+    // sends them); in the second row the second one arrives while the first
+    // keyboard's link is still opening.
+    QTest::newRow("within 50 ms") << 40 << 150;
+    QTest::newRow("during the first link's wait") << 400 << 150;
+}
+
+void tst_devicelist::twoKeyboardsPluggedTogether()
+{
+    QFETCH(int, secondPlugMs);
+    QFETCH(int, replyDelayMs);
+    DDevicePage *page = makePage({});
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+
+    char pathA[256] = {};
+    char pathB[256] = {};
+    QCOMPARE(CVardexSim_AddDevice("Brisko", 0, pathA, sizeof pathA), 0);
+    CVardexSim_SetFault(pathA, SIM_FAULT_REPLY_DELAY, replyDelayMs);
+    QTimer::singleShot(300, page, [page] { page->updateHidList(11); });
+    QTimer::singleShot(secondPlugMs, page, [&pathB, page] {
+        CVardexSim_AddDevice("Pravo", 0, pathB, sizeof pathB);
+        QTimer::singleShot(300, page, [page] { page->updateHidList(11); });
+    });
+
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2, 6000);
+    const QString a = QString::fromLatin1(pathA);
+    const QString b = QString::fromLatin1(pathB);
+    for (const QString &path : {a, b}) {
+        DDeviceKeyboardLink *link = page->keyboardLinks().value(path);
+        QVERIFY2(link, qPrintable(path));
+        QVERIFY(link->hidInterface() && link->hidInterface()->isHidOpen());
+        QVERIFY(tileText(page->deviceTiles().value(path)).endsWith(QLatin1String("(USB)")));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!currentPath(page).isEmpty(), 5000);
+    QCOMPARE(currentPageName(page), QStringLiteral("page_HaveDevice"));
+    // The offline tiles of both models were taken over by the keyboards.
+    QVERIFY(!page->deviceTiles().contains(QStringLiteral("Brisko")));
+    QVERIFY(!page->deviceTiles().contains(QStringLiteral("Pravo")));
+}
+
+void tst_devicelist::unplugCurrentKeyboard()
+{
+    DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Pravo", false, true, QByteArray()}});
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && !currentPath(page).isEmpty(), 5000);
+
+    const QString first = currentPath(page);
+    const QString second = page->keyboardLinks().firstKey() == first ? page->keyboardLinks().lastKey()
+                                                                       : page->keyboardLinks().firstKey();
+    MainHidInterFace *firstTransport = page->currentTransport();
+    QVERIFY(firstTransport);
+
+    QCOMPARE(CVardexSim_Unplug(first.toLatin1().constData()), 0);
+    page->updateHidList(12);
+    QVERIFY(!firstTransport->isHidOpen());
+    QVERIFY(firstTransport->isFinished() || !firstTransport->isRunning());
+    QVERIFY(!page->keyboardLinks().contains(first));
+    QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), second, 5000);
+    // The removed keyboard's tile is the offline tile of its model now.
+    const QString model = QString::fromLatin1(page->connectedDevices().value(second).hidName) == QLatin1String("Brisko")
+                              ? QStringLiteral("Pravo")
+                              : QStringLiteral("Brisko");
+    QVERIFY(page->deviceTiles().contains(model));
+    QCOMPARE(page->deviceTiles().value(model)->onlineStatus(), 0);
+    QCOMPARE(firstTileInList(page), page->deviceTiles().value(second));
+
+    MainHidInterFace *secondTransport = page->currentTransport();
+    QCOMPARE(CVardexSim_Unplug(second.toLatin1().constData()), 0);
+    m_titleSpy->clear();
+    page->updateHidList(12);
+    QVERIFY(!secondTransport->isHidOpen());
+    QVERIFY(!page->currentLink());
+    QVERIFY(!page->currentTile());
+    QVERIFY(page->connectedDevices().isEmpty());
+    QCOMPARE(currentPageName(page), QStringLiteral("page_TipShow"));
+    QVERIFY(!m_titleSpy->isEmpty());
+    QCOMPARE(m_titleSpy->last().at(0).toString(), QStringLiteral("HID"));
+}
+
+void tst_devicelist::unplugOtherKeyboardKeepsCurrent()
+{
+    DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Pravo", false, true, QByteArray()}});
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && !currentPath(page).isEmpty(), 5000);
+
+    const QString current = currentPath(page);
+    const QString other = page->keyboardLinks().firstKey() == current ? page->keyboardLinks().lastKey()
+                                                                        : page->keyboardLinks().firstKey();
+    MainHidInterFace *otherTransport = page->keyboardLinks().value(other)->hidInterface();
+    DDeviceKeyboardLink *currentLink = page->currentLink();
+
+    QCOMPARE(CVardexSim_Unplug(other.toLatin1().constData()), 0);
+    page->updateHidList(12);
+    QVERIFY(!otherTransport->isHidOpen());
+    QCOMPARE(page->currentLink(), currentLink);
+    QCOMPARE(currentPath(page), current);
+    QVERIFY(page->currentTransport()->isHidOpen());
+
+    // It comes back: it gets its tile and a new link, and the current stays.
+    QCOMPARE(CVardexSim_Plug(other.toLatin1().constData()), 0);
+    page->updateHidList(11);
+    QVERIFY(page->keyboardLinks().contains(other));
+    QVERIFY(page->keyboardLinks().value(other)->hidInterface()->isHidOpen());
+    QCOMPARE(page->currentLink(), currentLink);
+}
+
+void tst_devicelist::clickTileSwitchesCurrentKeyboard()
+{
+    DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Pravo", false, true, QByteArray()}});
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && !currentPath(page).isEmpty(), 5000);
+
+    const QString current = currentPath(page);
+    const QString other = page->keyboardLinks().firstKey() == current ? page->keyboardLinks().lastKey()
+                                                                        : page->keyboardLinks().firstKey();
+    DDeviceListItem *tile = page->deviceTiles().value(other);
+    QVERIFY(tile);
+    QTest::mouseClick(tile, Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), other, 5000);
+    QCOMPARE(page->currentTile(), page->deviceTiles().value(other));
+    QCOMPARE(QString::fromLatin1(page->currentDevice().hidPath), other);
+
+    // A second click on the current tile changes nothing but says so.
+    QTest::mouseClick(page->deviceTiles().value(other), Qt::LeftButton);
+    QTRY_VERIFY(!page->lastNotice().isEmpty());
+    QCOMPARE(page->lastNotice(), QStringLiteral("The device has been turned on"));
+    QCOMPARE(currentPath(page), other);
+}
+
+void tst_devicelist::clickOfflineTileShowsMessage()
+{
+    DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}});
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+    QTRY_VERIFY_WITH_TIMEOUT(!currentPath(page).isEmpty(), 5000);
+    const QString current = currentPath(page);
+
+    DDeviceListItem *offline = page->deviceTiles().value(QStringLiteral("Mirvan"));
+    QVERIFY(offline);
+    QTest::mouseClick(offline, Qt::LeftButton);
+    QTRY_COMPARE(page->lastNotice(), QStringLiteral("The device is offline"));
+    QCOMPARE(currentPath(page), current);
+}
+
+QTEST_MAIN(tst_devicelist)
+#include "tst_devicelist.moc"

@@ -1,0 +1,156 @@
+// The device page as a container: tool-button tips, switching between the
+// key, light and performance pages, the zoom buttons, and the company link.
+#include "devicePageFixture.h"
+
+#include "ui/customKeys/DCustomKeysPage.h"
+#include "ui/mainwidget/devicePage/DPerformancePage.h"
+#include "ui/widgets/ArrowWidget.h"
+
+#include <QEvent>
+#include <QPushButton>
+#include <QToolButton>
+
+using namespace devicePageTest;
+
+class tst_devicepageshell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void toolButtonTip_data();
+    void toolButtonTip();
+    void pageSwitching_data();
+    void pageSwitching();
+    void zoomStopsAtBounds();
+    void companyLinkHiddenByDefault();
+    void noticeCentredBelowTop();
+
+private:
+    std::unique_ptr<DDevicePage> m_page;
+};
+
+void tst_devicepageshell::initTestCase()
+{
+    QVERIFY(startLibrary());
+    QCOMPARE(CVardexSim_LoadScenarioText(scenarioJson({{"Brisko", false, true, QByteArray()}}).constData()), 0);
+    m_page = std::make_unique<DDevicePage>();
+    m_page->resize(1280, 700);
+    m_page->show();
+    QTRY_VERIFY_WITH_TIMEOUT(m_page->currentLink() && m_page->keyboardView(), 6000);
+}
+
+void tst_devicepageshell::cleanupTestCase()
+{
+    destroyPage(m_page);
+}
+
+void tst_devicepageshell::toolButtonTip_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("key page") << "toolButton_CustomKey" << "Key Custom";
+    QTest::newRow("light page") << "toolButton_LightConfig" << "Light Setting";
+    QTest::newRow("macro") << "toolButton_MacroDialog" << "Macro";
+    QTest::newRow("performance") << "toolButton_Performance" << "Performance";
+}
+
+void tst_devicepageshell::toolButtonTip()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, text);
+    auto *tool = m_page->findChild<QToolButton *>(button);
+    QVERIFY(tool);
+
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(tool, &enter);
+    ArrowWidget *bubble = m_page->bubble();
+    QVERIFY(bubble);
+    QVERIFY(bubble->isVisible());
+    QCOMPARE(bubble->size(), QSize(230, 70));
+    const QPoint buttonTop = tool->mapToGlobal(QPoint(tool->width() / 2, 0));
+    QCOMPARE(bubble->pos(), buttonTop - QPoint(38, 74));
+    bool found = false;
+    for (QLabel *label : bubble->findChildren<QLabel *>())
+        found = found || label->text() == text;
+    QVERIFY2(found, qPrintable(text));
+
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(tool, &leave);
+    QVERIFY(!bubble->isVisible());
+}
+
+void tst_devicepageshell::pageSwitching_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("performance") << "toolButton_Performance" << 2 << "page_Performance";
+    QTest::newRow("light") << "toolButton_LightConfig" << 1 << "page_LightsConfig";
+    QTest::newRow("keys") << "toolButton_CustomKey" << 0 << "page_CustomKeys";
+}
+
+void tst_devicepageshell::pageSwitching()
+{
+    QFETCH(QString, button);
+    QFETCH(int, index);
+    QFETCH(QString, page);
+    auto *stack = m_page->findChild<QStackedWidget *>(QStringLiteral("stackedWidget"));
+    QVERIFY(stack);
+    const int performanceLoads = m_page->performancePage()->loadCount();
+
+    QTest::mouseClick(m_page->findChild<QToolButton *>(button), Qt::LeftButton);
+    QCOMPARE(m_page->currentMainPage(), index);
+    QCOMPARE(stack->currentWidget()->objectName(), page);
+    QVERIFY(m_page->findChild<QToolButton *>(button)->isChecked());
+    // The performance page reloads from the profile each time it is shown.
+    QCOMPARE(m_page->performancePage()->loadCount(), performanceLoads + (index == 2 ? 1 : 0));
+    if (index == 0)
+        QCOMPARE(m_page->customKeysPage()->currentLayer(), m_page->currentLayer());
+}
+
+void tst_devicepageshell::zoomStopsAtBounds()
+{
+    auto *bigger = m_page->findChild<QPushButton *>(QStringLiteral("pushButton_MoreBig"));
+    auto *smaller = m_page->findChild<QPushButton *>(QStringLiteral("pushButton_MoreSmall"));
+    auto *label = m_page->findChild<QLabel *>(QStringLiteral("label_Multiple"));
+    QVERIFY(bigger && smaller && label);
+    QCOMPARE(label->text(), QStringLiteral("1.0"));
+
+    QTest::mouseClick(smaller, Qt::LeftButton);
+    QCOMPARE(label->text(), QStringLiteral("1.0"));
+    for (int i = 0; i < 10; ++i)
+        QTest::mouseClick(bigger, Qt::LeftButton);
+    QCOMPARE(label->text(), QStringLiteral("2.0"));
+    QTest::mouseClick(bigger, Qt::LeftButton);
+    QCOMPARE(label->text(), QStringLiteral("2.0"));
+    QVERIFY(qAbs(m_page->viewScale() - 2.0f) < 0.001f);
+    for (int i = 0; i < 12; ++i)
+        QTest::mouseClick(smaller, Qt::LeftButton);
+    QCOMPARE(label->text(), QStringLiteral("1.0"));
+    QVERIFY(qAbs(m_page->viewScale() - 1.0f) < 0.001f);
+}
+
+void tst_devicepageshell::companyLinkHiddenByDefault()
+{
+    // The shipped configuration does not show the link frame.
+    auto *frame = m_page->findChild<QWidget *>(QStringLiteral("frame_Url"));
+    QVERIFY(frame);
+    QVERIFY(frame->isHidden());
+    auto *link = m_page->findChild<QLabel *>(QStringLiteral("label_Url"));
+    QVERIFY(link->text().contains(QLatin1String("text-decoration:underline")));
+    QVERIFY(link->text().contains(QLatin1String("255,143,31")));
+}
+
+void tst_devicepageshell::noticeCentredBelowTop()
+{
+    m_page->resize(1000, 700);
+    QCOMPARE(m_page->noticePosition(), QPoint(m_page->rect().center().x(), 40));
+    emit m_page->customKeysPage()->sigSomeMessageTip_CustomKeysPage(QStringLiteral("Download successful"));
+    QCOMPARE(m_page->lastNotice(), QStringLiteral("Download successful"));
+}
+
+QTEST_MAIN(tst_devicepageshell)
+#include "tst_devicepageshell.moc"

@@ -1,0 +1,225 @@
+// The transport thread against the simulated keyboard: queueing rules, the
+// light-frame rule, the order of writes, keep-alive and close.
+#include "hid/DDeviceHidCmdSend.h"
+#include "hid/MainHidInterFace.h"
+#include "simKeyboard.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+hidCmdBuff lightReport(int chunk)
+{
+    hidCmdBuff r;
+    r[0] = 0x01;
+    r[1] = static_cast<unsigned char>(HidSendCmd::LightSyncColor);
+    r[4] = static_cast<unsigned char>(chunk);
+    r[5] = 54;
+    r[6] = 0xFF;
+    return r;
+}
+
+// Takes the reports a transport hands over and frees them as a receiver must.
+class Receiver : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QByteArray> data, sn;
+public slots:
+    void onData(unsigned char *d, int length, int threadIndex)
+    {
+        data << QByteArray(reinterpret_cast<char *>(d), 64);
+        delete[] d;
+    }
+    void onSN(unsigned char *d, QString name)
+    {
+        sn << QByteArray(reinterpret_cast<char *>(d), 64);
+        delete[] d;
+    }
+};
+} // namespace
+
+class tst_hidtransport : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void notOpenRefusesEverything();
+    void lightFrameRule_data();
+    void lightFrameRule();
+    void lightQueueClearedWhenSyncOff();
+    void commandsBeforeLightReports();
+    void serialNumberComesOnlyBySnSignal();
+    void keepAliveAboutOncePerSecondAndNoneAfterClose();
+
+private:
+    QString m_path;
+};
+
+void tst_hidtransport::initTestCase()
+{
+    const QStringList paths = simKeyboard::paths();
+    QVERIFY2(!paths.isEmpty(), "the simulated keyboard lists no device");
+    m_path = paths.first();
+    QVERIFY2(simKeyboard::LogReader().enabled(), "VARDEX_SIM_LOG must name the simulator's log");
+}
+
+void tst_hidtransport::notOpenRefusesEverything()
+{
+    const hidCmdBuff r = DDeviceHidCmdSend::buildReset();
+    MainHidInterFace never(1, QStringLiteral("Zeno"));
+    QCOMPARE(never.hidApi_Write(r.data()), -1);
+    QCOMPARE(never.hidApi_WriteLight(r.data()), -1);
+    QCOMPARE(never.hidApi_Close(1), 0);
+    QCOMPARE(never.pendingCommandCount(), 0);
+
+    MainHidInterFace bad(2, QStringLiteral("Zeno"));
+    QCOMPARE(bad.hidApi_Open(QStringLiteral("/dev/no-such-keyboard")), -1);
+    QCOMPARE(bad.hidApi_Write(r.data()), -1);
+
+    MainHidInterFace closed(3, QStringLiteral("Zeno"));
+    QCOMPARE(closed.hidApi_Open(m_path), 0);
+    QCOMPARE(closed.pendingCommandCount(), 1); // the serial-number inquiry
+    QCOMPARE(closed.hidApi_Close(3), 0);
+    QCOMPARE(closed.pendingCommandCount(), 0);
+    QCOMPARE(closed.hidApi_Write(r.data()), -1);
+    QCOMPARE(closed.hidApi_WriteLight(r.data()), -1);
+    QCOMPARE(closed.pendingCommandCount(), 0);
+}
+
+void tst_hidtransport::lightFrameRule_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("queued");
+    QTest::newRow("ordinary model") << QStringLiteral("Zeno") << 10;
+    QTest::newRow("listed model") << QStringLiteral("Caspo") << 11;
+}
+
+void tst_hidtransport::lightFrameRule()
+{
+    QFETCH(QString, model);
+    QFETCH(int, queued);
+    // Not started: nothing drains the queue, so the rule alone decides.
+    MainHidInterFace t(1, model);
+    QCOMPARE(t.hidApi_Open(m_path), 0);
+
+    QCOMPARE(t.hidApi_WriteLight(lightReport(0).data()), 0);
+    QCOMPARE(t.pendingLightCount(), 0); // synchronisation off: dropped
+
+    t.setLightSynchronous(true);
+    for (int i = 0; i < 12; ++i)
+        QCOMPARE(t.hidApi_WriteLight(lightReport(i).data()), 0);
+    QCOMPARE(t.pendingLightCount(), queued);
+    QCOMPARE(t.hidApi_Close(1), 0);
+}
+
+void tst_hidtransport::lightQueueClearedWhenSyncOff()
+{
+    MainHidInterFace t(1, QStringLiteral("Zeno"));
+    QCOMPARE(t.hidApi_Open(m_path), 0);
+    t.setLightSynchronous(true);
+    for (int i = 0; i < 4; ++i)
+        t.hidApi_WriteLight(lightReport(i).data());
+    QCOMPARE(t.pendingLightCount(), 4);
+    t.setLightSynchronous(false);
+    QCOMPARE(t.pendingLightCount(), 0);
+    // A fresh frame starts cleanly once synchronisation is back on.
+    t.setLightSynchronous(true);
+    for (int i = 0; i < 12; ++i)
+        t.hidApi_WriteLight(lightReport(i).data());
+    QCOMPARE(t.pendingLightCount(), 10);
+    t.hidApi_Close(1);
+}
+
+void tst_hidtransport::commandsBeforeLightReports()
+{
+    simKeyboard::LogReader log;
+    MainHidInterFace t(1, QStringLiteral("Zeno"));
+    QCOMPARE(t.hidApi_Open(m_path), 0);
+    t.setLightSynchronous(true);
+    for (int i = 0; i < 10; ++i)
+        t.hidApi_WriteLight(lightReport(i).data());
+    const hidCmdBuff sleep = DDeviceHidCmdSend::buildCheckSleepTime();
+    const hidCmdBuff layout = DDeviceHidCmdSend::buildCheckLayout();
+    t.hidApi_Write(sleep.data());
+    t.hidApi_Write(layout.data());
+    t.start();
+
+    QTRY_COMPARE_WITH_TIMEOUT(log.written(m_path).size() >= 13, true, 5000);
+    const QList<simKeyboard::LogLine> w = log.written(m_path);
+    QCOMPARE(w.at(0).report.left(2).toHex(), QByteArray("0014")); // the serial-number inquiry comes first
+    QCOMPARE(w.at(1).report, sleep.toByteArray());
+    QCOMPARE(w.at(2).report, layout.toByteArray());
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(int(uchar(w.at(3 + i).report[1])), 0x0E);
+        QCOMPARE(int(uchar(w.at(3 + i).report[4])), i);
+    }
+
+    // A command queued while a frame fills still goes first.
+    simKeyboard::LogReader log2;
+    for (int i = 0; i < 9; ++i)
+        t.hidApi_WriteLight(lightReport(20 + i).data());
+    t.hidApi_Write(sleep.data());
+    t.hidApi_WriteLight(lightReport(29).data()); // completes the frame
+    QTRY_COMPARE_WITH_TIMEOUT(log2.written(m_path).size() >= 11, true, 5000);
+    const QList<simKeyboard::LogLine> w2 = log2.written(m_path);
+    int firstLight = -1, command = -1;
+    for (int i = 0; i < w2.size(); ++i) {
+        if (uchar(w2.at(i).report[1]) == 0x0E && firstLight < 0)
+            firstLight = i;
+        if (w2.at(i).report == sleep.toByteArray())
+            command = i;
+    }
+    QVERIFY(command >= 0 && firstLight >= 0);
+    QVERIFY2(command < firstLight, "the command waited behind a light report");
+    t.hidApi_Close(1);
+}
+
+void tst_hidtransport::serialNumberComesOnlyBySnSignal()
+{
+    Receiver rx;
+    MainHidInterFace t(4, QStringLiteral("Zeno"));
+    connect(&t, &MainHidInterFace::sigHidDataArrived, &rx, &Receiver::onData);
+    connect(&t, &MainHidInterFace::sigHidSnGetOver, &rx, &Receiver::onSN);
+    QCOMPARE(t.hidApi_Open(m_path), 0);
+    t.start();
+    QTRY_COMPARE_WITH_TIMEOUT(rx.sn.size(), 1, 3000);
+    QCOMPARE(int(uchar(rx.sn.first()[1])), 0x15);
+    const hidCmdBuff sleep = DDeviceHidCmdSend::buildCheckSleepTime();
+    t.hidApi_Write(sleep.data());
+    QTRY_VERIFY_WITH_TIMEOUT(!rx.data.isEmpty(), 3000);
+    for (const QByteArray &r : qAsConst(rx.data))
+        QVERIFY(uchar(r[1]) != 0x15);
+    t.hidApi_Close(4);
+}
+
+void tst_hidtransport::keepAliveAboutOncePerSecondAndNoneAfterClose()
+{
+    simKeyboard::LogReader log;
+    MainHidInterFace t(5, QStringLiteral("Zeno"));
+    QCOMPARE(t.hidApi_Open(m_path), 0);
+    t.start();
+    QTest::qWait(3500);
+    auto keepAlives = [&] {
+        QList<qint64> at;
+        for (const simKeyboard::LogLine &l : log.written(m_path))
+            if (simKeyboard::isKeepAlive(l.report))
+                at << l.ms;
+        return at;
+    };
+    const QList<qint64> before = keepAlives();
+    QVERIFY2(before.size() >= 2 && before.size() <= 4, qPrintable(QString::number(before.size())));
+    for (int i = 1; i < before.size(); ++i) {
+        const qint64 gap = before.at(i) - before.at(i - 1);
+        QVERIFY2(gap > 700 && gap < 1300, qPrintable(QString::number(gap)));
+    }
+    QCOMPARE(t.hidApi_Close(5), 0);
+    QVERIFY(t.isFinished());
+    const int count = keepAlives().size();
+    QTest::qWait(2200);
+    QCOMPARE(keepAlives().size(), count);
+    QCOMPARE(t.pendingCommandCount(), 0);
+}
+
+QTEST_GUILESS_MAIN(tst_hidtransport)
+#include "tst_hidtransport.moc"
