@@ -153,6 +153,23 @@ pugi::xml_node findKey(const pugi::xml_node &profile, const std::string &code)
     return pugi::xml_node();
 }
 
+// A call on one key's binding: `args` when the profile exists and the key
+// code is decimal, `key` the binding when there is one.
+struct KeyCall : ProfileCall
+{
+    std::string code;
+    bool args = false;
+    pugi::xml_node key;
+
+    KeyCall(const char *path, const char *profileIndex, const char *keyCode)
+        : ProfileCall(path, profileIndex)
+    {
+        args = profile && decimalArg(keyCode, code);
+        if (args)
+            key = findKey(profile, code);
+    }
+};
+
 // A call on the profile's copy of one bound macro: `macros` is the
 // profile's list of copies (possibly empty), `macro` the copy when it exists.
 struct BoundMacroCall : ProfileCall
@@ -370,16 +387,13 @@ bool CVardexXML_ProFileImport(const char *path, const char *file, const char *so
 bool CVardexXML_SelectProFileKeyOperateInfo(const char *path, const char *profileIndex, const char *keyCode,
                                             KeyOperateInfo *info)
 {
-    std::string code;
-    if (!info || !decimalArg(keyCode, code))
+    if (!info)
         return false;
-    ProfileCall c(path, profileIndex);
-    if (!c)
-        return false;
-    auto key = findKey(c.profile, code);
+    KeyCall c(path, profileIndex, keyCode);
+    auto key = c.key;
     if (!key)
         return false;
-    copyField(info->keyCode, sizeof info->keyCode, code.c_str());
+    copyField(info->keyCode, sizeof info->keyCode, c.code.c_str());
     copyField(info->type, sizeof info->type, key.attribute("type").value());
     copyField(info->playCount, sizeof info->playCount, key.attribute("playCount").value());
     copyField(info->playMode, sizeof info->playMode, key.attribute("playMode").value());
@@ -418,16 +432,12 @@ int CVardexXML_GetProFileValueNum(const char *path, const char *profileIndex, co
 bool CVardexXML_DeleteProFileMacroWithKeyInfoItem(const char *path, const char *profileIndex,
                                                   const char *keyCode, const char * /*caption*/)
 {
-    std::string code;
-    if (!decimalArg(keyCode, code))
+    KeyCall c(path, profileIndex, keyCode);
+    if (!c.args)
         return false;
-    ProfileCall c(path, profileIndex);
-    if (!c)
-        return false;
-    auto key = findKey(c.profile, code);
-    if (!key)
+    if (!c.key)
         return true;
-    key.parent().remove_child(key);
+    c.key.parent().remove_child(c.key);
     return c.store.commit();
 }
 
