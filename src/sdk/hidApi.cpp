@@ -86,6 +86,20 @@ std::string narrow(const wchar_t *w)
     return out;
 }
 
+// Path arguments come from 256-byte buffers (the hidPath field of the
+// records); one without a terminator there, or an empty one, is refused
+// rather than read past its buffer.
+bool pathArg(const char *path, std::string &out)
+{
+    if (!path)
+        return false;
+    const std::size_t len = strnlen(path, sizeof(hidStructInfo::hidPath));
+    if (len == 0 || len >= sizeof(hidStructInfo::hidPath))
+        return false;
+    out.assign(path, len);
+    return true;
+}
+
 std::string hex4(unsigned v)
 {
     char buf[8];
@@ -301,9 +315,9 @@ int CVardexHid_GetHidInfoStuMapList(std::map<std::string, hidModelInfo> &models)
 
 bool CVardexHid_GetHidAndFirmwareInfoStu(const char *path, hidStructInfo *info, hidFirmwareInfo *firmware)
 {
-    if (!path || !*path || !info || !firmware)
+    std::string p;
+    if (!pathArg(path, p) || !info || !firmware)
         return false;
-    const std::string p(path);
     {
         std::lock_guard<std::mutex> lock(gMu);
         auto it = gIdentities.find(p);
@@ -346,7 +360,7 @@ bool CVardexHid_GetHidAndFirmwareInfoStu(const char *path, hidStructInfo *info, 
     }
     // A device we may not open is left to CVardexHid_GetNoPermissionList;
     // caching it now would hide it after the user fixed the permissions.
-    if (CVardexHid_CheckPathAccess(path) != HID_PATH_OK)
+    if (CVardexHid_CheckPathAccess(p.c_str()) != HID_PATH_OK)
         return false;
 
     const std::string identity = askIdentity(p);
@@ -382,20 +396,21 @@ bool CVardexHid_GetHidAndFirmwareInfoStu(const char *path, hidStructInfo *info, 
 
 int CVardexHid_OpenPath(const char *path)
 {
-    if (!path || !*path)
+    std::string p;
+    if (!pathArg(path, p))
         return 0;
     auto h = std::make_shared<Handle>();
-    h->path = path;
+    h->path = p;
     if (useSim()) {
-        if (!sim::isSimPath(path))
+        if (!sim::isSimPath(p))
             return 0;
-        h->simEndpoint = sim::open(path);
+        h->simEndpoint = sim::open(p);
         if (!h->simEndpoint)
             return 0;
     } else {
         if (!ensureHidApi())
             return 0;
-        h->dev = hid_open_path(path);
+        h->dev = hid_open_path(p.c_str());
         if (!h->dev)
             return 0;
     }
@@ -496,11 +511,12 @@ void CVardexHid_Close(int handle)
 
 int CVardexHid_CheckPathAccess(const char *path)
 {
-    if (!path || !*path)
+    std::string p;
+    if (!pathArg(path, p))
         return HID_PATH_MISSING;
-    if (sim::isSimPath(path))
-        return sim::pathAccess(path);
-    const int fd = ::open(path, O_RDWR | O_CLOEXEC | O_NONBLOCK);
+    if (sim::isSimPath(p))
+        return sim::pathAccess(p);
+    const int fd = ::open(p.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK);
     if (fd >= 0) {
         ::close(fd);
         return HID_PATH_OK;

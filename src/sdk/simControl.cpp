@@ -29,6 +29,28 @@ int withDevice(const char *path, Fn fn)
     return fn(w, *d);
 }
 
+// The same, for calls that need the keyboard plugged in: -1 when it is not.
+template <typename Fn>
+int withPluggedDevice(const char *path, Fn fn)
+{
+    return withDevice(path, [&](World &w, Device &d) { return d.plugged ? fn(w, d) : -1; });
+}
+
+// Replaces the simulated devices by those of a scenario text and turns the
+// simulator on; 0, or -1 with the reason on stderr.
+int loadScenario(const std::string &text)
+{
+    World &w = world();
+    std::lock_guard<std::mutex> lock(w.mu);
+    std::string error;
+    if (!loadScenarioLocked(w, text, &error)) {
+        std::fprintf(stderr, "vardexSdk: simulator scenario: %s\n", error.c_str());
+        return -1;
+    }
+    w.enabled = true;
+    return 0;
+}
+
 void copyText(char *dst, std::size_t size, const std::string &src)
 {
     const std::size_t n = std::min(size - 1, src.size());
@@ -62,30 +84,14 @@ int CVardexSim_Enable(const char *scenario)
         text = ss.str();
     }
     initFromEnvironment(); // the log file, if one is named
-    World &w = world();
-    std::lock_guard<std::mutex> lock(w.mu);
-    std::string error;
-    if (!loadScenarioLocked(w, text, &error)) {
-        std::fprintf(stderr, "vardexSdk: simulator scenario: %s\n", error.c_str());
-        return -1;
-    }
-    w.enabled = true;
-    return 0;
+    return loadScenario(text);
 }
 
 int CVardexSim_LoadScenarioText(const char *json)
 {
     if (!json)
         return -1;
-    World &w = world();
-    std::lock_guard<std::mutex> lock(w.mu);
-    std::string error;
-    if (!loadScenarioLocked(w, json, &error)) {
-        std::fprintf(stderr, "vardexSdk: simulator scenario: %s\n", error.c_str());
-        return -1;
-    }
-    w.enabled = true;
-    return 0;
+    return loadScenario(json);
 }
 
 int CVardexSim_IsEnabled() { return enabled() ? 1 : 0; }
@@ -162,9 +168,7 @@ int CVardexSim_Inject(const char *path, const unsigned char *report64)
 {
     if (!report64)
         return -1;
-    return withDevice(path, [&](World &w, Device &d) {
-        if (!d.plugged)
-            return -1;
+    return withPluggedDevice(path, [&](World &w, Device &d) {
         Report r;
         std::memcpy(r.data(), report64, 64);
         w.deliver(d, r);
@@ -174,9 +178,7 @@ int CVardexSim_Inject(const char *path, const unsigned char *report64)
 
 int CVardexSim_SendStatus(const char *path)
 {
-    return withDevice(path, [&](World &w, Device &d) {
-        if (!d.plugged)
-            return -1;
+    return withPluggedDevice(path, [&](World &w, Device &d) {
         w.deliver(d, statusReport(d));
         return 0;
     });
@@ -212,9 +214,7 @@ int CVardexSim_ChangeLightConfig(const char *path, int part, const unsigned char
 {
     if (!payload13 || (part != 0 && part != 1))
         return -1;
-    return withDevice(path, [&](World &w, Device &d) {
-        if (!d.plugged)
-            return -1;
+    return withPluggedDevice(path, [&](World &w, Device &d) {
         auto &target = part == 0 ? d.keyLight : d.sideLight;
         std::copy(payload13, payload13 + 13, target.begin());
         target[12] = 0;

@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <list>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -166,6 +167,10 @@ void writeEvent(pugi::xml_node event, const MacroEventRecord &record);
 void readEvent(const pugi::xml_node &event, MacroEventRecord &record);
 // True when the event is a press ("down").
 bool eventIsPress(const pugi::xml_node &event);
+// True when every record of the list is valid (eventRecordValid).
+bool eventListValid(const std::list<MacroEventRecord> &events);
+// Appends the event elements of a macro element, in playing order.
+void appendEvents(const pugi::xml_node &macro, std::list<MacroEventRecord> &events);
 
 } // namespace vardexstore
 

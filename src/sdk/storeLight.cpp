@@ -93,10 +93,28 @@ void appendKeyItems(const pugi::xml_node &led, std::list<customLightKeyRecord> &
     }
 }
 
-bool usingStatusValid(const std::string &status)
+// The in-use state of a custom light: "Using" or "UnUsing".
+bool usingStatusArg(const char *text, std::string &status)
 {
-    return status == "Using" || status == "UnUsing";
+    return textArg(text, sizeof(CustomLightNodeEntry::isUsing) - 1, status) &&
+           (status == "Using" || status == "UnUsing");
 }
+
+// A call on one custom light of a profile: `led` is set only when the store
+// and the profile exist, the id is decimal and the profile has that light.
+struct CustomLightCall : ProfileCall
+{
+    pugi::xml_node led;
+
+    CustomLightCall(const char *path, const char *profileIndex, const char *id)
+        : ProfileCall(path, profileIndex)
+    {
+        std::string index;
+        if (profile && decimalArg(id, index))
+            led = findIndexed(profile.child(xml::kCustomLights), xml::kCustomLed, index);
+    }
+    explicit operator bool() const { return bool(led); }
+};
 
 } // namespace
 
@@ -211,7 +229,7 @@ bool CVardexXML_AddProFileCustomLightNode(const char *path, const char *profileI
 {
     std::string index, lightName, status;
     if (!decimalArg(id, index) || !textArg(name, kMaxNameBytes, lightName) ||
-        !textArg(usingStatus, 15, status) || !usingStatusValid(status))
+        !usingStatusArg(usingStatus, status))
         return false;
     ProfileCall c(path, profileIndex);
     if (!c)
@@ -229,15 +247,13 @@ bool CVardexXML_AddProFileCustomLightNode(const char *path, const char *profileI
 bool CVardexXML_AddProFileCustomLightDataInfo(const char *path, const char *profileIndex, const char *id,
                                               customLightKeyRecord record)
 {
-    std::string index, code, keyName;
-    if (!decimalArg(id, index) || !keyRecordValid(record, code, keyName))
+    std::string code, keyName;
+    if (!keyRecordValid(record, code, keyName))
         return false;
-    ProfileCall c(path, profileIndex);
+    CustomLightCall c(path, profileIndex, id);
     if (!c)
         return false;
-    auto led = findIndexed(c.profile.child(xml::kCustomLights), xml::kCustomLed, index);
-    if (!led)
-        return false;
+    auto led = c.led;
     // One colour per key cell.
     pugi::xml_node item;
     for (auto i = led.child(xml::kItem); i; i = i.next_sibling(xml::kItem))
@@ -260,15 +276,10 @@ bool CVardexXML_AddProFileCustomLightDataInfo(const char *path, const char *prof
 
 bool CVardexXML_ClearProFileCustomLightNode(const char *path, const char *profileIndex, const char *id)
 {
-    std::string index;
-    if (!decimalArg(id, index))
-        return false;
-    ProfileCall c(path, profileIndex);
+    CustomLightCall c(path, profileIndex, id);
     if (!c)
         return false;
-    auto led = findIndexed(c.profile.child(xml::kCustomLights), xml::kCustomLed, index);
-    if (!led)
-        return false;
+    auto led = c.led;
     if (!led.child(xml::kItem))
         return true;
     while (auto item = led.child(xml::kItem))
@@ -279,16 +290,10 @@ bool CVardexXML_ClearProFileCustomLightNode(const char *path, const char *profil
 bool CVardexXML_ProFileCustomLightInfoSelectAll(const char *path, const char *profileIndex, const char *id,
                                                 std::list<customLightKeyRecord> &keys)
 {
-    std::string index;
-    if (!decimalArg(id, index))
-        return false;
-    ProfileCall c(path, profileIndex);
+    CustomLightCall c(path, profileIndex, id);
     if (!c)
         return false;
-    auto led = findIndexed(c.profile.child(xml::kCustomLights), xml::kCustomLed, index);
-    if (!led)
-        return false;
-    appendKeyItems(led, keys);
+    appendKeyItems(c.led, keys);
     return true;
 }
 
@@ -334,16 +339,13 @@ bool CVardexXML_SelectProFileCustomLightAllNodes(const char *path, const char *p
 bool CVardexXML_ModifyProFileCustomLightNodeName(const char *path, const char *profileIndex, const char *id,
                                                  const char *name)
 {
-    std::string index, lightName;
-    if (!decimalArg(id, index) || !textArg(name, kMaxNameBytes, lightName))
+    std::string lightName;
+    if (!textArg(name, kMaxNameBytes, lightName))
         return false;
-    ProfileCall c(path, profileIndex);
+    CustomLightCall c(path, profileIndex, id);
     if (!c)
         return false;
-    auto led = findIndexed(c.profile.child(xml::kCustomLights), xml::kCustomLed, index);
-    if (!led)
-        return false;
-    setAttr(led, "name", lightName.c_str());
+    setAttr(c.led, "name", lightName.c_str());
     return c.store.commit();
 }
 
@@ -351,16 +353,13 @@ bool CVardexXML_ModifyProFileCustomLightNodeUsingStatus(const char *path, const 
                                                         const char *id, const char *usingStatus,
                                                         int usingFlagIndex)
 {
-    std::string index, status;
-    if (!decimalArg(id, index) || !textArg(usingStatus, 15, status) || !usingStatusValid(status))
+    std::string status;
+    if (!usingStatusArg(usingStatus, status))
         return false;
-    ProfileCall c(path, profileIndex);
+    CustomLightCall c(path, profileIndex, id);
     if (!c)
         return false;
-    auto led = findIndexed(c.profile.child(xml::kCustomLights), xml::kCustomLed, index);
-    if (!led)
-        return false;
-    setAttr(led, "isUsing", status.c_str());
-    setInt(led, "usingFlagIndex", usingFlagIndex);
+    setAttr(c.led, "isUsing", status.c_str());
+    setInt(c.led, "usingFlagIndex", usingFlagIndex);
     return c.store.commit();
 }

@@ -37,6 +37,23 @@ pugi::xml_node findEvent(const pugi::xml_node &macro, const char *mark, int oper
     return pugi::xml_node();
 }
 
+// A macro session for the events of one mark (decimal text of the 64-byte
+// mark field).
+struct MarkCall : MacroCall
+{
+    std::string mark;
+    bool markOk = false;
+
+    MarkCall(const char *path, const char *macroIndex, const char *markArg)
+        : MacroCall(path, macroIndex)
+        , markOk(textArg(markArg, sizeof(MacroEventRecord::mark) - 1, mark))
+    {
+    }
+    explicit operator bool() const { return markOk && bool(macro); }
+    // The press (operate 0) or release (any other operate) of the mark.
+    pugi::xml_node event(int operate) const { return findEvent(macro, mark.c_str(), operate); }
+};
+
 } // namespace
 
 bool CVardexXML_SelectMacroAllNodes(const char *path, std::vector<MacroNodeEntry> &macros)
@@ -107,20 +124,15 @@ bool CVardexXML_SelectAllKeyOrMouseEvent(const char *path, const char *macroInde
     MacroCall c(path, macroIndex);
     if (!c)
         return false;
-    for (auto e = c.macro.child(xml::kEvent); e; e = e.next_sibling(xml::kEvent)) {
-        MacroEventRecord r;
-        readEvent(e, r);
-        events.push_back(r);
-    }
+    appendEvents(c.macro, events);
     return true;
 }
 
 bool CVardexXML_AddKeyOrMouseEventItem(const char *path, std::list<MacroEventRecord> events,
                                        const char *macroIndex)
 {
-    for (const auto &e : events)
-        if (!eventRecordValid(e))
-            return false;
+    if (!eventListValid(events))
+        return false;
     MacroCall c(path, macroIndex);
     if (!c)
         return false;
@@ -134,13 +146,12 @@ bool CVardexXML_AddKeyOrMouseEventItem(const char *path, std::list<MacroEventRec
 bool CVardexXML_UpdateEventItem(const char *path, const char *macroIndex, const char *mark, int operate,
                                 MacroEventRecord record)
 {
-    std::string markText;
-    if (!textArg(mark, 63, markText) || !eventRecordValid(record))
+    if (!eventRecordValid(record))
         return false;
-    MacroCall c(path, macroIndex);
+    MarkCall c(path, macroIndex, mark);
     if (!c)
         return false;
-    auto event = findEvent(c.macro, markText.c_str(), operate);
+    auto event = c.event(operate);
     if (!event)
         return false;
     writeEvent(event, record);
@@ -149,16 +160,13 @@ bool CVardexXML_UpdateEventItem(const char *path, const char *macroIndex, const 
 
 bool CVardexXML_DeleteEventItem(const char *path, const char *macroIndex, const char *mark)
 {
-    std::string markText;
-    if (!textArg(mark, 63, markText))
-        return false;
-    MacroCall c(path, macroIndex);
+    MarkCall c(path, macroIndex, mark);
     if (!c)
         return false;
     bool removed = false;
     for (auto e = c.macro.child(xml::kEvent); e;) {
         auto next = e.next_sibling(xml::kEvent);
-        if (sameNumberOrText(e.attribute("mark").value(), markText.c_str())) {
+        if (sameNumberOrText(e.attribute("mark").value(), c.mark.c_str())) {
             c.macro.remove_child(e);
             removed = true;
         }
@@ -170,13 +178,10 @@ bool CVardexXML_DeleteEventItem(const char *path, const char *macroIndex, const 
 bool CVardexXML_MacroEventItemUpOrDownOperate(const char *path, const char *macroIndex, const char *mark,
                                               int direction, int operate)
 {
-    std::string markText;
-    if (!textArg(mark, 63, markText))
-        return false;
-    MacroCall c(path, macroIndex);
+    MarkCall c(path, macroIndex, mark);
     if (!c)
         return false;
-    auto event = findEvent(c.macro, markText.c_str(), operate);
+    auto event = c.event(operate);
     if (!event)
         return false;
     if (direction == 1) {

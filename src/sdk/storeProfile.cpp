@@ -116,6 +116,23 @@ bool eventIsPress(const pugi::xml_node &e)
     return std::strcmp(e.attribute("operate").value(), "down") == 0;
 }
 
+bool eventListValid(const std::list<MacroEventRecord> &events)
+{
+    for (const auto &e : events)
+        if (!eventRecordValid(e))
+            return false;
+    return true;
+}
+
+void appendEvents(const pugi::xml_node &macro, std::list<MacroEventRecord> &events)
+{
+    for (auto e = macro.child(xml::kEvent); e; e = e.next_sibling(xml::kEvent)) {
+        MacroEventRecord r;
+        readEvent(e, r);
+        events.push_back(r);
+    }
+}
+
 } // namespace vardexstore
 
 namespace {
@@ -136,13 +153,42 @@ pugi::xml_node findKey(const pugi::xml_node &profile, const std::string &code)
     return pugi::xml_node();
 }
 
-bool validEvents(const std::list<MacroEventRecord> &events)
+// A call on one key's binding: `args` when the profile exists and the key
+// code is decimal, `key` the binding when there is one.
+struct KeyCall : ProfileCall
 {
-    for (const auto &e : events)
-        if (!eventRecordValid(e))
-            return false;
-    return true;
-}
+    std::string code;
+    bool args = false;
+    pugi::xml_node key;
+
+    KeyCall(const char *path, const char *profileIndex, const char *keyCode)
+        : ProfileCall(path, profileIndex)
+    {
+        args = profile && decimalArg(keyCode, code);
+        if (args)
+            key = findKey(profile, code);
+    }
+};
+
+// A call on the profile's copy of one bound macro: `macros` is the
+// profile's list of copies (possibly empty), `macro` the copy when it exists.
+struct BoundMacroCall : ProfileCall
+{
+    std::string macroIndex;
+    bool args = false;
+    pugi::xml_node macros;
+    pugi::xml_node macro;
+
+    BoundMacroCall(const char *path, const char *profileIndex, const char *macroIndexArg)
+        : ProfileCall(path, profileIndex)
+    {
+        args = profile && decimalArg(macroIndexArg, macroIndex);
+        if (args) {
+            macros = profile.child(xml::kBoundMacros);
+            macro = findIndexed(macros, xml::kMacro, macroIndex);
+        }
+    }
+};
 
 } // namespace
 
@@ -341,16 +387,13 @@ bool CVardexXML_ProFileImport(const char *path, const char *file, const char *so
 bool CVardexXML_SelectProFileKeyOperateInfo(const char *path, const char *profileIndex, const char *keyCode,
                                             KeyOperateInfo *info)
 {
-    std::string code;
-    if (!info || !decimalArg(keyCode, code))
+    if (!info)
         return false;
-    ProfileCall c(path, profileIndex);
-    if (!c)
-        return false;
-    auto key = findKey(c.profile, code);
+    KeyCall c(path, profileIndex, keyCode);
+    auto key = c.key;
     if (!key)
         return false;
-    copyField(info->keyCode, sizeof info->keyCode, code.c_str());
+    copyField(info->keyCode, sizeof info->keyCode, c.code.c_str());
     copyField(info->type, sizeof info->type, key.attribute("type").value());
     copyField(info->playCount, sizeof info->playCount, key.attribute("playCount").value());
     copyField(info->playMode, sizeof info->playMode, key.attribute("playMode").value());
@@ -389,16 +432,12 @@ int CVardexXML_GetProFileValueNum(const char *path, const char *profileIndex, co
 bool CVardexXML_DeleteProFileMacroWithKeyInfoItem(const char *path, const char *profileIndex,
                                                   const char *keyCode, const char * /*caption*/)
 {
-    std::string code;
-    if (!decimalArg(keyCode, code))
+    KeyCall c(path, profileIndex, keyCode);
+    if (!c.args)
         return false;
-    ProfileCall c(path, profileIndex);
-    if (!c)
-        return false;
-    auto key = findKey(c.profile, code);
-    if (!key)
+    if (!c.key)
         return true;
-    key.parent().remove_child(key);
+    c.key.parent().remove_child(c.key);
     return c.store.commit();
 }
 
@@ -434,17 +473,12 @@ bool CVardexXML_AddProFileMacroWithKeyInfoItem(const char *path, const char *pro
 bool CVardexXML_DeleteProFileBindMacroNode(const char *path, const char *profileIndex, const char *macroIndex,
                                            const char * /*nodeName*/)
 {
-    std::string index;
-    if (!decimalArg(macroIndex, index))
+    BoundMacroCall c(path, profileIndex, macroIndex);
+    if (!c.args)
         return false;
-    ProfileCall c(path, profileIndex);
-    if (!c)
-        return false;
-    auto macros = c.profile.child(xml::kBoundMacros);
-    auto macro = findIndexed(macros, xml::kMacro, index);
-    if (!macro)
+    if (!c.macro)
         return true;
-    macros.remove_child(macro);
+    c.macros.remove_child(c.macro);
     return c.store.commit();
 }
 
@@ -453,7 +487,7 @@ bool CVardexXML_AddProFileBindMacroItem(const char *path, const char *profileInd
                                         const char *nodeName)
 {
     std::string index, name;
-    if (!decimalArg(macroIndex, index) || !textArg(nodeName, kMaxNameBytes, name) || !validEvents(events))
+    if (!decimalArg(macroIndex, index) || !textArg(nodeName, kMaxNameBytes, name) || !eventListValid(events))
         return false;
     ProfileCall c(path, profileIndex);
     if (!c)
@@ -472,20 +506,10 @@ bool CVardexXML_ProFileMacroWithKeyInfoSelectAll(const char *path, const char *p
                                                  const char *macroIndex, const char * /*nodeName*/,
                                                  std::list<MacroEventRecord> &events)
 {
-    std::string index;
-    if (!decimalArg(macroIndex, index))
+    BoundMacroCall c(path, profileIndex, macroIndex);
+    if (!c.macro)
         return false;
-    ProfileCall c(path, profileIndex);
-    if (!c)
-        return false;
-    auto macro = findIndexed(c.profile.child(xml::kBoundMacros), xml::kMacro, index);
-    if (!macro)
-        return false;
-    for (auto e = macro.child(xml::kEvent); e; e = e.next_sibling(xml::kEvent)) {
-        MacroEventRecord r;
-        readEvent(e, r);
-        events.push_back(r);
-    }
+    appendEvents(c.macro, events);
     return true;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <sys/wait.h>
@@ -40,6 +41,35 @@ private slots:
         // The supported models are known without any device.
         std::map<std::string, hidModelInfo> models;
         QCOMPARE(CVardexHid_GetHidInfoStuMapList(models), int(vardex::deviceModelCount()));
+    }
+
+    // Paths come from 256-byte buffers: one that fills its buffer without a
+    // terminator is refused, never read past the buffer.
+    void pathArgumentsStayInsideTheirBuffer_data()
+    {
+        QTest::addColumn<QByteArray>("buffer");
+        QTest::newRow("empty") << QByteArray(1, '\0');
+        QTest::newRow("255 bytes and the terminator") << QByteArray("/dev/" + QByteArray(250, 'x')) + '\0';
+        QTest::newRow("256 bytes, no terminator") << QByteArray("/dev/" + QByteArray(251, 'x'));
+    }
+    void pathArgumentsStayInsideTheirBuffer()
+    {
+        QFETCH(QByteArray, buffer);
+        // Exactly the buffer, in memory that ends where the buffer ends.
+        const long page = sysconf(_SC_PAGESIZE);
+        char *mem = static_cast<char *>(mmap(nullptr, size_t(2 * page), PROT_READ | PROT_WRITE,
+                                             MAP_PRIVATE | MAP_ANONYMOUS, -1, 0));
+        QVERIFY(mem != MAP_FAILED);
+        QCOMPARE(mprotect(mem + page, size_t(page), PROT_NONE), 0);
+        char *path = mem + page - buffer.size();
+        std::memcpy(path, buffer.constData(), size_t(buffer.size()));
+
+        hidStructInfo info;
+        hidFirmwareInfo fw;
+        QVERIFY(!CVardexHid_GetHidAndFirmwareInfoStu(path, &info, &fw));
+        QCOMPARE(CVardexHid_OpenPath(path), 0);
+        QCOMPARE(CVardexHid_CheckPathAccess(path), int(HID_PATH_MISSING));
+        munmap(mem, size_t(2 * page));
     }
 
     void permissionDeniedIsReportedAsSuch()

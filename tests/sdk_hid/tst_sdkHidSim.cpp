@@ -156,6 +156,14 @@ private slots:
                                        << QByteArray();
         QTest::newRow("light synchronisation") << kCable << report("0116000000 01 01") << QByteArray();
         QTest::newRow("six-key report") << kCable << report("0103000000 09") << QByteArray();
+        QTest::newRow("full-key report") << kCable << report("0104000000 15 0200040000") << QByteArray();
+        QTest::newRow("custom-light chunk") << kCable << report("0108010007 12 ff0000") << QByteArray();
+        QTest::newRow("into firmware") << kCable << report("010a") << QByteArray();
+        QTest::newRow("light-sync colours") << kCable << report("010e000000 36 102030") << QByteArray();
+        QTest::newRow("reset") << kCable << report("011300000001 01") << QByteArray();
+        QTest::newRow("serial number write")
+            << kCable << withText(report("0115000000 20"), 6, "0123456789abcdef0123456789abcdef") << QByteArray();
+        QTest::newRow("compact light state") << kCable << report("01280102 05 00ff00") << QByteArray();
         QTest::newRow("unknown command") << kCable << report("0177") << QByteArray();
         QTest::newRow("receiver without its keyboard")
             << kAway << report("0014") << QByteArray();
