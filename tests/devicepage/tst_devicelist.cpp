@@ -3,9 +3,13 @@
 // the current keyboard by its tile.
 #include "devicePageFixture.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 
+#include <algorithm>
+#include <cstring>
 #include <map>
 #include <string>
 
@@ -24,6 +28,10 @@ private slots:
     void receiverTileFollowsReachability();
     void twoKeyboardsPluggedTogether_data();
     void twoKeyboardsPluggedTogether();
+    void severalChangesOneNotification_data();
+    void severalChangesOneNotification();
+    void receiverOnlyBecomesCurrentWhenReachable();
+    void simLogShowsInquiryChainAndKeepAlive();
     void unplugCurrentKeyboard();
     void unplugOtherKeyboardKeepsCurrent();
     void clickTileSwitchesCurrentKeyboard();
@@ -182,6 +190,188 @@ void tst_devicelist::twoKeyboardsPluggedTogether()
     // The offline tiles of both models were taken over by the keyboards.
     QVERIFY(!page->deviceTiles().contains(QStringLiteral("Brisko")));
     QVERIFY(!page->deviceTiles().contains(QStringLiteral("Pravo")));
+}
+
+void tst_devicelist::severalChangesOneNotification_data()
+{
+    QTest::addColumn<QStringList>("initial");
+    QTest::addColumn<QStringList>("unplug");
+    QTest::addColumn<QStringList>("plug");
+    QTest::addColumn<int>("kind");
+    // Only one notification reaches the page for all the changes (the others
+    // were dropped while it was busy): it must still see every one of them.
+    QTest::newRow("two plugged") << QStringList() << QStringList() << QStringList{"Brisko", "Pravo"} << 11;
+    QTest::newRow("two unplugged, the current among them")
+        << QStringList{"Brisko", "Pravo", "Doveln"} << QStringList{"Brisko", "Pravo"} << QStringList() << 12;
+    QTest::newRow("one gone, one come, removal notification")
+        << QStringList{"Brisko", "Pravo"} << QStringList{"Brisko"} << QStringList{"Mirvan"} << 12;
+    QTest::newRow("one gone, one come, arrival notification")
+        << QStringList{"Brisko", "Pravo"} << QStringList{"Pravo"} << QStringList{"Mirvan"} << 11;
+    QTest::newRow("all unplugged") << QStringList{"Brisko", "Pravo"} << QStringList{"Brisko", "Pravo"}
+                                   << QStringList() << 12;
+}
+
+void tst_devicelist::severalChangesOneNotification()
+{
+    QFETCH(QStringList, initial);
+    QFETCH(QStringList, unplug);
+    QFETCH(QStringList, plug);
+    QFETCH(int, kind);
+    QList<SimDevice> devices;
+    QList<QByteArray> names; // keeps the model texts alive for the scenario
+    for (const QString &model : initial)
+        names << model.toLatin1();
+    for (const QByteArray &name : names)
+        devices.append({name.constData(), false, true, QByteArray()});
+    DDevicePage *page = makePage(devices);
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == initial.size(), 6000);
+    if (!initial.isEmpty())
+        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink(), 5000);
+
+    QList<MainHidInterFace *> goneTransports;
+    for (const QString &model : unplug) {
+        const QString path = pathOfModel(model.toLatin1().constData(), false);
+        QVERIFY2(!path.isEmpty(), qPrintable(model));
+        goneTransports << page->keyboardLinks().value(path)->hidInterface();
+        QCOMPARE(CVardexSim_Unplug(path.toLatin1().constData()), 0);
+    }
+    for (const QString &model : plug) {
+        char path[256] = {};
+        QCOMPARE(CVardexSim_AddDevice(model.toLatin1().constData(), 0, path, sizeof path), 0);
+    }
+    page->updateHidList(kind);
+
+    // Exactly the attached keyboards have open links and online tiles.
+    const QStringList attached = attachedPaths();
+    QCOMPARE(attached.size(), initial.size() - unplug.size() + plug.size());
+    QCOMPARE(QSet<QString>(page->keyboardLinks().keyBegin(), page->keyboardLinks().keyEnd()),
+             QSet<QString>(attached.begin(), attached.end()));
+    QCOMPARE(QSet<QString>(page->connectedDevices().keyBegin(), page->connectedDevices().keyEnd()),
+             QSet<QString>(attached.begin(), attached.end()));
+    for (const QString &path : attached) {
+        QVERIFY(page->keyboardLinks().value(path)->hidInterface()->isHidOpen());
+        QVERIFY(tileText(page->deviceTiles().value(path)).endsWith(QLatin1String("(USB)")));
+    }
+    for (MainHidInterFace *transport : goneTransports) {
+        QVERIFY(!transport->isHidOpen());
+        QVERIFY(!transport->isRunning());
+    }
+    for (const QString &model : unplug) {
+        if (plug.contains(model))
+            continue;
+        DDeviceListItem *tile = page->deviceTiles().value(model);
+        QVERIFY2(tile, qPrintable(model));
+        QCOMPARE(tile->onlineStatus(), 0);
+    }
+    // Every tile in the list is one of the page's tiles, each once.
+    QWidget *contents = page->findChild<QWidget *>(QStringLiteral("scrollAreaWidgetContents_2"));
+    QCOMPARE(contents->layout()->count() - 1, page->deviceTiles().size());
+
+    if (attached.isEmpty()) {
+        QVERIFY(!page->currentLink());
+        QCOMPARE(currentPageName(page), QStringLiteral("page_TipShow"));
+        QCOMPARE(m_titleSpy->last().at(0).toString(), QStringLiteral("HID"));
+    } else {
+        QTRY_VERIFY_WITH_TIMEOUT(attached.contains(currentPath(page)), 5000);
+        QCOMPARE(currentPageName(page), QStringLiteral("page_HaveDevice"));
+        QCOMPARE(firstTileInList(page), page->currentTile());
+    }
+}
+
+void tst_devicelist::receiverOnlyBecomesCurrentWhenReachable()
+{
+    DDevicePage *page = makePage({{"Yolma", true, false, QByteArray()}});
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+    const QString receiver = pathOfModel("Yolma", true);
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().contains(receiver), 5000);
+
+    // Attached but out of reach: no current keyboard, the "not connected" page.
+    QTest::qWait(500);
+    QVERIFY(!page->currentLink());
+    QCOMPARE(currentPageName(page), QStringLiteral("page_TipShow"));
+    QVERIFY(!m_titleSpy->isEmpty());
+    QCOMPARE(m_titleSpy->last().at(0).toString(), QStringLiteral("HID"));
+    QCOMPARE(m_titleSpy->last().at(1).toString(), QStringLiteral("RGB"));
+    QVERIFY(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(OffLine)")));
+
+    QCOMPARE(CVardexSim_SetReachable(receiver.toLatin1().constData(), 1, 1), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), receiver, 5000);
+    QCOMPARE(currentPageName(page), QStringLiteral("page_HaveDevice"));
+    QTRY_VERIFY(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(2.4G)")));
+    QCOMPARE(page->currentTile(), page->deviceTiles().value(receiver));
+    QCOMPARE(QString::fromUtf8(page->currentDevice().hidName), QStringLiteral("Yolma"));
+
+    // Out of reach again: it stops being current, its link stays open.
+    MainHidInterFace *transport = page->keyboardLinks().value(receiver)->hidInterface();
+    QCOMPARE(CVardexSim_SetReachable(receiver.toLatin1().constData(), 0, 1), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!page->currentLink(), 3000);
+    QCOMPARE(currentPageName(page), QStringLiteral("page_TipShow"));
+    QVERIFY(transport->isHidOpen());
+    QVERIFY(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(OffLine)")));
+}
+
+void tst_devicelist::simLogShowsInquiryChainAndKeepAlive()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString logPath = dir.filePath(QStringLiteral("sim.log"));
+    QCOMPARE(CVardexSim_SetLogFile(QFile::encodeName(logPath).constData()), 0);
+    DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Yolma", true, true, QByteArray()}});
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && page->currentLink(), 6000);
+    QTest::qWait(3500);
+    CVardexSim_SetLogFile(nullptr);
+
+    QFile log(logPath);
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QMap<QString, QList<QPair<qint64, QByteArray>>> written; // path -> (ms, report) host to keyboard
+    for (const QByteArray &line : log.readAll().split('\n')) {
+        const QList<QByteArray> f = line.simplified().split(' ');
+        if (f.size() != 4 || f.at(2) != ">")
+            continue;
+        QCOMPARE(f.at(3).size(), 128);
+        written[QString::fromLatin1(f.at(1))].append({f.at(0).toLongLong(), QByteArray::fromHex(f.at(3))});
+    }
+    for (const char *model : {"Brisko", "Yolma"}) {
+        const QString path = pathOfModel(model, std::strcmp(model, "Yolma") == 0);
+        const auto reports = written.value(path);
+        QVERIFY2(!reports.isEmpty(), model);
+        // The link's first report is the serial-number inquiry; only the
+        // library's own identity read at enumeration may come before it.
+        int sn = -1;
+        for (int i = 0; i < reports.size() && sn < 0; ++i) {
+            const QByteArray &r = reports.at(i).second;
+            if (r.at(0) == 0 && r.at(1) == 0x14)
+                sn = i;
+            else
+                QVERIFY2(r.at(1) == 0x0D, model);
+        }
+        QVERIFY2(sn >= 0, model);
+        // Then the inquiry chain in its order.
+        const QList<int> chain = {0x06, 0x07, 0x09, 0x01, 0x0D};
+        int next = 0;
+        QList<qint64> keepAlives;
+        for (int i = sn + 1; i < reports.size(); ++i) {
+            const QByteArray &r = reports.at(i).second;
+            if (next < chain.size() && r.at(1) == chain.at(next))
+                ++next;
+            if (r.at(0) == 0 && r.at(1) == 0 && r.at(5) == 1 && r.at(6) == 0)
+                keepAlives << reports.at(i).first;
+        }
+        QVERIFY2(next == chain.size(), model);
+        // A keep-alive about every second.
+        QVERIFY2(keepAlives.size() >= 3, model);
+        QList<qint64> gaps;
+        for (int i = 1; i < keepAlives.size(); ++i)
+            gaps << keepAlives.at(i) - keepAlives.at(i - 1);
+        std::sort(gaps.begin(), gaps.end());
+        const qint64 median = gaps.at(gaps.size() / 2);
+        QVERIFY2(median >= 800 && median <= 1300, qPrintable(QString::number(median)));
+    }
 }
 
 void tst_devicelist::unplugCurrentKeyboard()

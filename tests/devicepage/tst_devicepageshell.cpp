@@ -2,7 +2,11 @@
 // key, light and performance pages, the zoom buttons, and the company link.
 #include "devicePageFixture.h"
 
+#include "data/DDataManager.h"
 #include "ui/customKeys/DCustomKeysPage.h"
+#include "ui/lightsConfig/DLightsConfigPage.h"
+#include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
+#include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
 #include "ui/widgets/ArrowWidget.h"
 
@@ -25,10 +29,18 @@ private slots:
     void pageSwitching_data();
     void pageSwitching();
     void zoomStopsAtBounds();
+    void bandRouting_data();
+    void bandRouting();
+    void hoverAndPressRouting_data();
+    void hoverAndPressRouting();
     void companyLinkHiddenByDefault();
     void noticeCentredBelowTop();
 
 private:
+    // Shows the given sub-page, then lets the light page announce a
+    // keyboard light type (the page switch forgets the previous one).
+    void chooseLightType(int mainPage, int lightIndex);
+
     std::unique_ptr<DDevicePage> m_page;
 };
 
@@ -131,6 +143,111 @@ void tst_devicepageshell::zoomStopsAtBounds()
         QTest::mouseClick(smaller, Qt::LeftButton);
     QCOMPARE(label->text(), QStringLiteral("1.0"));
     QVERIFY(qAbs(m_page->viewScale() - 1.0f) < 0.001f);
+}
+
+void tst_devicepageshell::chooseLightType(int mainPage, int lightIndex)
+{
+    static const char *const buttons[] = {"toolButton_CustomKey", "toolButton_LightConfig", "toolButton_Performance"};
+    QTest::mouseClick(m_page->findChild<QToolButton *>(QLatin1String(buttons[mainPage])), Qt::LeftButton);
+    QCOMPARE(m_page->currentMainPage(), mainPage);
+    if (lightIndex >= 0)
+        emit m_page->lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(lightIndex, colorInfoData {});
+}
+
+void tst_devicepageshell::bandRouting_data()
+{
+    QTest::addColumn<int>("mainPage");
+    QTest::addColumn<int>("lightIndex");
+    QTest::addColumn<bool>("preselectAll");
+    QTest::addColumn<QRectF>("band"); // start (x, y) and end (x, y) as fractions of the view
+    QTest::addColumn<bool>("expectAll");
+
+    const QRectF forward(0, 0, 1, 1);
+    QTest::newRow("custom light, top-left to bottom-right") << 1 << 10 << false << forward << true;
+    QTest::newRow("custom light, bottom-right to top-left") << 1 << 10 << false << QRectF(1, 1, 0, 0) << true;
+    QTest::newRow("custom light, top-right to bottom-left") << 1 << 10 << false << QRectF(1, 0, 0, 1) << true;
+    QTest::newRow("custom light, bottom-left to top-right") << 1 << 10 << false << QRectF(0, 1, 1, 0) << true;
+    QTest::newRow("custom light, zero-width band clears") << 1 << 10 << true << QRectF(0.5, 0, 0.5, 1) << false;
+    QTest::newRow("custom light, zero-height band clears") << 1 << 10 << true << QRectF(0, 0.5, 1, 0.5) << false;
+    QTest::newRow("custom light, click keeps the selection") << 1 << 10 << true << QRectF(0.5, 0.5, 0.5, 0.5) << true;
+    QTest::newRow("another light type") << 1 << 3 << false << forward << false;
+    QTest::newRow("another light type keeps the selection") << 1 << 3 << true << QRectF(0.5, 0, 0.5, 1) << true;
+    QTest::newRow("custom light chosen, then the key page") << 0 << 10 << false << forward << false;
+    QTest::newRow("light page without a choice") << 1 << -1 << false << forward << false;
+}
+
+void tst_devicepageshell::bandRouting()
+{
+    QFETCH(int, mainPage);
+    QFETCH(int, lightIndex);
+    QFETCH(bool, preselectAll);
+    QFETCH(QRectF, band);
+    QFETCH(bool, expectAll);
+    hidDeviceJoinFrame *view = m_page->keyboardView();
+    QVERIFY(view);
+    if (mainPage == 0 && lightIndex >= 0) {
+        // The choice was made on the light page; the key page is shown after.
+        chooseLightType(1, lightIndex);
+        QTest::mouseClick(m_page->findChild<QToolButton *>(QStringLiteral("toolButton_CustomKey")), Qt::LeftButton);
+    } else {
+        chooseLightType(mainPage, lightIndex);
+    }
+
+    // Every key of the drawing lies inside a band over the whole view.
+    view->selectKeysInRect(0, 0, view->width(), view->height());
+    const int allKeys = view->selectedKeyButtons().size();
+    QVERIFY(allKeys > 30);
+    view->selectKeysInRect(0, 0, 0, 0);
+    if (preselectAll)
+        view->selectKeysInRect(0, 0, view->width(), view->height());
+    QCOMPARE(view->selectedKeyButtons().size(), preselectAll ? allKeys : 0);
+
+    const int w = view->width();
+    const int h = view->height();
+    m_page->onDragArea_SelectKeys(int(band.x() * w), int(band.y() * h), int(band.width() * w),
+                                  int(band.height() * h));
+    QCOMPARE(view->selectedKeyButtons().size(), expectAll ? allKeys : 0);
+    for (keyboardButCustom *key : view->selectedKeyButtons())
+        QVERIFY(key->isRangeSelected());
+    view->selectKeysInRect(0, 0, 0, 0);
+}
+
+void tst_devicepageshell::hoverAndPressRouting_data()
+{
+    QTest::addColumn<int>("mainPage");
+    QTest::addColumn<int>("lightIndex");
+    QTest::addColumn<bool>("routed");
+    QTest::newRow("light page, custom light") << 1 << 10 << true;
+    QTest::newRow("light page, another light type") << 1 << 5 << false;
+    QTest::newRow("performance page") << 2 << -1 << false;
+}
+
+void tst_devicepageshell::hoverAndPressRouting()
+{
+    QFETCH(int, mainPage);
+    QFETCH(int, lightIndex);
+    QFETCH(bool, routed);
+    hidDeviceJoinFrame *view = m_page->keyboardView();
+    QVERIFY(view);
+    chooseLightType(mainPage, lightIndex);
+    view->selectKeysInRect(0, 0, 0, 0);
+    view->hoverAt(-1, -1);
+    QVERIFY(!view->hoveredKey());
+
+    // The centre of a letter key, in view coordinates.
+    keyboardButCustom *key = nullptr;
+    for (keyboardButCustom *b : DDataManager::instance()->keyButtonMap())
+        if (b && b->keyCharacter() == QLatin1String("G"))
+            key = b;
+    QVERIFY(key);
+    const QPoint centre = key->mapTo(view, key->rect().center());
+    m_page->onDragShowAreaMouseMovePoint(centre.x(), centre.y());
+    QCOMPARE(view->hoveredKey() == key, routed);
+    m_page->onDragAreaMousePressOrRelease(true);
+    m_page->onDragAreaMousePressOrRelease(false);
+    QCOMPARE(view->selectedKeyButtons().contains(key), routed);
+    view->selectKeysInRect(0, 0, 0, 0);
+    view->hoverAt(-1, -1);
 }
 
 void tst_devicepageshell::companyLinkHiddenByDefault()

@@ -1511,7 +1511,13 @@ void DDevicePage::onRuningOnboard0x18Cmd() {}
 void DDevicePage::onRuningOnboardDownloadStatus(int) {}
 void DDevicePage::onQN9080Recv0x0bCmd(int) {}
 void DDevicePage::onInteractLightsPointXY(int, int) {}
-void DDevicePage::onSelectCurrentLightTypeIndex_KB(int, colorInfoData) {}
+void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData colorInfoDataStu)
+{
+    Q_UNUSED(colorInfoDataStu);
+    // The keyboard view's band, hover and single-key messages are routed only
+    // while the Custom type is chosen, so the page keeps the latest choice.
+    m_currentKeyboardLightIndex = lightIndex;
+}
 void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData) {}
 void DDevicePage::onLightConfigHaveChanged(int, colorInfoData) {}
 void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
