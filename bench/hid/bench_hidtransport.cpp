@@ -1,6 +1,10 @@
 // CPU time the transport thread of one simulated keyboard costs per second,
 // idle and with light frames offered every 30 ms. Run by hand:
 //   build/bin/bench_hidtransport [seconds per scenario]
+// Measured on the shared 8-core build machine under load (a bare
+// condition-variable wake-up cost about 100 us of CPU there): idle 0.5-0.9 %
+// of a core at 41 wake-ups a second; light frames every 30 ms 2.6-6.7 % at
+// about 740. Before the back-off pacing, idle cost 1.1-1.6 % at 75 wake-ups.
 #include "hid/DDeviceHidCmdSend.h"
 #include "hid/MainHidInterFace.h"
 #include "vardexSdk.h"

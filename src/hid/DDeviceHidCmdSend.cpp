@@ -120,8 +120,10 @@ hidCmdBuff DDeviceHidCmdSend::buildSetSleepTime(int lightSeconds, int keyboardSe
     hidCmdBuff b = frame(HidSendCmd::KeyboardConfig);
     b[2] = 1;
     b[5] = 1;
-    b.setU16(9, unsigned(lightSeconds) & 0xFFFF);
-    b.setU16(11, unsigned(keyboardSeconds) & 0xFFFF);
+    // Out-of-range values are pinned to the field rather than wrapped, which
+    // would turn a long sleep time into a short one.
+    b.setU16(9, unsigned(qBound(0, lightSeconds, 0xFFFF)));
+    b.setU16(11, unsigned(qBound(0, keyboardSeconds, 0xFFFF)));
     return b;
 }
 

@@ -14,10 +14,10 @@
 namespace {
 const int kShakeHandsIntervalMs = 1000;
 const int kPacingValue = 100;
-// Idle passes (about 1 ms each) before the loop starts napping, and the
-// longest nap: the most an unsolicited inbound report waits while idle.
-const int kIdlePassesBeforeNap = 20;
-const int kIdleNapMs = 25;
+// While nothing moves, the read polls back off from 1 ms, doubling up to
+// this cap: the most an unprompted inbound report (a status change, a custom
+// key press) waits while the keyboard is idle.
+const int kIdleNapMaxMs = 32;
 
 const QStringList &elevenReportModels()
 {
@@ -201,6 +201,15 @@ int MainHidInterFace::pendingCommandCount() const
     return m_cmdQueue.size();
 }
 
+QList<QByteArray> MainHidInterFace::pendingCommands() const
+{
+    std::lock_guard<std::mutex> lock(m_cmdLock);
+    QList<QByteArray> out;
+    for (const unsigned char *r : m_cmdQueue)
+        out << QByteArray(reinterpret_cast<const char *>(r), hidCmdBuff::Size);
+    return out;
+}
+
 int MainHidInterFace::pendingLightCount() const
 {
     std::unique_lock<std::mutex> lock(m_lightLock);
@@ -214,7 +223,7 @@ void MainHidInterFace::run()
         m_loopRunning = true;
     }
     m_readTurn = false;
-    m_idlePasses = 0;
+    m_idleNapMs = 0;
     while (m_open.load()) {
         bool moved;
         if (!m_readTurn) {
@@ -285,27 +294,36 @@ bool MainHidInterFace::readPass()
     return true;
 }
 
-// Busy passes end on the library's timer. Once nothing has moved for a
-// while, the loop naps on a wait condition instead, once per write-and-read
-// pair, so an idle keyboard costs a few dozen wake-ups a second; a queued
-// report or close wakes it at once, so only unsolicited inbound reports see
-// the extra delay.
+// Busy passes end on the library's timer (1 ms). A write pass that found
+// nothing goes straight on to its read pass. A read pass that found nothing
+// ends the write-and-read pair with a nap on a wait condition that doubles
+// after each empty pair (2, 4, 8, ... ms, capped), so an idle keyboard costs
+// a few dozen wake-ups a second instead of a thousand. Anything queued (a
+// command, a light report, the keep-alive) and close wake the loop at once
+// and restart the fast pace, so writes never wait for a nap. The price is
+// paid by inbound reports the keyboard sends unprompted while idle: they
+// wait up to kIdleNapMaxMs. A reply to a report just written is read within
+// the first few short naps, since the pace restarts at 1 ms after each write.
 void MainHidInterFace::pace(bool idle)
 {
-    m_idlePasses = idle ? m_idlePasses + 1 : 0;
     std::unique_lock<std::mutex> lock(m_wakeLock);
     if (m_wakePending) {
         m_wakePending = false;
-        m_idlePasses = 0;
+        idle = false;
     }
-    const bool napping = m_idlePasses >= kIdlePassesBeforeNap;
-    if (!napping) {
+    if (!idle) {
+        m_idleNapMs = 0;
+    } else if (m_readTurn) {
+        return; // the write pass found nothing: read at once
+    } else {
+        m_idleNapMs = m_idleNapMs == 0 ? 1 : qMin(m_idleNapMs * 2, kIdleNapMaxMs);
+    }
+    if (m_idleNapMs <= 1) {
         lock.unlock();
         CVardexHid_highPrecisionTimerRuning(kPacingValue, m_timerState);
         return;
     }
-    if (!m_readTurn) // the read pass just ran: the pair is complete
-        m_wake.wait_for(lock, std::chrono::milliseconds(kIdleNapMs), [this] { return m_wakePending || !m_open.load(); });
+    m_wake.wait_for(lock, std::chrono::milliseconds(m_idleNapMs), [this] { return m_wakePending || !m_open.load(); });
 }
 
 void MainHidInterFace::wakeLoop()

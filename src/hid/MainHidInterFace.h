@@ -54,6 +54,8 @@ public:
     QString hidName() const { return m_strHidName; }
     QString hidPath() const { return m_hidPath; }
     int pendingCommandCount() const;
+    // Copies of the queued commands, oldest first.
+    QList<QByteArray> pendingCommands() const;
     int pendingLightCount() const;
 
     // Reports per light frame: 11 for the models that take an extra report.
@@ -96,9 +98,9 @@ private:
     QList<unsigned char *> m_lightQueue;
     mutable std::mutex m_lightLock;
 
-    // Idle pacing: after a run of passes that moved nothing the loop sleeps
-    // longer, and any queued report or close wakes it at once.
-    int m_idlePasses = 0;
+    // Idle pacing: the current nap between empty read polls (0 while busy);
+    // any queued report or close wakes the loop at once.
+    int m_idleNapMs = 0;
     std::mutex m_wakeLock;
     std::condition_variable m_wake;
     bool m_wakePending = false; // guarded by m_wakeLock

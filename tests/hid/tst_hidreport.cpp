@@ -79,6 +79,8 @@ void tst_hidreport::builders_data()
                                  << report("01 13 01 00 00 01 00 00 00 00 05 01 2C");
     QTest::newRow("sleep 60000 60000") << DDeviceHidCmdSend::buildSetSleepTime(60000, 60000).toByteArray()
                                        << report("01 13 01 00 00 01 00 00 00 EA 60 EA 60");
+    QTest::newRow("sleep beyond 16 bits pinned") << DDeviceHidCmdSend::buildSetSleepTime(70000, -5).toByteArray()
+                                                 << report("01 13 01 00 00 01 00 00 00 FF FF 00 00");
     QTest::newRow("lock 1 0 1 0") << DDeviceHidCmdSend::buildLockWin(1, 0, 1, 0).toByteArray()
                                   << report("01 13 00 00 00 01 00 00 00 00 00 00 00 01 00 01 00");
     QTest::newRow("lock all") << DDeviceHidCmdSend::buildLockWin(1, 1, 1, 1).toByteArray()

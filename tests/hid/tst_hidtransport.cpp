@@ -19,6 +19,50 @@ hidCmdBuff lightReport(int chunk)
     return r;
 }
 
+// "01 13 .." -> 64 bytes, zero-padded.
+QByteArray report(const char *hex)
+{
+    QByteArray bytes = QByteArray::fromHex(QByteArray(hex).replace(' ', ""));
+    bytes.append(QByteArray(64 - bytes.size(), '\0'));
+    return bytes;
+}
+
+// Runs one public operation of the report builder by name.
+int runOperation(DDeviceHidCmdSend &send, const QString &op)
+{
+    static const unsigned char keys[8] = {0x02, 0x00, 0x04, 0x05, 0x00, 0x00, 0x00, 0x29};
+    unsigned char full[64];
+    for (int i = 0; i < 64; ++i)
+        full[i] = static_cast<unsigned char>(0x80 + i);
+    if (op == QLatin1String("writeSN"))
+        send.writeSN(QStringLiteral("0123456789abcdef0123456789ABCDEF"));
+    else if (op == QLatin1String("writeSixKey"))
+        send.writeSixKey(keys);
+    else if (op == QLatin1String("writeFullKey"))
+        send.writeFullKey(full);
+    else if (op == QLatin1String("inquireLightMode"))
+        send.inquireLightMode();
+    else if (op == QLatin1String("inquireSideLightMode"))
+        send.inquireSideLightMode();
+    else if (op == QLatin1String("inquireKeyboardLightConfig"))
+        send.inquireKeyboardLightConfig();
+    else if (op == QLatin1String("inquireSideLightConfig"))
+        send.inquireSideLightConfig();
+    else if (op == QLatin1String("reset"))
+        send.reset();
+    else if (op == QLatin1String("setSleepTime"))
+        send.setSleepTime(5, 300);
+    else if (op == QLatin1String("lockWin"))
+        return send.lockWin(1, 0, 1, 0);
+    else if (op == QLatin1String("checkLayoutSupportCustom"))
+        send.checkLayoutSupportCustom();
+    else if (op == QLatin1String("checkSleepTime"))
+        send.checkSleepTime();
+    else
+        qFatal("unknown operation");
+    return 0;
+}
+
 // Takes the reports a transport hands over and frees them as a receiver must.
 class Receiver : public QObject
 {
@@ -45,6 +89,10 @@ class tst_hidtransport : public QObject
 private slots:
     void initTestCase();
     void notOpenRefusesEverything();
+    void builderOperationsQueueTheirReport_data();
+    void builderOperationsQueueTheirReport();
+    void builderOperationsReportRefusal_data();
+    void builderOperationsReportRefusal();
     void lightFrameRule_data();
     void lightFrameRule();
     void lightQueueClearedWhenSyncOff();
@@ -85,6 +133,79 @@ void tst_hidtransport::notOpenRefusesEverything()
     QCOMPARE(closed.hidApi_Write(r.data()), -1);
     QCOMPARE(closed.hidApi_WriteLight(r.data()), -1);
     QCOMPARE(closed.pendingCommandCount(), 0);
+}
+
+void tst_hidtransport::builderOperationsQueueTheirReport_data()
+{
+    QTest::addColumn<QString>("op");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::addColumn<QString>("failure");
+    QTest::newRow("writeSN") << "writeSN"
+                             << report("01 15 00 00 00 20 3031323334353637383961626364656630313233343536373839414243444546")
+                             << "USB serial port [Write SN] Failed ...";
+    QTest::newRow("writeSixKey") << "writeSixKey" << report("01 03 00 00 00 09 02 00 04 05 00 00 00 29")
+                                 << "USB serial port [Write Key] Failed ...";
+    QTest::newRow("writeFullKey") << "writeFullKey"
+                                  << report("01 04 00 00 00 15 86 87 88 89 8a 8b 8c 8d 8e 8f 90 91 92")
+                                  << "USB serial port [Write Key] Failed ...";
+    QTest::newRow("inquireLightMode") << "inquireLightMode" << report("01 09")
+                                      << "---------- *** Inquire [Light Mode] Failed *** ----------";
+    QTest::newRow("inquireSideLightMode") << "inquireSideLightMode" << report("01 01")
+                                          << "---------- *** Inquire [Side Light Mode] Failed *** ----------";
+    QTest::newRow("inquireKeyboardLightConfig")
+        << "inquireKeyboardLightConfig" << report("01 06 01")
+        << "---------- *** Inquire [Keyboard Light Config] Failed *** ----------";
+    QTest::newRow("inquireSideLightConfig") << "inquireSideLightConfig" << report("01 07 01")
+                                            << "---------- *** Inquire [Side Light Config] Failed *** ----------";
+    QTest::newRow("reset") << "reset" << report("01 13 00 00 00 01 01") << "---------- *** [Reset] Failed *** ----------";
+    QTest::newRow("setSleepTime") << "setSleepTime" << report("01 13 01 00 00 01 00 00 00 00 05 01 2C")
+                                  << "---------- *** [Set Sleep time] Failed *** ----------";
+    QTest::newRow("lockWin") << "lockWin" << report("01 13 00 00 00 01 00 00 00 00 00 00 00 01 00 01 00")
+                             << "---------- *** [Lock Win] Failed *** ----------";
+    QTest::newRow("checkLayoutSupportCustom")
+        << "checkLayoutSupportCustom" << report("01 0D")
+        << "USB serial port [Check keyboard layout is support custom] Failed ...";
+    QTest::newRow("checkSleepTime") << "checkSleepTime" << report("01 13 02 00 00 01")
+                                    << "---------- *** [Check Sleep time] Failed *** ----------";
+}
+
+void tst_hidtransport::builderOperationsQueueTheirReport()
+{
+    QFETCH(QString, op);
+    QFETCH(QByteArray, expected);
+    // Not started: the queue keeps what the operation put there.
+    MainHidInterFace t(1, QStringLiteral("Zeno"));
+    QCOMPARE(t.hidApi_Open(m_path), 0);
+    DDeviceHidCmdSend send;
+    send.setHidInterface(&t);
+    if (op == QLatin1String("checkLayoutSupportCustom"))
+        QTest::ignoreMessage(QtDebugMsg, "USB serial port [Check keyboard layout is support custom] Successful ...");
+    QCOMPARE(runOperation(send, op), 0);
+    const QList<QByteArray> queued = t.pendingCommands();
+    QCOMPARE(queued.size(), 2); // behind the serial-number inquiry of open
+    QCOMPARE(queued.at(1).toHex(' '), expected.toHex(' '));
+    t.hidApi_Close(1);
+}
+
+void tst_hidtransport::builderOperationsReportRefusal_data()
+{
+    builderOperationsQueueTheirReport_data();
+}
+
+void tst_hidtransport::builderOperationsReportRefusal()
+{
+    QFETCH(QString, op);
+    QFETCH(QString, failure);
+    MainHidInterFace t(1, QStringLiteral("Zeno"));
+    QCOMPARE(t.hidApi_Open(m_path), 0);
+    QCOMPARE(t.hidApi_Close(1), 0);
+    DDeviceHidCmdSend send;
+    send.setHidInterface(&t);
+    QTest::ignoreMessage(QtDebugMsg, qPrintable(failure));
+    const int result = runOperation(send, op);
+    if (op == QLatin1String("lockWin"))
+        QCOMPARE(result, -1); // the refusal reaches the caller
+    QCOMPARE(t.pendingCommandCount(), 0);
 }
 
 void tst_hidtransport::lightFrameRule_data()

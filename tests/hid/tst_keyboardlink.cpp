@@ -62,8 +62,10 @@ private slots:
 
     void readyWithinWaitAndChainOrder();
     void sleepTimeAcknowledged();
-    void emptySerialNumberIsReplaced();
-    void statusReportFromKeyboard();
+    void serialNumberReplacedUnlessSafe_data();
+    void serialNumberReplacedUnlessSafe();
+    void statusReportChangesBatteryAndReceiverState();
+    void sleepTimeInquiryStoredInProfile();
     void profileStoreWrites();
 
 private:
@@ -264,43 +266,102 @@ void tst_keyboardlink::sleepTimeAcknowledged()
     link.hidInterface()->hidApi_Close(2);
 }
 
-void tst_keyboardlink::emptySerialNumberIsReplaced()
+void tst_keyboardlink::serialNumberReplacedUnlessSafe_data()
 {
+    QTest::addColumn<QByteArray>("serial");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("empty") << QByteArray("") << false;
+    QTest::newRow("three characters") << QByteArray("abc") << false;
+    QTest::newRow("names a path") << QByteArray("../../../tmp/0123456789abcdef012") << false;
+    QTest::newRow("space inside") << QByteArray("0123456789abcdef 123456789abcdef") << false;
+    QTest::newRow("32 letters and digits") << QByteArray("0123456789ABCDEFabcdef0123456789") << true;
+}
+
+void tst_keyboardlink::serialNumberReplacedUnlessSafe()
+{
+    QFETCH(QByteArray, serial);
+    QFETCH(bool, kept);
     const QString path = simKeyboard::paths().value(1, m_path);
     const QByteArray latin = path.toLatin1();
-    QCOMPARE(CVardexSim_SetSerial(latin.constData(), ""), 0);
+    QCOMPARE(CVardexSim_SetSerial(latin.constData(), serial.constData()), 0);
     simKeyboard::LogReader log;
     DDeviceKeyboardLink link;
     link.openHidDevice(3, record(path, QStringLiteral("Zeno")));
     QTRY_VERIFY_WITH_TIMEOUT(link.isDeviceReady(), 1300);
     const QString sn = link.currentSN();
-    QVERIFY2(QRegularExpression(QStringLiteral("^[0-9a-f]{32}$")).match(sn).hasMatch(), qPrintable(sn));
     QByteArray written;
     for (const simKeyboard::LogLine &l : log.written(path))
         if (uchar(l.report[1]) == 0x15)
             written = l.report;
-    QCOMPARE(written.left(6).toHex(), QByteArray("011500000020"));
-    QCOMPARE(written.mid(6, 32), sn.toLatin1());
     CVardexSimState state;
     QCOMPARE(CVardexSim_GetState(latin.constData(), &state), 0);
-    QCOMPARE(QString::fromLatin1(state.serial), sn); // the keyboard keeps it
+    if (kept) {
+        QCOMPARE(sn, QString::fromLatin1(serial));
+        QVERIFY2(written.isEmpty(), "a usable serial number was overwritten");
+    } else {
+        QVERIFY2(QRegularExpression(QStringLiteral("^[0-9a-f]{32}$")).match(sn).hasMatch(), qPrintable(sn));
+        QCOMPARE(written.left(6).toHex(), QByteArray("011500000020"));
+        QCOMPARE(written.mid(6, 32), sn.toLatin1());
+        QCOMPARE(QString::fromLatin1(state.serial), sn); // the keyboard keeps it
+    }
     link.hidInterface()->hidApi_Close(3);
 }
 
-void tst_keyboardlink::statusReportFromKeyboard()
+void tst_keyboardlink::statusReportChangesBatteryAndReceiverState()
 {
-    const QByteArray latin = m_path.toLatin1();
+    // The second simulated keyboard sits behind a receiver.
+    const QString path = simKeyboard::paths().value(1);
+    QVERIFY(!path.isEmpty());
+    const QByteArray latin = path.toLatin1();
+    QCOMPARE(CVardexSim_SetReachable(latin.constData(), 1, 0), 0);
     DDeviceKeyboardLink link;
     QSignalSpy status(&link, &DDeviceKeyboardLink::sigSendChargingStatusAndElectricity);
-    link.openHidDevice(4, record(m_path, QStringLiteral("Zeno")));
+    QSignalSpy dongle(&link, &DDeviceKeyboardLink::sigDongleStatus);
+    link.openHidDevice(4, record(path, QStringLiteral("Yolma")));
     QTRY_VERIFY_WITH_TIMEOUT(link.isDeviceReady(), 1300);
+    link.setDongleStatusTracking(true);
     status.clear();
+
     QCOMPARE(CVardexSim_SetBattery(latin.constData(), 42, 1, 1), 0);
     QTRY_VERIFY_WITH_TIMEOUT(!status.isEmpty(), 2000);
-    QCOMPARE(status.last().at(0).toInt(), 1);
-    QCOMPARE(status.last().at(1).toInt(), 42);
+    QCOMPARE(status.last().mid(0, 4), (QList<QVariant>{1, 42, 1, 0}));
     QCOMPARE(status.last().at(4).toString(), link.currentSN());
+    QTRY_COMPARE_WITH_TIMEOUT(dongle.size(), 1, 2000); // the first report under tracking
+    QCOMPARE(dongle.last(), (QList<QVariant>{0, path, QStringLiteral("Yolma")}));
+
+    QCOMPARE(CVardexSim_SetReachable(latin.constData(), 0, 1), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(dongle.size(), 2, 2000);
+    QCOMPARE(dongle.last().at(0).toInt(), 1); // the keyboard behind the receiver is away
+    QCOMPARE(status.last().at(3).toInt(), 1);
+
+    QCOMPARE(CVardexSim_SetReachable(latin.constData(), 1, 1), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(dongle.size(), 3, 2000);
+    QCOMPARE(dongle.last().at(0).toInt(), 0);
     link.hidInterface()->hidApi_Close(4);
+}
+
+void tst_keyboardlink::sleepTimeInquiryStoredInProfile()
+{
+    QTemporaryDir dir;
+    const QByteArray store = dir.filePath(QStringLiteral("appProfile_Default.xml")).toLocal8Bit();
+    QVERIFY(CVardexXML_CreateXMLFile(store.constData()));
+    QVERIFY(CVardexXML_CreateProFileXmlParentNode(store.constData(), "1", "Profile 1", 0));
+    DDeviceKeyboardLink link;
+    link.openHidDevice(5, record(m_path, QStringLiteral("Zeno")));
+    QTRY_VERIFY_WITH_TIMEOUT(link.isDeviceReady(), 1300);
+    link.setProfileXmlPath(store.constData());
+    link.setProfileIndex(1);
+    QSignalSpy ok(&link, &DDeviceKeyboardLink::sigSleepTimeSetSuccessful);
+    link.setSleepTime(90, 1200);
+    QTRY_COMPARE_WITH_TIMEOUT(ok.size(), 1, 1400);
+
+    link.inquireSleepTime(); // answered by 0x14 with byte 2 = 2
+    ProfileSleepTimeInfo sleep{};
+    QTRY_VERIFY_WITH_TIMEOUT(CVardexXML_GetProFileIntoSleepTimeInfo(store.constData(), "1", &sleep)
+                                 && sleep.lightSleepSeconds == 90,
+                             1400);
+    QCOMPARE(sleep.keyboardSleepMinutes, 20);
+    link.hidInterface()->hidApi_Close(5);
 }
 
 void tst_keyboardlink::profileStoreWrites()
