@@ -64,6 +64,15 @@ start_copy() {
 # Ends a copy as a log-out would; 0 when it quit normally.
 stop_copy() {
     kill -TERM "$1" 2>/dev/null
+    # A copy that ignores SIGTERM must fail this script, not hang it.
+    for _ in $(seq 1 100); do
+        kill -0 "$1" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$1" 2>/dev/null; then
+        echo "copy $1 still runs 10 s after SIGTERM"
+        kill -9 "$1" 2>/dev/null
+    fi
     wait "$1" 2>/dev/null
 }
 
