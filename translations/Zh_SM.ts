@@ -28,6 +28,84 @@
     </message>
 </context>
 <context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>DDeviceListItem</source>
+        <translation>DDeviceListItem</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>DDevicePage</source>
+        <translation>DDevicePage</translation>
+    </message>
+    <message>
+        <source>产品列表</source>
+        <translation>产品列表</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>测试按键</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>切换主模式</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>电量显示</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>设备未连接</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>设备列表</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>按键自定义</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>灯光设置</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>宏</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>性能</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>设备已离线</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>设备已开启</translation>
+    </message>
+    <message>
+        <source>The keyboard has not reported its serial number; its profiles are loaded when it does</source>
+        <translation>键盘尚未上报序列号，上报后将加载其配置文件</translation>
+    </message>
+    <message>
+        <source>The keyboard reported an unusable model name; its profiles cannot be stored</source>
+        <translation>键盘上报的型号名称无效，无法保存其配置文件</translation>
+    </message>
+    <message>
+        <source>The profile folder cannot be created</source>
+        <translation>无法创建配置文件夹</translation>
+    </message>
+    <message>
+        <source>The profile folder path is too long</source>
+        <translation>配置文件夹路径过长</translation>
+    </message>
+</context>
+<context>
     <name>DLoginWidget</name>
     <message>
         <source>Form</source>
@@ -39,6 +117,29 @@
     </message>
 </context>
 <context>
+    <name>DMainWidget</name>
+    <message>
+        <source>DMainWidget</source>
+        <translation>DMainWidget</translation>
+    </message>
+    <message>
+        <source>VARDEX</source>
+        <translation>VARDEX</translation>
+    </message>
+    <message>
+        <source>HID</source>
+        <translation>HID</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
+    </message>
+    <message>
+        <source>V1.0.0.0.1</source>
+        <translation>V1.0.0.0.1</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Software exit</source>
@@ -47,6 +148,46 @@
     <message>
         <source>Conflict, software out of operation!</source>
         <translation>冲突，软件停止运行！</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>设备未连接</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>不可重新映射</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>keyboardImageFrameItem</source>
+        <translation>keyboardImageFrameItem</translation>
     </message>
 </context>
 </TS>

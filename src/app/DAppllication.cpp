@@ -179,6 +179,13 @@ void DAppllication::createLoginWidget()
     m_loginWidget->on_pushButton_Login_clicked();
 }
 
+bool DAppllication::startsHidden(bool autoStart, bool trayShown, const QStringList &arguments)
+{
+    // Hiding at log-on is only safe when the tray icon is there to bring the
+    // window back; on a desktop without a tray the window stays up.
+    return autoStart && trayShown && arguments.join(QLatin1Char(' ')).contains(QStringLiteral("AutoUp"));
+}
+
 void DAppllication::onLoginFinished(bool bok)
 {
     if (!bok)
@@ -194,7 +201,8 @@ void DAppllication::onLoginFinished(bool bok)
     QSettings settings(DDataManager::instance()->userConfigDir() + QStringLiteral("/VardexConfig.ini"),
                        QSettings::IniFormat);
     const bool autoStart = settings.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
-    if (autoStart && arguments().join(QLatin1Char(' ')).contains(QStringLiteral("AutoUp")))
+    const bool trayShown = m_mainWidget->trayIcon() && m_mainWidget->trayIcon()->isVisible();
+    if (startsHidden(autoStart, trayShown, arguments()))
         m_mainWidget->hide();
 }
 

@@ -51,6 +51,8 @@ public:
 
     // Maps the Windows family name of the interface font to a Debian font.
     static void installFontSubstitutions();
+    // True when a launch by auto-start should keep the window in the tray.
+    static bool startsHidden(bool autoStart, bool trayShown, const QStringList &arguments);
     // Reads a stored language value; -1 when absent or not a number.
     static int storedLanguage(const QSettings &settings);
     // Loads the stored language (the system's when none is stored or the

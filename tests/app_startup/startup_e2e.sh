@@ -9,7 +9,7 @@
 #     the crash report as a separate process;
 #   - a damaged settings file and a language without a file still start;
 #   - a copy facing a holder that never answers gives up with exit code 1;
-#   - an auto-start launch stays hidden until a second start.
+#   - an auto-start launch without a tray still shows its window.
 # Usage: startup_e2e.sh <vardex-keyboard> <scratch dir>
 set -uo pipefail
 exe="$1"
@@ -149,18 +149,12 @@ if command -v flock >/dev/null; then
     stop_copy "$fifth"
 fi
 
-# 7. Started by auto-start, the window stays in the tray; a second start
-#    brings it forward.
+# 7. Started by auto-start on a desktop without a tray (as under Xvfb), the
+#    window must not vanish: nothing could bring it back.
 printf '[AutoStart]\nisAutoStart=true\n' >>"$ini"
 start_copy --AutoUp; sixth=$started
-sleep 1.5
-if kill -0 "$sixth" 2>/dev/null && ! xdotool search --onlyvisible --pid "$sixth" >/dev/null 2>&1; then
-    pass "auto-start launch keeps its window hidden"
-else fail "auto-start launch: window shown or process gone"; fi
-timeout 10 "$exe" >>"$base/log.txt" 2>&1
-rc=$?
-if [[ $rc -eq 1 ]] && wait_window "$sixth"; then pass "a second start shows the hidden window"
-else fail "hidden window not brought forward (second copy exit code $rc)"; fi
+if wait_window "$sixth"; then pass "auto-start launch without a tray shows its window"
+else fail "auto-start launch without a tray: no window"; fi
 stop_copy "$sixth"
 
 if ((failures)); then

@@ -20,6 +20,8 @@ private slots:
     void loadLanguage();
     void laterCopyBringsWindowForward_data();
     void laterCopyBringsWindowForward();
+    void autoStartLaunchHidesOnlyWithTray_data();
+    void autoStartLaunchHidesOnlyWithTray();
 };
 
 static DAppllication *app()
@@ -94,6 +96,29 @@ void tst_Application::laterCopyBringsWindowForward()
     QTRY_VERIFY(window->isVisible());
     QTRY_VERIFY(!window->isMinimized());
     socket.disconnectFromServer();
+}
+
+void tst_Application::autoStartLaunchHidesOnlyWithTray_data()
+{
+    QTest::addColumn<bool>("autoStart");
+    QTest::addColumn<bool>("trayShown");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("hidden");
+    const QStringList autoUp{"vardex-keyboard", "--AutoUp"};
+    QTest::newRow("log-on launch with tray") << true << true << autoUp << true;
+    // Without a tray nothing could bring a hidden window back.
+    QTest::newRow("log-on launch without tray") << true << false << autoUp << false;
+    QTest::newRow("auto-start switched off since") << false << true << autoUp << false;
+    QTest::newRow("started by the user") << true << true << QStringList{"vardex-keyboard"} << false;
+}
+
+void tst_Application::autoStartLaunchHidesOnlyWithTray()
+{
+    QFETCH(bool, autoStart);
+    QFETCH(bool, trayShown);
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, hidden);
+    QCOMPARE(DAppllication::startsHidden(autoStart, trayShown, arguments), hidden);
 }
 
 int main(int argc, char **argv)

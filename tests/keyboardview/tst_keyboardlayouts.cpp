@@ -5,17 +5,25 @@
 #include "ui/mainwidget/devicePage/keySelectFrame.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/keyboardPictureSize.h"
+#include "sdk/vardexSdk.h"
 
 #include <QFile>
+#include <QImage>
 #include <QRect>
 #include <QSet>
 #include <QtTest>
 
 #include <cjson/cJSON.h>
 
+#include <algorithm>
+#include <map>
+#include <string>
+
 namespace {
 const QStringList kModels = {"Mirvan", "Pasko", "Tuvel", "Sifra", "Doveln", "Brisko", "Nelta",
-                             "Vokar", "Gampel", "Torvi", "Quendo", "Caspo", "Yolma", "Pravo"};
+                             "Vokar", "Gampel", "Torvi", "Quendo", "Caspo", "Yolma", "Pravo",
+                             "Wendar", "Fenko", "Belvi", "Ormak", "Ixtal", "Zelto", "Lumba",
+                             "Hasli", "Dravil", "Kalvo"};
 
 QByteArray layoutText(const QString &model)
 {
@@ -32,6 +40,43 @@ int num(const cJSON *obj, const char *name, bool *ok)
     }
     return item->valueint;
 }
+
+std::map<std::string, hidModelInfo> deviceTable()
+{
+    std::map<std::string, hidModelInfo> models;
+    CVardexHid_GetHidInfoStuMapList(models);
+    return models;
+}
+
+struct LayoutCounts {
+    bool parsed = false;
+    int sideLightHave = 0;
+    int segments = 0;
+    int validSegments = 0;
+    int keys = 0;
+};
+
+LayoutCounts countLayout(const QString &model)
+{
+    LayoutCounts out;
+    cJSON *root = cJSON_Parse(layoutText(model).constData());
+    if (!root)
+        return out;
+    out.parsed = true;
+    bool ok = true;
+    out.sideLightHave = num(cJSON_GetObjectItem(root, "Keyboard"), "sideLightHave", &ok);
+    const cJSON *row0 = cJSON_GetObjectItem(root, "EveryKeyInfo_Row00");
+    out.segments = cJSON_GetArraySize(row0);
+    for (int i = 0; i < out.segments; ++i)
+        out.validSegments += num(cJSON_GetArrayItem(row0, i), "validStatus", &ok) == 1;
+    for (int r = 1; r <= 6; ++r) {
+        const cJSON *row = cJSON_GetObjectItem(root, ("EveryKeyInfo_Row0" + QByteArray::number(r)).constData());
+        for (int i = 0; i < cJSON_GetArraySize(row); ++i)
+            out.keys += num(cJSON_GetArrayItem(row, i), "Dec", &ok) != 0;
+    }
+    cJSON_Delete(root);
+    return out;
+}
 } // namespace
 
 class tst_keyboardlayouts : public QObject
@@ -43,6 +88,11 @@ private slots:
     void layoutFile();
     void physicalKeyKeepsItsCell();
     void everyModelLoadsIntoTheLayer();
+    void layoutsCoverTheDeviceTable();
+    void layoutAgreesWithTheDeviceTable_data();
+    void layoutAgreesWithTheDeviceTable();
+    void pictureMatchesItsSize_data();
+    void pictureMatchesItsSize();
 };
 
 void tst_keyboardlayouts::layoutFile_data()
@@ -72,6 +122,16 @@ void tst_keyboardlayouts::layoutFile_data()
     QTest::newRow("Caspo") << "Caspo" << "87Key" << 3 << 1 << 10 << 45 << 10 << QList<int>{1, 2} << 87;
     QTest::newRow("Yolma") << "Yolma" << "82Key" << 3 << 1 << 45 << 45 << 45 << QList<int>{1, 2, 3, 4} << 82;
     QTest::newRow("Pravo") << "Pravo" << "84Key" << 3 << 1 << 45 << 45 << 45 << QList<int>{1, 2, 3, 4} << 84;
+    QTest::newRow("Wendar") << "Wendar" << "98Key" << 3 << 0 << 0 << 0 << 0 << none << 98;
+    QTest::newRow("Fenko") << "Fenko" << "104Key" << 3 << 0 << 0 << 0 << 0 << none << 104;
+    QTest::newRow("Belvi") << "Belvi" << "87Key" << 3 << 0 << 0 << 0 << 0 << none << 87;
+    QTest::newRow("Ormak") << "Ormak" << "68Key" << 3 << 0 << 0 << 0 << 0 << none << 68;
+    QTest::newRow("Ixtal") << "Ixtal" << "84Key" << 3 << 0 << 0 << 0 << 0 << none << 84;
+    QTest::newRow("Zelto") << "Zelto" << "61Key" << 3 << 0 << 0 << 0 << 0 << none << 61;
+    QTest::newRow("Lumba") << "Lumba" << "108Key" << 3 << 0 << 0 << 0 << 0 << none << 108;
+    QTest::newRow("Hasli") << "Hasli" << "98Key" << 3 << 0 << 0 << 0 << 0 << none << 98;
+    QTest::newRow("Dravil") << "Dravil" << "104Key" << 3 << 0 << 0 << 0 << 0 << none << 104;
+    QTest::newRow("Kalvo") << "Kalvo" << "87Key" << 3 << 0 << 0 << 0 << 0 << none << 87;
 }
 
 void tst_keyboardlayouts::layoutFile()
@@ -208,6 +268,79 @@ void tst_keyboardlayouts::everyModelLoadsIntoTheLayer()
         QCOMPARE(layer.gridButton(0, 0)->keyDec(), 41);
     }
     QVERIFY(DDataManager::instance()->keyButtonList().isEmpty());
+}
+
+// The checks above walk a fixed list; a model added to the device table
+// without a layout would slip past them.
+void tst_keyboardlayouts::layoutsCoverTheDeviceTable()
+{
+    QStringList tableModels;
+    for (const auto &entry : deviceTable())
+        tableModels.append(QString::fromStdString(entry.first));
+    QVERIFY(!tableModels.isEmpty());
+    QStringList checked = kModels;
+    std::sort(tableModels.begin(), tableModels.end());
+    std::sort(checked.begin(), checked.end());
+    QCOMPARE(checked, tableModels);
+}
+
+void tst_keyboardlayouts::layoutAgreesWithTheDeviceTable_data()
+{
+    QTest::addColumn<QString>("model");
+    QTest::addColumn<int>("keyCount");
+    QTest::addColumn<int>("sideSegments");
+    QTest::addColumn<int>("sideLeds");
+    QTest::addColumn<int>("layoutType");
+    for (const auto &entry : deviceTable()) {
+        const hidModelInfo &m = entry.second;
+        QTest::newRow(entry.first.c_str()) << QString::fromStdString(entry.first) << int(m.keyCount)
+                                           << int(m.modelParams[0]) << int(m.modelParams[1])
+                                           << int(m.modelParams[2]);
+    }
+}
+
+// The key count picks the custom-light defaults and the side-segment count
+// whether the light page offers the side light; both must match the drawing.
+void tst_keyboardlayouts::layoutAgreesWithTheDeviceTable()
+{
+    QFETCH(QString, model);
+    QFETCH(int, keyCount);
+    QFETCH(int, sideSegments);
+    QFETCH(int, sideLeds);
+    QFETCH(int, layoutType);
+
+    const LayoutCounts counts = countLayout(model);
+    QVERIFY2(counts.parsed, "no layout for this model");
+    QCOMPARE(counts.keys, keyCount);
+    QCOMPARE(counts.sideLightHave == 1, sideSegments > 0);
+    if (sideSegments > 0) {
+        QCOMPARE(counts.validSegments, sideSegments);
+        // One segment slot per LED the light stream addresses.
+        QCOMPARE(counts.segments, sideLeds);
+    }
+    cJSON *root = cJSON_Parse(layoutText(model).constData());
+    bool ok = true;
+    QCOMPARE(num(cJSON_GetObjectItem(root, "Keyboard"), "hidDeviceType", &ok), layoutType);
+    cJSON_Delete(root);
+    QVERIFY(!keyboardPictureSize(model).isEmpty());
+}
+
+void tst_keyboardlayouts::pictureMatchesItsSize_data()
+{
+    QTest::addColumn<QString>("model");
+    for (const auto &entry : deviceTable())
+        QTest::newRow(entry.first.c_str()) << QString::fromStdString(entry.first);
+}
+
+// The device tile and the keyboard view show the rendered picture; its size
+// is what the key positions were laid out for.
+void tst_keyboardlayouts::pictureMatchesItsSize()
+{
+    QFETCH(QString, model);
+    const QString path = QStringLiteral(VARDEX_HID_IMAGE_DIR "/Keyboard_%1.png").arg(model);
+    const QImage picture(path);
+    QVERIFY2(!picture.isNull(), qPrintable(path));
+    QCOMPARE(picture.size(), keyboardPictureSize(model));
 }
 
 QTEST_MAIN(tst_keyboardlayouts)

@@ -69,6 +69,17 @@ SIXTY_FIVE = [
     "4: 224:1.5 227:1.5 226:1.5 44:7 -10:1.5 80 81 79",
 ]
 
+# 68 keys: the 66-key board with right Alt and right Ctrl beside Fn.
+SIXTY_FIVE_68 = SIXTY_FIVE[:4] + ["4: " + BOTTOM_7 + " 80 81 79"]
+
+SIXTY = [
+    "0: 41 30 31 32 33 34 35 36 37 38 39 45 46 42:2",
+    "1: " + TAB_ROW,
+    "2: " + CAPS_ROW,
+    "3: " + SHIFT_ROW + " 229:2.75",
+    "4: " + BOTTOM_8,
+]
+
 PASKO = ["0: @15.25 412:.75:.75 416:.75:.75 417:.75:.75 418:.75:.75"] + tkl(top=1.0)
 
 # Side light: (total segments, {edge: valid segments}); edges 1 left, 2 right,
@@ -101,3 +112,29 @@ MODELS = {
                   rows=seventy_five("41 58 59 60 61 62 63 64 65 66 67 68 69 70 73 76"),
                   side=(45, 45, {1: 6, 2: 6, 3: 17, 4: 16})),
 }
+
+
+def like(base, intro, hid):
+    """A model drawn like an existing one of its size class: same rows, picture
+    size and key pitch, so boards of one class look alike."""
+    model = dict(MODELS[base], intro=intro, hid=hid)
+    model.pop("side", None)
+    return model
+
+
+# Boards whose drawing follows their size class. Picture sizes must match
+# src/ui/mainwidget/devicePage/keyboardPictureSize.h.
+MODELS.update({
+    "Wendar": like("Doveln", "98Key", 3),
+    "Fenko": like("Mirvan", "104Key", 3),
+    "Belvi": like("Tuvel", "87Key", 3),
+    "Ormak": dict(intro="68Key", hid=3, size=(645, 220), rows=SIXTY_FIVE_68),
+    "Ixtal": like("Pravo", "84Key", 3),
+    # No 60% board before this one: the 65% picture's key pitch (38 px) over
+    # 15 instead of 16 key units.
+    "Zelto": dict(intro="61Key", hid=3, size=(600, 220), rows=SIXTY),
+    "Lumba": like("Sifra", "108Key", 3),
+    "Hasli": like("Doveln", "98Key", 3),
+    "Dravil": like("Mirvan", "104Key", 3),
+    "Kalvo": like("Tuvel", "87Key", 3),
+})

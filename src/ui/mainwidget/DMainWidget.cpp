@@ -84,7 +84,7 @@ public:
         : QWidget(parent)
     {
         auto *layout = new QVBoxLayout(this);
-        auto *label = new QLabel(tr("Device not connected"), this);
+        auto *label = new QLabel(QObject::tr("Device not connected"), this);
         label->setAlignment(Qt::AlignCenter);
         label->setStyleSheet(QStringLiteral("color: rgb(150, 150, 180); font-size: 16pt;"));
         layout->addWidget(label);

@@ -1,0 +1,228 @@
+#include <QtTest>
+
+#include <QFile>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+#include "app/QtLinguist.h"
+#include "data/DDataManager.h"
+#include "ui/mainwidget/DMainWidget.h"
+
+namespace {
+
+struct TsMessage
+{
+    QString context;
+    QString source;
+    QString translation;
+    QString type; // "", "unfinished", "vanished" or "obsolete"
+};
+
+// Reads every message of a .ts file; an XML error fails the read.
+bool readTs(const QString &path, QVector<TsMessage> *messages, QString *error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return false;
+    }
+    QXmlStreamReader xml(&file);
+    QString context;
+    TsMessage message;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        const auto name = xml.name();
+        if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            message = TsMessage{context, {}, {}, {}};
+        } else if (name == QLatin1String("source")) {
+            message.source = xml.readElementText();
+        } else if (name == QLatin1String("translation")) {
+            message.type = xml.attributes().value(QLatin1String("type")).toString();
+            message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            messages->append(message);
+        }
+    }
+    if (xml.hasError()) {
+        *error = QStringLiteral("%1 at line %2").arg(xml.errorString()).arg(xml.lineNumber());
+        return false;
+    }
+    return true;
+}
+
+QString tsPath(const char *file)
+{
+    return QStringLiteral(VARDEX_TS_DIR "/") + QLatin1String(file);
+}
+
+// The %n markers of a text, sorted: a translation must keep every argument.
+QStringList placeholders(const QString &text)
+{
+    QStringList found;
+    QRegularExpressionMatchIterator it = QRegularExpression(QStringLiteral("%L?\\d+")).globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured();
+    found.sort();
+    return found;
+}
+
+} // namespace
+
+class tst_Translations : public QObject
+{
+    Q_OBJECT
+private slots:
+    void translatesRepresentativeTexts_data();
+    void translatesRepresentativeTexts();
+    void placeholderPageFollowsLanguage();
+    void tsFilesComplete_data();
+    void tsFilesComplete();
+    void everyLanguageFileHandled_data();
+    void everyLanguageFileHandled();
+};
+
+void tst_Translations::translatesRepresentativeTexts_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("context");
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("expected");
+
+    // Code texts of the main window and start-up.
+    QTest::newRow("tray action") << 1 << "" << "Quit(&Q)" << "退出(&Q)";
+    QTest::newRow("main window placeholder") << 1 << "QObject" << "Device not connected" << "设备未连接";
+    QTest::newRow("start-up conflict") << 1 << "QObject" << "Conflict, software out of operation!"
+                                       << "冲突，软件停止运行！";
+    QTest::newRow("key function detail") << 1 << "DDataManager" << "Unknow" << "未知";
+    // Device page texts and its toasts.
+    QTest::newRow("device list title") << 1 << "DDevicePage" << "Device List" << "设备列表";
+    QTest::newRow("page button tip") << 1 << "DDevicePage" << "Light Setting" << "灯光设置";
+    QTest::newRow("toast offline") << 1 << "DDevicePage" << "The device is offline" << "设备已离线";
+    QTest::newRow("toast folder") << 1 << "DDevicePage" << "The profile folder cannot be created"
+                                  << "无法创建配置文件夹";
+    QTest::newRow("key bubble") << 1 << "keySelectFrame" << "Cannot remapped" << "不可重新映射";
+    // A form text in the context of its class.
+    QTest::newRow("device page form") << 1 << "DDevicePage" << "产品列表" << "产品列表";
+    QTest::newRow("login form") << 1 << "DLoginWidget" << "Login" << "登录";
+    // The same text in another context is not translated by accident.
+    QTest::newRow("wrong context") << 1 << "DMainWidget" << "Device List" << "Device List";
+    // English, the source language, shows the sources; the form's Chinese
+    // designer texts get English ones.
+    QTest::newRow("English toast") << 3 << "DDevicePage" << "The device is offline" << "The device is offline";
+    QTest::newRow("English form text") << 3 << "DDevicePage" << "产品列表" << "Product List";
+}
+
+void tst_Translations::translatesRepresentativeTexts()
+{
+    QFETCH(int, language);
+    QFETCH(QString, context);
+    QFETCH(QString, source);
+    QFETCH(QString, expected);
+    QtLinguist linguist;
+    QVERIFY(linguist.load(language));
+    QCOMPARE(QCoreApplication::translate(context.toUtf8().constData(), source.toUtf8().constData()), expected);
+}
+
+// The stand-in device area of the main window is not a Q_OBJECT class: its
+// text must be looked up where the translation files keep it.
+void tst_Translations::placeholderPageFollowsLanguage()
+{
+    DMainWidget::vendorSdk() = VendorSdkCalls{};
+    DMainWidget::factories().devicePage = nullptr;
+    DMainWidget::trayAvailable() = [] { return false; };
+    QtLinguist linguist;
+    QVERIFY(linguist.load(1));
+    DMainWidget w;
+    QStringList texts;
+    for (QLabel *label : w.findChildren<QLabel *>())
+        texts << label->text();
+    QVERIFY2(texts.contains(QStringLiteral("设备未连接")), qPrintable(texts.join(QLatin1Char('|'))));
+    QVERIFY(!texts.contains(QStringLiteral("Device not connected")));
+}
+
+void tst_Translations::tsFilesComplete_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("sourceLanguage");
+    QTest::newRow("Zh_SM") << tsPath("Zh_SM.ts") << false;
+    QTest::newRow("English") << tsPath("English.ts") << true;
+}
+
+// Every text of the interface has a finished translation that keeps the
+// arguments of its source, and no file carries dead entries.
+void tst_Translations::tsFilesComplete()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, sourceLanguage);
+    QVector<TsMessage> messages;
+    QString error;
+    QVERIFY2(readTs(file, &messages, &error), qPrintable(error));
+    QVERIFY(messages.size() > 20);
+
+    QStringList problems;
+    QSet<QString> seen;
+    for (const TsMessage &m : messages) {
+        const QString where = QStringLiteral("[%1] \"%2\"").arg(m.context, m.source);
+        if (m.source.isEmpty())
+            problems << where + QStringLiteral(": empty source");
+        if (seen.contains(m.context + QChar(0) + m.source))
+            problems << where + QStringLiteral(": listed twice");
+        seen.insert(m.context + QChar(0) + m.source);
+        if (m.type == QLatin1String("vanished") || m.type == QLatin1String("obsolete")) {
+            problems << where + QStringLiteral(": obsolete entry");
+            continue;
+        }
+        // The source language may leave an entry empty: the source shows.
+        if (sourceLanguage && m.type == QLatin1String("unfinished") && m.translation.isEmpty())
+            continue;
+        if (m.type == QLatin1String("unfinished") || m.translation.isEmpty()) {
+            problems << where + QStringLiteral(": not translated");
+            continue;
+        }
+        if (placeholders(m.source) != placeholders(m.translation))
+            problems << where + QStringLiteral(": arguments differ in \"%1\"").arg(m.translation);
+        if (m.source.contains(QLatin1Char('&')) && !m.source.contains(QLatin1String("&&"))) {
+            const QRegularExpression accel(QStringLiteral("&(\\w)"));
+            const QString key = accel.match(m.source).captured(1);
+            if (!key.isEmpty() && !m.translation.contains(QLatin1Char('&') + key))
+                problems << where + QStringLiteral(": accelerator &%1 lost").arg(key);
+        }
+    }
+    QVERIFY2(problems.isEmpty(),
+             qPrintable(problems.join(QLatin1Char('\n')) + QStringLiteral("\n(run scripts/update-translations.sh, "
+                                                                          "then translate)")));
+}
+
+void tst_Translations::everyLanguageFileHandled_data()
+{
+    QTest::addColumn<int>("language");
+    for (int language = 1; language <= 15; ++language)
+        QTest::newRow(qPrintable(QString::number(language))) << language;
+}
+
+// Each of the fifteen languages either loads its shipped file or, when the
+// file is missing, refuses cleanly and leaves the source texts in force.
+void tst_Translations::everyLanguageFileHandled()
+{
+    QFETCH(int, language);
+    QtLinguist linguist;
+    const QString file = linguist.fileName(language);
+    QVERIFY(file.endsWith(QLatin1String(".qm")));
+    const QString path = DDataManager::instance()->applicationDir() + QStringLiteral("/translation/") + file;
+    const bool shipped = QFile::exists(path);
+    // Zh_SM and English always ship; every other file may be absent.
+    if (language == 1 || language == 3)
+        QVERIFY(shipped);
+
+    QVERIFY(linguist.load(1));
+    QCOMPARE(linguist.load(language), shipped);
+    const QString expected = language == 1 ? QStringLiteral("设备列表") : QStringLiteral("Device List");
+    QCOMPARE(QCoreApplication::translate("DDevicePage", "Device List"), expected);
+}
+
+QTEST_MAIN(tst_Translations)
+#include "tst_translations.moc"
