@@ -106,6 +106,53 @@ void BM_FullProfileWrite(benchmark::State &state)
 }
 BENCHMARK(BM_FullProfileWrite)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The same calls inside one batch: one file replacement.
+void BM_FullProfileWriteBatched(benchmark::State &state)
+{
+    auto &f = fixture();
+    for (auto _ : state) {
+        CVardexXML_BeginBatch(f.path);
+        f.fillProfile(7);
+        CVardexXML_EndBatch(f.path);
+    }
+}
+BENCHMARK(BM_FullProfileWriteBatched)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The two stores a keyboard gets when it is first seen (the device page's
+// calls): a new store, "Profile1" made current, three default light records,
+// the light synchronisation switch and five custom lights. Arg 1: each store
+// written in one batch.
+void BM_NewKeyboardStores(benchmark::State &state)
+{
+    const bool batched = state.range(0) != 0;
+    auto &f = fixture();
+    int round = 0;
+    for (auto _ : state) {
+        for (const char *file : {"appProfile_Default.xml", "appProfile_FN.xml"}) {
+            char path[256] = {};
+            std::snprintf(path, sizeof path, "%s/kb%d-%s", f.dir.c_str(), round, file);
+            if (batched)
+                CVardexXML_BeginBatch(path);
+            CVardexXML_CreateXMLFile(path);
+            CVardexXML_CreateProFileXmlParentNode(path, "1", "Profile1", 0);
+            CVardexXML_ModifyXMLFileProfileIndex(path, 1);
+            for (int part = 0; part < 3; ++part) {
+                colorInfoData d = {part, 2, 3, 3, {255, 0, 0}, {0, 0, 0}, 0, 1, 0, 0};
+                CVardexXML_AddProFileLightInfoItem(path, "1", d);
+            }
+            CVardexXML_ModifyProFileLightSynchronizeStatus(path, "1", 1);
+            const char *names[] = {"Alphabets", "WASD+Arrows", "Custom 3", "Custom 4", "Custom 5"};
+            for (int id = 0; id < 5; ++id)
+                CVardexXML_AddProFileCustomLightNode(path, "1", std::to_string(id).c_str(), names[id],
+                                                     id < 2 ? "Using" : "UnUsing", id < 2 ? id : -1);
+            if (batched)
+                CVardexXML_EndBatch(path);
+        }
+        ++round;
+    }
+}
+BENCHMARK(BM_NewKeyboardStores)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(10);
+
 } // namespace
 
 BENCHMARK_MAIN();

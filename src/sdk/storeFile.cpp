@@ -138,6 +138,27 @@ struct CachedStore
     pugi::xml_document doc;
 };
 
+namespace {
+
+// A batch of writes to one path. Its document is the store as the batch's
+// writes left it; the file on disk stays as it was until the batch ends.
+struct OpenBatch
+{
+    int depth = 0;
+    std::shared_ptr<CachedStore> entry;
+    StoreState baseState = StoreState::Missing; // the file when the batch opened
+    FileStamp baseStamp;                        // valid when baseState is Ok
+    bool dirty = false;                         // a write is pending
+};
+
+std::map<std::string, OpenBatch> &batches()
+{
+    static std::map<std::string, OpenBatch> b;
+    return b;
+}
+
+} // namespace
+
 void logLine(const std::string &line)
 {
     std::fprintf(stderr, "vardexSdk: %s\n", line.c_str());
@@ -385,6 +406,16 @@ StoreSession::StoreSession(const char *path)
         return;
     m_valid = true;
 
+    // While a batch is open its document is the store: it holds writes the
+    // file does not have yet.
+    auto open = batches().find(m_path);
+    if (open != batches().end()) {
+        m_batched = true;
+        m_entry = open->second.entry;
+        m_state = open->second.dirty ? StoreState::Ok : open->second.baseState;
+        return;
+    }
+
     FileStamp stamp;
     bool exists = false;
     const bool statOk = stampOf(m_path, stamp, exists);
@@ -456,26 +487,97 @@ bool StoreSession::commit()
 {
     if (!m_valid || !m_entry)
         return false;
-    if (m_state == StoreState::Damaged && !keepDamagedAside(m_path))
+    if (m_batched) {
+        OpenBatch &batch = batches().at(m_path);
+        batch.entry = m_entry; // resetToEmpty() may have handed out a new document
+        batch.dirty = true;
+        m_state = StoreState::Ok;
+        return true;
+    }
+    if (!writeOut(m_path, m_state, m_entry))
         return false;
-    const std::string bytes = serialise(m_entry->doc);
+    m_state = StoreState::Ok;
+    return true;
+}
+
+bool StoreSession::writeOut(const std::string &path, StoreState state, const std::shared_ptr<CachedStore> &entry)
+{
     auto &c = cache();
-    if (!atomicWriteFile(m_path, bytes)) {
+    if (state == StoreState::Damaged && !keepDamagedAside(path)) {
+        c.erase(path);
+        return false;
+    }
+    const std::string bytes = serialise(entry->doc);
+    if (!atomicWriteFile(path, bytes)) {
         // The in-memory document may now differ from the file: re-read next time.
-        c.erase(m_path);
+        c.erase(path);
         return false;
     }
     FileStamp stamp;
     bool exists = false;
-    if (stampOf(m_path, stamp, exists) && exists) {
-        m_entry->stamp = stamp;
-        m_entry->state = StoreState::Ok;
-        m_state = StoreState::Ok;
-        c[m_path] = m_entry;
+    if (stampOf(path, stamp, exists) && exists) {
+        entry->stamp = stamp;
+        entry->state = StoreState::Ok;
+        c[path] = entry;
     } else {
-        c.erase(m_path);
+        c.erase(path);
     }
     return true;
+}
+
+bool StoreSession::beginBatch(const char *path)
+{
+    StoreSession s(path);
+    if (!s.valid())
+        return false;
+    auto &open = batches();
+    auto it = open.find(s.m_path);
+    if (it != open.end()) {
+        if (it->second.depth == INT_MAX)
+            return false;
+        ++it->second.depth;
+        return true;
+    }
+    OpenBatch batch;
+    batch.depth = 1;
+    batch.entry = s.m_entry;
+    batch.baseState = s.m_state;
+    if (s.m_state == StoreState::Ok)
+        batch.baseStamp = s.m_entry->stamp;
+    open.emplace(s.m_path, std::move(batch));
+    // The batch's document runs ahead of the file; the cache holds only
+    // documents that match their file.
+    cache().erase(s.m_path);
+    return true;
+}
+
+bool StoreSession::endBatch(const char *path)
+{
+    std::lock_guard<std::recursive_mutex> lock(g_storeMutex);
+    std::string p;
+    if (!readPath(path, p))
+        return false;
+    auto &open = batches();
+    auto it = open.find(p);
+    if (it == open.end())
+        return false; // no batch open: nothing to end
+    if (--it->second.depth > 0)
+        return true;
+    OpenBatch batch = std::move(it->second);
+    open.erase(it);
+    if (!batch.dirty)
+        return true; // nothing written: the file, even a damaged one, stays as it is
+
+    FileStamp now;
+    bool exists = false;
+    const bool statOk = stampOf(p, now, exists);
+    if (exists && statOk && batch.baseState == StoreState::Ok && !(now == batch.baseStamp))
+        logLine("store " + p + " was changed by another writer during a batch; the batch's content replaces it");
+    if (exists && !statOk) {
+        logLine("cannot write " + p + ": it is not a regular file");
+        return false;
+    }
+    return writeOut(p, batch.baseState, batch.entry);
 }
 
 } // namespace vardexstore

@@ -102,11 +102,23 @@ public:
     void resetToEmpty();
 
     // Writes the document atomically. A damaged file is kept aside first.
+    // Inside a batch of the path only the batch's document is updated; the
+    // file is written when the batch ends.
     bool commit();
 
+    // Batches of writes to one path (see CVardexXML_BeginBatch). Nested
+    // calls count; the outermost end writes the file once.
+    static bool beginBatch(const char *path);
+    static bool endBatch(const char *path);
+
 private:
+    // Writes entry's document to path, keeping a damaged file aside first,
+    // and caches it on success; the cache entry is dropped on failure.
+    static bool writeOut(const std::string &path, StoreState state, const std::shared_ptr<CachedStore> &entry);
+
     std::unique_lock<std::recursive_mutex> m_lock;
     bool m_valid = false;
+    bool m_batched = false;
     std::string m_path;
     StoreState m_state = StoreState::Missing;
     std::shared_ptr<CachedStore> m_entry;
@@ -126,7 +138,8 @@ bool readWholeFile(const std::string &path, std::size_t maxBytes, std::string &o
 // True when raw XML text carries a document type or entity declaration.
 bool hasDtdOrEntity(const std::string &bytes);
 
-// Drops every cached document (used by start-up).
+// Drops every cached document (used by start-up). Open batches keep their
+// pending documents.
 void clearCache();
 
 // ---- document helpers shared by the store sources ----

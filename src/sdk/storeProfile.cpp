@@ -198,6 +198,16 @@ int CVardexXML_Init()
     return 0;
 }
 
+bool CVardexXML_BeginBatch(const char *path)
+{
+    return StoreSession::beginBatch(path);
+}
+
+bool CVardexXML_EndBatch(const char *path)
+{
+    return StoreSession::endBatch(path);
+}
+
 bool CVardexXML_CreateXMLFile(const char *path)
 {
     StoreSession s(path);

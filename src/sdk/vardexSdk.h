@@ -194,6 +194,27 @@ VARDEX_SDK_API int CVardexXML_Init();
 // A new, empty store at path (replaces a store that is already there).
 VARDEX_SDK_API bool CVardexXML_CreateXMLFile(const char *path);
 
+// ---- batches of writes (path) ----
+// Many writes to one store for the cost of one file replacement. While a
+// batch of the path is open, writes to that path (from any thread) update
+// the store's document only and report success as usual, and reads see
+// them; the file is replaced atomically, once, when the batch ends. Until
+// then the file keeps its old content, so a crash or an unended batch leaves
+// the old store, never a partial one. Other programs and the import and
+// export file arguments see the file on disk.
+// Batches nest: each successful begin needs one end and only the outermost
+// end writes. The path must be spelt the same way in the batch's calls.
+// The damaged-store rule holds: the damaged file is kept aside at the end of
+// a batch that wrote, and left untouched by a batch that only read.
+// CVardexXML_Init() keeps open batches and their pending writes.
+// Begin: false when the path is refused (then no batch was opened).
+VARDEX_SDK_API bool CVardexXML_BeginBatch(const char *path);
+// End: true when the batch was ended and, for the outermost end, its writes
+// are on disk (or there were none). False when no batch of the path is open,
+// or when the file could not be written: then none of the batch's writes
+// were stored and the old store stays.
+VARDEX_SDK_API bool CVardexXML_EndBatch(const char *path);
+
 // ---- profiles (path, profile index first) ----
 // Afterwards an empty profile with that index and name exists (an existing
 // profile of that index is emptied). Refused when the store already holds

@@ -1,5 +1,5 @@
 // A writer killed at random moments never leaves a truncated or half-written
-// profile store behind.
+// profile store behind, nor half a batch of writes.
 #include "storeTestUtil.h"
 
 #include <QRandomGenerator>
@@ -36,6 +36,25 @@ constexpr int kProfiles = 3;
     }
 }
 
+// Never returns: rewrites every binding of one profile in a batch, so all
+// bindings of a profile always carry the same generation.
+[[noreturn]] void batchedWriterLoop(const QString &store)
+{
+    const PathBuf path(store);
+    for (long i = 0;; ++i) {
+        const std::string profile = std::to_string(i % kProfiles + 1);
+        const std::string value = "generation " + std::to_string(i) + std::string(size_t(i % 200), '#');
+        CVardexXML_BeginBatch(path);
+        for (int k = 1; k <= kKeys; ++k)
+            CVardexXML_AddProFileMacroWithKeyInfoItem(path, profile.c_str(), std::to_string(k).c_str(), "K", "6",
+                                                      "1", "1", value.c_str());
+        CVardexXML_CreateProFileXmlParentNode(path, "4", "Profile4", 0);
+        if (i % 2 == 0)
+            CVardexXML_DeleteProFileSelectedNode(path, "4");
+        CVardexXML_EndBatch(path);
+    }
+}
+
 } // namespace
 
 class tst_storeCrash : public QObject
@@ -43,8 +62,16 @@ class tst_storeCrash : public QObject
     Q_OBJECT
 
 private slots:
+    void killedWriterLeavesAWholeStore_data()
+    {
+        QTest::addColumn<bool>("batched");
+        QTest::newRow("call by call") << false;
+        QTest::newRow("batched") << true;
+    }
+
     void killedWriterLeavesAWholeStore()
     {
+        QFETCH(bool, batched);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
         const QString store = dir.filePath(QStringLiteral("appProfile_Default.xml"));
@@ -64,8 +91,11 @@ private slots:
         for (int round = 0; round < rounds; ++round) {
             const pid_t child = fork();
             QVERIFY(child >= 0);
-            if (child == 0)
+            if (child == 0) {
+                if (batched)
+                    batchedWriterLoop(store);
                 writerLoop(store);
+            }
             usleep(useconds_t(QRandomGenerator::global()->bounded(1000, 60000)));
             QCOMPARE(kill(child, SIGKILL), 0);
             int status = 0;
@@ -83,6 +113,18 @@ private slots:
                 std::list<std::string> keys;
                 QVERIFY(CVardexXML_ProFileKeyInfoSelectAll(path, index.c_str(), keys));
                 QCOMPARE(int(keys.size()), kKeys);
+                if (batched) {
+                    QByteArray first;
+                    for (int k = 1; k <= kKeys; ++k) {
+                        KeyOperateInfo info;
+                        std::memset(&info, 0, sizeof info);
+                        QVERIFY(CVardexXML_SelectProFileKeyOperateInfo(path, index.c_str(),
+                                                                       std::to_string(k).c_str(), &info));
+                        if (k == 1)
+                            first = info.value;
+                        QCOMPARE(QByteArray(info.value), first);
+                    }
+                }
                 ProfileSleepTimeInfo sleep = {0, 0};
                 QVERIFY(CVardexXML_GetProFileIntoSleepTimeInfo(path, index.c_str(), &sleep));
                 QCOMPARE(sleep.lightSleepSeconds, 600);

@@ -1270,6 +1270,8 @@ bool DDevicePage::setUpProfileStores(DDeviceKeyboardLink *link)
             return false;
         }
         if (!QFileInfo::exists(path)) {
+            // One file replacement for the whole new store instead of one per call.
+            CVardexXML_BeginBatch(m_profileXmlPath);
             CVardexXML_CreateXMLFile(m_profileXmlPath);
             m_profileIndex = 1;
             const QByteArray name = QStringLiteral("Profile%1").arg(1).toLatin1();
@@ -1277,6 +1279,7 @@ bool DDevicePage::setUpProfileStores(DDeviceKeyboardLink *link)
             CVardexXML_ModifyXMLFileProfileIndex(m_profileXmlPath, 1);
             addDefaultLightItems(1);
             addDefaultCustomLights(1);
+            CVardexXML_EndBatch(m_profileXmlPath);
         }
     }
 
