@@ -18,22 +18,13 @@
 #include <cstdio>
 #include <list>
 #include <string>
-#include <type_traits>
 
 namespace {
-template <typename F> struct firstArg;
-template <typename R, typename A, typename... Rest> struct firstArg<R (*)(A, Rest...)> { using type = A; };
-template <typename F> QString firstPath(F call)
+QString firstPath()
 {
-    using Arg = typename firstArg<F>::type;
-    std::remove_cv_t<std::remove_pointer_t<std::remove_reference_t<Arg>>> list;
-    if constexpr (std::is_pointer_v<Arg>)
-        call(&list);
-    else
-        call(list);
-    for (const auto &p : list)
-        return QString::fromLatin1(std::string(p).c_str());
-    return QString();
+    std::list<std::string> list;
+    CVardexHid_GetHidInfoList(list);
+    return list.empty() ? QString() : QString::fromLatin1(list.front().c_str());
 }
 
 QString threadDir(const QByteArray &name)
@@ -116,7 +107,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const int seconds = argc > 1 ? qMax(1, atoi(argv[1])) : 5;
     CVardexHid_Init();
-    const QString path = firstPath(&CVardexHid_GetHidInfoList);
+    const QString path = firstPath();
     if (path.isEmpty()) {
         std::fprintf(stderr, "no simulated keyboard\n");
         return 1;

@@ -11,30 +11,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <list>
 #include <string>
-#include <type_traits>
 
 namespace simKeyboard {
-
-namespace detail {
-template <typename F> struct firstArg;
-template <typename R, typename A, typename... Rest> struct firstArg<R (*)(A, Rest...)> { using type = A; };
-
-// Works whether the library takes the list by pointer or by reference.
-template <typename F> QStringList listPaths(F call)
-{
-    using Arg = typename firstArg<F>::type;
-    std::remove_cv_t<std::remove_pointer_t<std::remove_reference_t<Arg>>> list;
-    if constexpr (std::is_pointer_v<Arg>)
-        call(&list);
-    else
-        call(list);
-    QStringList out;
-    for (const auto &p : list)
-        out << QString::fromLatin1(std::string(p).c_str());
-    return out;
-}
-} // namespace detail
 
 // HID paths of every attached (simulated) keyboard, in the library's order.
 inline QStringList paths()
@@ -44,7 +24,12 @@ inline QStringList paths()
         CVardexHid_Init();
         initialised = true;
     }
-    return detail::listPaths(&CVardexHid_GetHidInfoList);
+    std::list<std::string> list;
+    CVardexHid_GetHidInfoList(list);
+    QStringList out;
+    for (const std::string &p : list)
+        out << QString::fromLatin1(p.c_str());
+    return out;
 }
 
 struct LogLine
