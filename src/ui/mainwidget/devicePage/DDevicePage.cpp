@@ -183,7 +183,7 @@ bool isUsableFolderName(const QString &name)
 } // namespace
 
 DDevicePage::DDevicePage(QWidget *parent)
-    : QWidget(parent)
+    : DDevicePageView(parent)
     , ui(new Ui::DDevicePage)
 {
     ui->setupUi(this);

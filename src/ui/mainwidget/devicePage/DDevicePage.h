@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "data/hidStructInfoAll.h"
+#include "ui/mainwidget/DDevicePageView.h"
 #include "vardexSdk.h"
 
 namespace Ui {
@@ -38,22 +39,18 @@ class lightDealMain;
 // Everything runs in the interface thread. The bounded waits for a keyboard
 // process events, so hot-plug notifications and receiver reports can arrive in
 // the middle of another road; every road re-checks its state after a wait.
-class DDevicePage : public QWidget
+class DDevicePage : public DDevicePageView
 {
     Q_OBJECT
 public:
     explicit DDevicePage(QWidget *parent = nullptr);
     ~DDevicePage() override;
 
-    // Invokable: the main window reaches the page through the meta-object.
-    Q_INVOKABLE void retranslate();
-    Q_INVOKABLE void stopLightSyncIfRunning();
-    Q_INVOKABLE void setDeviceListVisible(bool visible);
+    void retranslate() override;
+    void stopLightSyncIfRunning() override;
+    void setDeviceListVisible(bool visible) override;
+    void updateHidList(int kind, QString hidPath = QStringLiteral("hidPath")) override;
     QPoint noticePosition() const;
-
-    // Hot-plug handler: 11 a supported device arrived, 12 one left; any other
-    // kind only re-orders the tiles. The text is not used.
-    Q_INVOKABLE void updateHidList(int kind, QString hidPath = QStringLiteral("hidPath"));
 
     // Copies of the page's maps, read by the firmware update.
     QMap<QString, DDeviceKeyboardLink *> keyboardLinks() const;
@@ -97,10 +94,7 @@ public:
     QString lastNotice() const { return m_lastNotice; }
 
 signals:
-    void sigShowMacroPage();
-    void sigReturnHidLikeName(QString productName, QString likeName);
     void sigUpdateDeviceListShow();
-    void sigMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
 
 public slots:
     void onDragArea_SelectKeys(int startX, int startY, int endX, int endY);
