@@ -176,10 +176,8 @@ private:
     QString customLightDefaultFile() const;
 
     Ui::DDevicePage *ui;
-    QString m_desktopDir;
     CbNotice *m_notice = nullptr;
     QString m_lastNotice;
-    int m_lastHotPlugKind = 10;
     int m_currentMainPage = -1;
     int m_currentKeyboardLightIndex = -1;
     QString m_companyLink;
@@ -199,12 +197,9 @@ private:
     bool m_testLightMode = false;
     bool m_firstSelection = true;
     int m_currentLayer = -1;
-    bool m_sleepTimeAcknowledged = false;
-    int m_currentTilePosition = 0;
     char m_profileXmlPath[256] = {};
     QString m_currentSN;
     int m_profileIndex = 1;
-    int m_profileLightState[4] = {2, 2, 0, 0};
     hidStructInfoAll m_currentDevice {};
     QMap<QString, hidStructInfoAll> m_devices;
     QMap<QString, int> m_dongleStatus;
@@ -216,10 +211,8 @@ private:
     MainHidInterFace *m_currentHidInterface = nullptr;
     keyboardButCustom *m_keyButtons[6][22] = {};
     QString m_profileDir;
-    int m_customLightFlag = -1;
     QTimer *m_batteryTimer = nullptr;
     QTimer *m_serialWaitTimer = nullptr;
-    int m_batteryAnimationLevel = 0;
 };
 
 #endif // DDEVICEPAGE_H
