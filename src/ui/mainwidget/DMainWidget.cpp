@@ -251,7 +251,7 @@ DMainWidget::~DMainWidget()
 
 QString DMainWidget::settingsPath() const
 {
-    return userConfigDir() + QStringLiteral("/VardexConfig.ini");
+    return DDataManager::instance()->settingsFilePath();
 }
 
 QVector<SupportedDeviceIds> DMainWidget::supportedDevices() const

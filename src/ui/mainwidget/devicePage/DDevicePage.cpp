@@ -10,6 +10,7 @@
 #include "sideLightButtonCustom.h"
 
 #include "data/DDataManager.h"
+#include "hid/DDeviceHidCmdSend.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/MainHidInterFace.h"
 #include "ui/customKeys/DCustomKeysPage.h"
@@ -150,20 +151,6 @@ hidStructInfoAll offlineRecord(const std::string &modelCode, const hidModelInfo 
     record.onlineStatus = 0;
     record.hidUsbOrDongle = 0;
     return record;
-}
-
-// A serial number names a folder on disk: only the keyboard's 32 letters and
-// digits are accepted.
-bool isUsableSerialNumber(const QString &sn)
-{
-    if (sn.size() != 32)
-        return false;
-    for (const QChar c : sn) {
-        const ushort u = c.unicode();
-        if (!((u >= '0' && u <= '9') || (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z')))
-            return false;
-    }
-    return true;
 }
 
 // A model code names a folder on disk and comes from the keyboard itself.
@@ -1210,7 +1197,7 @@ void DDevicePage::initProfileFiles(const hidStructInfoAll &record)
 
     if (fieldText(record.deviceType) != QLatin1String("keyboard"))
         return;
-    if (!isUsableSerialNumber(m_currentSN)) {
+    if (!DDeviceHidCmdSend::isValidSN(m_currentSN)) {
         // The serial number names the keyboard's profile folder; without it
         // the profiles would land in a folder shared by the whole model. Set
         // them up once it arrives.
@@ -1231,7 +1218,7 @@ void DDevicePage::onSerialNumberWait()
         return;
     }
     m_currentSN = link->currentSN();
-    if (!isUsableSerialNumber(m_currentSN))
+    if (!DDeviceHidCmdSend::isValidSN(m_currentSN))
         return;
     m_serialWaitTimer->stop();
     lightSupportInfo support;
