@@ -150,6 +150,9 @@ bool indexMatches(const pugi::xml_node &node, const char *attr, const std::strin
 pugi::xml_node findIndexed(const pugi::xml_node &parent, const char *name, const std::string &index);
 // Inserts a new element of that name so that "index" stays ascending.
 pugi::xml_node insertIndexed(pugi::xml_node parent, const char *name, const std::string &index);
+// A fresh, empty element of that name and index in its ascending place,
+// replacing an element of the same index.
+pugi::xml_node replaceIndexed(pugi::xml_node parent, const char *name, const std::string &index);
 pugi::xml_node childOrCreate(pugi::xml_node parent, const char *name);
 // The profile of a normalised index, or an empty node.
 pugi::xml_node findProfile(const pugi::xml_node &root, const std::string &index);

@@ -234,10 +234,7 @@ bool CVardexXML_AddProFileCustomLightNode(const char *path, const char *profileI
     ProfileCall c(path, profileIndex);
     if (!c)
         return false;
-    auto lights = childOrCreate(c.profile, xml::kCustomLights);
-    if (auto old = findIndexed(lights, xml::kCustomLed, index))
-        lights.remove_child(old);
-    auto led = insertIndexed(lights, xml::kCustomLed, index);
+    auto led = replaceIndexed(childOrCreate(c.profile, xml::kCustomLights), xml::kCustomLed, index);
     setAttr(led, "name", lightName.c_str());
     setAttr(led, "isUsing", status.c_str());
     setInt(led, "usingFlagIndex", usingFlagIndex);
