@@ -320,6 +320,24 @@ bool hasDtdOrEntity(const std::string &bytes)
     return false;
 }
 
+bool loadForeignXml(const std::string &path, pugi::xml_document &doc, std::string *why)
+{
+    std::string bytes;
+    if (!readWholeFile(path, kMaxImportBytes, bytes)) {
+        *why = "cannot be read or is larger than 16 MiB";
+        return false;
+    }
+    if (hasDtdOrEntity(bytes)) {
+        *why = "declares a document type or entity";
+        return false;
+    }
+    if (!doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8)) {
+        *why = "is not a readable XML file";
+        return false;
+    }
+    return true;
+}
+
 namespace {
 
 struct StringWriter : pugi::xml_writer

@@ -138,6 +138,11 @@ bool readWholeFile(const std::string &path, std::size_t maxBytes, std::string &o
 // True when raw XML text carries a document type or entity declaration.
 bool hasDtdOrEntity(const std::string &bytes);
 
+// Parses an XML file that came from outside our stores (an import, a
+// default file): refused when it cannot be read, is over kMaxImportBytes,
+// declares a DTD or entity, or does not parse. *why then names the reason.
+bool loadForeignXml(const std::string &path, pugi::xml_document &doc, std::string *why);
+
 // Drops every cached document (used by start-up). Open batches keep their
 // pending documents.
 void clearCache();

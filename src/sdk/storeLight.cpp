@@ -296,13 +296,11 @@ bool CVardexXML_ProFileCustomLightInfoSelectAll(const char *path, const char *pr
 
 bool CVardexXML_XmlCustomLightInfoSelectAll(const char *file, const char *id, std::list<customLightKeyRecord> &keys)
 {
-    std::string filePath, index, bytes;
+    std::string filePath, index, why;
     if (!readPath(file, filePath) || !decimalArg(id, index))
         return false;
-    if (!readWholeFile(filePath, kMaxImportBytes, bytes) || hasDtdOrEntity(bytes))
-        return false;
     pugi::xml_document doc;
-    if (!doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8))
+    if (!loadForeignXml(filePath, doc, &why))
         return false;
     auto root = doc.document_element();
     if (std::strcmp(root.name(), "customLight") != 0)

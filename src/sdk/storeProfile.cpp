@@ -343,20 +343,12 @@ bool CVardexXML_ProFileExport(const char *path, const char *target, const char *
 
 bool CVardexXML_ProFileImport(const char *path, const char *file, const char *sourceIndex)
 {
-    std::string filePath, source, bytes;
+    std::string filePath, source, why;
     if (!readPath(file, filePath) || !decimalArg(sourceIndex, source))
         return false;
-    if (!readWholeFile(filePath, kMaxImportBytes, bytes)) {
-        logLine("import refused: " + filePath + " cannot be read or is larger than 16 MiB");
-        return false;
-    }
-    if (hasDtdOrEntity(bytes)) {
-        logLine("import refused: " + filePath + " declares a document type or entity");
-        return false;
-    }
     pugi::xml_document doc;
-    if (!doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8)) {
-        logLine("import refused: " + filePath + " is not a readable XML file");
+    if (!loadForeignXml(filePath, doc, &why)) {
+        logLine("import refused: " + filePath + " " + why);
         return false;
     }
     auto fileRoot = doc.document_element();
