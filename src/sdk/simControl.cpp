@@ -2,6 +2,7 @@
 // and for the tool's --simulate road.
 #include "vardexSdk.h"
 
+#include "sdkArgs.h"
 #include "simKeyboard.h"
 #include "simState.h"
 
@@ -49,13 +50,6 @@ int loadScenario(const std::string &text)
     }
     w.enabled = true;
     return 0;
-}
-
-void copyText(char *dst, std::size_t size, const std::string &src)
-{
-    const std::size_t n = std::min(size - 1, src.size());
-    std::memcpy(dst, src.data(), n);
-    dst[n] = 0;
 }
 
 void notifyHotplug(const std::string &path, int arrived)

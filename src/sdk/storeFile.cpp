@@ -164,17 +164,6 @@ void logLine(const std::string &line)
     std::fprintf(stderr, "vardexSdk: %s\n", line.c_str());
 }
 
-bool readPath(const char *path, std::string &out)
-{
-    if (!path)
-        return false;
-    const std::size_t len = strnlen(path, kPathBufferSize);
-    if (len == 0 || len >= kPathBufferSize)
-        return false;
-    out.assign(path, len);
-    return true;
-}
-
 namespace {
 
 // XML 1.0 cannot carry control characters other than tab, LF and CR, not even

@@ -9,6 +9,7 @@
 
 #include <pugixml.hpp>
 
+#include "sdkArgs.h"
 #include "vardexSdk.h"
 
 #include <cstddef>
@@ -21,7 +22,6 @@
 namespace vardexstore {
 
 // Limits of the text crossing the library boundary.
-constexpr std::size_t kPathBufferSize = 256;  // paths arrive in 256-byte buffers
 constexpr std::size_t kMaxNameBytes = 63;     // names and captions, UTF-8
 constexpr std::size_t kMaxValueBytes = 5119;  // binding values
 constexpr std::size_t kMaxImportBytes = 16u * 1024u * 1024u;
@@ -50,9 +50,7 @@ constexpr const char *kSleepTime = "sleepTime";
 constexpr const char *kBoundMacros = "boundMacros";
 } // namespace xml
 
-// A path argument is usable when it is non-null, non-empty and terminated
-// within its 256-byte buffer.
-bool readPath(const char *path, std::string &out);
+using vardex::readPath;
 
 // Reads a NUL-terminated input field of fixed width; false when the field has
 // no terminator.
