@@ -8,9 +8,7 @@
 #include "vardexSdk.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace vardex {
@@ -53,6 +51,8 @@ Report lightTypeReport(uint8_t code, const LightTypeList &list)
     return r;
 }
 
+} // namespace
+
 Report lightConfigReport(uint8_t code, const std::array<uint8_t, 13> &payload)
 {
     Report r = makeReport(code);
@@ -60,8 +60,6 @@ Report lightConfigReport(uint8_t code, const std::array<uint8_t, 13> &payload)
     r[18] = 0;
     return r;
 }
-
-} // namespace
 
 Report statusReport(const Device &d)
 {
