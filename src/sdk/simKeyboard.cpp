@@ -131,7 +131,7 @@ void World::schedule(Device &d, const Report &r, int delayMs)
     Pending p;
     p.due = Clock::now() + std::chrono::milliseconds(std::max(0, delayMs));
     p.seq = ++seq;
-    p.device = devices.empty() ? nullptr : findShared(d.path);
+    p.device = findShared(d.path);
     p.report = r;
     pending.push_back(p);
     workCv.notify_all();
