@@ -479,15 +479,10 @@ pugi::xml_node StoreSession::root()
 
 void StoreSession::resetToEmpty()
 {
-    if (!m_entry)
-        return;
-    if (m_state == StoreState::Ok) {
-        // Do not touch the cached document until the write succeeded.
-        auto fresh = std::make_shared<CachedStore>();
-        fresh->state = m_state;
-        m_entry = fresh;
-    }
-    makeEmptyStore(m_entry->doc);
+    // Like every other change, this edits the cached document in place: a
+    // failed commit drops it from the cache.
+    if (m_entry)
+        makeEmptyStore(m_entry->doc);
 }
 
 bool StoreSession::commit()
@@ -495,9 +490,7 @@ bool StoreSession::commit()
     if (!m_valid || !m_entry)
         return false;
     if (m_batched) {
-        OpenBatch &batch = batches().at(m_path);
-        batch.entry = m_entry; // resetToEmpty() may have handed out a new document
-        batch.dirty = true;
+        batches().at(m_path).dirty = true;
         m_state = StoreState::Ok;
         return true;
     }
