@@ -1,6 +1,5 @@
 # Interface translations: translations/<Language key>.ts -> bin/translation/<key>.qm
 # (beside the executable, where the program looks for them, and installed the same way).
-find_package(Qt5 5.15 REQUIRED COMPONENTS LinguistTools)
 file(GLOB VARDEX_TS_FILES CONFIGURE_DEPENDS ${VARDEX_ROOT}/translations/*.ts)
 set(VARDEX_TRANSLATION_DIR ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translation)
 set_source_files_properties(${VARDEX_TS_FILES} PROPERTIES OUTPUT_LOCATION ${VARDEX_TRANSLATION_DIR})

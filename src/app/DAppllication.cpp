@@ -114,7 +114,7 @@ void DAppllication::initSettingsAndLanguage()
         m_linguist = new QtLinguist();
     const QString folder = appPaths::userConfigDirFor(appPaths::appDataDir());
     if (!m_settings)
-        m_settings = new QSettings(folder + QStringLiteral("/VardexConfig.ini"), QSettings::IniFormat, this);
+        m_settings = new QSettings(appPaths::settingsFileIn(folder), QSettings::IniFormat, this);
     applyStoredLanguage(*m_settings, QDir(folder).exists(), *m_linguist);
     QSettings::setDefaultFormat(QSettings::IniFormat);
 }
@@ -198,8 +198,7 @@ void DAppllication::onLoginFinished(bool bok)
     m_mainWidget->activateWindow();
     setActivationWindow(m_mainWidget, true);
 
-    QSettings settings(DDataManager::instance()->userConfigDir() + QStringLiteral("/VardexConfig.ini"),
-                       QSettings::IniFormat);
+    QSettings settings(DDataManager::instance()->settingsFilePath(), QSettings::IniFormat);
     const bool autoStart = settings.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
     const bool trayShown = m_mainWidget->trayIcon() && m_mainWidget->trayIcon()->isVisible();
     if (startsHidden(autoStart, trayShown, arguments()))

@@ -31,8 +31,7 @@ int runCrashReport(int &argc, char **argv)
     app.setFont(appFont);
 
     QtLinguist linguist;
-    QSettings settings(DDataManager::instance()->userConfigDir() + QStringLiteral("/VardexConfig.ini"),
-                       QSettings::IniFormat);
+    QSettings settings(DDataManager::instance()->settingsFilePath(), QSettings::IniFormat);
     const int stored = DAppllication::storedLanguage(settings);
     linguist.load(stored != -1 ? stored : QtLinguist::systemLanguage());
     return crashDump::showReport(argc > 2 ? QFile::decodeName(argv[2]) : QString());

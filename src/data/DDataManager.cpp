@@ -36,22 +36,16 @@ static_assert(sizeof(kThemeKeys) / sizeof(kThemeKeys[0]) == themeColorData::colo
               "every colour key has a field");
 
 // An integer setting, or `fallback` when the key is absent or not a number.
-int readInt(const QSettings &settings, const QString &key, int fallback, bool *present = nullptr)
+int readInt(const QSettings &settings, const QString &key, int fallback)
 {
-    const QVariant value = settings.value(key);
     bool ok = false;
-    const int result = value.isValid() ? value.toInt(&ok) : 0;
-    if (present)
-        *present = value.isValid() && ok;
+    const int result = settings.value(key).toInt(&ok);
     return ok ? result : fallback;
 }
 
-bool readBool(const QSettings &settings, const QString &key, bool fallback, bool *present = nullptr)
+bool readBool(const QSettings &settings, const QString &key, bool fallback)
 {
-    const QVariant value = settings.value(key);
-    if (present)
-        *present = value.isValid();
-    return value.isValid() ? value.toBool() : fallback;
+    return settings.value(key, fallback).toBool();
 }
 
 } // namespace
@@ -69,21 +63,21 @@ DDataManager::DDataManager(const QString &defaultConfigPath)
     m_profileXmlPath = static_cast<char *>(std::calloc(PathBufferSize, 1));
     m_macroXmlPath = static_cast<char *>(std::calloc(PathBufferSize, 1));
 
-    m_appDataDir = appPaths::appDataDir();
-    if (!QDir(m_appDataDir).exists())
-        QDir().mkdir(m_appDataDir);
-    m_userConfigDir = appPaths::userConfigDirFor(m_appDataDir);
+    const QString appDataDir = appPaths::appDataDir();
+    if (!QDir(appDataDir).exists())
+        QDir().mkdir(appDataDir);
+    m_userConfigDir = appPaths::userConfigDirFor(appDataDir);
     if (!QDir(m_userConfigDir).exists())
         QDir().mkdir(m_userConfigDir);
 
-    QSettings settings(m_userConfigDir + QStringLiteral("/VardexConfig.ini"), QSettings::IniFormat);
-    bool present = false;
-    int themeIndex = readInt(settings, QStringLiteral("Theme/selectThemeIndex"), 0, &present);
-    if (!present && !settings.contains(QStringLiteral("Theme/selectThemeIndex")))
+    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    // Only an absent key gets its default written; an unreadable value stays as found.
+    int themeIndex = readInt(settings, QStringLiteral("Theme/selectThemeIndex"), 0);
+    if (!settings.contains(QStringLiteral("Theme/selectThemeIndex")))
         settings.setValue(QStringLiteral("Theme/selectThemeIndex"), 0);
 
-    m_bgImageIsUsing = readBool(settings, QStringLiteral("ThemeBgImage/BgImageIsUsing"), false, &present);
-    if (!present)
+    m_bgImageIsUsing = readBool(settings, QStringLiteral("ThemeBgImage/BgImageIsUsing"), false);
+    if (!settings.contains(QStringLiteral("ThemeBgImage/BgImageIsUsing")))
         settings.setValue(QStringLiteral("ThemeBgImage/BgImageIsUsing"), false);
 
     QSettings defaults(defaultConfigPath, QSettings::IniFormat);
@@ -122,6 +116,11 @@ DDataManager::~DDataManager()
 QString DDataManager::userConfigDir() const
 {
     return m_userConfigDir;
+}
+
+QString DDataManager::settingsFilePath() const
+{
+    return appPaths::settingsFileIn(m_userConfigDir);
 }
 
 QString DDataManager::applicationDir() const

@@ -29,6 +29,8 @@ public:
 
     // Folders
     QString userConfigDir() const;
+    // "VardexConfig.ini" in userConfigDir().
+    QString settingsFilePath() const;
     QString applicationDir() const;
     int softKeyboardLayoutCode(const QString &model) const;
 
@@ -104,7 +106,6 @@ private:
     static bool copyBoundedPath(char *buffer, const char *path);
     void rebuildThemeFonts();
 
-    QString m_appDataDir;
     QString m_userConfigDir;
     bool m_useLocalFont = true;
     QFont m_boldFont;

@@ -21,4 +21,9 @@ QString userConfigDirFor(const QString &appDataDir)
     return QStringLiteral("%1/UserConfig").arg(appDataDir);
 }
 
+QString settingsFileIn(const QString &userConfigDir)
+{
+    return userConfigDir + QStringLiteral("/VardexConfig.ini");
+}
+
 } // namespace appPaths

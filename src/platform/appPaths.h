@@ -17,6 +17,9 @@ QString appDataDir();
 // Where the settings file and the instance lock live.
 QString userConfigDirFor(const QString &appDataDir);
 
+// The settings file in that folder.
+QString settingsFileIn(const QString &userConfigDir);
+
 } // namespace appPaths
 
 #endif // APPPATHS_H

@@ -90,6 +90,7 @@ void tst_DDataManager::firstStartWritesDefaults()
     TestDataManager manager;
     QVERIFY(QDir(appDataDir() + QStringLiteral("/UserConfig")).exists());
     QCOMPARE(manager.userConfigDir(), appDataDir() + QStringLiteral("/UserConfig"));
+    QCOMPARE(manager.settingsFilePath(), settingsPath());
     QCOMPARE(storedValue(QStringLiteral("Theme/selectThemeIndex")).toInt(), 0);
     QCOMPARE(storedValue(QStringLiteral("ThemeBgImage/BgImageIsUsing")).toString(), QStringLiteral("false"));
     QCOMPARE(storedValue(QStringLiteral("oldVersion/VersionInfo")).toString(), QStringLiteral("V_2.01.01"));

@@ -40,6 +40,7 @@ private slots:
 private:
     DDevicePage *makePage(const QList<SimDevice> &devices);
     bool waitForFirstLoad();
+    void makeTwoLinkedKeyboards(QString &current, QString &other);
 
     std::unique_ptr<DDevicePage> m_page;
     std::unique_ptr<QSignalSpy> m_titleSpy;
@@ -71,6 +72,20 @@ bool tst_devicelist::waitForFirstLoad()
 {
     // The list is loaded 200 ms after construction; then every link opens.
     return QTest::qWaitFor([&] { return !m_page->deviceTiles().isEmpty(); }, 3000);
+}
+
+// A Brisko and a Pravo on cables, both linked: the current keyboard's path and
+// the other's. The caller checks QTest::currentTestFailed() afterwards.
+void tst_devicelist::makeTwoLinkedKeyboards(QString &current, QString &other)
+{
+    DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Pravo", false, true, QByteArray()}});
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && !currentPath(page).isEmpty(), 5000);
+
+    current = currentPath(page);
+    other = page->keyboardLinks().firstKey() == current ? page->keyboardLinks().lastKey()
+                                                        : page->keyboardLinks().firstKey();
 }
 
 void tst_devicelist::noKeyboardShowsOfflineTilePerModel()
@@ -376,14 +391,11 @@ void tst_devicelist::simLogShowsInquiryChainAndKeepAlive()
 
 void tst_devicelist::unplugCurrentKeyboard()
 {
-    DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Pravo", false, true, QByteArray()}});
-    QVERIFY(page);
-    QVERIFY(waitForFirstLoad());
-    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && !currentPath(page).isEmpty(), 5000);
-
-    const QString first = currentPath(page);
-    const QString second = page->keyboardLinks().firstKey() == first ? page->keyboardLinks().lastKey()
-                                                                       : page->keyboardLinks().firstKey();
+    QString first, second;
+    makeTwoLinkedKeyboards(first, second);
+    if (QTest::currentTestFailed())
+        return;
+    DDevicePage *page = m_page.get();
     MainHidInterFace *firstTransport = page->currentTransport();
     QVERIFY(firstTransport);
 
@@ -416,14 +428,11 @@ void tst_devicelist::unplugCurrentKeyboard()
 
 void tst_devicelist::unplugOtherKeyboardKeepsCurrent()
 {
-    DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Pravo", false, true, QByteArray()}});
-    QVERIFY(page);
-    QVERIFY(waitForFirstLoad());
-    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && !currentPath(page).isEmpty(), 5000);
-
-    const QString current = currentPath(page);
-    const QString other = page->keyboardLinks().firstKey() == current ? page->keyboardLinks().lastKey()
-                                                                        : page->keyboardLinks().firstKey();
+    QString current, other;
+    makeTwoLinkedKeyboards(current, other);
+    if (QTest::currentTestFailed())
+        return;
+    DDevicePage *page = m_page.get();
     MainHidInterFace *otherTransport = page->keyboardLinks().value(other)->hidInterface();
     DDeviceKeyboardLink *currentLink = page->currentLink();
 
@@ -444,14 +453,11 @@ void tst_devicelist::unplugOtherKeyboardKeepsCurrent()
 
 void tst_devicelist::clickTileSwitchesCurrentKeyboard()
 {
-    DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Pravo", false, true, QByteArray()}});
-    QVERIFY(page);
-    QVERIFY(waitForFirstLoad());
-    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && !currentPath(page).isEmpty(), 5000);
-
-    const QString current = currentPath(page);
-    const QString other = page->keyboardLinks().firstKey() == current ? page->keyboardLinks().lastKey()
-                                                                        : page->keyboardLinks().firstKey();
+    QString current, other;
+    makeTwoLinkedKeyboards(current, other);
+    if (QTest::currentTestFailed())
+        return;
+    DDevicePage *page = m_page.get();
     DDeviceListItem *tile = page->deviceTiles().value(other);
     QVERIFY(tile);
     QTest::mouseClick(tile, Qt::LeftButton);

@@ -21,26 +21,25 @@
 #include "vardexSdk.h"
 
 // Stands in for the device page: records what the window asks of it.
-class FakeDevicePage : public QWidget
+class FakeDevicePage : public DDevicePageView
 {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    using DDevicePageView::DDevicePageView;
     QList<int> kinds;
     QList<qint64> at;
     QElapsedTimer clock;
     bool listVisible = true;
     int stopCalls = 0;
-public slots:
-    void updateHidList(int kind, QString)
+
+    void updateHidList(int kind, QString) override
     {
         kinds << kind;
         at << clock.elapsed();
     }
-    void setDeviceListVisible(bool v) { listVisible = v; }
-    void stopLightSyncIfRunning() { ++stopCalls; }
-signals:
-    void sigReturnHidLikeName(QString, QString);
+    void retranslate() override {}
+    void setDeviceListVisible(bool v) override { listVisible = v; }
+    void stopLightSyncIfRunning() override { ++stopCalls; }
 };
 
 class TstMainWidget : public QObject

@@ -6,12 +6,28 @@ read by the tool as a resource, and by tools/kbdpictures at build time.
 """
 import json
 import math
+import re
 import os
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from keys import KEYS, ROW07  # noqa: E402
 from models import MODELS  # noqa: E402
+
+ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+
+
+def picture_sizes():
+    """The tool's own picture-size table, so the sizes live in one place."""
+    header = os.path.join(ROOT, "src", "ui", "mainwidget", "devicePage", "keyboardPictureSize.h")
+    with open(header, encoding="utf-8") as f:
+        text = f.read()
+    return {m: (int(w), int(h)) for m, w, h in re.findall(r'\{"(\w+)",\s*(\d+),\s*(\d+)\}', text)}
+
+
+_SIZES = picture_sizes()
+for _name, _model in MODELS.items():
+    _model["size"] = _SIZES[_name]
 
 
 def parse_rows(rows):

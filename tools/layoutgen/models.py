@@ -85,54 +85,49 @@ PASKO = ["0: @15.25 412:.75:.75 416:.75:.75 417:.75:.75 418:.75:.75"] + tkl(top=
 # Side light: (total segments, {edge: valid segments}); edges 1 left, 2 right,
 # 3 top, 4 bottom.
 MODELS = {
-    "Mirvan": dict(intro="104Key", hid=2, size=(669, 210), rows=full()),
-    "Pasko": dict(intro="87Key", hid=3, size=(582, 250), rows=PASKO),
-    "Tuvel": dict(intro="87Key", hid=3, size=(657, 250), rows=tkl()),
-    "Sifra": dict(intro="108Key", hid=2, size=(700, 210), rows=full(media=True)),
-    "Doveln": dict(intro="98Key", hid=2, size=(533, 210),
-                   rows=compact1800("@15.25 76 74 75 78"),
+    "Mirvan": dict(intro="104Key", hid=2, rows=full()),
+    "Pasko": dict(intro="87Key", hid=3, rows=PASKO),
+    "Tuvel": dict(intro="87Key", hid=3, rows=tkl()),
+    "Sifra": dict(intro="108Key", hid=2, rows=full(media=True)),
+    "Doveln": dict(intro="98Key", hid=2, rows=compact1800("@15.25 76 74 75 78"),
                    grid=dict(x0=17, y0=30, px=26, py=26, gx=7, gy=5)),
-    "Brisko": dict(intro="99Key", hid=3, size=(630, 240), rows=compact1800("@18.25 76"),
+    "Brisko": dict(intro="99Key", hid=3, rows=compact1800("@18.25 76"),
                    side=(45, 45, {1: 8, 2: 8})),
-    "Nelta": dict(intro="98Key", hid=3, size=(673, 240),
-                  rows=compact1800("@14.25 76 74 77 75 78", tight=True)),
-    "Vokar": dict(intro="98Key", hid=3, size=(606, 250),
-                  rows=compact1800("@14.25 76 74 77 75 78", tight=True)),
-    "Gampel": dict(intro="104Key", hid=2, size=(694, 215), rows=full(),
+    "Nelta": dict(intro="98Key", hid=3, rows=compact1800("@14.25 76 74 77 75 78", tight=True)),
+    "Vokar": dict(intro="98Key", hid=3, rows=compact1800("@14.25 76 74 77 75 78", tight=True)),
+    "Gampel": dict(intro="104Key", hid=2, rows=full(),
                    side=(19, 33, {1: 2, 2: 2, 3: 6, 4: 7})),
-    "Torvi": dict(intro="66Key", hid=3, size=(645, 220), rows=SIXTY_FIVE),
-    "Quendo": dict(intro="108Key", hid=3, size=(700, 210), rows=full(media=True),
+    "Torvi": dict(intro="66Key", hid=3, rows=SIXTY_FIVE),
+    "Quendo": dict(intro="108Key", hid=3, rows=full(media=True),
                    side=(51, 51, {1: 5, 2: 5, 4: 41})),
-    "Caspo": dict(intro="87Key", hid=3, size=(669, 250), rows=tkl(),
+    "Caspo": dict(intro="87Key", hid=3, rows=tkl(),
                   side=(10, 45, {1: 5, 2: 5})),
-    "Yolma": dict(intro="82Key", hid=3, size=(575, 240),
-                  rows=seventy_five("41 g.5 58 59 60 61 g.25 62 63 64 65 g.25 66 67 68 69 @15 76"),
+    "Yolma": dict(intro="82Key", hid=3, rows=seventy_five("41 g.5 58 59 60 61 g.25 62 63 64 65 g.25 66 67 68 69 @15 76"),
                   side=(45, 45, {1: 6, 2: 6, 3: 17, 4: 16})),
-    "Pravo": dict(intro="84Key", hid=3, size=(590, 240),
-                  rows=seventy_five("41 58 59 60 61 62 63 64 65 66 67 68 69 70 73 76"),
+    "Pravo": dict(intro="84Key", hid=3, rows=seventy_five("41 58 59 60 61 62 63 64 65 66 67 68 69 70 73 76"),
                   side=(45, 45, {1: 6, 2: 6, 3: 17, 4: 16})),
 }
 
 
 def like(base, intro, hid):
-    """A model drawn like an existing one of its size class: same rows, picture
-    size and key pitch, so boards of one class look alike."""
+    """A model drawn like an existing one of its size class: same rows and key
+    pitch, so boards of one class look alike."""
     model = dict(MODELS[base], intro=intro, hid=hid)
     model.pop("side", None)
     return model
 
 
-# Boards whose drawing follows their size class. Picture sizes must match
-# src/ui/mainwidget/devicePage/keyboardPictureSize.h.
+# Boards whose drawing follows their size class. Picture sizes come from
+# src/ui/mainwidget/devicePage/keyboardPictureSize.h (read by gen.py).
 MODELS.update({
     "Wendar": like("Doveln", "98Key", 3),
     "Fenko": like("Mirvan", "104Key", 3),
     "Belvi": like("Tuvel", "87Key", 3),
-    "Ormak": dict(intro="68Key", hid=3, size=(645, 220), rows=SIXTY_FIVE_68),
+    "Ormak": dict(intro="68Key", hid=3, rows=SIXTY_FIVE_68),
     "Ixtal": like("Pravo", "84Key", 3),
     # No 60% board before this one: the 65% picture's key pitch (38 px) over
     # 15 instead of 16 key units.
-    "Zelto": dict(intro="61Key", hid=3, size=(600, 220), rows=SIXTY),
+    "Zelto": dict(intro="61Key", hid=3, rows=SIXTY),
     "Lumba": like("Sifra", "108Key", 3),
     "Hasli": like("Doveln", "98Key", 3),
     "Dravil": like("Mirvan", "104Key", 3),

@@ -54,13 +54,8 @@ QString buttonStyle(const QString &def, const QString &sel)
         .arg(def, sel);
 }
 
-bool hasMethod(const QObject *obj, const char *signature)
-{
-    return obj && obj->metaObject()->indexOfMethod(QMetaObject::normalizedSignature(signature)) >= 0;
-}
-
-// Connects a signal of a page that comes from elsewhere in the tool, when the
-// page offers it.
+// Connects a signal of a dialog that comes from elsewhere in the tool, when the
+// dialog offers it.
 void connectIfPresent(QObject *sender, const char *signalSig, QObject *receiver, const char *memberSig,
                       bool memberIsSignal = false)
 {
@@ -77,11 +72,11 @@ void connectIfPresent(QObject *sender, const char *signalSig, QObject *receiver,
 }
 
 // Stands in the device area until a keyboard page is plugged in.
-class PlaceholderDevicePage : public QWidget
+class PlaceholderDevicePage : public DDevicePageView
 {
 public:
     explicit PlaceholderDevicePage(QWidget *parent)
-        : QWidget(parent)
+        : DDevicePageView(parent)
     {
         auto *layout = new QVBoxLayout(this);
         auto *label = new QLabel(QObject::tr("Device not connected"), this);
@@ -89,6 +84,10 @@ public:
         label->setStyleSheet(QStringLiteral("color: rgb(150, 150, 180); font-size: 16pt;"));
         layout->addWidget(label);
     }
+    void updateHidList(int, QString) override {}
+    void retranslate() override {}
+    void stopLightSyncIfRunning() override {}
+    void setDeviceListVisible(bool) override {}
 };
 
 } // namespace
@@ -377,20 +376,14 @@ void DMainWidget::initVendorSdk()
 
 void DMainWidget::createDevicePage()
 {
-    QWidget *page = factories().devicePage ? factories().devicePage(ui->page_Device)
-                                           : new PlaceholderDevicePage(ui->page_Device);
+    DDevicePageView *page = factories().devicePage ? factories().devicePage(ui->page_Device)
+                                                   : new PlaceholderDevicePage(ui->page_Device);
     if (!page)
         return;
     m_devicePage = page;
     ui->page_Device->layout()->addWidget(page);
-    connectIfPresent(page, "sigShowMacroPage()", this, "onShowMacroPage()");
-    connectIfPresent(page, "sigReturnHidLikeName(QString,QString)", this, "onReturnHidLikeName(QString,QString)");
-}
-
-void DMainWidget::callDevicePage(const char *method)
-{
-    if (hasMethod(m_devicePage, QByteArray(method) + "()"))
-        QMetaObject::invokeMethod(m_devicePage, method, Qt::DirectConnection);
+    connect(page, &DDevicePageView::sigShowMacroPage, this, &DMainWidget::onShowMacroPage);
+    connect(page, &DDevicePageView::sigReturnHidLikeName, this, &DMainWidget::onReturnHidLikeName);
 }
 
 // ---------------------------------------------------------------- hot-plug
@@ -421,17 +414,15 @@ void DMainWidget::onDeviceInterfaceChanged(bool arrival, const QString &path, qu
 
 void DMainWidget::onHidDeviceConnectChanging_Into(QString)
 {
-    if (hasMethod(m_devicePage, "updateHidList(int,QString)"))
-        QMetaObject::invokeMethod(m_devicePage, "updateHidList", Qt::DirectConnection, Q_ARG(int, 11),
-                                  Q_ARG(QString, QStringLiteral("hidPath")));
+    if (m_devicePage)
+        m_devicePage->updateHidList(11);
 }
 
 void DMainWidget::onHidDeviceConnectChanging_Remove(QString)
 {
     m_keyboardRemoved = true;
-    if (hasMethod(m_devicePage, "updateHidList(int,QString)"))
-        QMetaObject::invokeMethod(m_devicePage, "updateHidList", Qt::DirectConnection, Q_ARG(int, 12),
-                                  Q_ARG(QString, QStringLiteral("hidPath")));
+    if (m_devicePage)
+        m_devicePage->updateHidList(12);
 }
 
 // ---------------------------------------------------------- firmware road
@@ -487,7 +478,7 @@ void DMainWidget::on_pushButton_Close_clicked()
 void DMainWidget::closeEvent(QCloseEvent *event)
 {
     if (m_devicePage)
-        callDevicePage("stopLightSyncIfRunning");
+        m_devicePage->stopLightSyncIfRunning();
     if (m_trayIcon)
         m_trayIcon->hide();
     event->accept();
@@ -599,7 +590,8 @@ void DMainWidget::omUpdataAllUI()
     ui->label_ProductName->setText(m_productName);
     ui->label_DeviceName->setText(m_deviceName);
     retranslateTray();
-    callDevicePage("retranslate");
+    if (m_devicePage)
+        m_devicePage->retranslate();
 }
 
 void DMainWidget::onClickCtrlHidListStatusBut()
@@ -612,8 +604,8 @@ void DMainWidget::onClickCtrlHidListStatusBut()
         qDebug() << "----------------------- [ Hide ] --------------------------";
         m_listToggle->setStyleSheet(buttonStyle(QStringLiteral("listCtrlShowDef.png"), QStringLiteral("listCtrlShowSel.png")));
     }
-    if (hasMethod(m_devicePage, "setDeviceListVisible(bool)"))
-        QMetaObject::invokeMethod(m_devicePage, "setDeviceListVisible", Qt::DirectConnection, Q_ARG(bool, m_deviceListShown));
+    if (m_devicePage)
+        m_devicePage->setDeviceListVisible(m_deviceListShown);
     placeListToggleButton();
 }
 

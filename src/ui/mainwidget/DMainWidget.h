@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "ui/mainwidget/DDevicePageView.h"
 #include "ui/mainwidget/vendorSdkCalls.h"
 
 class QAction;
@@ -32,12 +33,9 @@ public:
     enum EdgeRegion { UP = 0, DOWN, LEFT, RIGHT, LEFTTOP, LEFTBOTTOM, RIGHTBOTTOM, RIGHTTOP, NONE };
     Q_ENUM(EdgeRegion)
 
-    // Pages and dialogs that belong to other parts of the tool are created
-    // through these, so the window does not depend on their classes.
-    // devicePage: returns the page with `parent` as parent; it may offer the
-    //   slots updateHidList(int,QString), retranslate(), setDeviceListVisible(bool),
-    //   stopLightSyncIfRunning() and the signals sigShowMacroPage(),
-    //   sigReturnHidLikeName(QString,QString), sigMacroListHaveChangedSendToDevice(QString,QString).
+    // Pages and dialogs are created through these, so tests can put their own
+    // in place. devicePage: returns the page with `parent` as parent; without
+    // it the window shows a "not connected" stand-in.
     // macroDialog: returns the macro editor for (parent, macro store path);
     //   signals sigMacroPageClose(), sigMacroListHaveChanged(QString,QString).
     // settingsDialog: returns the settings dialog for parent; signals
@@ -45,7 +43,7 @@ public:
     //   sigChangAppTheme(int), sigFirmwareUpgradeCheck().
     struct Factories
     {
-        std::function<QWidget *(QWidget *parent)> devicePage;
+        std::function<DDevicePageView *(QWidget *parent)> devicePage;
         std::function<QDialog *(QWidget *parent, const char *macroXmlPath)> macroDialog;
         std::function<QDialog *(QWidget *parent)> settingsDialog;
     };
@@ -80,7 +78,7 @@ public:
     const char *macroXmlPath() const { return m_macroXmlPath; }
     bool vendorSdkReady() const { return m_supportedDevices != nullptr; }
     QVector<SupportedDeviceIds> supportedDevices() const;
-    QWidget *devicePage() const { return m_devicePage; }
+    DDevicePageView *devicePage() const { return m_devicePage; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
     HotplugMonitor *hotplugMonitor() const { return m_hotplug; }
     bool deviceListShown() const { return m_deviceListShown; }
@@ -146,7 +144,6 @@ private:
     void retranslateTray();
     QWidget *showDimmingOverlay();
     void runDialogOverOverlay(QDialog *dialog);
-    void callDevicePage(const char *method);
     void endProcess();
     static void simulatedHotplug(const char *path, int arrived, void *ctx);
 
@@ -167,7 +164,7 @@ private:
     QAction *m_actRevert = nullptr;
     QAction *m_actQuit = nullptr;
 
-    QPointer<QWidget> m_devicePage;
+    QPointer<DDevicePageView> m_devicePage;
     QPointer<QDialog> m_macroDialog;
     QPointer<QWidget> m_overlay;
     HotplugMonitor *m_hotplug = nullptr;

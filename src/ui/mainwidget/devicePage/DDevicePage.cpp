@@ -32,7 +32,6 @@
 #include <QTemporaryDir>
 #include <QSettings>
 #include <QStackedLayout>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 #include <QUrl>
@@ -183,7 +182,7 @@ bool isUsableFolderName(const QString &name)
 } // namespace
 
 DDevicePage::DDevicePage(QWidget *parent)
-    : QWidget(parent)
+    : DDevicePageView(parent)
     , ui(new Ui::DDevicePage)
 {
     ui->setupUi(this);
@@ -191,8 +190,6 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->pushButton_ChangModeTest->hide();
     ui->label_ChangModeTest->hide();
     ui->label_Multiple->hide();
-
-    m_desktopDir = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 
     ui->label->setText(tr("Device List"));
     ui->label_Tip->setText(tr("Device not connected"));
@@ -253,7 +250,6 @@ DDevicePage::DDevicePage(QWidget *parent)
     connect(m_mainPageGroup, &QButtonGroup::idClicked, this, &DDevicePage::onCurIndexChangedMainPage);
 
     ui->label_Charging->hide();
-    m_batteryAnimationLevel = 0;
     m_batteryTimer = new QTimer(this);
     m_batteryTimer->setInterval(50);
     connect(m_batteryTimer, &QTimer::timeout, this, &DDevicePage::onTimerChangingBatteryNum);
@@ -700,7 +696,6 @@ void DDevicePage::onLoadDeviceList()
 void DDevicePage::updateHidList(int kind, QString hidPath)
 {
     Q_UNUSED(hidPath);
-    m_lastHotPlugKind = kind;
     if (m_hotPlugBusy) {
         // Another road is running (its bounded wait processes events): run
         // again when it is done instead of losing this notification.
@@ -1504,10 +1499,7 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 void DDevicePage::onSendChargingStatusAndElectricity(int, int, int, int, QString) {}
 void DDevicePage::onTimerChangingBatteryNum() {}
 void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
-void DDevicePage::onSleepTimeSetSuccessful()
-{
-    m_sleepTimeAcknowledged = true;
-}
+void DDevicePage::onSleepTimeSetSuccessful() {}
 void DDevicePage::onTheKeyboardIntoDownloading() {}
 void DDevicePage::onRuningOnboard0x19Cmd() {}
 void DDevicePage::onRuningOnboard0x18Cmd() {}

@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "data/hidStructInfoAll.h"
+#include "ui/mainwidget/DDevicePageView.h"
 #include "vardexSdk.h"
 
 namespace Ui {
@@ -38,22 +39,18 @@ class lightDealMain;
 // Everything runs in the interface thread. The bounded waits for a keyboard
 // process events, so hot-plug notifications and receiver reports can arrive in
 // the middle of another road; every road re-checks its state after a wait.
-class DDevicePage : public QWidget
+class DDevicePage : public DDevicePageView
 {
     Q_OBJECT
 public:
     explicit DDevicePage(QWidget *parent = nullptr);
     ~DDevicePage() override;
 
-    // Invokable: the main window reaches the page through the meta-object.
-    Q_INVOKABLE void retranslate();
-    Q_INVOKABLE void stopLightSyncIfRunning();
-    Q_INVOKABLE void setDeviceListVisible(bool visible);
+    void retranslate() override;
+    void stopLightSyncIfRunning() override;
+    void setDeviceListVisible(bool visible) override;
+    void updateHidList(int kind, QString hidPath = QStringLiteral("hidPath")) override;
     QPoint noticePosition() const;
-
-    // Hot-plug handler: 11 a supported device arrived, 12 one left; any other
-    // kind only re-orders the tiles. The text is not used.
-    Q_INVOKABLE void updateHidList(int kind, QString hidPath = QStringLiteral("hidPath"));
 
     // Copies of the page's maps, read by the firmware update.
     QMap<QString, DDeviceKeyboardLink *> keyboardLinks() const;
@@ -97,10 +94,7 @@ public:
     QString lastNotice() const { return m_lastNotice; }
 
 signals:
-    void sigShowMacroPage();
-    void sigReturnHidLikeName(QString productName, QString likeName);
     void sigUpdateDeviceListShow();
-    void sigMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
 
 public slots:
     void onDragArea_SelectKeys(int startX, int startY, int endX, int endY);
@@ -182,10 +176,8 @@ private:
     QString customLightDefaultFile() const;
 
     Ui::DDevicePage *ui;
-    QString m_desktopDir;
     CbNotice *m_notice = nullptr;
     QString m_lastNotice;
-    int m_lastHotPlugKind = 10;
     int m_currentMainPage = -1;
     int m_currentKeyboardLightIndex = -1;
     QString m_companyLink;
@@ -205,12 +197,9 @@ private:
     bool m_testLightMode = false;
     bool m_firstSelection = true;
     int m_currentLayer = -1;
-    bool m_sleepTimeAcknowledged = false;
-    int m_currentTilePosition = 0;
     char m_profileXmlPath[256] = {};
     QString m_currentSN;
     int m_profileIndex = 1;
-    int m_profileLightState[4] = {2, 2, 0, 0};
     hidStructInfoAll m_currentDevice {};
     QMap<QString, hidStructInfoAll> m_devices;
     QMap<QString, int> m_dongleStatus;
@@ -222,10 +211,8 @@ private:
     MainHidInterFace *m_currentHidInterface = nullptr;
     keyboardButCustom *m_keyButtons[6][22] = {};
     QString m_profileDir;
-    int m_customLightFlag = -1;
     QTimer *m_batteryTimer = nullptr;
     QTimer *m_serialWaitTimer = nullptr;
-    int m_batteryAnimationLevel = 0;
 };
 
 #endif // DDEVICEPAGE_H
