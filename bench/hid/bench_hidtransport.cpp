@@ -53,16 +53,10 @@ qint64 threadWakeups(const QByteArray &name)
 // Nanoseconds the named thread of this process has run on a CPU.
 qint64 threadCpuNs(const QByteArray &name)
 {
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString &tid : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile comm(tasks.filePath(tid + QStringLiteral("/comm")));
-        if (!comm.open(QIODevice::ReadOnly) || comm.readAll().trimmed() != name)
-            continue;
-        QFile stat(tasks.filePath(tid + QStringLiteral("/schedstat")));
-        if (stat.open(QIODevice::ReadOnly))
-            return stat.readAll().split(' ').value(0).toLongLong();
-    }
-    return -1;
+    QFile stat(threadDir(name) + QStringLiteral("/schedstat"));
+    if (!stat.open(QIODevice::ReadOnly))
+        return -1;
+    return stat.readAll().split(' ').value(0).toLongLong();
 }
 
 void measure(const char *label, MainHidInterFace &t, int seconds, bool lightFrames)

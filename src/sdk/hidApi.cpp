@@ -3,6 +3,7 @@
 #include "vardexSdk.h"
 
 #include "deviceTable.h"
+#include "sdkArgs.h"
 #include "simKeyboard.h"
 
 #include <hidapi/hidapi.h>
@@ -25,6 +26,8 @@
 #include <thread>
 
 using namespace vardex;
+
+static_assert(sizeof(hidStructInfo::hidPath) == kPathBufferSize, "device paths travel in hidPath buffers");
 
 namespace {
 
@@ -70,34 +73,12 @@ bool ensureHidApi()
     return gHidApiReady;
 }
 
-template <std::size_t N>
-void copyText(char (&dst)[N], const std::string &src)
-{
-    const std::size_t n = std::min(N - 1, src.size());
-    std::memcpy(dst, src.data(), n);
-    dst[n] = 0;
-}
-
 std::string narrow(const wchar_t *w)
 {
     std::string out;
     for (; w && *w; ++w)
         out.push_back(*w < 0x80 ? static_cast<char>(*w) : '?');
     return out;
-}
-
-// Path arguments come from 256-byte buffers (the hidPath field of the
-// records); one without a terminator there, or an empty one, is refused
-// rather than read past its buffer.
-bool pathArg(const char *path, std::string &out)
-{
-    if (!path)
-        return false;
-    const std::size_t len = strnlen(path, sizeof(hidStructInfo::hidPath));
-    if (len == 0 || len >= sizeof(hidStructInfo::hidPath))
-        return false;
-    out.assign(path, len);
-    return true;
 }
 
 std::string hex4(unsigned v)
@@ -316,7 +297,7 @@ int CVardexHid_GetHidInfoStuMapList(std::map<std::string, hidModelInfo> &models)
 bool CVardexHid_GetHidAndFirmwareInfoStu(const char *path, hidStructInfo *info, hidFirmwareInfo *firmware)
 {
     std::string p;
-    if (!pathArg(path, p) || !info || !firmware)
+    if (!readPath(path, p) || !info || !firmware)
         return false;
     {
         std::lock_guard<std::mutex> lock(gMu);
@@ -397,7 +378,7 @@ bool CVardexHid_GetHidAndFirmwareInfoStu(const char *path, hidStructInfo *info, 
 int CVardexHid_OpenPath(const char *path)
 {
     std::string p;
-    if (!pathArg(path, p))
+    if (!readPath(path, p))
         return 0;
     auto h = std::make_shared<Handle>();
     h->path = p;
@@ -512,7 +493,7 @@ void CVardexHid_Close(int handle)
 int CVardexHid_CheckPathAccess(const char *path)
 {
     std::string p;
-    if (!pathArg(path, p))
+    if (!readPath(path, p))
         return HID_PATH_MISSING;
     if (sim::isSimPath(p))
         return sim::pathAccess(p);

@@ -2,13 +2,12 @@
 // and for the tool's --simulate road.
 #include "vardexSdk.h"
 
+#include "sdkArgs.h"
 #include "simKeyboard.h"
 #include "simState.h"
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 using namespace vardex;
 using namespace vardex::sim;
@@ -38,24 +37,24 @@ int withPluggedDevice(const char *path, Fn fn)
 
 // Replaces the simulated devices by those of a scenario text and turns the
 // simulator on; 0, or -1 with the reason on stderr.
-int loadScenario(const std::string &text)
+int loadScenario(const std::string &text, const std::string &where)
 {
     World &w = world();
     std::lock_guard<std::mutex> lock(w.mu);
-    std::string error;
-    if (!loadScenarioLocked(w, text, &error)) {
-        std::fprintf(stderr, "vardexSdk: simulator scenario: %s\n", error.c_str());
-        return -1;
-    }
-    w.enabled = true;
-    return 0;
+    return enableScenarioLocked(w, text, where) ? 0 : -1;
 }
 
-void copyText(char *dst, std::size_t size, const std::string &src)
+// Copies a fixed-size slot image into buffer (when given); its size, or 0
+// when the slot was never written.
+template <typename SlotMap>
+int copySlot(const SlotMap &slots, int slot, unsigned char *buffer)
 {
-    const std::size_t n = std::min(size - 1, src.size());
-    std::memcpy(dst, src.data(), n);
-    dst[n] = 0;
+    auto it = slots.find(slot);
+    if (it == slots.end())
+        return 0;
+    if (buffer)
+        std::memcpy(buffer, it->second.data(), it->second.size());
+    return static_cast<int>(it->second.size());
 }
 
 void notifyHotplug(const std::string &path, int arrived)
@@ -73,25 +72,17 @@ extern "C" {
 int CVardexSim_Enable(const char *scenario)
 {
     std::string text;
-    if (!scenario || !*scenario || std::strcmp(scenario, "1") == 0) {
-        text = defaultScenarioText();
-    } else {
-        std::ifstream in(scenario, std::ios::binary);
-        if (!in)
-            return -1;
-        std::ostringstream ss;
-        ss << in.rdbuf();
-        text = ss.str();
-    }
+    if (!scenarioText(scenario, &text))
+        return -1;
     initFromEnvironment(); // the log file, if one is named
-    return loadScenario(text);
+    return loadScenario(text, scenario && *scenario ? scenario : "(default)");
 }
 
 int CVardexSim_LoadScenarioText(const char *json)
 {
     if (!json)
         return -1;
-    return loadScenario(json);
+    return loadScenario(json, "(text)");
 }
 
 int CVardexSim_IsEnabled() { return enabled() ? 1 : 0; }
@@ -218,11 +209,7 @@ int CVardexSim_ChangeLightConfig(const char *path, int part, const unsigned char
         auto &target = part == 0 ? d.keyLight : d.sideLight;
         std::copy(payload13, payload13 + 13, target.begin());
         target[12] = 0;
-        Report r{};
-        r[0] = 0x01;
-        r[1] = part == 0 ? 0x07 : 0x08;
-        std::copy(target.begin(), target.end(), r.begin() + 6);
-        w.deliver(d, r);
+        w.deliver(d, lightConfigReport(part == 0 ? 0x07 : 0x08, target));
         return 0;
     });
 }
@@ -349,26 +336,12 @@ int CVardexSim_GetKeyTable(const char *path, int layer, unsigned char *buffer, i
 
 int CVardexSim_GetMacroSlot(const char *path, int slot, unsigned char *buffer256)
 {
-    return withDevice(path, [&](World &, Device &d) {
-        auto it = d.macros.find(slot);
-        if (it == d.macros.end())
-            return 0;
-        if (buffer256)
-            std::memcpy(buffer256, it->second.data(), 256);
-        return 256;
-    });
+    return withDevice(path, [&](World &, Device &d) { return copySlot(d.macros, slot, buffer256); });
 }
 
 int CVardexSim_GetCustomLight(const char *path, int slot, unsigned char *buffer396)
 {
-    return withDevice(path, [&](World &, Device &d) {
-        auto it = d.customLights.find(slot);
-        if (it == d.customLights.end())
-            return 0;
-        if (buffer396)
-            std::memcpy(buffer396, it->second.data(), 396);
-        return 396;
-    });
+    return withDevice(path, [&](World &, Device &d) { return copySlot(d.customLights, slot, buffer396); });
 }
 
 } // extern "C"

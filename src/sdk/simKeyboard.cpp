@@ -8,9 +8,7 @@
 #include "vardexSdk.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 namespace vardex {
@@ -53,6 +51,8 @@ Report lightTypeReport(uint8_t code, const LightTypeList &list)
     return r;
 }
 
+} // namespace
+
 Report lightConfigReport(uint8_t code, const std::array<uint8_t, 13> &payload)
 {
     Report r = makeReport(code);
@@ -60,8 +60,6 @@ Report lightConfigReport(uint8_t code, const std::array<uint8_t, 13> &payload)
     r[18] = 0;
     return r;
 }
-
-} // namespace
 
 Report statusReport(const Device &d)
 {
@@ -133,7 +131,7 @@ void World::schedule(Device &d, const Report &r, int delayMs)
     Pending p;
     p.due = Clock::now() + std::chrono::milliseconds(std::max(0, delayMs));
     p.seq = ++seq;
-    p.device = devices.empty() ? nullptr : findShared(d.path);
+    p.device = findShared(d.path);
     p.report = r;
     pending.push_back(p);
     workCv.notify_all();

@@ -18,6 +18,7 @@
 #include <cjson/cJSON.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -81,13 +82,9 @@ bool readTypes(const cJSON *obj, const char *prefix, LightTypeList *list, std::s
            readInt(obj, (p + "BrightnessMax").c_str(), 0, 255, &list->brightnessMax, error);
 }
 
-} // namespace
-
-std::string defaultScenarioText()
-{
-    // Fixed serial numbers: the tool names profile folders after them, so a
-    // second start must find the same keyboards again.
-    return R"({
+// Fixed serial numbers: the tool names profile folders after them, so a
+// second start must find the same keyboards again.
+const char kDefaultScenario[] = R"({
   "devices": [
     { "model": "Brisko", "connection": "cable", "serial": "5a1e0c3d9b7f4e21a6c8d0f2b4e6a8c0",
       "battery": 100, "charging": 0 },
@@ -95,8 +92,9 @@ std::string defaultScenarioText()
       "serial": "7c3b9e15d2a84f60b1e7c4a9d3f8e2b5", "battery": 76, "charging": 0 }
   ]
 })";
-}
 
+// Replaces every device by those of a scenario JSON text; false with a
+// message in *error when the text is not a valid scenario.
 bool loadScenarioLocked(World &w, const std::string &json, std::string *error)
 {
     cJSON *root = cJSON_Parse(json.c_str());
@@ -104,7 +102,6 @@ bool loadScenarioLocked(World &w, const std::string &json, std::string *error)
         *error = "the scenario is not valid JSON";
         return false;
     }
-    std::vector<std::shared_ptr<Device>> parsed;
     bool ok = true;
     const cJSON *list = cJSON_GetObjectItemCaseSensitive(root, "devices");
     if (!cJSON_IsArray(list)) {
@@ -165,6 +162,34 @@ bool loadScenarioLocked(World &w, const std::string &json, std::string *error)
     return true;
 }
 
+} // namespace
+
+bool scenarioText(const char *scenario, std::string *text)
+{
+    if (!scenario || !*scenario || std::strcmp(scenario, "1") == 0) {
+        *text = kDefaultScenario;
+        return true;
+    }
+    std::ifstream in(scenario, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    *text = ss.str();
+    return true;
+}
+
+bool enableScenarioLocked(World &w, const std::string &json, const std::string &where)
+{
+    std::string error;
+    if (!loadScenarioLocked(w, json, &error)) {
+        std::fprintf(stderr, "vardexSdk: simulator scenario %s: %s\n", where.c_str(), error.c_str());
+        return false;
+    }
+    w.enabled = true;
+    return true;
+}
+
 bool initFromEnvironment()
 {
     World &w = world();
@@ -176,28 +201,14 @@ bool initFromEnvironment()
     if (logPath && *logPath && !w.log)
         w.log = std::fopen(logPath, "a");
     const char *sim = std::getenv("VARDEX_SIM");
-    if (!sim || !*sim || std::string(sim) == "0" || w.enabled)
+    if (!sim || !*sim || std::strcmp(sim, "0") == 0 || w.enabled)
         return true;
     std::string text;
-    if (std::string(sim) == "1") {
-        text = defaultScenarioText();
-    } else {
-        std::ifstream in(sim, std::ios::binary);
-        if (!in) {
-            std::fprintf(stderr, "vardexSdk: cannot read the simulator scenario %s\n", sim);
-            return false;
-        }
-        std::ostringstream ss;
-        ss << in.rdbuf();
-        text = ss.str();
-    }
-    std::string error;
-    if (!loadScenarioLocked(w, text, &error)) {
-        std::fprintf(stderr, "vardexSdk: simulator scenario %s: %s\n", sim, error.c_str());
+    if (!scenarioText(sim, &text)) {
+        std::fprintf(stderr, "vardexSdk: cannot read the simulator scenario %s\n", sim);
         return false;
     }
-    w.enabled = true;
-    return true;
+    return enableScenarioLocked(w, text, sim);
 }
 
 } // namespace sim

@@ -128,11 +128,16 @@ struct World {
 
 World &world();
 Report statusReport(const Device &d);
+// The light configuration report (0x07 keys, 0x08 side light) of a payload.
+Report lightConfigReport(uint8_t code, const std::array<uint8_t, 13> &payload);
 std::string identityText(const Device &d);
-// Replaces every device by those of a scenario JSON text; false with a
-// message in *error when the text is not a valid scenario.
-bool loadScenarioLocked(World &w, const std::string &json, std::string *error);
-std::string defaultScenarioText();
+// The text of a scenario argument: the built-in default for null, "" or
+// "1", else the file's content; false when the file cannot be read.
+bool scenarioText(const char *scenario, std::string *text);
+// Replaces every device by those of a scenario JSON text and turns the
+// simulator on; false, with the reason on stderr, when the text is not a
+// valid scenario (nothing changes then). where names the scenario.
+bool enableScenarioLocked(World &w, const std::string &json, const std::string &where);
 
 } // namespace sim
 } // namespace vardex

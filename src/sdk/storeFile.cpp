@@ -164,17 +164,6 @@ void logLine(const std::string &line)
     std::fprintf(stderr, "vardexSdk: %s\n", line.c_str());
 }
 
-bool readPath(const char *path, std::string &out)
-{
-    if (!path)
-        return false;
-    const std::size_t len = strnlen(path, kPathBufferSize);
-    if (len == 0 || len >= kPathBufferSize)
-        return false;
-    out.assign(path, len);
-    return true;
-}
-
 namespace {
 
 // XML 1.0 cannot carry control characters other than tab, LF and CR, not even
@@ -318,6 +307,24 @@ bool hasDtdOrEntity(const std::string &bytes)
             return true;
     }
     return false;
+}
+
+bool loadForeignXml(const std::string &path, pugi::xml_document &doc, std::string *why)
+{
+    std::string bytes;
+    if (!readWholeFile(path, kMaxImportBytes, bytes)) {
+        *why = "cannot be read or is larger than 16 MiB";
+        return false;
+    }
+    if (hasDtdOrEntity(bytes)) {
+        *why = "declares a document type or entity";
+        return false;
+    }
+    if (!doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8)) {
+        *why = "is not a readable XML file";
+        return false;
+    }
+    return true;
 }
 
 namespace {
@@ -472,15 +479,10 @@ pugi::xml_node StoreSession::root()
 
 void StoreSession::resetToEmpty()
 {
-    if (!m_entry)
-        return;
-    if (m_state == StoreState::Ok) {
-        // Do not touch the cached document until the write succeeded.
-        auto fresh = std::make_shared<CachedStore>();
-        fresh->state = m_state;
-        m_entry = fresh;
-    }
-    makeEmptyStore(m_entry->doc);
+    // Like every other change, this edits the cached document in place: a
+    // failed commit drops it from the cache.
+    if (m_entry)
+        makeEmptyStore(m_entry->doc);
 }
 
 bool StoreSession::commit()
@@ -488,9 +490,7 @@ bool StoreSession::commit()
     if (!m_valid || !m_entry)
         return false;
     if (m_batched) {
-        OpenBatch &batch = batches().at(m_path);
-        batch.entry = m_entry; // resetToEmpty() may have handed out a new document
-        batch.dirty = true;
+        batches().at(m_path).dirty = true;
         m_state = StoreState::Ok;
         return true;
     }

@@ -9,6 +9,7 @@
 
 #include <pugixml.hpp>
 
+#include "sdkArgs.h"
 #include "vardexSdk.h"
 
 #include <cstddef>
@@ -21,7 +22,6 @@
 namespace vardexstore {
 
 // Limits of the text crossing the library boundary.
-constexpr std::size_t kPathBufferSize = 256;  // paths arrive in 256-byte buffers
 constexpr std::size_t kMaxNameBytes = 63;     // names and captions, UTF-8
 constexpr std::size_t kMaxValueBytes = 5119;  // binding values
 constexpr std::size_t kMaxImportBytes = 16u * 1024u * 1024u;
@@ -50,9 +50,7 @@ constexpr const char *kSleepTime = "sleepTime";
 constexpr const char *kBoundMacros = "boundMacros";
 } // namespace xml
 
-// A path argument is usable when it is non-null, non-empty and terminated
-// within its 256-byte buffer.
-bool readPath(const char *path, std::string &out);
+using vardex::readPath;
 
 // Reads a NUL-terminated input field of fixed width; false when the field has
 // no terminator.
@@ -138,6 +136,11 @@ bool readWholeFile(const std::string &path, std::size_t maxBytes, std::string &o
 // True when raw XML text carries a document type or entity declaration.
 bool hasDtdOrEntity(const std::string &bytes);
 
+// Parses an XML file that came from outside our stores (an import, a
+// default file): refused when it cannot be read, is over kMaxImportBytes,
+// declares a DTD or entity, or does not parse. *why then names the reason.
+bool loadForeignXml(const std::string &path, pugi::xml_document &doc, std::string *why);
+
 // Drops every cached document (used by start-up). Open batches keep their
 // pending documents.
 void clearCache();
@@ -150,6 +153,9 @@ bool indexMatches(const pugi::xml_node &node, const char *attr, const std::strin
 pugi::xml_node findIndexed(const pugi::xml_node &parent, const char *name, const std::string &index);
 // Inserts a new element of that name so that "index" stays ascending.
 pugi::xml_node insertIndexed(pugi::xml_node parent, const char *name, const std::string &index);
+// A fresh, empty element of that name and index in its ascending place,
+// replacing an element of the same index.
+pugi::xml_node replaceIndexed(pugi::xml_node parent, const char *name, const std::string &index);
 pugi::xml_node childOrCreate(pugi::xml_node parent, const char *name);
 // The profile of a normalised index, or an empty node.
 pugi::xml_node findProfile(const pugi::xml_node &root, const std::string &index);

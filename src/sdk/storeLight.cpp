@@ -234,10 +234,7 @@ bool CVardexXML_AddProFileCustomLightNode(const char *path, const char *profileI
     ProfileCall c(path, profileIndex);
     if (!c)
         return false;
-    auto lights = childOrCreate(c.profile, xml::kCustomLights);
-    if (auto old = findIndexed(lights, xml::kCustomLed, index))
-        lights.remove_child(old);
-    auto led = insertIndexed(lights, xml::kCustomLed, index);
+    auto led = replaceIndexed(childOrCreate(c.profile, xml::kCustomLights), xml::kCustomLed, index);
     setAttr(led, "name", lightName.c_str());
     setAttr(led, "isUsing", status.c_str());
     setInt(led, "usingFlagIndex", usingFlagIndex);
@@ -299,13 +296,11 @@ bool CVardexXML_ProFileCustomLightInfoSelectAll(const char *path, const char *pr
 
 bool CVardexXML_XmlCustomLightInfoSelectAll(const char *file, const char *id, std::list<customLightKeyRecord> &keys)
 {
-    std::string filePath, index, bytes;
+    std::string filePath, index, why;
     if (!readPath(file, filePath) || !decimalArg(id, index))
         return false;
-    if (!readWholeFile(filePath, kMaxImportBytes, bytes) || hasDtdOrEntity(bytes))
-        return false;
     pugi::xml_document doc;
-    if (!doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8))
+    if (!loadForeignXml(filePath, doc, &why))
         return false;
     auto root = doc.document_element();
     if (std::strcmp(root.name(), "customLight") != 0)

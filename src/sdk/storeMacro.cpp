@@ -87,10 +87,7 @@ bool CVardexXML_CreateMacroXmlParentNode(const char *path, const char *macroInde
     MacroCall c(path, macroIndex);
     if (!c.args)
         return false;
-    auto root = c.store.root();
-    if (c.macro)
-        root.remove_child(c.macro);
-    auto macro = insertIndexed(root, xml::kMacro, c.index);
+    auto macro = replaceIndexed(c.store.root(), xml::kMacro, c.index);
     macro.append_attribute("name") = macroName.c_str();
     return c.store.commit();
 }

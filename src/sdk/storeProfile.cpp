@@ -57,6 +57,13 @@ pugi::xml_node insertIndexed(pugi::xml_node parent, const char *name, const std:
     return node;
 }
 
+pugi::xml_node replaceIndexed(pugi::xml_node parent, const char *name, const std::string &index)
+{
+    if (auto old = findIndexed(parent, name, index))
+        parent.remove_child(old);
+    return insertIndexed(parent, name, index);
+}
+
 pugi::xml_node childOrCreate(pugi::xml_node parent, const char *name)
 {
     auto child = parent.child(name);
@@ -86,18 +93,12 @@ bool eventRecordValid(const MacroEventRecord &r)
 
 void writeEvent(pugi::xml_node e, const MacroEventRecord &r)
 {
-    auto set = [&e](const char *name, const char *value) {
-        auto a = e.attribute(name);
-        if (!a)
-            a = e.append_attribute(name);
-        a = value;
-    };
-    set("mark", r.mark);
-    set("delay", r.delay);
-    set("type", r.type);
-    set("keyCode", r.keyCode);
-    set("codeName", r.codeName);
-    set("operate", r.operate);
+    setAttr(e, "mark", r.mark);
+    setAttr(e, "delay", r.delay);
+    setAttr(e, "type", r.type);
+    setAttr(e, "keyCode", r.keyCode);
+    setAttr(e, "codeName", r.codeName);
+    setAttr(e, "operate", r.operate);
 }
 
 void readEvent(const pugi::xml_node &e, MacroEventRecord &r)
@@ -231,12 +232,9 @@ bool CVardexXML_CreateProFileXmlParentNode(const char *path, const char *profile
     if (number < 1)
         return false;
     auto root = s.root();
-    auto existing = findProfile(root, index);
-    if (!existing && profileCount(root) >= kMaxProfiles)
+    if (!findProfile(root, index) && profileCount(root) >= kMaxProfiles)
         return false;
-    if (existing)
-        root.remove_child(existing);
-    auto profile = insertIndexed(root, xml::kProfile, index);
+    auto profile = replaceIndexed(root, xml::kProfile, index);
     profile.append_attribute("name") = profileName.c_str();
     return s.commit();
 }
@@ -345,20 +343,12 @@ bool CVardexXML_ProFileExport(const char *path, const char *target, const char *
 
 bool CVardexXML_ProFileImport(const char *path, const char *file, const char *sourceIndex)
 {
-    std::string filePath, source, bytes;
+    std::string filePath, source, why;
     if (!readPath(file, filePath) || !decimalArg(sourceIndex, source))
         return false;
-    if (!readWholeFile(filePath, kMaxImportBytes, bytes)) {
-        logLine("import refused: " + filePath + " cannot be read or is larger than 16 MiB");
-        return false;
-    }
-    if (hasDtdOrEntity(bytes)) {
-        logLine("import refused: " + filePath + " declares a document type or entity");
-        return false;
-    }
     pugi::xml_document doc;
-    if (!doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8)) {
-        logLine("import refused: " + filePath + " is not a readable XML file");
+    if (!loadForeignXml(filePath, doc, &why)) {
+        logLine("import refused: " + filePath + " " + why);
         return false;
     }
     auto fileRoot = doc.document_element();
@@ -502,10 +492,7 @@ bool CVardexXML_AddProFileBindMacroItem(const char *path, const char *profileInd
     ProfileCall c(path, profileIndex);
     if (!c)
         return false;
-    auto macros = childOrCreate(c.profile, xml::kBoundMacros);
-    if (auto old = findIndexed(macros, xml::kMacro, index))
-        macros.remove_child(old);
-    auto macro = insertIndexed(macros, xml::kMacro, index);
+    auto macro = replaceIndexed(childOrCreate(c.profile, xml::kBoundMacros), xml::kMacro, index);
     macro.append_attribute("name") = name.c_str();
     for (const auto &e : events)
         writeEvent(macro.append_child(xml::kEvent), e);

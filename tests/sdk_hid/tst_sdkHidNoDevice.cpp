@@ -152,11 +152,9 @@ private slots:
             QCOMPARE(vardex::findModelByUsbId(vardex::kVendorId, m.receiverPid, &c), &m);
             QCOMPARE(int(c), int(vardex::Connection::Receiver));
         }
-        // Every model code the tool's other parts name.
-        for (const char *code : {"Mirvan", "Pasko", "Tuvel", "Sifra", "Doveln", "Brisko", "Nelta", "Vokar", "Gampel",
-                                 "Torvi", "Quendo", "Caspo", "Yolma", "Pravo", "Wendar", "Fenko", "Belvi", "Ormak",
-                                 "Ixtal", "Zelto", "Lumba", "Hasli", "Dravil", "Kalvo"})
-            QVERIFY2(codes.contains(code), code);
+        // Which codes the table must hold is checked against the shipped
+        // layouts (tst_keyboardlayouts), so no second list of models here.
+        QVERIFY(vardex::findModel("Brisko"));
         QVERIFY(!vardex::findModel("brisko")); // case-sensitive
     }
 };

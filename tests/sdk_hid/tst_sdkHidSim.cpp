@@ -380,6 +380,9 @@ private slots:
         QVERIFY(CVardexHid_GetHidAndFirmwareInfoStu(kReceiver, &info, &fw));
         CVardexSimState before, after;
         CVardexSim_GetState(kReceiver, &before);
+        // An enumeration between the two calls keeps what was learnt.
+        std::list<std::string> paths;
+        QCOMPARE(CVardexHid_GetHidInfoList(paths), 3);
         QVERIFY(CVardexHid_GetHidAndFirmwareInfoStu(kReceiver, &info, &fw));
         CVardexSim_GetState(kReceiver, &after);
         QCOMPARE(after.writesReceived, before.writesReceived);
