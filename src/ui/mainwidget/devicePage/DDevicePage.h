@@ -174,6 +174,9 @@ private:
     bool setProfileXmlPath(const QString &path);
     bool setUpProfileStores(DDeviceKeyboardLink *link);
     QString customLightDefaultFile() const;
+    // Performance-page requests (DDevicePagePerformance.cpp).
+    bool performanceKeyboardReady() const;
+    void updatePerformanceAvailability();
 
     Ui::DDevicePage *ui;
     CbNotice *m_notice = nullptr;
@@ -213,6 +216,9 @@ private:
     QString m_profileDir;
     QTimer *m_batteryTimer = nullptr;
     QTimer *m_serialWaitTimer = nullptr;
+    // The keyboard a sleep-time request waits for, and whether it answered.
+    DDeviceKeyboardLink *m_sleepWaitLink = nullptr;
+    bool m_sleepAcknowledged = false;
 };
 
 #endif // DDEVICEPAGE_H
