@@ -427,7 +427,13 @@ void DMainWidget::onHidDeviceConnectChanging_Remove(QString)
 
 // ---------------------------------------------------------- firmware road
 
-void DMainWidget::onFirmwareUpgradeCheck() {}
+void DMainWidget::onFirmwareUpgradeCheck()
+{
+    // No keyboard can be updated until the firmware update exists: the
+    // settings dialog says so.
+    if (QObject *dialog = sender())
+        QMetaObject::invokeMethod(dialog, "showNoUpgradeableDevicesNotice");
+}
 void DMainWidget::onUpdateFirmwareWindowOpen() {}
 void DMainWidget::onUpdateFirmwareWindowClose() {}
 void DMainWidget::onStartHidUpgrade(QString, QString, QString, int) {}
