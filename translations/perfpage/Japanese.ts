@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>Reset current profile</source>
-        <translation>現在のプロファイルをリセット</translation>
+        <translation>プロファイルをリセット</translation>
     </message>
     <message>
         <source>Keyboard properties</source>
