@@ -53,6 +53,22 @@ bool makeFolderReadOnly(const QString &dir, bool readOnly)
     return QProcess::execute(QStringLiteral("chattr"), {readOnly ? QStringLiteral("+i") : QStringLiteral("-i"), dir}) == 0;
 }
 
+// Bytes 9 to 12 of the last set-sleep-times report the simulated keyboard
+// received, as the simulator's log shows them (empty without a log).
+QByteArray lastSleepTimeBytes()
+{
+    QFile log(qEnvironmentVariable("VARDEX_SIM_LOG"));
+    if (!log.open(QIODevice::ReadOnly))
+        return QByteArray();
+    QByteArray found;
+    for (const QByteArray &line : log.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() == 4 && fields.at(2) == ">" && fields.at(3).toLower().startsWith("011301"))
+            found = fields.at(3).mid(18, 8).toLower();
+    }
+    return found;
+}
+
 } // namespace
 
 class tst_performancepage : public QObject
@@ -73,6 +89,7 @@ private slots:
     void resetKeepsNameAndClearsSettings();
     void resetAnsweredNoChangesNothing();
     void failedResetKeepsProfile();
+    void withoutKeyboardNothingIsSent();
 
 private:
     bool startKeyboard(int keyboards = 1);
@@ -87,6 +104,9 @@ private:
 
 void tst_performancepage::initTestCase()
 {
+    // The log of earlier runs goes; the simulator appends to it.
+    if (!qEnvironmentVariableIsEmpty("VARDEX_SIM_LOG"))
+        QFile::resize(qEnvironmentVariable("VARDEX_SIM_LOG"), 0);
     QVERIFY(startLibrary());
 }
 
@@ -217,6 +237,9 @@ void tst_performancepage::sleepTimes()
     } else {
         QCOMPARE(after.lightSleepSeconds, sentLight);
         QCOMPARE(after.keyboardSleepSeconds, sentKeyboard);
+        // Both times high byte first, as the keyboard reads them.
+        if (!qEnvironmentVariableIsEmpty("VARDEX_SIM_LOG"))
+            QCOMPARE(lastSleepTimeBytes(), QByteArray::number((sentLight << 16) | sentKeyboard, 16).rightJustified(8, '0'));
         QCOMPARE(stored.lightSleepSeconds, sentLight);
         QCOMPARE(stored.keyboardSleepMinutes, sentKeyboard / 60);
         // Showing the page again brings back what the profile holds.
@@ -365,6 +388,29 @@ void tst_performancepage::failedResetKeepsProfile()
     QVERIFY(CVardexXML_SelectProfileNodeInfo(path.constData(), index.constData(), &info));
     QCOMPARE(QByteArray(info.name), QByteArray("Office"));
     QCOMPARE(simState().resetCount, resetsBefore);
+}
+
+// No keyboard is current: the page's controls are off and a request that
+// still arrives is refused with a message instead of going nowhere.
+void tst_performancepage::withoutKeyboardNothingIsSent()
+{
+    QCOMPARE(CVardexSim_LoadScenarioText("{\"devices\":[]}"), 0);
+    m_page = std::make_unique<DDevicePage>();
+    m_page->show();
+    QTest::qWait(400);
+    QVERIFY(!m_page->currentLink());
+    DPerformancePage *page = showPerformancePage();
+    QVERIFY(!child<QWidget>(page, "frame_Center")->isEnabled());
+    QVERIFY(!child<QPushButton>(page, "pushButton_Restore")->isEnabled());
+    QVERIFY(child<QPushButton>(page, "pushButton_keyboardProperties")->isEnabled());
+
+    const QString offline = QStringLiteral("The device is offline");
+    m_page->onLightAndKeyboardSleepTime(0, 300);
+    QCOMPARE(m_page->lastNotice(), offline);
+    m_page->onLockWinKeyAbout(1, 1, 1, 1);
+    QCOMPARE(m_page->lastNotice(), offline);
+    m_page->onResetoreCurrentProfile();
+    QCOMPARE(m_page->lastNotice(), offline);
 }
 
 QTEST_MAIN(tst_performancepage)
