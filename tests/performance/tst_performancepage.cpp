@@ -38,6 +38,9 @@ void answerNextQuestion(const QString &buttonText)
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
+        const QString shots = qEnvironmentVariable("VARDEX_SCREENSHOT_DIR");
+        if (!shots.isEmpty())
+            box->grab().save(shots + QStringLiteral("/reset-question.png"));
         for (QAbstractButton *button : box->buttons())
             if (button->text() == buttonText)
                 button->click();
