@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
+#include <QListView>
 #include <QMouseEvent>
 #include <QSettings>
 #include <QUrl>
@@ -102,6 +103,11 @@ DSettingsDia::DSettingsDia(QWidget *parent)
     m_pageGroup->addButton(ui->pushButton_General, 0);
     m_pageGroup->addButton(ui->pushButton_About, 1);
     connect(m_pageGroup, &QButtonGroup::idClicked, this, &DSettingsDia::onCurIndexChanged);
+
+    // A list view takes the item height of the style sheet; the pop-up then
+    // scrolls instead of growing past the dialog.
+    ui->comboBox_Language->setView(new QListView(ui->comboBox_Language));
+    ui->comboBox_Theme->setView(new QListView(ui->comboBox_Theme));
 
     m_notice = new CbNotice(this);
     m_notice->setPixelSize(16);
