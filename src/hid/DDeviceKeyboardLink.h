@@ -63,9 +63,9 @@ signals:
     void sigCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
 
 public slots:
-    // Both take ownership of data (64 bytes from new[]) and free it.
-    void onHidDataArrived(unsigned char *data, int length, int threadIndex);
-    void onHidSNDataArrived(unsigned char *data, QString strHidName);
+    // report: one inbound report; shorter than 64 bytes is ignored.
+    void onHidDataArrived(QByteArray report, int length, int threadIndex);
+    void onHidSNDataArrived(QByteArray report, QString strHidName);
     void onOpenHidSuccessful();
     void onHidWriteErrorInfo(QString errorInfo);
 

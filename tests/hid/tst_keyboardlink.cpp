@@ -22,16 +22,13 @@ QByteArray inbound(int code, std::initializer_list<std::pair<int, int>> bytes)
     return r;
 }
 
-// Hands a report to the link the way the transport does: a new[] copy the
-// link must free.
+// Hands a report to the link the way the transport does.
 void deliver(DDeviceKeyboardLink &link, const QByteArray &report)
 {
-    auto *copy = new unsigned char[64];
-    std::memcpy(copy, report.constData(), 64);
     if (uchar(report[1]) == 0x15)
-        link.onHidSNDataArrived(copy, QStringLiteral("Zeno"));
+        link.onHidSNDataArrived(report, QStringLiteral("Zeno"));
     else
-        link.onHidDataArrived(copy, 64, 1);
+        link.onHidDataArrived(report, 64, 1);
 }
 
 hidStructInfoAll record(const QString &path, const QString &model)
