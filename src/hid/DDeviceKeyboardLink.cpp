@@ -255,8 +255,14 @@ void DDeviceKeyboardLink::handleSleepTime(const unsigned char *data)
 
 void DDeviceKeyboardLink::saveLightConfigToProfile(int part)
 {
+    if (!hasProfilePath())
+        return;
+    // The profile is set up from here on: a record that has not arrived yet
+    // (a slow keyboard) is stored and signalled when it does.
+    const bool wasBound = m_isBound;
+    m_isBound = true;
     const bool received = part == 0 ? m_keyboardRecordReceived : m_sideRecordReceived;
-    if (!received || !hasProfilePath())
+    if (!received)
         return;
     const std::array<int32_t, 14> &r = part == 0 ? m_keyboardLight : m_sideLight;
     colorInfoData record = toColorInfoData(r);
@@ -267,9 +273,8 @@ void DDeviceKeyboardLink::saveLightConfigToProfile(int part)
     else
         CVardexXML_AddProFileLightInfoItem(m_profilePath, index.data(), record);
     CVardexXML_ModifyProFileMouseLightUsingIndex(m_profilePath, index.data(), part, ledType);
-    if (m_isBound)
+    if (wasBound)
         emit sigLightConfigHaveChanged_HidSend(part, ledType);
-    m_isBound = true;
 }
 
 void DDeviceKeyboardLink::handleCustomKeyEvent(const unsigned char *data)

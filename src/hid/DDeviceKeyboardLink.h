@@ -40,7 +40,9 @@ public:
     void setDongleStatusTracking(bool on) { m_dongleTracking = on; }
 
     // Stores the last reported record of a part (0 keys, 1 side light) in
-    // the current profile; signals it once the link is bound.
+    // the current profile and binds the link to it: from then on every light
+    // record the keyboard reports, even one still on its way, is stored and
+    // signalled. Does nothing while no profile path is known.
     void saveLightConfigToProfile(int part);
     void inquireLightConfigAndLayout();
     void resetKeyboard();
