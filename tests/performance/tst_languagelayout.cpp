@@ -91,13 +91,8 @@ void tst_LanguageLayout::initTestCase()
 
 void tst_LanguageLayout::cleanupTestCase()
 {
-    if (auto *page = m_window ? m_window->findChild<DDevicePage *>() : nullptr) {
-        const QList<DDeviceKeyboardLink *> links = page->keyboardLinks().values();
-        lightDealMain *engine = page->lightEngine();
-        m_window.reset();
-        qDeleteAll(links);
-        delete engine;
-    }
+    m_window.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_linguist.load(3);
 }
 

@@ -219,7 +219,8 @@ private:
     QTimer *m_batteryTimer = nullptr;
     QTimer *m_serialWaitTimer = nullptr;
     // The keyboard a sleep-time request waits for, and whether it answered.
-    DDeviceKeyboardLink *m_sleepWaitLink = nullptr;
+    QPointer<DDeviceKeyboardLink> m_sleepWaitLink;
+    bool m_sleepWaiting = false;
     bool m_sleepAcknowledged = false;
 };
 

@@ -11,6 +11,7 @@
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QThread>
 
@@ -57,7 +58,7 @@ void DDevicePage::onSleepTimeSetSuccessful()
 
 void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSleepTime)
 {
-    if (m_sleepWaitLink)
+    if (m_sleepWaiting)
         return; // a request is still waiting for its answer
     if (lightSleepTime < 0 || lightSleepTime > kLightSleepMaxSeconds) {
         showNotice(tr("The light sleep time must be from 0 to 60000 seconds"));
@@ -85,6 +86,7 @@ void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSl
     const QByteArray path(m_profileXmlPath);
     const QByteArray index = QByteArray::number(m_profileIndex);
     m_sleepWaitLink = m_currentLink;
+    m_sleepWaiting = true;
     m_sleepAcknowledged = false;
     m_sleepWaitLink->setSleepTime(lightSleepTime, keyboardSleepTime);
 
@@ -97,6 +99,7 @@ void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSl
     }
     const bool acknowledged = m_sleepAcknowledged;
     m_sleepWaitLink = nullptr;
+    m_sleepWaiting = false;
     m_sleepAcknowledged = false;
 
     if (!acknowledged) {
@@ -146,7 +149,8 @@ void DDevicePage::onResetoreCurrentProfile()
         showNotice(tr("The current profile could not be reset"));
         return;
     }
-    DDeviceKeyboardLink *link = m_currentLink;
+    // The keyboard may leave (and its link go) while events are processed.
+    QPointer<DDeviceKeyboardLink> link = m_currentLink;
     loadCurrentProfile();
     if (!link || link != m_currentLink)
         return;
