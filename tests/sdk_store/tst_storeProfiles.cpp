@@ -384,6 +384,10 @@ private slots:
     void lightDefaultsAndSynchronisation()
     {
         makeStore(1);
+        // A profile without light records runs type 0 on every part, none marked.
+        QCOMPARE(CVardexXML_SelectProFileMouseLightTypeUsingIndex(PathBuf(m_store), "1", 0), 0);
+        QCOMPARE(CVardexXML_SelectProFileMouseLightTypeUsingIndex(PathBuf(m_store), "1", 1), 0);
+        QCOMPARE(CVardexXML_SelectProFileLightTypeRuningStatus(PathBuf(m_store), "1"), 0);
         for (int part = 0; part < 3; ++part) {
             colorInfoData d = {part, 2, 3, 3, {255, 0, 0}, {0, 0, 0}, 0, 1, 0, 0};
             QVERIFY(CVardexXML_AddProFileLightInfoItem(PathBuf(m_store), "1", d));
