@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     link.setProfileInitialised(data[0] & 1);
     for (size_t at = 1; at < size; at += kReportSize) {
         // A short tail is padded with zeros, as the transport's buffer is.
-        auto *report = new unsigned char[kReportSize]();
-        std::memcpy(report, data + at, std::min(kReportSize, size - at));
+        QByteArray report(int(kReportSize), '\0');
+        std::memcpy(report.data(), data + at, std::min(kReportSize, size - at));
         link.onHidDataArrived(report, int(kReportSize), 0);
     }
     QCoreApplication::processEvents();
