@@ -36,7 +36,9 @@ constexpr int kMaxLightRecords = 256;
 constexpr int kMaxCustomLights = 64;
 constexpr int kMaxCustomLightItems = 256;
 
-// Element and attribute names of the schema (see STORE_SCHEMA.md).
+// Element and attribute names of the schema (see STORE_SCHEMA.md). A new
+// element or attribute of a profile also needs its rule in storeSchema.cpp:
+// export and import copy nothing else.
 namespace xml {
 constexpr const char *kRoot = "vardexStore";
 constexpr const char *kVersion = "version";
