@@ -122,7 +122,8 @@ void reportOutcome(World &w, Device &d, bool live, int delayMs)
         w.schedule(d, statusReport(d), delayMs);
         d.downloadStatus = 0;
     }
-    logDecoded(w, d);
+    s.decodedLogDue = true;
+    s.decodedLogAt = Clock::now() + std::chrono::milliseconds(delayMs);
 }
 
 void keyPage(OnboardState &s, const Report &r)
@@ -180,7 +181,8 @@ void onboardHostReport(World &w, Device &d, const Report &r)
     }
 
     ++s.macroPiecesReceived;
-    if (r == s.lastPiece)
+    const bool repeated = r == s.lastPiece;
+    if (repeated)
         ++s.macroPiecesRepeated;
     s.lastPiece = r;
     const bool stored = macroPiece(s, r);
@@ -206,20 +208,30 @@ void onboardHostReport(World &w, Device &d, const Report &r)
     }
     // Piece 4 of slot 9 closes a download once the FN layer has come: the
     // host clears the free slots up to the last one after both tables.
-    if (stored && r[2] == kSlots - 1 && r[4] == kPieces - 1 && s.fnSeen)
+    // A resend of that piece closes nothing more.
+    if (stored && !repeated && r[2] == kSlots - 1 && r[4] == kPieces - 1 && s.fnSeen)
         reportOutcome(w, d, w.openHandles(d) > 0, delay);
 }
 
 void onboardTick(World &w, Device &d, bool live, Clock::time_point now, Clock::time_point *wake)
 {
     OnboardState &s = d.onboard;
+    // The decoded tables follow the status report in the log.
+    if (s.decodedLogDue && now >= s.decodedLogAt) {
+        s.decodedLogDue = false;
+        logDecoded(w, d);
+    } else if (s.decodedLogDue) {
+        *wake = std::min(*wake, s.decodedLogAt);
+    }
     if (!s.pending)
         return;
     const auto due = s.lastWrite + std::chrono::milliseconds(kQuietMs);
-    if (now >= due)
+    if (now >= due) {
         reportOutcome(w, d, live, 0);
-    else
+        *wake = std::min(*wake, s.decodedLogAt);
+    } else {
         *wake = std::min(*wake, due);
+    }
 }
 
 bool onboardSetFault(Device &d, int fault, int value)

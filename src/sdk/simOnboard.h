@@ -41,6 +41,8 @@ struct OnboardState
     bool malformed = false;
     std::chrono::steady_clock::time_point lastWrite;
     Report lastPiece{};
+    bool decodedLogDue = false; // written once the status report has gone out
+    std::chrono::steady_clock::time_point decodedLogAt;
 
     int piecesCounted = 0; // pieces since the piece faults were set
     int keyPagesReceived = 0;
