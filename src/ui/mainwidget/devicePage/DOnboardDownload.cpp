@@ -16,11 +16,6 @@
 
 namespace {
 
-QString translated(const char *text)
-{
-    return QCoreApplication::translate("QObject", text);
-}
-
 QString macroName(const std::string &macroIndex)
 {
     char path[256] = {};
@@ -93,13 +88,13 @@ DOnboardDownload::Result DOnboardDownload::run(DDeviceKeyboardLink *link, const 
 
     switch (result.outcome) {
     case Outcome::Successful:
-        result.message = translated("Download config successful");
+        result.message = QCoreApplication::translate("QObject", "Download config successful");
         break;
     case Outcome::Refused:
         result.message = problemMessage(result.problem, keys);
         break;
     default:
-        result.message = translated("Download config failed, Please try again");
+        result.message = QCoreApplication::translate("QObject", "Download config failed, Please try again");
         break;
     }
     m_running = false;
@@ -298,25 +293,25 @@ QString DOnboardDownload::problemMessage(const OnboardPlanProblem &problem, cons
     for (const auto &k : keys)
         if (k.first == problem.keyCode && !k.second.isEmpty())
             key = k.second;
-    const QString layer = problem.layerIndex == 0 ? translated("Default") : translated("FN");
+    const QString layer = problem.layerIndex == 0 ? QCoreApplication::translate("QObject", "Default") : QCoreApplication::translate("QObject", "FN");
     switch (problem.reason) {
     case OnboardPlanProblem::TooManyMacroKeys:
-        return translated("%1 keys are bound to macros, but the keyboard holds at most %2. Nothing was downloaded: "
+        return QCoreApplication::translate("QObject", "%1 keys are bound to macros, but the keyboard holds at most %2. Nothing was downloaded: "
                           "bind fewer keys to macros and try again.")
             .arg(problem.count)
             .arg(onboard::kMacroSlots);
     case OnboardPlanProblem::MacroTooLong:
-        return translated("The macro \"%1\" on key %2 (%3 layer) has %4 events, but the keyboard holds at most %5 "
+        return QCoreApplication::translate("QObject", "The macro \"%1\" on key %2 (%3 layer) has %4 events, but the keyboard holds at most %5 "
                           "per macro. Nothing was downloaded: shorten the macro and try again.")
             .arg(macroName(problem.macroIndex), key, layer)
             .arg(problem.count)
             .arg(onboard::kMacroMaxEvents);
     case OnboardPlanProblem::TooManyModifiers:
-        return translated("The key combination on key %1 (%2 layer) uses %3 modifier keys, but the keyboard holds at "
+        return QCoreApplication::translate("QObject", "The key combination on key %1 (%2 layer) uses %3 modifier keys, but the keyboard holds at "
                           "most two. Nothing was downloaded: change the combination and try again.")
             .arg(key, layer)
             .arg(problem.count);
     default:
-        return translated("Download config failed, Please try again");
+        return QCoreApplication::translate("QObject", "Download config failed, Please try again");
     }
 }
