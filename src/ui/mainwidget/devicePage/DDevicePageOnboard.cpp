@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QPointer>
 
 void DDevicePage::onTheKeyboardIntoDownloading()
 {
@@ -32,9 +33,11 @@ void DDevicePage::onTheKeyboardIntoDownloading()
     } else {
         // The download stays with this keyboard: should it leave, nothing more
         // is written, least of all to a keyboard that became current instead.
-        const auto stillCurrent = [this, link] {
-            MainHidInterFace *transport = link->hidInterface();
-            return m_currentLink == link && transport && transport->isHidOpen();
+        // The link is deleted (later) when its keyboard leaves.
+        const QPointer<DDeviceKeyboardLink> guard(link);
+        const auto stillCurrent = [this, guard] {
+            MainHidInterFace *transport = guard ? guard->hidInterface() : nullptr;
+            return guard && m_currentLink == guard.data() && transport && transport->isHidOpen();
         };
         result = m_onboardDownload->run(link, m_profileDir, keys, stillCurrent);
     }

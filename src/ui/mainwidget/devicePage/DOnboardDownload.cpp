@@ -270,7 +270,7 @@ void DOnboardDownload::queue(const hidCmdBuff &report, const char *failureLine)
 
 void DOnboardDownload::onAcknowledgement(QObject *fromLink)
 {
-    if (m_running && fromLink != m_link)
+    if (m_running && (!m_link || fromLink != m_link.data()))
         return; // another keyboard's acknowledgement says nothing about this download
     m_ack = true;
 }
@@ -282,7 +282,7 @@ void DOnboardDownload::onDownloadStatus(QObject *fromLink, int status)
                           "Successful / 2 Failed ] statusNun:"
                        << status;
     qDebug() << "";
-    if (m_running && fromLink != m_link)
+    if (m_running && (!m_link || fromLink != m_link.data()))
         return;
     m_downloadStatus = status;
 }

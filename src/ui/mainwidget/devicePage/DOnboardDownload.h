@@ -13,6 +13,7 @@
 #include <QList>
 #include <QObject>
 #include <QPair>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -85,7 +86,7 @@ private:
     QString problemMessage(const OnboardPlanProblem &problem, const KeyList &keys) const;
 
     bool m_running = false;
-    DDeviceKeyboardLink *m_link = nullptr;
+    QPointer<DDeviceKeyboardLink> m_link;
     StillCurrent m_stillCurrent;
     bool m_keyboardLeft = false;
 
