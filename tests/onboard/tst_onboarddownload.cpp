@@ -305,7 +305,7 @@ void tst_onboarddownload::refusedProfilesSendNothing_data()
 
     QTest::newRow("eleven macro keys") << 11 << 2 << QByteArray() << QStringLiteral("11 keys are bound to macros");
     QTest::newRow("macro of 63 events") << 1 << 63 << QByteArray() << QStringLiteral("\"Macro1\"");
-    QTest::newRow("three modifiers") << 0 << 0 << QByteArray("7,4") << QStringLiteral("3 modifier keys");
+    QTest::newRow("three modifiers") << 0 << 0 << QByteArray("7,4") << QStringLiteral("combines 3 modifier keys");
 }
 
 void tst_onboarddownload::refusedProfilesSendNothing()

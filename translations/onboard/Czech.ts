@@ -20,16 +20,16 @@
         <translation>FN</translation>
     </message>
     <message>
-        <source>%1 keys are bound to macros, but the keyboard holds at most %2. Nothing was downloaded: bind fewer keys to macros and try again.</source>
-        <translation>Makra jsou přiřazena %1 klávesám, ale klávesnice jich uloží nejvýše %2. Nic nebylo staženo: přiřaďte makra menšímu počtu kláves a zkuste to znovu.</translation>
+        <source>%1 keys are bound to macros, the keyboard holds %2. Nothing was downloaded.</source>
+        <translation>Makra jsou přiřazena %1 klávesám, klávesnice uloží %2. Nic nebylo staženo.</translation>
     </message>
     <message>
-        <source>The macro &quot;%1&quot; on key %2 (%3 layer) has %4 events, but the keyboard holds at most %5 per macro. Nothing was downloaded: shorten the macro and try again.</source>
-        <translation>Makro „%1“ na klávese %2 (vrstva %3) má %4 událostí, ale klávesnice uloží nejvýše %5 na makro. Nic nebylo staženo: zkraťte makro a zkuste to znovu.</translation>
+        <source>Macro &quot;%1&quot; on key %2 (%3 layer) has %4 events, the keyboard holds %5. Nothing was downloaded.</source>
+        <translation>Makro „%1“ na klávese %2 (vrstva %3) má %4 událostí, klávesnice uloží %5. Nic nebylo staženo.</translation>
     </message>
     <message>
-        <source>The key combination on key %1 (%2 layer) uses %3 modifier keys, but the keyboard holds at most two. Nothing was downloaded: change the combination and try again.</source>
-        <translation>Kombinace na klávese %1 (vrstva %2) používá %3 modifikačních kláves, ale klávesnice uloží nejvýše dvě. Nic nebylo staženo: změňte kombinaci a zkuste to znovu.</translation>
+        <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
+        <translation>Klávesa %1 (vrstva %2) kombinuje %3 modifikačních kláves, klávesnice uloží dvě. Nic nebylo staženo.</translation>
     </message>
 </context>
 </TS>

@@ -20,16 +20,16 @@
         <translation>FN</translation>
     </message>
     <message>
-        <source>%1 keys are bound to macros, but the keyboard holds at most %2. Nothing was downloaded: bind fewer keys to macros and try again.</source>
-        <translation>%1 keys are bound to macros, but the keyboard holds at most %2. Nothing was downloaded: bind fewer keys to macros and try again.</translation>
+        <source>%1 keys are bound to macros, the keyboard holds %2. Nothing was downloaded.</source>
+        <translation>%1 keys are bound to macros, the keyboard holds %2. Nothing was downloaded.</translation>
     </message>
     <message>
-        <source>The macro &quot;%1&quot; on key %2 (%3 layer) has %4 events, but the keyboard holds at most %5 per macro. Nothing was downloaded: shorten the macro and try again.</source>
-        <translation>The macro &quot;%1&quot; on key %2 (%3 layer) has %4 events, but the keyboard holds at most %5 per macro. Nothing was downloaded: shorten the macro and try again.</translation>
+        <source>Macro &quot;%1&quot; on key %2 (%3 layer) has %4 events, the keyboard holds %5. Nothing was downloaded.</source>
+        <translation>Macro &quot;%1&quot; on key %2 (%3 layer) has %4 events, the keyboard holds %5. Nothing was downloaded.</translation>
     </message>
     <message>
-        <source>The key combination on key %1 (%2 layer) uses %3 modifier keys, but the keyboard holds at most two. Nothing was downloaded: change the combination and try again.</source>
-        <translation>The key combination on key %1 (%2 layer) uses %3 modifier keys, but the keyboard holds at most two. Nothing was downloaded: change the combination and try again.</translation>
+        <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
+        <translation>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</translation>
     </message>
 </context>
 </TS>

@@ -20,16 +20,16 @@
         <translation>FN</translation>
     </message>
     <message>
-        <source>%1 keys are bound to macros, but the keyboard holds at most %2. Nothing was downloaded: bind fewer keys to macros and try again.</source>
-        <translation>%1 touches sont associées à des macros, mais le clavier en conserve au plus %2. Rien n&apos;a été téléchargé : associez des macros à moins de touches, puis réessayez.</translation>
+        <source>%1 keys are bound to macros, the keyboard holds %2. Nothing was downloaded.</source>
+        <translation>%1 touches ont une macro, le clavier en conserve %2. Rien n&apos;a été téléchargé.</translation>
     </message>
     <message>
-        <source>The macro &quot;%1&quot; on key %2 (%3 layer) has %4 events, but the keyboard holds at most %5 per macro. Nothing was downloaded: shorten the macro and try again.</source>
-        <translation>La macro « %1 » de la touche %2 (couche %3) compte %4 événements, mais le clavier en conserve au plus %5 par macro. Rien n&apos;a été téléchargé : raccourcissez la macro, puis réessayez.</translation>
+        <source>Macro &quot;%1&quot; on key %2 (%3 layer) has %4 events, the keyboard holds %5. Nothing was downloaded.</source>
+        <translation>La macro « %1 » de la touche %2 (couche %3) compte %4 événements, le clavier en conserve %5. Rien n&apos;a été téléchargé.</translation>
     </message>
     <message>
-        <source>The key combination on key %1 (%2 layer) uses %3 modifier keys, but the keyboard holds at most two. Nothing was downloaded: change the combination and try again.</source>
-        <translation>La combinaison de la touche %1 (couche %2) utilise %3 touches de modification, mais le clavier en conserve au plus deux. Rien n&apos;a été téléchargé : modifiez la combinaison, puis réessayez.</translation>
+        <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
+        <translation>La touche %1 (couche %2) combine %3 touches de modification, le clavier en conserve deux. Rien n&apos;a été téléchargé.</translation>
     </message>
 </context>
 </TS>

@@ -20,16 +20,16 @@
         <translation>FN</translation>
     </message>
     <message>
-        <source>%1 keys are bound to macros, but the keyboard holds at most %2. Nothing was downloaded: bind fewer keys to macros and try again.</source>
-        <translation>%1 Tasten sind mit Makros belegt, die Tastatur speichert aber höchstens %2. Es wurde nichts heruntergeladen: Belegen Sie weniger Tasten mit Makros und versuchen Sie es erneut.</translation>
+        <source>%1 keys are bound to macros, the keyboard holds %2. Nothing was downloaded.</source>
+        <translation>%1 Tasten sind mit Makros belegt, die Tastatur speichert %2. Es wurde nichts heruntergeladen.</translation>
     </message>
     <message>
-        <source>The macro &quot;%1&quot; on key %2 (%3 layer) has %4 events, but the keyboard holds at most %5 per macro. Nothing was downloaded: shorten the macro and try again.</source>
-        <translation>Das Makro „%1“ auf Taste %2 (Ebene %3) hat %4 Ereignisse, die Tastatur speichert aber höchstens %5 pro Makro. Es wurde nichts heruntergeladen: Kürzen Sie das Makro und versuchen Sie es erneut.</translation>
+        <source>Macro &quot;%1&quot; on key %2 (%3 layer) has %4 events, the keyboard holds %5. Nothing was downloaded.</source>
+        <translation>Makro „%1“ auf Taste %2 (Ebene %3) hat %4 Ereignisse, die Tastatur speichert %5. Es wurde nichts heruntergeladen.</translation>
     </message>
     <message>
-        <source>The key combination on key %1 (%2 layer) uses %3 modifier keys, but the keyboard holds at most two. Nothing was downloaded: change the combination and try again.</source>
-        <translation>Die Tastenkombination auf Taste %1 (Ebene %2) verwendet %3 Zusatztasten, die Tastatur speichert aber höchstens zwei. Es wurde nichts heruntergeladen: Ändern Sie die Kombination und versuchen Sie es erneut.</translation>
+        <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
+        <translation>Taste %1 (Ebene %2) kombiniert %3 Zusatztasten, die Tastatur speichert zwei. Es wurde nichts heruntergeladen.</translation>
     </message>
 </context>
 </TS>

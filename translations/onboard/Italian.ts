@@ -20,16 +20,16 @@
         <translation>FN</translation>
     </message>
     <message>
-        <source>%1 keys are bound to macros, but the keyboard holds at most %2. Nothing was downloaded: bind fewer keys to macros and try again.</source>
-        <translation>%1 tasti hanno una macro assegnata, ma la tastiera ne conserva al massimo %2. Non è stato scaricato nulla: assegnare le macro a meno tasti e riprovare.</translation>
+        <source>%1 keys are bound to macros, the keyboard holds %2. Nothing was downloaded.</source>
+        <translation>%1 tasti hanno una macro, la tastiera ne conserva %2. Non è stato scaricato nulla.</translation>
     </message>
     <message>
-        <source>The macro &quot;%1&quot; on key %2 (%3 layer) has %4 events, but the keyboard holds at most %5 per macro. Nothing was downloaded: shorten the macro and try again.</source>
-        <translation>La macro &quot;%1&quot; sul tasto %2 (livello %3) ha %4 eventi, ma la tastiera ne conserva al massimo %5 per macro. Non è stato scaricato nulla: accorciare la macro e riprovare.</translation>
+        <source>Macro &quot;%1&quot; on key %2 (%3 layer) has %4 events, the keyboard holds %5. Nothing was downloaded.</source>
+        <translation>La macro &quot;%1&quot; sul tasto %2 (livello %3) ha %4 eventi, la tastiera ne conserva %5. Non è stato scaricato nulla.</translation>
     </message>
     <message>
-        <source>The key combination on key %1 (%2 layer) uses %3 modifier keys, but the keyboard holds at most two. Nothing was downloaded: change the combination and try again.</source>
-        <translation>La combinazione sul tasto %1 (livello %2) usa %3 tasti modificatori, ma la tastiera ne conserva al massimo due. Non è stato scaricato nulla: modificare la combinazione e riprovare.</translation>
+        <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
+        <translation>Il tasto %1 (livello %2) combina %3 tasti modificatori, la tastiera ne conserva due. Non è stato scaricato nulla.</translation>
     </message>
 </context>
 </TS>

@@ -20,16 +20,16 @@
         <translation>FN</translation>
     </message>
     <message>
-        <source>%1 keys are bound to macros, but the keyboard holds at most %2. Nothing was downloaded: bind fewer keys to macros and try again.</source>
-        <translation>Hay %1 teclas con macros asignadas, pero el teclado admite como máximo %2. No se ha descargado nada: asigne macros a menos teclas e inténtelo de nuevo.</translation>
+        <source>%1 keys are bound to macros, the keyboard holds %2. Nothing was downloaded.</source>
+        <translation>Hay %1 teclas con macros, el teclado admite %2. No se ha descargado nada.</translation>
     </message>
     <message>
-        <source>The macro &quot;%1&quot; on key %2 (%3 layer) has %4 events, but the keyboard holds at most %5 per macro. Nothing was downloaded: shorten the macro and try again.</source>
-        <translation>La macro &quot;%1&quot; de la tecla %2 (capa %3) tiene %4 eventos, pero el teclado admite como máximo %5 por macro. No se ha descargado nada: acorte la macro e inténtelo de nuevo.</translation>
+        <source>Macro &quot;%1&quot; on key %2 (%3 layer) has %4 events, the keyboard holds %5. Nothing was downloaded.</source>
+        <translation>La macro &quot;%1&quot; de la tecla %2 (capa %3) tiene %4 eventos, el teclado admite %5. No se ha descargado nada.</translation>
     </message>
     <message>
-        <source>The key combination on key %1 (%2 layer) uses %3 modifier keys, but the keyboard holds at most two. Nothing was downloaded: change the combination and try again.</source>
-        <translation>La combinación de la tecla %1 (capa %2) usa %3 teclas modificadoras, pero el teclado admite como máximo dos. No se ha descargado nada: cambie la combinación e inténtelo de nuevo.</translation>
+        <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
+        <translation>La tecla %1 (capa %2) combina %3 teclas modificadoras, el teclado admite dos. No se ha descargado nada.</translation>
     </message>
 </context>
 </TS>

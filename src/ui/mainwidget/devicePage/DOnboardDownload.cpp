@@ -293,22 +293,23 @@ QString DOnboardDownload::problemMessage(const OnboardPlanProblem &problem, cons
     for (const auto &k : keys)
         if (k.first == problem.keyCode && !k.second.isEmpty())
             key = k.second;
-    const QString layer = problem.layerIndex == 0 ? QCoreApplication::translate("QObject", "Default") : QCoreApplication::translate("QObject", "FN");
+    const QString layer = problem.layerIndex == 0 ? QCoreApplication::translate("QObject", "Default")
+                                                  : QCoreApplication::translate("QObject", "FN");
+    // One line on the page's toast: short enough to fit its width.
     switch (problem.reason) {
     case OnboardPlanProblem::TooManyMacroKeys:
-        return QCoreApplication::translate("QObject", "%1 keys are bound to macros, but the keyboard holds at most %2. Nothing was downloaded: "
-                          "bind fewer keys to macros and try again.")
+        return QCoreApplication::translate("QObject", "%1 keys are bound to macros, the keyboard holds %2. Nothing was downloaded.")
             .arg(problem.count)
             .arg(onboard::kMacroSlots);
     case OnboardPlanProblem::MacroTooLong:
-        return QCoreApplication::translate("QObject", "The macro \"%1\" on key %2 (%3 layer) has %4 events, but the keyboard holds at most %5 "
-                          "per macro. Nothing was downloaded: shorten the macro and try again.")
+        return QCoreApplication::translate("QObject", "Macro \"%1\" on key %2 (%3 layer) has %4 events, the keyboard holds %5. "
+                                                      "Nothing was downloaded.")
             .arg(macroName(problem.macroIndex), key, layer)
             .arg(problem.count)
             .arg(onboard::kMacroMaxEvents);
     case OnboardPlanProblem::TooManyModifiers:
-        return QCoreApplication::translate("QObject", "The key combination on key %1 (%2 layer) uses %3 modifier keys, but the keyboard holds at "
-                          "most two. Nothing was downloaded: change the combination and try again.")
+        return QCoreApplication::translate("QObject", "Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. "
+                                                      "Nothing was downloaded.")
             .arg(key, layer)
             .arg(problem.count);
     default:
