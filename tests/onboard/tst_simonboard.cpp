@@ -114,7 +114,7 @@ private slots:
         CVardexHid_SetNonblocking(h, 1);
         CVardexHid_SetNonblocking(other, 1);
         sendDownload(h);
-        const QByteArray first = arrivals(h, 300);
+        const QByteArray first = arrivals(h, 600);
         const QByteArray second = arrivals(other, 50);
         QCOMPARE(first.count(char(0x19)), acks);
         QCOMPARE(second, QByteArray(elsewhere, char(0x19)));
@@ -139,7 +139,7 @@ private slots:
         QVERIFY(send(h, bad));
         for (int index = 0; index < 5; ++index)
             QVERIFY(send(h, piece(9, index)));
-        QCOMPARE(arrivals(h, 100).right(1), QByteArray(1, char(0xA2)));
+        QCOMPARE(arrivals(h, 300).right(1), QByteArray(1, char(0xA2)));
 
         // Pages that stop coming without the last slot: reported after a quiet spell.
         QVERIFY(send(h, report("011700000004 00040000")));
@@ -153,7 +153,7 @@ private slots:
         QVERIFY(send(h, piece(8, 4)));
         QVERIFY(send(h, piece(9, 4)));
         QVERIFY(send(h, piece(9, 4)));
-        QCOMPARE(arrivals(h, 300), QByteArray::fromHex("1919a119"));
+        QCOMPARE(arrivals(h, 400), QByteArray::fromHex("1919a119"));
         CVardexHid_Close(h);
     }
 
@@ -175,7 +175,7 @@ private slots:
         for (int slot = 1; slot < 10; ++slot)
             for (int index = 0; index < 5; ++index)
                 QVERIFY(send(h, piece(slot, index)));
-        arrivals(h, 200);
+        arrivals(h, 500); // the decoded lines follow the status
         CVardexSim_SetLogFile(nullptr);
 
         unsigned char entries[56];
