@@ -316,5 +316,5 @@ void tst_onboardencoding::keyPageFrame()
     QCOMPARE(bytes(full, 14, 50), QByteArray(50, '\0'));
 }
 
-QTEST_MAIN(tst_onboardencoding)
+QTEST_GUILESS_MAIN(tst_onboardencoding)
 #include "tst_onboardencoding.moc"
