@@ -195,6 +195,9 @@ private:
     bool setProfileXmlPath(const QString &path);
     bool setUpProfileStores(DDeviceKeyboardLink *link);
     QString customLightDefaultFile() const;
+    // Performance-page requests (DDevicePagePerformance.cpp).
+    bool performanceKeyboardReady() const;
+    void updatePerformanceAvailability();
 
     Ui::DDevicePage *ui;
     CbNotice *m_notice = nullptr;
@@ -235,6 +238,10 @@ private:
     QTimer *m_batteryTimer = nullptr;
     QTimer *m_serialWaitTimer = nullptr;
     DOnboardDownload *m_onboardDownload = nullptr;
+    // The keyboard a sleep-time request waits for, and whether it answered.
+    QPointer<DDeviceKeyboardLink> m_sleepWaitLink;
+    bool m_sleepWaiting = false;
+    bool m_sleepAcknowledged = false;
 };
 
 #endif // DDEVICEPAGE_H
