@@ -6,15 +6,19 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
 
 namespace {
 const int kShakeHandsIntervalMs = 1000;
 const int kPacingValue = 100;
-// While nothing moves, the read polls back off from 1 ms, doubling up to
-// this cap: the most an unprompted inbound report (a status change, a custom
-// key press) waits while the keyboard is idle.
+// Only where the device offers no input event: while nothing moves, the
+// read polls back off from 1 ms, doubling up to this cap.
 const int kIdleNapMaxMs = 32;
 
 const QStringList &elevenReportModels()
@@ -42,6 +46,7 @@ MainHidInterFace::MainHidInterFace(int threadIndex, QString hidName, QObject *pa
     , m_frameSize(lightFrameSize(hidName))
 {
     std::memset(static_cast<void *>(&m_timerState), 0, sizeof m_timerState);
+    m_wakeFd = ::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     m_shakeHandsTimer = new QTimer(this);
     m_shakeHandsTimer->setInterval(kShakeHandsIntervalMs);
     connect(m_shakeHandsTimer, SIGNAL(timeout()), this, SLOT(onShakeHandsRuning()));
@@ -54,6 +59,8 @@ MainHidInterFace::~MainHidInterFace()
     hidApi_Close(-1);
     wait();
     freeQueues();
+    if (m_wakeFd >= 0)
+        ::close(m_wakeFd);
 }
 
 int MainHidInterFace::lightFrameSize(const QString &hidName)
@@ -81,6 +88,8 @@ int MainHidInterFace::hidApi_Open(QString path)
 
     m_shakeHandsTimer->start(kShakeHandsIntervalMs);
     CVardexHid_SetNonblocking(m_handle, 1);
+    m_inputFd = m_wakeFd >= 0 ? CVardexHid_GetInputEventFd(m_handle) : -1;
+    m_inputGone = false;
     emit sigOpenHidSuccessful();
     return 0;
 }
@@ -164,6 +173,7 @@ int MainHidInterFace::hidApi_Close(int fromNum)
     }
     CVardexHid_Close(m_handle);
     m_handle = 0;
+    m_inputFd = -1;
     qDebug() << "--------------------------------------------- *** [hidApi_Close] *** 1111 "
                 "---------------------------------------------";
     if (m_shakeHandsTimer->isActive())
@@ -282,24 +292,34 @@ bool MainHidInterFace::readPass()
     return true;
 }
 
-// Busy passes end on the library's timer (1 ms). A write pass that found
-// nothing goes straight on to its read pass. A read pass that found nothing
-// ends the write-and-read pair with a nap on a wait condition that doubles
-// after each empty pair (2, 4, 8, ... ms, capped), so an idle keyboard costs
-// a few dozen wake-ups a second instead of a thousand. Anything queued (a
-// command, a light report, the keep-alive) and close wake the loop at once
-// and restart the fast pace, so writes never wait for a nap. The price is
-// paid by inbound reports the keyboard sends unprompted while idle: they
-// wait up to kIdleNapMaxMs. A reply to a report just written is read within
-// the first few short naps, since the pace restarts at 1 ms after each write.
+// A write pass that wrote ends on the library's timer (1 ms), the spacing
+// the keyboard gets between reports; one that found nothing goes straight
+// on to its read pass. After a read pass the loop goes on at once while the
+// read moved something, paces again while anything is queued (a command or
+// a complete light frame), and otherwise sleeps in poll() until the
+// keyboard sends a report, something is queued (a command, a light report,
+// the keep-alive the interface thread queues every second) or the transport
+// closes. So an idle keyboard costs a wake-up or two per keep-alive and one
+// per status report, and an unprompted report is handed over at once.
+// Without the device's input event the loop naps instead, doubling from
+// 2 ms up to kIdleNapMaxMs; anything queued and close still wake it at once.
 void MainHidInterFace::pace(bool idle)
 {
+    const bool afterRead = !m_readTurn;
+    const bool queued = afterRead && hasQueuedWork();
     std::unique_lock<std::mutex> lock(m_wakeLock);
     if (m_wakePending) {
         m_wakePending = false;
         idle = false;
     }
-    if (!idle) {
+    if (m_inputFd >= 0 && afterRead && !queued) {
+        if (!idle)
+            return; // more may be waiting to be read
+        lock.unlock();
+        sleepUntilWork();
+        return;
+    }
+    if (!idle || queued) {
         m_idleNapMs = 0;
     } else if (m_readTurn) {
         return; // the write pass found nothing: read at once
@@ -314,9 +334,53 @@ void MainHidInterFace::pace(bool idle)
     m_wake.wait_for(lock, std::chrono::milliseconds(m_idleNapMs), [this] { return m_wakePending || !m_open.load(); });
 }
 
+bool MainHidInterFace::hasQueuedWork() const
+{
+    {
+        std::lock_guard<std::mutex> lock(m_cmdLock);
+        if (!m_cmdQueue.isEmpty())
+            return true;
+    }
+    std::lock_guard<std::mutex> lock(m_lightLock);
+    return !m_lightQueue.isEmpty() && m_lightSynchronous.load() && !m_frameFilling;
+}
+
+void MainHidInterFace::sleepUntilWork()
+{
+    // poll() skips a negative descriptor: a gone keyboard is not watched.
+    pollfd fds[2] = {{m_wakeFd, POLLIN, 0}, {m_inputGone ? -1 : m_inputFd, POLLIN, 0}};
+    int n;
+    do {
+        n = ::poll(fds, 2, -1);
+    } while (n < 0 && errno == EINTR);
+    if (n <= 0)
+        return;
+    if (fds[0].revents & POLLIN) {
+        uint64_t count;
+        while (::read(m_wakeFd, &count, sizeof count) < 0 && errno == EINTR) {
+        }
+    }
+    if (fds[1].revents & (POLLERR | POLLHUP | POLLNVAL)) {
+        // The keyboard is gone: nothing more to read, and a gone device
+        // would poll ready for ever. Writes and close still wake the loop.
+        m_inputGone = true;
+    } else if (fds[1].revents & POLLIN) {
+        // Cleared before the read pass, so a report arriving after it
+        // wakes the next poll.
+        CVardexHid_ClearInputEvent(m_handle);
+    }
+}
+
 void MainHidInterFace::wakeLoop()
 {
-    std::unique_lock<std::mutex> lock(m_wakeLock);
-    m_wakePending = true;
-    m_wake.notify_all();
+    {
+        std::unique_lock<std::mutex> lock(m_wakeLock);
+        m_wakePending = true;
+        m_wake.notify_all();
+    }
+    if (m_wakeFd >= 0) {
+        const uint64_t one = 1;
+        while (::write(m_wakeFd, &one, sizeof one) < 0 && errno == EINTR) {
+        }
+    }
 }

@@ -1,6 +1,8 @@
 // MainHidInterFace.h - the transport of one opened keyboard: a thread that
 // writes queued reports one at a time and reads inbound reports without
-// blocking, handing each to the interface thread as a queued signal.
+// blocking, handing each to the interface thread as a queued signal. While
+// nothing moves it sleeps in poll() until the keyboard sends, a report is
+// queued, or the transport closes.
 #ifndef MAINHIDINTERFACE_H
 #define MAINHIDINTERFACE_H
 
@@ -75,9 +77,14 @@ protected:
     void run() override;
 
 private:
+    friend class tst_hidtransport; // drives single passes without the thread
+
+private:
     bool writePass();
     bool readPass();
     void pace(bool idle);
+    void sleepUntilWork();
+    bool hasQueuedWork() const;
     void wakeLoop();
     void freeQueues();
 
@@ -98,8 +105,13 @@ private:
     QList<unsigned char *> m_lightQueue;
     mutable std::mutex m_lightLock;
 
-    // Idle pacing: the current nap between empty read polls (0 while busy);
-    // any queued report or close wakes the loop at once.
+    // Idle: the loop sleeps in poll() on m_wakeFd (an eventfd written by
+    // every queued report and by close) and on the device's input event.
+    // Without an input event the loop falls back to naps between read polls
+    // (m_idleNapMs, 0 while busy).
+    int m_wakeFd = -1;
+    int m_inputFd = -1; // the library's, valid while the handle is open
+    bool m_inputGone = false; // the input event reported the device gone
     int m_idleNapMs = 0;
     std::mutex m_wakeLock;
     std::condition_variable m_wake;

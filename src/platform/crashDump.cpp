@@ -11,7 +11,9 @@
 #include <ctime>
 #include <execinfo.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 namespace crashDump {
@@ -22,6 +24,7 @@ namespace {
 
 constexpr int kPathMax = 4096;
 constexpr int kMaxFrames = 128;
+constexpr unsigned kHandlerLimitSeconds = 10;
 const int kSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT};
 
 char g_dumpDir[kPathMax];
@@ -110,7 +113,15 @@ void startReporter(const char *dumpPath)
 {
     if (!g_program[0])
         return;
-    const pid_t child = ::fork();
+    // Not the library's fork(): it runs the fork handlers and takes the
+    // allocator's locks, and the thread this signal interrupted may hold one
+    // of them, which hung the dying process for ever. The bare system call
+    // takes no lock; the child only makes system calls before exec.
+#ifdef SYS_fork
+    const pid_t child = static_cast<pid_t>(::syscall(SYS_fork));
+#else
+    const pid_t child = static_cast<pid_t>(::syscall(SYS_clone, SIGCHLD, 0, 0, 0, 0));
+#endif
     if (child != 0)
         return; // the parent goes on dying; the reporter is adopted by init
     // Detach from the dying process's group so that its end doesn't take the
@@ -126,6 +137,19 @@ void startReporter(const char *dumpPath)
 
 void handler(int sig, siginfo_t *info, void *)
 {
+    // Should anything below still block on a lock the interrupted code held
+    // (the unwinder's, say), the process ends anyway instead of hanging.
+    struct sigaction alarmDefault;
+    std::memset(&alarmDefault, 0, sizeof(alarmDefault));
+    alarmDefault.sa_handler = SIG_DFL;
+    sigemptyset(&alarmDefault.sa_mask);
+    ::sigaction(SIGALRM, &alarmDefault, nullptr);
+    sigset_t alarmOnly;
+    sigemptyset(&alarmOnly);
+    sigaddset(&alarmOnly, SIGALRM);
+    ::pthread_sigmask(SIG_UNBLOCK, &alarmOnly, nullptr);
+    ::alarm(kHandlerLimitSeconds);
+
     char path[kPathMax + 32];
     size_t dirLength = cstrlen(g_dumpDir);
     std::memcpy(path, g_dumpDir, dirLength + 1);

@@ -45,6 +45,11 @@ struct Handle {
     bool nonblocking = false;
     hid_device *dev = nullptr;
     int simEndpoint = 0;
+    // A second, read-only descriptor of the same hidraw node: hidraw hands
+    // every report to each open descriptor, so it polls readable exactly
+    // when hidapi's own (hidden) descriptor has a report. Drained, never used
+    // for the reports themselves.
+    int inputEventFd = -1;
     std::string path;
 };
 
@@ -394,6 +399,7 @@ int CVardexHid_OpenPath(const char *path)
         h->dev = hid_open_path(p.c_str());
         if (!h->dev)
             return 0;
+        h->inputEventFd = ::open(p.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     }
     std::lock_guard<std::mutex> lock(gMu);
     do {
@@ -486,8 +492,36 @@ void CVardexHid_Close(int handle)
         sim::close(h->simEndpoint);
     if (h->dev)
         hid_close(h->dev);
+    if (h->inputEventFd >= 0)
+        ::close(h->inputEventFd);
+    h->inputEventFd = -1;
     h->simEndpoint = 0;
     h->dev = nullptr;
+}
+
+int CVardexHid_GetInputEventFd(int handle)
+{
+    auto h = acquire(handle);
+    if (!h)
+        return -1;
+    const int fd = h->simEndpoint ? sim::inputEventFd(h->simEndpoint) : h->inputEventFd;
+    release(h);
+    return fd;
+}
+
+void CVardexHid_ClearInputEvent(int handle)
+{
+    auto h = acquire(handle);
+    if (!h)
+        return;
+    if (h->simEndpoint) {
+        sim::clearInputEvent(h->simEndpoint);
+    } else if (h->inputEventFd >= 0) {
+        unsigned char discard[65];
+        while (::read(h->inputEventFd, discard, sizeof discard) > 0) {
+        }
+    }
+    release(h);
 }
 
 int CVardexHid_CheckPathAccess(const char *path)

@@ -117,6 +117,7 @@ bool World::deliver(Device &d, const Report &r)
         // A reader that never reads must not grow without bound.
         if (e.second->inbound.size() < 4096)
             e.second->inbound.push_back(r);
+        e.second->signalInput();
         any = true;
     }
     if (any) {
@@ -349,8 +350,10 @@ void World::unplugLocked(Device &d)
     d.plugged = false;
     d.onboard.pending = false;
     for (auto &e : endpoints)
-        if (e.second->device.get() == &d)
+        if (e.second->device.get() == &d) {
             e.second->dead = true;
+            e.second->signalInput();
+        }
     pending.erase(std::remove_if(pending.begin(), pending.end(),
                                  [&](const Pending &p) { return p.device.get() == &d; }),
                   pending.end());

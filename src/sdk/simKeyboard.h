@@ -35,6 +35,10 @@ int read(int endpoint, unsigned char *buffer, int timeoutMs);
 // 64, or -1 when not written.
 int write(int endpoint, const unsigned char *report);
 void close(int endpoint);
+// An eventfd per endpoint, readable once a report was queued for it or its
+// device went away (simWake.cpp); -1 for an unknown endpoint.
+int inputEventFd(int endpoint);
+void clearInputEvent(int endpoint);
 
 } // namespace sim
 } // namespace vardex

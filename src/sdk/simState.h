@@ -79,6 +79,14 @@ struct Endpoint {
     std::shared_ptr<Device> device;
     std::deque<Report> inbound;
     bool dead = false;
+    int eventFd = -1; // simWake.cpp
+
+    Endpoint();
+    ~Endpoint();
+    Endpoint(const Endpoint &) = delete;
+    Endpoint &operator=(const Endpoint &) = delete;
+    // Makes eventFd readable: a report was queued, or the device went.
+    void signalInput() const;
 };
 
 struct Pending {

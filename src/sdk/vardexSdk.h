@@ -505,6 +505,14 @@ VARDEX_SDK_API int CVardexHid_SetNonblocking(int handle, int nonblock);
 // Fills 64 bytes with one inbound report (byte 0 the report id) and returns
 // 64; 0 when none is waiting; -1 when the device is gone or the handle bad.
 VARDEX_SDK_API int CVardexHid_HidReadBuff(int handle, unsigned char *buffer);
+// A descriptor owned by the handle that polls readable (POLLIN) once an
+// inbound report arrived, so a reader can sleep in poll() instead of
+// polling reads; POLLHUP/POLLERR when the device is gone. -1 when the handle
+// has none (or is unknown). It stays readable until cleared: clear it after
+// poll() reported it and before reading, so a report that arrives later
+// wakes the next poll(). Valid until CVardexHid_Close.
+VARDEX_SDK_API int CVardexHid_GetInputEventFd(int handle);
+VARDEX_SDK_API void CVardexHid_ClearInputEvent(int handle);
 // Writes one 64-byte report (byte 0 the report id). Returns the byte count,
 // or -1 when the report was not written. path is informational only.
 VARDEX_SDK_API int CVardexHid_HidWriteBuff(int handle, const unsigned char *report, const char *path);

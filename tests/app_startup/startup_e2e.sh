@@ -101,7 +101,17 @@ start_copy; third=$started
 if wait_window "$third"; then pass "start after kill -9 shows a window"; else fail "start after kill -9 shows no window"; fi
 
 # 4. Crash dump.
-kill -SEGV "$third"; wait "$third" 2>/dev/null
+kill -SEGV "$third"
+# A crash handler that hangs must fail this script, not hang it.
+for _ in $(seq 1 150); do
+    kill -0 "$third" 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 "$third" 2>/dev/null; then
+    fail "the crashed copy still runs 15 s after SIGSEGV"
+    kill -9 "$third" 2>/dev/null
+fi
+wait "$third" 2>/dev/null
 mapfile -t dumps < <(find "$appdata/dump" -maxdepth 1 -type f 2>/dev/null)
 if [[ ${#dumps[@]} -eq 1 && "$(basename "${dumps[0]}")" =~ ^[0-9]{4}(_[0-9]{2}){5}\.dmp$ ]]; then
     pass "one dump: $(basename "${dumps[0]}")"

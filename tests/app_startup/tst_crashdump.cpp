@@ -1,11 +1,13 @@
 #include <QtTest>
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <pthread.h>
 #include <cstdlib>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -21,6 +23,7 @@ private slots:
     void dumpNameMatchesCalendar();
     void crashWritesOneDump_data();
     void crashWritesOneDump();
+    void crashStartsReporterWithoutForkLocks();
 };
 
 void tst_CrashDump::dumpName_data()
@@ -115,6 +118,57 @@ void tst_CrashDump::crashWritesOneDump()
     QVERIFY(text.contains(QStringLiteral("tst_crashdump")));
     QVERIFY(text.contains(QStringLiteral("memory map:\n")));
     QVERIFY(text.contains(QStringLiteral("[stack]")));
+}
+
+namespace {
+void hangForever()
+{
+    for (;;)
+        ::pause();
+}
+} // namespace
+
+// The signal may interrupt a thread that holds a lock fork() takes (the
+// allocator's, run through the fork handlers): the handler must not wait for
+// it. A fork handler that never returns stands for such a lock.
+void tst_CrashDump::crashStartsReporterWithoutForkLocks()
+{
+    QTemporaryDir dir;
+    const QString dumpDir = dir.filePath(QStringLiteral("app/dump"));
+    const QString marker = dir.filePath(QStringLiteral("reporter-ran"));
+    // The "program" the handler starts as the reporter: a shell script
+    // leaving a marker file.
+    const QString reporter = dir.filePath(QStringLiteral("reporter.sh"));
+    {
+        QFile script(reporter);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QByteArray("#!/bin/sh\ntouch '") + QFile::encodeName(marker) + "'\n");
+    }
+    QVERIFY(QFile::setPermissions(reporter, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+
+    const pid_t child = fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        crashDump::install(dumpDir, reporter);
+        ::pthread_atfork(hangForever, nullptr, nullptr);
+        ::kill(::getpid(), SIGSEGV);
+        ::_exit(0);
+    }
+    int status = 0;
+    QElapsedTimer clock;
+    clock.start();
+    pid_t done = 0;
+    while ((done = ::waitpid(child, &status, WNOHANG)) == 0 && clock.elapsed() < 8000)
+        QTest::qSleep(20);
+    if (done == 0) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        QFAIL("the crash handler hung");
+    }
+    QVERIFY(WIFSIGNALED(status));
+    QCOMPARE(WTERMSIG(status), SIGSEGV);
+    QCOMPARE(QDir(dumpDir).entryList(QDir::Files).size(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 5000);
 }
 
 QTEST_GUILESS_MAIN(tst_CrashDump)

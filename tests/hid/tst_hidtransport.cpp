@@ -88,6 +88,7 @@ private slots:
     void lightFrameRule_data();
     void lightFrameRule();
     void lightQueueClearedWhenSyncOff();
+    void sendPassHoldsPartialFrame();
     void commandsBeforeLightReports();
     void serialNumberComesOnlyBySnSignal();
     void keepAliveAboutOncePerSecondAndNoneAfterClose();
@@ -241,6 +242,39 @@ void tst_hidtransport::lightQueueClearedWhenSyncOff()
     for (int i = 0; i < 12; ++i)
         t.hidApi_WriteLight(lightReport(i).data());
     QCOMPARE(t.pendingLightCount(), 10);
+    t.hidApi_Close(1);
+}
+
+void tst_hidtransport::sendPassHoldsPartialFrame()
+{
+    // Not started: each send pass is run here, so nothing depends on timing.
+    simKeyboard::LogReader log;
+    MainHidInterFace t(1, QStringLiteral("Zeno"));
+    QCOMPARE(t.hidApi_Open(m_path), 0);
+    while (t.writePass()) { // the serial-number inquiry queued by open
+    }
+    t.setLightSynchronous(true);
+    auto lightsSent = [&] {
+        int n = 0;
+        for (const simKeyboard::LogLine &l : log.written(m_path))
+            n += uchar(l.report[1]) == 0x0E;
+        return n;
+    };
+    for (int i = 0; i < 9; ++i)
+        t.hidApi_WriteLight(lightReport(i).data());
+    for (int pass = 0; pass < 3; ++pass)
+        QVERIFY2(!t.writePass(), "a pass sent part of a frame");
+    QCOMPARE(lightsSent(), 0);
+    QCOMPARE(t.pendingLightCount(), 9);
+
+    t.hidApi_WriteLight(lightReport(9).data()); // completes the frame
+    for (int i = 0; i < 10; ++i)
+        QVERIFY(t.writePass());
+    QVERIFY(!t.writePass());
+    QCOMPARE(lightsSent(), 10);
+    const QList<simKeyboard::LogLine> written = log.written(m_path);
+    for (int i = 0; i < 10; ++i)
+        QCOMPARE(int(uchar(written.at(written.size() - 10 + i).report[4])), i); // in order
     t.hidApi_Close(1);
 }
 
