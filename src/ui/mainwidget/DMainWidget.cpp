@@ -5,6 +5,7 @@
 #include "platform/autostart.h"
 #include "platform/hotplugMonitor.h"
 #include "platform/simulateOption.h"
+#include "ui/widgets/themeStyle.h"
 #include "vardexSdk.h"
 
 #include <QAction>
@@ -284,6 +285,7 @@ void DMainWidget::createTrayMenu()
     connect(m_actQuit, &QAction::triggered, this, &DMainWidget::onQuitApp);
 
     m_trayMenu = new QMenu(QApplication::desktop());
+    themeStyle::styleMenu(m_trayMenu);
     m_trayMenu->addAction(m_actMinimize);
     m_trayMenu->addAction(m_actMaximize);
     m_trayMenu->addAction(m_actRevert);

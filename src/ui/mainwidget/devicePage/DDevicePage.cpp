@@ -21,6 +21,7 @@
 #include "ui/widgets/BatteryItem.h"
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/DToolTipExplain.h"
+#include "ui/widgets/themeStyle.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -194,6 +195,8 @@ DDevicePage::DDevicePage(QWidget *parent)
     connect(ui->label_Url, &QLabel::linkActivated, this, &DDevicePage::onLickActivited, Qt::DirectConnection);
 
     ui->label_ElectricityNum->setLevel(60);
+    themeStyle::styleScrollArea(ui->scrollArea_2);
+    themeStyle::styleComboBox(ui->comboBox_profileList);
 
     m_notice = new CbNotice(this);
     m_notice->setPixelSize(14);
