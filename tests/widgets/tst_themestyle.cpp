@@ -94,7 +94,12 @@ void tst_themestyle::comboPopup()
     QComboBox combo;
     combo.addItems({"Profile1", "Profile2", "Profile3"});
     combo.resize(160, 26);
+    // The page's own look of the field, with an older pop-up rule that the
+    // theme's must override.
+    combo.setStyleSheet("QComboBox{color:rgb(175,175,175);background-color:rgb(26,27,49);border:1px solid rgb(52,52,86);}"
+                        "QComboBox QAbstractItemView{background-color:rgb(34,34,58);}");
     themeStyle::styleComboBox(&combo, theme);
+    QVERIFY(combo.styleSheet().startsWith("QComboBox{color:rgb(175,175,175)"));
     combo.show();
     QVERIFY(QTest::qWaitForWindowExposed(&combo));
     combo.showPopup();
@@ -107,7 +112,6 @@ void tst_themestyle::comboPopup()
     const QPoint viewAt = view->mapTo(view->window(), QPoint(0, 0));
     const QRect row1 = view->visualRect(combo.model()->index(1, 0)).translated(viewAt);
     const QRect row2 = view->visualRect(combo.model()->index(2, 0)).translated(viewAt);
-    QVERIFY(row1.height() >= 24);
     const QPoint plain(row2.right() - 4, row2.center().y());
     const QPoint lit(row1.right() - 4, row1.center().y());
     QCOMPARE(img.pixelColor(plain).name(), themeColor(theme.SettingsBgColor).name());

@@ -1,5 +1,6 @@
 #include "ui/widgets/themeStyle.h"
 
+#include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QMenu>
@@ -48,26 +49,19 @@ QString scrollBarSheet(const themeColorData &theme)
         .arg(track, handle, active);
 }
 
-QString comboBoxSheet(const themeColorData &theme)
+QString comboPopupSheet(const themeColorData &theme)
 {
     const QString text = cssColor(theme.TextDefaultColor, QStringLiteral("205,205,205"));
-    const QString field = cssColor(theme.SettingsControlDefaultColor, QStringLiteral("35,35,35"));
-    const QString border = cssColor(theme.SettingsControlBorderColor, QStringLiteral("50,50,50"));
     const QString accent = cssColor(theme.AllThemeColor, QStringLiteral("255,49,53"));
     const QString list = cssColor(theme.SettingsBgColor, QStringLiteral("35,35,35"));
     const QString hover = cssColor(theme.SettingsControlHoverBgColor, QStringLiteral("45,45,45"));
     const QString selected = cssColor(theme.SettingsControlSelectedBgColor, QStringLiteral("40,40,40"));
     return QStringLiteral(
-               "QComboBox { color: %1; background-color: %2; border: 1px solid %3; border-radius: 4px;"
-               " padding-left: 6px; }"
-               "QComboBox:hover, QComboBox:on { border-color: %4; }"
-               "QComboBox::drop-down { border: none; width: 18px; }"
-               "QComboBox QAbstractItemView { color: %1; background-color: %5; border: 1px solid %3;"
-               " outline: 0; padding: 0; }"
-               "QComboBox QAbstractItemView::item { min-height: 24px; padding-left: 6px; border: none; }"
-               "QComboBox QAbstractItemView::item:selected { color: %4; background-color: %7; }"
-               "QComboBox QAbstractItemView::item:hover { color: %4; background-color: %6; }")
-        .arg(text, field, border, accent, list, hover, selected);
+               "QAbstractItemView { color: %1; background-color: %3; border: none; outline: 0; padding: 0; }"
+               "QAbstractItemView::item { padding: 3px 6px; border: none; }"
+               "QAbstractItemView::item:selected { color: %2; background-color: %5; }"
+               "QAbstractItemView::item:hover { color: %2; background-color: %4; }")
+        .arg(text, accent, list, hover, selected);
 }
 
 QString menuSheet(const themeColorData &theme)
@@ -106,7 +100,15 @@ void styleComboBox(QComboBox *combo, const themeColorData &theme)
     // rules of a style sheet (no hover highlight).
     if (!qobject_cast<QStyledItemDelegate *>(combo->itemDelegate()))
         combo->setItemDelegate(new QStyledItemDelegate(combo));
-    combo->setStyleSheet(comboBoxSheet(theme));
+    // On the list itself: the field keeps the page's look, and a widget's own
+    // sheet wins over any pop-up rule the page gave.
+    combo->view()->setStyleSheet(comboPopupSheet(theme));
+    // The frame around the list is the pop-up window of the combo box; left
+    // alone it keeps the platform's grey edge.
+    if (QWidget *popup = combo->view()->parentWidget())
+        popup->setStyleSheet(QStringLiteral("QComboBoxPrivateContainer { background-color: %1; border: 1px solid %2; }")
+                                 .arg(cssColor(theme.SettingsBgColor, QStringLiteral("35,35,35")),
+                                      cssColor(theme.SettingsControlBorderColor, QStringLiteral("50,50,50"))));
 }
 
 void styleMenu(QMenu *menu, const themeColorData &theme)

@@ -19,7 +19,9 @@ namespace themeStyle {
 QString cssColor(const QString &themeColor, const QString &fallback);
 
 QString scrollBarSheet(const themeColorData &theme);
-QString comboBoxSheet(const themeColorData &theme);
+// The pop-up list of a combo box, set on the list view itself (the field
+// keeps its own look).
+QString comboPopupSheet(const themeColorData &theme);
 QString menuSheet(const themeColorData &theme);
 
 // Apply the sheets of `theme`, or of the data manager's current theme.
