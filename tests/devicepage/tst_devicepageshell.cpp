@@ -35,6 +35,7 @@ private slots:
     void hoverAndPressRouting();
     void companyLinkHiddenByDefault();
     void noticeCentredBelowTop();
+    void batteryGaugeAlignedWithToolRow();
 
 private:
     // Shows the given sub-page, then lets the light page announce a
@@ -267,6 +268,37 @@ void tst_devicepageshell::noticeCentredBelowTop()
     QCOMPARE(m_page->noticePosition(), QPoint(m_page->rect().center().x(), 40));
     emit m_page->customKeysPage()->sigSomeMessageTip_CustomKeysPage(QStringLiteral("Download successful"));
     QCOMPARE(m_page->lastNotice(), QStringLiteral("Download successful"));
+}
+
+void tst_devicepageshell::batteryGaugeAlignedWithToolRow()
+{
+    m_page->resize(1280, 700);
+    QTest::qWait(50);
+    auto *gauge = m_page->findChild<QWidget *>(QStringLiteral("label_ElectricityNum"));
+    auto *zoom = m_page->findChild<QPushButton *>(QStringLiteral("pushButton_MoreBig"));
+    auto *connection = m_page->findChild<QLabel *>(QStringLiteral("label_Mode"));
+    QVERIFY(gauge && zoom && connection);
+    QVERIFY(gauge->isVisible() && zoom->isVisible());
+
+    // Where the gauge's outline is actually drawn, in page coordinates.
+    const QImage image = m_page->grab().toImage();
+    const QRect area(gauge->mapTo(m_page.get(), QPoint(0, 0)), gauge->size());
+    int top = -1, bottom = -1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y) == QColor(136, 205, 12)) {
+                if (top < 0)
+                    top = y;
+                bottom = y;
+            }
+    QVERIFY2(top >= 0, "the gauge draws nothing");
+    const int drawnCentre = (top + bottom) / 2;
+    const int zoomCentre = zoom->mapTo(m_page.get(), zoom->rect().center()).y();
+    const int labelCentre = connection->mapTo(m_page.get(), connection->rect().center()).y();
+    QVERIFY2(qAbs(drawnCentre - zoomCentre) <= 2,
+             qPrintable(QStringLiteral("gauge centre %1, zoom buttons %2").arg(drawnCentre).arg(zoomCentre)));
+    QVERIFY2(qAbs(drawnCentre - labelCentre) <= 2,
+             qPrintable(QStringLiteral("gauge centre %1, connection label %2").arg(drawnCentre).arg(labelCentre)));
 }
 
 QTEST_MAIN(tst_devicepageshell)
