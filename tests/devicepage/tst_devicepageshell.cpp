@@ -12,6 +12,8 @@
 
 #include <QEvent>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 
 using namespace devicePageTest;
@@ -36,6 +38,8 @@ private slots:
     void companyLinkHiddenByDefault();
     void noticeCentredBelowTop();
     void batteryGaugeAlignedWithToolRow();
+    void everyKeyReachableWhenZoomed_data();
+    void everyKeyReachableWhenZoomed();
 
 private:
     // Shows the given sub-page, then lets the light page announce a
@@ -299,6 +303,53 @@ void tst_devicepageshell::batteryGaugeAlignedWithToolRow()
              qPrintable(QStringLiteral("gauge centre %1, zoom buttons %2").arg(drawnCentre).arg(zoomCentre)));
     QVERIFY2(qAbs(drawnCentre - labelCentre) <= 2,
              qPrintable(QStringLiteral("gauge centre %1, connection label %2").arg(drawnCentre).arg(labelCentre)));
+}
+
+void tst_devicepageshell::everyKeyReachableWhenZoomed_data()
+{
+    QTest::addColumn<int>("steps"); // presses of the enlarge button from 1.0
+    QTest::newRow("1.0") << 0;
+    QTest::newRow("1.5") << 5;
+    QTest::newRow("2.0") << 10;
+}
+
+void tst_devicepageshell::everyKeyReachableWhenZoomed()
+{
+    QFETCH(int, steps);
+    m_page->resize(1280, 700);
+    auto *bigger = m_page->findChild<QPushButton *>(QStringLiteral("pushButton_MoreBig"));
+    auto *smaller = m_page->findChild<QPushButton *>(QStringLiteral("pushButton_MoreSmall"));
+    for (int i = 0; i < 10; ++i)
+        QTest::mouseClick(smaller, Qt::LeftButton);
+    for (int i = 0; i < steps; ++i)
+        QTest::mouseClick(bigger, Qt::LeftButton);
+    QTest::qWait(50);
+
+    auto *area = m_page->findChild<QScrollArea *>(QStringLiteral("scrollArea_keyboardView"));
+    QVERIFY(area);
+    QWidget *viewport = area->viewport();
+    // The drawing's window on the page stays above the tool row and on the page.
+    const QRect shown(viewport->mapTo(m_page.get(), QPoint(0, 0)), viewport->size());
+    const QRect toolButton(bigger->mapTo(m_page.get(), QPoint(0, 0)), bigger->size());
+    QVERIFY2(shown.bottom() < toolButton.top(), qPrintable(QStringLiteral("drawing down to %1, tool row from %2")
+                                                                .arg(shown.bottom()).arg(toolButton.top())));
+    QVERIFY(m_page->rect().contains(shown));
+
+    const QMap<int, keyboardButCustom *> keys = m_page->keyboardView()->keyLayer()->keyButtonMap();
+    QVERIFY(keys.size() > 30);
+    for (keyboardButCustom *key : keys) {
+        area->ensureWidgetVisible(key, 0, 0);
+        const QPoint centre = key->mapTo(viewport, key->rect().center());
+        QVERIFY2(viewport->rect().contains(centre),
+                 qPrintable(QStringLiteral("key %1 cannot be brought into view").arg(key->objectName())));
+    }
+    // At 1.0 the whole drawing fits: nothing to scroll.
+    if (steps == 0) {
+        QVERIFY(!area->horizontalScrollBar()->isVisible());
+        QVERIFY(!area->verticalScrollBar()->isVisible());
+    }
+    for (int i = 0; i < steps; ++i)
+        QTest::mouseClick(smaller, Qt::LeftButton);
 }
 
 QTEST_MAIN(tst_devicepageshell)

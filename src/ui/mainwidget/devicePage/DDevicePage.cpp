@@ -16,6 +16,7 @@
 #include "ui/customKeys/DCustomKeysPage.h"
 #include "ui/lightsConfig/DLightsConfigPage.h"
 #include "ui/lightsConfig/lightDealMain.h"
+#include "ui/mainwidget/devicePage/keyboardViewScroller.h"
 #include "ui/mainwidget/devicePage/tileListOrder.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/BatteryItem.h"
@@ -1084,21 +1085,22 @@ void DDevicePage::rebuildKeyboardView(const hidStructInfoAll &record)
 {
     destroyKeyboardView();
 
-    m_viewHost = new QWidget(ui->hidDeviceShowFrame);
-    m_hidDeviceJoinFrame = new hidDeviceJoinFrame(m_viewHost);
+    auto *host = new QWidget;
+    m_hidDeviceJoinFrame = new hidDeviceJoinFrame(host);
     connect(m_hidDeviceJoinFrame, &hidDeviceJoinFrame::sigDragAreaMoveOneKey, this, &DDevicePage::onDragAreaMoveOneKey);
-    m_dragShowArea = new dragShowArea(m_viewHost);
+    m_dragShowArea = new dragShowArea(host);
     connect(m_dragShowArea, &dragShowArea::sigDragArea, this, &DDevicePage::onDragArea_SelectKeys);
     connect(m_dragShowArea, &dragShowArea::sigDragShowAreaMouseMovePoint, this, &DDevicePage::onDragShowAreaMouseMovePoint);
     connect(m_dragShowArea, &dragShowArea::sigDragAreaMousePressOrRelease, this, &DDevicePage::onDragAreaMousePressOrRelease);
     m_hidDeviceJoinFrame->setWindowFlags(m_hidDeviceJoinFrame->windowFlags() | Qt::WindowStaysOnTopHint);
     m_hidDeviceJoinFrame->initKeyboard(record);
 
-    auto *stack = new QStackedLayout(m_viewHost);
+    auto *stack = new QStackedLayout(host);
     stack->setStackingMode(QStackedLayout::StackAll);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->addWidget(m_hidDeviceJoinFrame);
     stack->addWidget(m_dragShowArea);
+    m_viewHost = keyboardViewScroller::wrap(host, ui->hidDeviceShowFrame);
     ui->horizontalLayout_17->addWidget(m_viewHost);
 }
 
