@@ -323,10 +323,12 @@ void tst_devicepageshell::everyKeyReachableWhenZoomed()
         QTest::mouseClick(smaller, Qt::LeftButton);
     for (int i = 0; i < steps; ++i)
         QTest::mouseClick(bigger, Qt::LeftButton);
-    QTest::qWait(50);
 
     auto *area = m_page->findChild<QScrollArea *>(QStringLiteral("scrollArea_keyboardView"));
     QVERIFY(area);
+    // The scroll area takes in the drawing's new size once the layouts ran.
+    QWidget *drawing = m_page->keyboardView()->drawingArea();
+    QTRY_VERIFY(area->widget()->rect().contains(QRect(drawing->mapTo(area->widget(), QPoint(0, 0)), drawing->size())));
     QWidget *viewport = area->viewport();
     // The drawing's window on the page stays above the tool row and on the page.
     const QRect shown(viewport->mapTo(m_page.get(), QPoint(0, 0)), viewport->size());
@@ -337,16 +339,18 @@ void tst_devicepageshell::everyKeyReachableWhenZoomed()
 
     const QMap<int, keyboardButCustom *> keys = m_page->keyboardView()->keyLayer()->keyButtonMap();
     QVERIFY(keys.size() > 30);
-    for (keyboardButCustom *key : keys) {
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
+        keyboardButCustom *key = it.value();
         area->ensureWidgetVisible(key, 0, 0);
         const QPoint centre = key->mapTo(viewport, key->rect().center());
         QVERIFY2(viewport->rect().contains(centre),
-                 qPrintable(QStringLiteral("key %1 cannot be brought into view").arg(key->objectName())));
+                 qPrintable(QStringLiteral("key %1 at %2,%3 cannot be brought into view")
+                                .arg(it.key()).arg(centre.x()).arg(centre.y())));
     }
     // At 1.0 the whole drawing fits: nothing to scroll.
     if (steps == 0) {
-        QVERIFY(!area->horizontalScrollBar()->isVisible());
-        QVERIFY(!area->verticalScrollBar()->isVisible());
+        QTRY_VERIFY(!area->horizontalScrollBar()->isVisible());
+        QTRY_VERIFY(!area->verticalScrollBar()->isVisible());
     }
     for (int i = 0; i < steps; ++i)
         QTest::mouseClick(smaller, Qt::LeftButton);
