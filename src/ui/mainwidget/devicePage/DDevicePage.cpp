@@ -2,6 +2,7 @@
 #include "ui_DDevicePage.h"
 
 #include "DDeviceListItem.h"
+#include "DOnboardDownload.h"
 #include "DPerformancePage.h"
 #include "dragShowArea.h"
 #include "hidDeviceJoinFrame.h"
@@ -205,6 +206,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
 
     m_lightDealMain = new lightDealMain(nullptr);
+    m_onboardDownload = new DOnboardDownload(this);
 
     m_customKeysPage = new DCustomKeysPage(ui->page_CustomKeys);
     ui->page_CustomKeys->layout()->addWidget(m_customKeysPage);
@@ -227,6 +229,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     connect(m_performancePage, &DPerformancePage::sigResetoreCurrentProfile, this, &DDevicePage::onResetoreCurrentProfile);
     connect(m_performancePage, &DPerformancePage::sigLightAndKeyboardSleepTime, this, &DDevicePage::onLightAndKeyboardSleepTime);
     connect(m_performancePage, &DPerformancePage::sigLockWinKeyAbout, this, &DDevicePage::onLockWinKeyAbout);
+    connect(m_performancePage, &DPerformancePage::sigSomeMessageTip_PerformancePage, this, &DDevicePage::onEveryPageBackTip);
 
     ui->toolButton_CustomKey->installEventFilter(this);
     ui->toolButton_LightConfig->installEventFilter(this);
@@ -444,6 +447,7 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
     case 2:
         ui->stackedWidget->setCurrentWidget(ui->page_Performance);
         m_performancePage->loadFromProfile();
+        updatePerformanceAvailability();
         ui->label_ChangModeTest->setText(QStringLiteral("Keyboard"));
         break;
     default:
@@ -1391,6 +1395,7 @@ void DDevicePage::loadCurrentProfile()
     m_lightsConfigPage->setLightSupportInfo(support);
     m_performancePage->setProfileIndex(m_profileIndex);
     m_performancePage->setProfileXmlPath(m_profileXmlPath);
+    updatePerformanceAvailability();
     m_lightDealMain->setHidInterface(m_currentHidInterface);
 
     loadProfileListAndKeyMarks();
@@ -1473,18 +1478,12 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 
 // ---------------------------------------------------------------------------
 // Relays of other parts of the page (battery, lights, macros, profiles,
-// performance, onboard download); their behaviour is still to come.
+// performance); their behaviour is still to come.
 // ---------------------------------------------------------------------------
 
 void DDevicePage::onSendChargingStatusAndElectricity(int, int, int, int, QString) {}
 void DDevicePage::onTimerChangingBatteryNum() {}
 void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
-void DDevicePage::onSleepTimeSetSuccessful() {}
-void DDevicePage::onTheKeyboardIntoDownloading() {}
-void DDevicePage::onRuningOnboard0x19Cmd() {}
-void DDevicePage::onRuningOnboard0x18Cmd() {}
-void DDevicePage::onRuningOnboardDownloadStatus(int) {}
-void DDevicePage::onQN9080Recv0x0bCmd(int) {}
 void DDevicePage::onInteractLightsPointXY(int, int) {}
 void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData colorInfoDataStu)
 {
@@ -1497,9 +1496,6 @@ void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData) {}
 void DDevicePage::onLightConfigHaveChanged(int, colorInfoData) {}
 void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
 void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
-void DDevicePage::onResetoreCurrentProfile() {}
-void DDevicePage::onLightAndKeyboardSleepTime(int, int) {}
-void DDevicePage::onLockWinKeyAbout(int, int, int, int) {}
 void DDevicePage::onLightConfigHaveChanged_HidSend(int, int) {}
 void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int, int, int) {}
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}
