@@ -17,6 +17,7 @@
 #include "data/DDataManager.h"
 #include "platform/appPaths.h"
 #include "platform/instanceGuard.h"
+#include "platform/instanceScope.h"
 #include "ui/mainwidget/DMainWidget.h"
 
 namespace {
@@ -154,7 +155,10 @@ bool DAppllication::connectToRunningCopy()
 
 bool DAppllication::checkSingleInstance(bool mayListen)
 {
-    m_serverName = QFileInfo(applicationFilePath()).fileName();
+    // Scoped to this user and settings folder: a copy with another HOME is
+    // another instance, and nobody else can take or answer on the name.
+    const QString folder = appPaths::userConfigDirFor(appPaths::appDataDir());
+    m_serverName = instanceScope::serverPath(appPaths::settingsFileIn(folder), folder);
     qDebug() << "local server name:" << m_serverName;
     if (connectToRunningCopy()) {
         m_isRunning = true;

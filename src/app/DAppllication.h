@@ -14,7 +14,7 @@ class QSettings;
 class QtLinguist;
 
 // The application object: font, settings and language, the single-instance
-// handshake over a local socket named after the executable, and the start-up
+// handshake over a local socket of this user and settings folder, and the start-up
 // of the main window.
 class DAppllication : public QApplication
 {
@@ -33,6 +33,8 @@ public:
     ~DAppllication() override;
 
     QString id() const { return m_appId; }
+    // The local socket later copies knock on (a full path in a private folder).
+    QString serverName() const { return m_serverName; }
     // Another copy answered on the local socket.
     bool isRunning() const { return m_isRunning; }
     // The process must end with exit code 1: another copy answered, or none

@@ -9,6 +9,7 @@
 #include "platform/appPaths.h"
 #include "platform/crashDump.h"
 #include "platform/instanceGuard.h"
+#include "platform/instanceScope.h"
 #include "platform/unixSignals.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/settings/DSettingsDia.h"
@@ -49,8 +50,10 @@ int main(int argc, char *argv[])
     const QString appDataDir = appPaths::appDataDirFor(programName);
     crashDump::install(appDataDir + QStringLiteral("/dump"), QFile::symLinkTarget(QStringLiteral("/proc/self/exe")));
 
-    InstanceGuard guard(QString::fromLatin1(kAppId),
-                        appPaths::userConfigDirFor(appDataDir) + QStringLiteral("/instance.lock"));
+    // Lock and key belong to this user's settings folder, like the socket.
+    const QString configDir = appPaths::userConfigDirFor(appDataDir);
+    InstanceGuard guard(instanceScope::memoryKey(QString::fromLatin1(kAppId), appPaths::settingsFileIn(configDir)),
+                        configDir + QStringLiteral("/instance.lock"));
     const bool alreadyRunning = !guard.acquire();
 
     // The main window creates its device page through this factory.

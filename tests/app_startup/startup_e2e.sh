@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # The start-up road of the real executable on a virtual X server, with a
-# throw-away HOME and TMPDIR (the instance key and the local socket live under
-# TMPDIR, so a copy the developer runs is never disturbed):
+# throw-away HOME, TMPDIR and XDG_RUNTIME_DIR (the instance lock lives in the
+# settings folder and the local socket in the runtime folder, so a copy the
+# developer runs is never disturbed):
 #   - first start writes the settings;
 #   - a second copy ends with exit code 1 within 2 s, the first keeps running;
+#   - a copy with another HOME and runtime folder runs beside the first; a
+#     later copy of the first's ends with 1 and raises the first's window;
 #   - after kill -9 the next start comes up with a window;
 #   - kill -SEGV leaves one dated .dmp with a readable backtrace and starts
 #     the crash report as a separate process;
@@ -94,6 +97,46 @@ sleep 0.3
 if kill -0 "$first" 2>/dev/null && xdotool search --onlyvisible --pid "$first" >/dev/null 2>&1; then
     pass "first copy still runs with its window"
 else fail "first copy lost"; fi
+
+# 2b. Another HOME and runtime folder is another instance: it runs beside the
+#     first. A later copy of the first's folders still ends with 1 and brings
+#     the first copy's window above the other one (no window manager runs, so
+#     the stacking order is the X server's own).
+if command -v xwininfo >/dev/null; then
+    mkdir -p "$base/homeB" "$base/runB"
+    chmod 700 "$base/runB"
+    ( export HOME="$base/homeB" XDG_RUNTIME_DIR="$base/runB" XDG_DATA_HOME="$base/homeB/.local/share" \
+          XDG_CONFIG_HOME="$base/homeB/.config"
+      exec "$exe" >>"$base/log.txt" 2>&1 ) &
+    other=$!
+    pids+=("$other")
+    if wait_window "$other"; then pass "a copy with another HOME runs beside the first"
+    else fail "a copy with another HOME shows no window"; fi
+    kill -0 "$first" 2>/dev/null && pass "first copy still runs beside it" || fail "first copy ended"
+    if [[ -S "$(find "$base/runB" -maxdepth 1 -name 'vardex-keyboard-*.sock' | head -n1)" ]] \
+        && [[ -S "$(find "$base/run" -maxdepth 1 -name 'vardex-keyboard-*.sock' | head -n1)" ]]; then
+        pass "each copy listens in its own runtime folder"
+    else fail "sockets: $(ls "$base/run" "$base/runB" 2>&1 | tr '\n' ' ')"; fi
+    # Top-most last: the windows of a process in the root's stacking order.
+    top_of() { # pid -> index of its highest top-level window
+        local best=-1 i=0 ids
+        ids=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | while read -r w; do printf '0x%x\n' "$w"; done)
+        while read -r win _; do
+            grep -qix "$win" <<<"$ids" && best=$i
+            i=$((i + 1))
+        done < <(xwininfo -root -children | awk '/^ +0x/ {print $1}' | tac)
+        echo "$best"
+    }
+    before_first=$(top_of "$first"); before_other=$(top_of "$other")
+    timeout 10 "$exe" >>"$base/log.txt" 2>&1
+    rc=$?
+    sleep 0.5
+    after_first=$(top_of "$first"); after_other=$(top_of "$other")
+    if [[ $rc -eq 1 && $after_first -gt $after_other ]]; then
+        pass "later copy ended with 1 and raised the first (stack $before_first/$before_other -> $after_first/$after_other)"
+    else fail "later copy: exit $rc, stack $before_first/$before_other -> $after_first/$after_other"; fi
+    stop_copy "$other"
+fi
 
 # 3. kill -9 leaves the instance key behind; the next start must not be blocked.
 kill -9 "$first"; wait "$first" 2>/dev/null

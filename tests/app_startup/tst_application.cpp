@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QSettings>
@@ -17,6 +18,7 @@ class tst_Application : public QObject
     Q_OBJECT
 private slots:
     void firstCopyIsUp();
+    void serverListensInPrivateRuntimeFolder();
     void loadLanguage_data();
     void loadLanguage();
     void laterCopyBringsWindowForward_data();
@@ -40,6 +42,23 @@ void tst_Application::firstCopyIsUp()
     // LANG=en_US.UTF-8 and an empty home: the system language is stored.
     QSettings settings(DDataManager::instance()->userConfigDir() + "/VardexConfig.ini", QSettings::IniFormat);
     QCOMPARE(settings.value("Language/selectLanguageIndex").toInt(), 3);
+}
+
+void tst_Application::serverListensInPrivateRuntimeFolder()
+{
+    // The test's XDG_RUNTIME_DIR: the socket sits there, under a name of this
+    // settings folder, never under the bare program name in the shared /tmp.
+    const QString runtime = QDir::cleanPath(QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR")));
+    const QFileInfo socket(app()->serverName());
+    QCOMPARE(socket.absolutePath(), runtime);
+    QVERIFY(socket.fileName().startsWith("vardex-keyboard-"));
+    QVERIFY(socket.exists());
+    QCOMPARE(QFileInfo(runtime).permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup
+                                                 | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
+             QFile::Permissions());
+    QLocalSocket bare;
+    bare.connectToServer(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    QVERIFY(!bare.waitForConnected(200));
 }
 
 void tst_Application::loadLanguage_data()
@@ -97,7 +116,7 @@ void tst_Application::laterCopyBringsWindowForward()
     QTRY_VERIFY(!window->isVisible() || window->isMinimized());
 
     QLocalSocket socket;
-    socket.connectToServer(QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    socket.connectToServer(app()->serverName());
     QVERIFY(socket.waitForConnected(DAppllication::ConnectWaitMs));
     socket.write(written);
     socket.flush();

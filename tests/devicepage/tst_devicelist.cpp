@@ -36,9 +36,11 @@ private slots:
     void unplugOtherKeyboardKeepsCurrent();
     void clickTileSwitchesCurrentKeyboard();
     void clickOfflineTileShowsMessage();
+    void firstLoadListsCableKeyboardsFirst();
+    void receiverReportUpdatesItsTileInPlace();
 
 private:
-    DDevicePage *makePage(const QList<SimDevice> &devices);
+    DDevicePage *makePage(const QList<SimDevice> &devices, int statusIntervalMs = 200);
     bool waitForFirstLoad();
     void makeTwoLinkedKeyboards(QString &current, QString &other);
 
@@ -57,9 +59,9 @@ void tst_devicelist::cleanup()
     destroyPage(m_page);
 }
 
-DDevicePage *tst_devicelist::makePage(const QList<SimDevice> &devices)
+DDevicePage *tst_devicelist::makePage(const QList<SimDevice> &devices, int statusIntervalMs)
 {
-    if (CVardexSim_LoadScenarioText(scenarioJson(devices).constData()) != 0)
+    if (CVardexSim_LoadScenarioText(scenarioJson(devices, statusIntervalMs).constData()) != 0)
         return nullptr;
     m_page = std::make_unique<DDevicePage>();
     m_page->resize(1280, 700);
@@ -504,6 +506,74 @@ void tst_devicelist::clickOfflineTileShowsMessage()
     QTest::mouseClick(offline, Qt::LeftButton);
     QTRY_COMPARE(page->lastNotice(), QStringLiteral("The device is offline"));
     QCOMPARE(currentPath(page), current);
+}
+
+// The tiles in the order the list shows them, top first.
+static QList<DDeviceListItem *> tilesShown(DDevicePage *page)
+{
+    QList<DDeviceListItem *> shown;
+    QWidget *contents = page->findChild<QWidget *>(QStringLiteral("scrollAreaWidgetContents_2"));
+    QLayout *layout = contents ? contents->layout() : nullptr;
+    for (int i = 0; layout && i < layout->count(); ++i)
+        if (auto *tile = qobject_cast<DDeviceListItem *>(layout->itemAt(i)->widget()))
+            shown.append(tile);
+    return shown;
+}
+
+void tst_devicelist::firstLoadListsCableKeyboardsFirst()
+{
+    // The receiver comes first in the library's list; no status report
+    // arrives during the test, so the order is the first load's own.
+    DDevicePage *page = makePage({{"Yolma", true, true, QByteArray()},
+                                  {"Brisko", false, true, QByteArray()},
+                                  {"Pravo", false, true, QByteArray()}},
+                                 60000);
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 3 && page->currentLink(), 5000);
+
+    const QList<DDeviceListItem *> shown = tilesShown(page);
+    QCOMPARE(shown.size(), page->deviceTiles().size());
+    QStringList kinds;
+    for (DDeviceListItem *tile : shown) {
+        const hidStructInfoAll info = tile->hidInfo();
+        const bool attached = page->connectedDevices().contains(QString::fromLatin1(info.hidPath));
+        kinds << (!attached ? QStringLiteral("offline") : info.hidUsbOrDongle == 0 ? QStringLiteral("cable")
+                                                                                    : QStringLiteral("receiver"));
+    }
+    QStringList expected{"cable", "cable", "receiver"};
+    while (expected.size() < kinds.size())
+        expected << "offline";
+    QCOMPARE(kinds, expected);
+    QCOMPARE(shown.first(), page->currentTile());
+}
+
+void tst_devicelist::receiverReportUpdatesItsTileInPlace()
+{
+    DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Yolma", true, false, QByteArray()}},
+                                 60000);
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && page->currentLink(), 5000);
+    const QString receiver = pathOfModel("Yolma", true);
+    const QList<DDeviceListItem *> before = tilesShown(page);
+    QList<QPointer<DDeviceListItem>> alive;
+    for (DDeviceListItem *tile : before)
+        alive.append(tile);
+    DDeviceListItem *receiverTile = page->deviceTiles().value(receiver);
+    QVERIFY(receiverTile);
+
+    QCOMPARE(CVardexSim_SetReachable(receiver.toLatin1().constData(), 1, 1), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(2.4G)")), 3000);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // The same tiles, none rebuilt: the receiver's own tile changed its text.
+    QCOMPARE(page->deviceTiles().value(receiver), receiverTile);
+    for (const QPointer<DDeviceListItem> &tile : alive)
+        QVERIFY(tile);
+    QCOMPARE(tilesShown(page).size(), before.size());
+    QCOMPARE(tilesShown(page).first(), page->currentTile());
+    QCOMPARE(tilesShown(page).at(1), receiverTile);
 }
 
 QTEST_MAIN(tst_devicelist)

@@ -12,6 +12,8 @@
 
 #include <QEvent>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 
 using namespace devicePageTest;
@@ -35,6 +37,9 @@ private slots:
     void hoverAndPressRouting();
     void companyLinkHiddenByDefault();
     void noticeCentredBelowTop();
+    void batteryGaugeAlignedWithToolRow();
+    void everyKeyReachableWhenZoomed_data();
+    void everyKeyReachableWhenZoomed();
 
 private:
     // Shows the given sub-page, then lets the light page announce a
@@ -267,6 +272,88 @@ void tst_devicepageshell::noticeCentredBelowTop()
     QCOMPARE(m_page->noticePosition(), QPoint(m_page->rect().center().x(), 40));
     emit m_page->customKeysPage()->sigSomeMessageTip_CustomKeysPage(QStringLiteral("Download successful"));
     QCOMPARE(m_page->lastNotice(), QStringLiteral("Download successful"));
+}
+
+void tst_devicepageshell::batteryGaugeAlignedWithToolRow()
+{
+    m_page->resize(1280, 700);
+    QTest::qWait(50);
+    auto *gauge = m_page->findChild<QWidget *>(QStringLiteral("label_ElectricityNum"));
+    auto *zoom = m_page->findChild<QPushButton *>(QStringLiteral("pushButton_MoreBig"));
+    auto *connection = m_page->findChild<QLabel *>(QStringLiteral("label_Mode"));
+    QVERIFY(gauge && zoom && connection);
+    QVERIFY(gauge->isVisible() && zoom->isVisible());
+
+    // Where the gauge's outline is actually drawn, in page coordinates.
+    const QImage image = m_page->grab().toImage();
+    const QRect area(gauge->mapTo(m_page.get(), QPoint(0, 0)), gauge->size());
+    int top = -1, bottom = -1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixelColor(x, y) == QColor(136, 205, 12)) {
+                if (top < 0)
+                    top = y;
+                bottom = y;
+            }
+    QVERIFY2(top >= 0, "the gauge draws nothing");
+    const int drawnCentre = (top + bottom) / 2;
+    const int zoomCentre = zoom->mapTo(m_page.get(), zoom->rect().center()).y();
+    const int labelCentre = connection->mapTo(m_page.get(), connection->rect().center()).y();
+    QVERIFY2(qAbs(drawnCentre - zoomCentre) <= 2,
+             qPrintable(QStringLiteral("gauge centre %1, zoom buttons %2").arg(drawnCentre).arg(zoomCentre)));
+    QVERIFY2(qAbs(drawnCentre - labelCentre) <= 2,
+             qPrintable(QStringLiteral("gauge centre %1, connection label %2").arg(drawnCentre).arg(labelCentre)));
+}
+
+void tst_devicepageshell::everyKeyReachableWhenZoomed_data()
+{
+    QTest::addColumn<int>("steps"); // presses of the enlarge button from 1.0
+    QTest::newRow("1.0") << 0;
+    QTest::newRow("1.5") << 5;
+    QTest::newRow("2.0") << 10;
+}
+
+void tst_devicepageshell::everyKeyReachableWhenZoomed()
+{
+    QFETCH(int, steps);
+    m_page->resize(1280, 700);
+    auto *bigger = m_page->findChild<QPushButton *>(QStringLiteral("pushButton_MoreBig"));
+    auto *smaller = m_page->findChild<QPushButton *>(QStringLiteral("pushButton_MoreSmall"));
+    for (int i = 0; i < 10; ++i)
+        QTest::mouseClick(smaller, Qt::LeftButton);
+    for (int i = 0; i < steps; ++i)
+        QTest::mouseClick(bigger, Qt::LeftButton);
+
+    auto *area = m_page->findChild<QScrollArea *>(QStringLiteral("scrollArea_keyboardView"));
+    QVERIFY(area);
+    // The scroll area takes in the drawing's new size once the layouts ran.
+    QWidget *drawing = m_page->keyboardView()->drawingArea();
+    QTRY_VERIFY(area->widget()->rect().contains(QRect(drawing->mapTo(area->widget(), QPoint(0, 0)), drawing->size())));
+    QWidget *viewport = area->viewport();
+    // The drawing's window on the page stays above the tool row and on the page.
+    const QRect shown(viewport->mapTo(m_page.get(), QPoint(0, 0)), viewport->size());
+    const QRect toolButton(bigger->mapTo(m_page.get(), QPoint(0, 0)), bigger->size());
+    QVERIFY2(shown.bottom() < toolButton.top(), qPrintable(QStringLiteral("drawing down to %1, tool row from %2")
+                                                                .arg(shown.bottom()).arg(toolButton.top())));
+    QVERIFY(m_page->rect().contains(shown));
+
+    const QMap<int, keyboardButCustom *> keys = m_page->keyboardView()->keyLayer()->keyButtonMap();
+    QVERIFY(keys.size() > 30);
+    for (auto it = keys.cbegin(); it != keys.cend(); ++it) {
+        keyboardButCustom *key = it.value();
+        area->ensureWidgetVisible(key, 0, 0);
+        const QPoint centre = key->mapTo(viewport, key->rect().center());
+        QVERIFY2(viewport->rect().contains(centre),
+                 qPrintable(QStringLiteral("key %1 at %2,%3 cannot be brought into view")
+                                .arg(it.key()).arg(centre.x()).arg(centre.y())));
+    }
+    // At 1.0 the whole drawing fits: nothing to scroll.
+    if (steps == 0) {
+        QTRY_VERIFY(!area->horizontalScrollBar()->isVisible());
+        QTRY_VERIFY(!area->verticalScrollBar()->isVisible());
+    }
+    for (int i = 0; i < steps; ++i)
+        QTest::mouseClick(smaller, Qt::LeftButton);
 }
 
 QTEST_MAIN(tst_devicepageshell)

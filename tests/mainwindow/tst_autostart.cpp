@@ -13,6 +13,8 @@ private slots:
     void writeThenRemove();
     void execLineQuoting_data();
     void execLineQuoting();
+    void writtenExecLine_data();
+    void writtenExecLine();
     void simulateOption_data();
     void simulateOption();
 };
@@ -71,6 +73,40 @@ void TstAutostart::execLineQuoting()
     QFETCH(QString, exe);
     QFETCH(QString, exec);
     QCOMPARE(autostart::execLine(exe), exec);
+}
+
+// The line as it stands in the file: the Exec quoting first, then the key
+// file's own escaping doubles every backslash. A reader that undoes only one
+// of the two would start another program than ours.
+void TstAutostart::writtenExecLine_data()
+{
+    QTest::addColumn<QString>("exe");
+    QTest::addColumn<QByteArray>("line");
+    QTest::newRow("dollar") << "/x/$HOME/vk" << QByteArray(R"(Exec="/x/\\$HOME/vk" --AutoUp)");
+    QTest::newRow("double quote") << "/x/a\"b/vk" << QByteArray(R"(Exec="/x/a\\"b/vk" --AutoUp)");
+    QTest::newRow("backslash") << "/x/back\\slash/vk" << QByteArray(R"(Exec="/x/back\\\\slash/vk" --AutoUp)");
+    QTest::newRow("backquote") << "/x/a`b/vk" << QByteArray(R"(Exec="/x/a\\`b/vk" --AutoUp)");
+    QTest::newRow("percent") << "/x/100%/vk" << QByteArray(R"(Exec="/x/100%%/vk" --AutoUp)");
+    QTest::newRow("all together") << "/o/$\"\\%/vk" << QByteArray(R"(Exec="/o/\\$\\"\\\\%%/vk" --AutoUp)");
+}
+
+void TstAutostart::writtenExecLine()
+{
+    QFETCH(QString, exe);
+    QFETCH(QByteArray, line);
+    QTemporaryDir dir;
+    const QByteArray old = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.path()));
+    QVERIFY(autostart::writeEntry(exe));
+    QFile f(autostart::entryPath());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    qputenv("XDG_CONFIG_HOME", old);
+    QByteArray written;
+    for (const QByteArray &l : lines)
+        if (l.startsWith("Exec="))
+            written = l;
+    QCOMPARE(written, line);
 }
 
 void TstAutostart::simulateOption_data()

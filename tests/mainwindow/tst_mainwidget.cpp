@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QtTest>
+#include <QScreen>
 
 #include <unistd.h>
 
@@ -56,6 +57,7 @@ private slots:
     void edgeRegions();
     void edgeResize_data();
     void edgeResize();
+    void fitsASmallScreen();
     void maximisedWindowStays();
     void lightInitFailing();
     void vendorStartUp();
@@ -169,6 +171,10 @@ void TstMainWidget::minimumSizeRule_data()
     QTest::newRow("1081 high") << QSize(1920, 1081) << QSize(1450, 810);
     QTest::newRow("small laptop") << QSize(1366, 728) << QSize(1280, 715);
     QTest::newRow("4k") << QSize(3840, 2100) << QSize(1450, 810);
+    // Smaller screens: the window fits the available area.
+    QTest::newRow("1024x768 with a panel") << QSize(1024, 738) << QSize(1024, 715);
+    QTest::newRow("1280x720 with a panel") << QSize(1280, 690) << QSize(1280, 690);
+    QTest::newRow("800x600") << QSize(800, 600) << QSize(800, 600);
 }
 
 void TstMainWidget::minimumSizeRule()
@@ -247,12 +253,37 @@ void TstMainWidget::edgeResize_data()
     QTest::newRow("inside moves nothing") << QPoint(800, 500) << QPoint(700, 400) << QRect(100, 100, 1400, 800);
 }
 
+void TstMainWidget::fitsASmallScreen()
+{
+    // The offscreen screen is 800 x 600, well below the usual minimum.
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(available.width() < 1280 || available.height() < 715);
+    DMainWidget w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::qWait(20);
+    QVERIFY2(available.contains(w.frameGeometry()),
+             qPrintable(QStringLiteral("window %1x%2 at %3,%4 on a %5x%6 screen")
+                            .arg(w.width()).arg(w.height()).arg(w.x()).arg(w.y())
+                            .arg(available.width()).arg(available.height())));
+    // Its own controls stay on the screen too.
+    for (const char *name : {"pushButton_Close", "pushButton_Max", "pushButton_Min"}) {
+        auto *button = w.findChild<QWidget *>(QLatin1String(name));
+        QVERIFY(button);
+        const QRect at(button->mapToGlobal(QPoint(0, 0)), button->size());
+        QVERIFY2(available.contains(at), name);
+    }
+}
+
 void TstMainWidget::edgeResize()
 {
     QFETCH(QPoint, start);
     QFETCH(QPoint, to);
     QFETCH(QRect, expected);
     DMainWidget w;
+    // The minimum of a 1920 x 1080 screen: the offscreen test screen is
+    // smaller, and the window would fit that instead.
+    w.setMinimumSize(1280, 715);
     w.setGeometry(100, 100, 1400, 800);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -451,7 +482,10 @@ void TstMainWidget::closeButton()
 void TstMainWidget::listToggleAndNames()
 {
     DMainWidget w;
+    w.setMinimumSize(1280, 715); // a 1920 x 1080 screen's; the offscreen one is smaller
     w.resize(1280, 715);
+    QResizeEvent resized(w.size(), QSize(800, 600));
+    QApplication::sendEvent(&w, &resized);
     auto *toggle = w.findChild<QPushButton *>("pushButton_ListCtrl");
     QVERIFY(toggle);
     QCOMPARE(toggle->geometry(), QRect(233, (715 - 300) / 2, 10, 100));

@@ -40,6 +40,8 @@ private slots:
     void pressEmitsCopyEvenWhenOffline();
     void goingOfflineDropsSelectedFrame();
     void pictureLoadedWhenPresent();
+    void pictureDecodedOncePerModel();
+    void onlyThePictureFrameHasABorder();
 };
 
 void tst_devicetile::suffixAndShade_data()
@@ -135,6 +137,57 @@ void tst_devicetile::pictureLoadedWhenPresent()
     missing.setHidInfo(record("K", "P", 1, 0, "NO_SUCH_MODEL"));
     QVERIFY(missing.findChild<QLabel *>(QStringLiteral("label_DeviceImage"))->pixmap(Qt::ReturnByValue).isNull());
     QFile::remove(path);
+}
+
+void tst_devicetile::pictureDecodedOncePerModel()
+{
+    const QString dir = DDeviceListItem::pictureDir() + QStringLiteral("/images/hidImages");
+    QVERIFY(QDir().mkpath(dir));
+    const QString path = dir + QStringLiteral("/Keyboard_TSTONCE.png");
+    QImage pic(372, 136, QImage::Format_RGB32);
+    pic.fill(QColor(200, 10, 10));
+    QVERIFY(pic.save(path));
+    auto shownBy = [](DDeviceListItem &tile) {
+        return tile.findChild<QLabel *>(QStringLiteral("label_DeviceImage"))->pixmap(Qt::ReturnByValue).cacheKey();
+    };
+
+    DDeviceListItem first;
+    first.setHidInfo(record("K", "P", 0, 1, "TSTONCE"));
+    const qint64 decoded = shownBy(first);
+    QVERIFY(decoded != 0);
+    // A status change of the same keyboard, and a second tile of the model,
+    // show the picture already decoded, even once the file is gone.
+    QVERIFY(QFile::remove(path));
+    first.setHidInfo(record("K", "P", 1, 1, "TSTONCE"));
+    QCOMPARE(shownBy(first), decoded);
+    DDeviceListItem second;
+    second.setHidInfo(record("K2", "P", 1, 0, "TSTONCE"));
+    QCOMPARE(shownBy(second), decoded);
+}
+
+void tst_devicetile::onlyThePictureFrameHasABorder()
+{
+    // A tile on the list's background: the name block below the picture
+    // must be the tile's own colour right up to its edges, with no box.
+    QWidget list;
+    list.setStyleSheet(QStringLiteral("background-color: rgb(26, 27, 49);"));
+    DDeviceListItem *tile = new DDeviceListItem(&list);
+    tile->setHidInfo(record("VARDEX K1", "P", 1, 0, "NO_SUCH_MODEL"));
+    list.resize(tile->size());
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    auto *nameFrame = tile->findChild<QFrame *>(QStringLiteral("frame_3"));
+    QVERIFY(nameFrame);
+    const QImage image = tile->grab().toImage();
+    const QRect r(nameFrame->mapTo(tile, QPoint(0, 0)), nameFrame->size());
+    const QColor background = image.pixelColor(r.center().x(), r.bottom() - 1);
+    // Sampled along the frame's edges, away from the text.
+    const QList<QPoint> edge{r.topLeft(), r.bottomLeft(), QPoint(r.left(), r.center().y()),
+                             QPoint(r.right(), r.center().y()), r.bottomRight(), QPoint(r.left() + 3, r.bottom())};
+    for (const QPoint &p : edge)
+        QCOMPARE(image.pixelColor(p).name(), background.name());
+    // The picture frame keeps its (hover and selection) border.
+    QCOMPARE(tile->findChild<QFrame *>(QStringLiteral("frame_DeviceImageBg"))->frameShape(), QFrame::StyledPanel);
 }
 
 QTEST_MAIN(tst_devicetile)

@@ -5,6 +5,7 @@
 #include "platform/autostart.h"
 #include "platform/hotplugMonitor.h"
 #include "platform/simulateOption.h"
+#include "ui/widgets/themeStyle.h"
 #include "vardexSdk.h"
 
 #include <QAction>
@@ -117,9 +118,10 @@ DMainWidget *DMainWidget::instance()
 
 QSize DMainWidget::minimumSizeFor(const QSize &available)
 {
-    if (available.width() > 1920 || available.height() > 1080)
-        return QSize(1450, 810);
-    return QSize(1280, 715);
+    const QSize wanted = available.width() > 1920 || available.height() > 1080 ? QSize(1450, 810) : QSize(1280, 715);
+    // A screen smaller than that (1024 x 768, say) gets a window that fits,
+    // so its controls never end up off the screen.
+    return available.isValid() && !available.isEmpty() ? wanted.boundedTo(available) : wanted;
 }
 
 DMainWidget::EdgeRegion DMainWidget::regionAt(const QPoint &tl, const QPoint &br, const QPoint &g)
@@ -177,11 +179,13 @@ DMainWidget::DMainWidget(QWidget *parent)
     g_mainWidget = this;
 
     const QScreen *screen = QGuiApplication::primaryScreen();
-    setMinimumSize(minimumSizeFor(screen ? screen->availableGeometry().size() : QSize(1920, 1080)));
+    const QSize available = screen ? screen->availableGeometry().size() : QSize(1920, 1080);
+    setMinimumSize(minimumSizeFor(available));
+    resize(size().expandedTo(minimumSize()).boundedTo(available));
     // Without a system frame the window manager has no title to place by:
     // start centred on the screen.
     if (screen) {
-        QRect frame(QPoint(), size().expandedTo(minimumSize()));
+        QRect frame(QPoint(), size());
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
@@ -284,6 +288,7 @@ void DMainWidget::createTrayMenu()
     connect(m_actQuit, &QAction::triggered, this, &DMainWidget::onQuitApp);
 
     m_trayMenu = new QMenu(QApplication::desktop());
+    themeStyle::styleMenu(m_trayMenu);
     m_trayMenu->addAction(m_actMinimize);
     m_trayMenu->addAction(m_actMaximize);
     m_trayMenu->addAction(m_actRevert);

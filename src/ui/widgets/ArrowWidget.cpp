@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "ui/widgets/shapedWindow.h"
+
 namespace {
 
 QColor colorFromText(const QString &text)
@@ -44,6 +46,8 @@ void ArrowWidget::setBubbleSize(int width, int height)
 void ArrowWidget::setArrowPosition(int x)
 {
     m_arrowPosition = x;
+    if (isVisible())
+        shapedWindow::applyShape(this, bubblePath());
 }
 
 void ArrowWidget::setContentWidget(QWidget *content)
@@ -63,13 +67,8 @@ bool ArrowWidget::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void ArrowWidget::paintEvent(QPaintEvent *)
+QPainterPath ArrowWidget::bubblePath() const
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(m_fillColor);
-
     const int w = width();
     const int h = height();
     const int a = m_arrowPosition;
@@ -89,5 +88,26 @@ void ArrowWidget::paintEvent(QPaintEvent *)
     }
     // Winding fill so the arrow and the body merge where they touch.
     path.setFillRule(Qt::WindingFill);
-    painter.drawPath(path);
+    return path;
+}
+
+void ArrowWidget::showEvent(QShowEvent *event)
+{
+    shapedWindow::applyShape(this, bubblePath());
+    QDialog::showEvent(event);
+}
+
+void ArrowWidget::resizeEvent(QResizeEvent *event)
+{
+    shapedWindow::applyShape(this, bubblePath());
+    QDialog::resizeEvent(event);
+}
+
+void ArrowWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_fillColor);
+    painter.drawPath(bubblePath());
 }

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QDialog>
+#include <QPainterPath>
 
 // A frameless, semi-transparent bubble with a small arrow that holds one
 // content widget (hover tips, pop-up menus, the on-screen keyboard). It hides
@@ -26,6 +27,8 @@ public:
     int arrowPosition() const { return m_arrowPosition; }
     int direction() const { return m_direction; }
     QColor fillColor() const { return m_fillColor; }
+    // The painted outline: body and arrow, in widget coordinates.
+    QPainterPath bubblePath() const;
 
 signals:
     void sigArrowWidgetHide();
@@ -33,6 +36,8 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     int m_arrowPosition = 50;

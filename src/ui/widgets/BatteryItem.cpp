@@ -27,9 +27,27 @@ void BatteryItem::setColorEnabled(bool enabled)
     m_colorEnabled = enabled;
 }
 
+QSize BatteryItem::sizeHint() const
+{
+    return QSize(GaugeWidth, GaugeHeight);
+}
+
+QSize BatteryItem::minimumSizeHint() const
+{
+    return sizeHint();
+}
+
+QRect BatteryItem::gaugeRect() const
+{
+    // Centred on the height the row gives it, so the gauge lines up with the
+    // buttons and labels beside it.
+    return QRect(0, (height() - GaugeHeight) / 2, GaugeWidth, GaugeHeight);
+}
+
 void BatteryItem::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    painter.translate(gaugeRect().topLeft());
     painter.setPen(QColor(136, 205, 12));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRect(0, 0, 29, 15), 2, 2);

@@ -10,7 +10,16 @@ class BatteryItem : public QLabel
     Q_OBJECT
 
 public:
+    // The drawn gauge: body and terminal.
+    static constexpr int GaugeWidth = 32;
+    static constexpr int GaugeHeight = 16;
+
     explicit BatteryItem(QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    // Where the gauge is drawn in the widget.
+    QRect gaugeRect() const;
 
     void setLevel(int percent);
     // false: the fill is green whatever the level and no text is written.

@@ -4,8 +4,11 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPropertyAnimation>
 #include <QScreen>
+
+#include "ui/widgets/shapedWindow.h"
 
 CbNotice::CbNotice(QWidget *parent)
     : QWidget(parent)
@@ -106,14 +109,36 @@ void CbNotice::mousePressEvent(QMouseEvent *event)
     hide();
 }
 
+QPainterPath CbNotice::outline() const
+{
+    const int radius = height() >= 38 ? 22 : height() / 2;
+    QPainterPath path;
+    path.addRoundedRect(QRectF(rect()), radius, radius);
+    return path;
+}
+
+void CbNotice::resizeEvent(QResizeEvent *event)
+{
+    // Only the toast of its own (a window) can show black corners.
+    if (isWindow())
+        shapedWindow::applyShape(this, outline());
+    QWidget::resizeEvent(event);
+}
+
+void CbNotice::showEvent(QShowEvent *event)
+{
+    if (isWindow())
+        shapedWindow::applyShape(this, outline());
+    QWidget::showEvent(event);
+}
+
 void CbNotice::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(m_backgroundColor);
-    const int radius = height() >= 38 ? 22 : height() / 2;
-    painter.drawRoundedRect(rect(), radius, radius);
+    painter.drawPath(outline());
     painter.setPen(m_textColor);
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, m_text);

@@ -3,6 +3,7 @@
 #include "ui/widgets/CbNoticeInterface.h"
 
 #include <QColor>
+#include <QPainterPath>
 #include <QWidget>
 
 class QGraphicsOpacityEffect;
@@ -41,8 +42,12 @@ public slots:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
+    QPainterPath outline() const;
+
     void showAt(const QPoint &centre);
 
     int m_height = 40;

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QPixmapCache>
 
 namespace {
 
@@ -37,6 +38,8 @@ DDeviceListItem::DDeviceListItem(QWidget *parent)
     setFixedSize(190, 140);
     m_shade = new QWidget(this, Qt::FramelessWindowHint);
     m_shade->setAttribute(Qt::WA_StyledBackground);
+    m_shade->setObjectName(QStringLiteral("widget"));
+    m_shade->setStyleSheet(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 128);}"));
     m_shade->resize(size());
     m_shade->hide();
 }
@@ -44,6 +47,22 @@ DDeviceListItem::DDeviceListItem(QWidget *parent)
 DDeviceListItem::~DDeviceListItem()
 {
     delete ui;
+}
+
+QPixmap DDeviceListItem::tilePicture(const QString &path, const QSize &size)
+{
+    // Every tile of a model shows the same picture: it is read and scaled
+    // once per process, whatever the number of tiles or status changes.
+    const QString key = QStringLiteral("vardex-tile:%1x%2:").arg(size.width()).arg(size.height()) + path;
+    QPixmap picture;
+    if (QPixmapCache::find(key, &picture))
+        return picture;
+    const QImage image(path);
+    if (image.isNull())
+        return QPixmap();
+    picture = QPixmap::fromImage(image.scaled(size, Qt::KeepAspectRatio, Qt::FastTransformation));
+    QPixmapCache::insert(key, picture);
+    return picture;
 }
 
 QString DDeviceListItem::pictureDir()
@@ -74,12 +93,13 @@ void DDeviceListItem::setHidInfo(const hidStructInfoAll &info)
 
     const QString path = pictureDir() + QStringLiteral("/images/hidImages/Keyboard_")
         + QString::fromUtf8(fieldText(info.hidName, sizeof(info.hidName))) + QStringLiteral(".png");
-    const QImage image(path);
-    if (image.isNull()) {
-        ui->label_DeviceImage->clear();
-    } else {
-        ui->label_DeviceImage->setPixmap(QPixmap::fromImage(
-            image.scaled(width() - 4, height() - 4, Qt::KeepAspectRatio, Qt::FastTransformation)));
+    if (path != m_picturePath) {
+        m_picturePath = path;
+        const QPixmap picture = tilePicture(path, QSize(width() - 4, height() - 4));
+        if (picture.isNull())
+            ui->label_DeviceImage->clear();
+        else
+            ui->label_DeviceImage->setPixmap(picture);
     }
 
     setOnlineStatus(info.onlineStatus);
@@ -87,6 +107,17 @@ void DDeviceListItem::setHidInfo(const hidStructInfoAll &info)
 
 void DDeviceListItem::setSelected(bool selected)
 {
+    applyBorder(selected);
+}
+
+void DDeviceListItem::applyBorder(bool selected)
+{
+    // A new style sheet restyles and repaints the frame even when it is the
+    // same: the list reselects every tile on each receiver report.
+    const int state = selected ? 1 : 0;
+    if (state == m_borderState)
+        return;
+    m_borderState = state;
     ui->frame_DeviceImageBg->setStyleSheet(borderStyle(selected));
 }
 
@@ -98,11 +129,9 @@ void DDeviceListItem::setOnlineStatus(int status)
         m_shade->hide();
         return;
     }
-    m_shade->setObjectName(QStringLiteral("widget"));
-    m_shade->setStyleSheet(QStringLiteral("#widget {background-color:rgba(10, 10, 10, 128);}"));
     m_shade->show();
     m_shade->raise();
-    ui->frame_DeviceImageBg->setStyleSheet(borderStyle(false));
+    applyBorder(false);
 }
 
 void DDeviceListItem::mousePressEvent(QMouseEvent *event)

@@ -2,6 +2,7 @@
 
 #include "data/hidStructInfoAll.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 namespace Ui {
@@ -29,6 +30,8 @@ public:
 
     // Where the tile looks for model pictures; the executable's folder by default.
     static QString pictureDir();
+    // The model picture at `path` fitted into `size`; null when it cannot be read.
+    static QPixmap tilePicture(const QString &path, const QSize &size);
 
 signals:
     void sigHidItemMouseClicked(hidStructInfoAll info);
@@ -37,8 +40,12 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    void applyBorder(bool selected);
+
     Ui::DDeviceListItem *ui;
     QWidget *m_shade;
     int m_onlineStatus = 0;
     hidStructInfoAll m_info;
+    QString m_picturePath;
+    int m_borderState = 0; // the form's own style: not selected
 };

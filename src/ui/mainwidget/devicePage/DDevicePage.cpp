@@ -17,10 +17,13 @@
 #include "ui/customKeys/DCustomKeysPage.h"
 #include "ui/lightsConfig/DLightsConfigPage.h"
 #include "ui/lightsConfig/lightDealMain.h"
+#include "ui/mainwidget/devicePage/keyboardViewScroller.h"
+#include "ui/mainwidget/devicePage/tileListOrder.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/BatteryItem.h"
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/DToolTipExplain.h"
+#include "ui/widgets/themeStyle.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -194,6 +197,8 @@ DDevicePage::DDevicePage(QWidget *parent)
     connect(ui->label_Url, &QLabel::linkActivated, this, &DDevicePage::onLickActivited, Qt::DirectConnection);
 
     ui->label_ElectricityNum->setLevel(60);
+    themeStyle::styleScrollArea(ui->scrollArea_2);
+    themeStyle::styleComboBox(ui->comboBox_profileList);
 
     m_notice = new CbNotice(this);
     m_notice->setPixelSize(14);
@@ -872,17 +877,12 @@ QList<DDeviceListItem *> DDevicePage::tilesInDisplayOrder(bool offlineReceiversW
 void DDevicePage::reorderTiles()
 {
     const QList<DDeviceListItem *> ordered = tilesInDisplayOrder(false);
-    const QList<QWidget *> taken = clearDeviceList();
     setTileLayoutSpacing();
-    for (DDeviceListItem *tile : ordered) {
-        tile->setParent(ui->scrollAreaWidgetContents_2);
-        ui->verticalLayout_17->insertWidget(ui->verticalLayout_17->count() - 1, tile);
-        tile->show();
-    }
     // A tile whose map entry was replaced has no place any more.
-    for (QWidget *w : taken)
-        if (!ordered.contains(static_cast<DDeviceListItem *>(w)))
-            w->deleteLater();
+    const QList<QWidget *> dropped = tileListOrder::placeInOrder(
+        ui->verticalLayout_17, ui->scrollAreaWidgetContents_2, QList<QWidget *>(ordered.begin(), ordered.end()));
+    for (QWidget *w : dropped)
+        w->deleteLater();
 }
 
 void DDevicePage::selectTile(DDeviceListItem *tile)
@@ -937,19 +937,16 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
 
 void DDevicePage::onUpdateDeviceListShow()
 {
+    // The tiles stay and only move: rebuilding them all on every receiver
+    // report re-read and re-decoded every picture.
     const QList<DDeviceListItem *> ordered = tilesInDisplayOrder(true);
-    QList<hidStructInfoAll> records;
-    for (DDeviceListItem *tile : ordered)
-        records.append(tile->hidInfo());
     const QString currentPath = m_currentTile ? fieldText(m_currentTile->hidInfo().hidPath) : QString();
 
-    for (QWidget *w : clearDeviceList())
-        w->deleteLater();
-    setTileLayoutSpacing();
-    m_tiles.clear();
+    QMap<QString, DDeviceListItem *> tiles;
+    QList<QWidget *> kept;
     m_devices.clear();
-
-    for (const hidStructInfoAll &record : records) {
+    for (DDeviceListItem *tile : ordered) {
+        const hidStructInfoAll record = tile->hidInfo();
         const QString path = fieldText(record.hidPath);
         QString key;
         bool attached = false;
@@ -963,12 +960,17 @@ void DDevicePage::onUpdateDeviceListShow()
         } else {
             key = fieldText(record.hidName);
         }
-        if (key.isEmpty() || m_tiles.contains(key))
+        if (key.isEmpty() || tiles.contains(key))
             continue;
-        m_tiles[key] = createTile(record);
+        tiles[key] = tile;
+        kept.append(tile);
         if (attached)
             m_devices[path] = record;
     }
+    m_tiles = tiles;
+    setTileLayoutSpacing();
+    for (QWidget *w : tileListOrder::placeInOrder(ui->verticalLayout_17, ui->scrollAreaWidgetContents_2, kept))
+        w->deleteLater();
 
     m_currentTile = nullptr;
     DDeviceListItem *current = currentPath.isEmpty() ? nullptr : m_tiles.value(currentPath);
@@ -1077,21 +1079,22 @@ void DDevicePage::rebuildKeyboardView(const hidStructInfoAll &record)
 {
     destroyKeyboardView();
 
-    m_viewHost = new QWidget(ui->hidDeviceShowFrame);
-    m_hidDeviceJoinFrame = new hidDeviceJoinFrame(m_viewHost);
+    auto *host = new QWidget;
+    m_hidDeviceJoinFrame = new hidDeviceJoinFrame(host);
     connect(m_hidDeviceJoinFrame, &hidDeviceJoinFrame::sigDragAreaMoveOneKey, this, &DDevicePage::onDragAreaMoveOneKey);
-    m_dragShowArea = new dragShowArea(m_viewHost);
+    m_dragShowArea = new dragShowArea(host);
     connect(m_dragShowArea, &dragShowArea::sigDragArea, this, &DDevicePage::onDragArea_SelectKeys);
     connect(m_dragShowArea, &dragShowArea::sigDragShowAreaMouseMovePoint, this, &DDevicePage::onDragShowAreaMouseMovePoint);
     connect(m_dragShowArea, &dragShowArea::sigDragAreaMousePressOrRelease, this, &DDevicePage::onDragAreaMousePressOrRelease);
     m_hidDeviceJoinFrame->setWindowFlags(m_hidDeviceJoinFrame->windowFlags() | Qt::WindowStaysOnTopHint);
     m_hidDeviceJoinFrame->initKeyboard(record);
 
-    auto *stack = new QStackedLayout(m_viewHost);
+    auto *stack = new QStackedLayout(host);
     stack->setStackingMode(QStackedLayout::StackAll);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->addWidget(m_hidDeviceJoinFrame);
     stack->addWidget(m_dragShowArea);
+    m_viewHost = keyboardViewScroller::wrap(host, ui->hidDeviceShowFrame);
     ui->horizontalLayout_17->addWidget(m_viewHost);
 }
 

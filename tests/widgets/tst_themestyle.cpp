@@ -1,0 +1,152 @@
+// Stock widgets dressed in the theme: the scroll bar without arrow buttons
+// in the theme's track and handle colours, the combo pop-up with its border
+// and a highlighted row, the menu with its background and active item - for
+// both shipped themes, read from the pixels drawn.
+#include "data/DDataManager.h"
+#include "ui/widgets/themeStyle.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+
+QColor themeColor(const QString &text)
+{
+    const QStringList p = text.split(',');
+    return p.size() >= 3 ? QColor(p[0].toInt(), p[1].toInt(), p[2].toInt()) : QColor();
+}
+
+} // namespace
+
+class tst_themestyle : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cssColor_data();
+    void cssColor();
+    void scrollBar_data() { themes(); }
+    void scrollBar();
+    void comboPopup_data() { themes(); }
+    void comboPopup();
+    void menu_data() { themes(); }
+    void menu();
+
+private:
+    void themes();
+};
+
+void tst_themestyle::themes()
+{
+    QTest::addColumn<QString>("file");
+    QTest::newRow("black") << ":/images/StyleQss/BlackThemeConfig.ini";
+    QTest::newRow("light") << ":/images/StyleQss/LightThemeConfig.ini";
+}
+
+void tst_themestyle::cssColor_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("css");
+    QTest::newRow("three") << "35,35,35" << "rgb(35, 35, 35)";
+    QTest::newRow("with alpha") << "35,35,35,60" << "rgba(35, 35, 35, 60)";
+    QTest::newRow("empty theme") << "" << "rgb(1, 2, 3)";
+    QTest::newRow("garbage") << "a,b,c" << "rgb(1, 2, 3)";
+    QTest::newRow("out of range") << "300,0,0" << "rgb(1, 2, 3)";
+    QTest::newRow("five parts") << "1,2,3,4,5" << "rgb(1, 2, 3)";
+}
+
+void tst_themestyle::cssColor()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, css);
+    QCOMPARE(themeStyle::cssColor(text, "1,2,3"), css);
+}
+
+void tst_themestyle::scrollBar()
+{
+    QFETCH(QString, file);
+    const themeColorData theme = DDataManager::readThemeFile(file, false);
+    QScrollArea area;
+    auto *content = new QWidget;
+    content->setFixedSize(100, 3000);
+    area.setWidget(content);
+    area.resize(200, 300);
+    themeStyle::styleScrollArea(&area, theme);
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QScrollBar *bar = area.verticalScrollBar();
+    QCOMPARE(bar->width(), 8);
+    const QImage img = bar->grab().toImage();
+    // At the top the handle, at the very bottom (where an arrow button would
+    // sit) the bare track.
+    QCOMPARE(img.pixelColor(4, 12).name(), themeColor(theme.TextHoverColor).name());
+    QCOMPARE(img.pixelColor(4, img.height() - 6).name(), themeColor(theme.HomeScrollBarBgColor).name());
+    QCOMPARE(img.pixelColor(4, img.height() / 2).name(), themeColor(theme.HomeScrollBarBgColor).name());
+}
+
+void tst_themestyle::comboPopup()
+{
+    QFETCH(QString, file);
+    const themeColorData theme = DDataManager::readThemeFile(file, false);
+    QComboBox combo;
+    combo.addItems({"Profile1", "Profile2", "Profile3"});
+    combo.resize(160, 26);
+    // The page's own look of the field, with an older pop-up rule that the
+    // theme's must override.
+    combo.setStyleSheet("QComboBox{color:rgb(175,175,175);background-color:rgb(26,27,49);border:1px solid rgb(52,52,86);}"
+                        "QComboBox QAbstractItemView{background-color:rgb(34,34,58);}");
+    themeStyle::styleComboBox(&combo, theme);
+    QVERIFY(combo.styleSheet().startsWith("QComboBox{color:rgb(175,175,175)"));
+    combo.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&combo));
+    combo.showPopup();
+    QAbstractItemView *view = combo.view();
+    QTRY_VERIFY(view->isVisible());
+    // The row under the pointer is the current one of the pop-up.
+    view->setCurrentIndex(combo.model()->index(1, 0));
+    QTest::qWait(50);
+    const QImage img = view->window()->grab().toImage();
+    const QPoint viewAt = view->mapTo(view->window(), QPoint(0, 0));
+    const QRect row1 = view->visualRect(combo.model()->index(1, 0)).translated(viewAt);
+    const QRect row2 = view->visualRect(combo.model()->index(2, 0)).translated(viewAt);
+    const QPoint plain(row2.right() - 4, row2.center().y());
+    const QPoint lit(row1.right() - 4, row1.center().y());
+    QCOMPARE(img.pixelColor(plain).name(), themeColor(theme.SettingsBgColor).name());
+    const QString highlight = img.pixelColor(lit).name();
+    QVERIFY2(highlight == themeColor(theme.SettingsControlHoverBgColor).name()
+                 || highlight == themeColor(theme.SettingsControlSelectedBgColor).name(),
+             qPrintable(highlight));
+    QVERIFY(highlight != themeColor(theme.SettingsBgColor).name());
+    // The pop-up's edge is the theme's control border, not a grey frame.
+    QCOMPARE(img.pixelColor(0, img.height() / 2).name(), themeColor(theme.SettingsControlBorderColor).name());
+    combo.hidePopup();
+}
+
+void tst_themestyle::menu()
+{
+    QFETCH(QString, file);
+    const themeColorData theme = DDataManager::readThemeFile(file, false);
+    QMenu menu;
+    QAction *first = menu.addAction("Minimize(&N)");
+    QAction *second = menu.addAction("Maximize(&X)");
+    menu.addSeparator();
+    menu.addAction("Quit(&Q)");
+    themeStyle::styleMenu(&menu, theme);
+    menu.popup(QPoint(100, 100));
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    menu.setActiveAction(second);
+    QTest::qWait(50);
+    const QImage img = menu.grab().toImage();
+    const QRect plain = menu.actionGeometry(first);
+    const QRect lit = menu.actionGeometry(second);
+    QCOMPARE(img.pixelColor(plain.right() - 3, plain.center().y()).name(), themeColor(theme.SettingsBgColor).name());
+    QCOMPARE(img.pixelColor(lit.right() - 3, lit.center().y()).name(),
+             themeColor(theme.SettingsControlHoverBgColor).name());
+    QCOMPARE(img.pixelColor(0, img.height() / 2).name(), themeColor(theme.SettingsBorderColor).name());
+}
+
+QTEST_MAIN(tst_themestyle)
+#include "tst_themestyle.moc"
