@@ -228,8 +228,12 @@ bool X11RecordHook::setWithholding(bool on)
 
 void X11RecordHook::releaseGrab()
 {
-    if (m_grabWindow)
+    if (m_grabWindow) {
         m_grabWindow->setKeyboardGrabEnabled(false);
+        // Qt sends the ungrab only with its next request; until then every
+        // other program would stay without keyboard.
+        XFlush(QX11Info::display());
+    }
     m_grabWindow = nullptr;
     if (m_withhold && QCoreApplication::instance())
         QCoreApplication::instance()->removeEventFilter(this);
