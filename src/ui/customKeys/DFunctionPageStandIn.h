@@ -17,6 +17,9 @@ public:
     DFunctionPageStandIn(const char *caption, int firstType, int lastType, QWidget *parent = nullptr);
 
     void retranslate() override;
+    // Keeps the key a capture picked, for the page that takes its place.
+    void setKey(int keyCode) override { m_pickedKey = keyCode; }
+    int pickedKey() const { return m_pickedKey; }
 
     const char *caption() const { return m_caption; }
     bool showsBinding() const { return m_hasBinding; }
@@ -32,6 +35,7 @@ private:
     int m_firstType;
     int m_lastType;
     bool m_hasBinding = false;
+    int m_pickedKey = -1;
     QLabel *m_title;
     QLabel *m_state;
 };
