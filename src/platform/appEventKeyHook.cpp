@@ -72,9 +72,14 @@ bool AppEventKeyHook::eventFilter(QObject *watched, QEvent *event)
         const bool released = event->type() == QEvent::KeyRelease;
         // Qt turns a held key into release/press pairs marked as repeats; a
         // held key is one press until its real release.
+        const int code = static_cast<int>(key->nativeScanCode());
         if (released && key->isAutoRepeat())
-            return m_withhold && m_client->hookWithholds(static_cast<int>(key->nativeScanCode()));
-        const bool withhold = m_client->hookKeyEvent(static_cast<int>(key->nativeScanCode()), released);
+            return m_withhold && m_client->hookWithholds(code);
+        const bool withhold = m_client->hookKeyEvent(code, released);
+        // Repeats of a captured key stay away from the widgets as well, as
+        // they do under the X11 keyboard grab.
+        if (key->isAutoRepeat())
+            return m_withhold && m_client->hookWithholds(code);
         return m_withhold && withhold;
     }
     case QEvent::MouseButtonPress:
