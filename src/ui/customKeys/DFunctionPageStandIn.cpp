@@ -18,7 +18,7 @@ DFunctionPageStandIn::DFunctionPageStandIn(const char *caption, int firstType, i
     layout->addWidget(m_title);
     layout->addWidget(m_state);
     layout->addStretch(1);
-    m_title->setStyleSheet(QStringLiteral("color:rgb(255,143,31);font-weight:75;font-size:11pt;"));
+    m_title->setStyleSheet(QStringLiteral("color:rgb(255,143,31);font-weight:bold;font-size:11pt;"));
     m_state->setStyleSheet(QStringLiteral("color:rgb(175,175,175);font-size:10pt;"));
     m_state->setWordWrap(true);
     retranslate();

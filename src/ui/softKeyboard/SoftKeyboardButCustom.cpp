@@ -3,14 +3,14 @@
 namespace {
 QString selectedTextStyle(const QString &accent)
 {
-    return QStringLiteral("QToolButton{color:%1;font-weight:75;font-size:7pt;font-family:\"Microsoft YaHei\";"
+    return QStringLiteral("QToolButton{color:%1;font-weight:bold;font-size:7pt;font-family:\"Microsoft YaHei\";"
                           "border:none;border-bottom:1px solid %1;border-radius:3px;}")
         .arg(accent);
 }
 
 QString normalTextStyle(const QString &text)
 {
-    return QStringLiteral("QToolButton{color:%1;font-weight:75;font-size:7pt;font-family:\"Microsoft YaHei\";"
+    return QStringLiteral("QToolButton{color:%1;font-weight:bold;font-size:7pt;font-family:\"Microsoft YaHei\";"
                           "border:none;border-bottom:0px solid #7F8386;border-radius:3px;}")
         .arg(text);
 }
