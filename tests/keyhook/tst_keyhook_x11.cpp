@@ -9,6 +9,7 @@
 #include <QX11Info>
 #include <QtTest>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "data/DDataManager.h"
@@ -58,6 +59,7 @@ private slots:
     void interactiveLightReportsKeypadEnterAndEnter();
     void heldKeyIsOnePress();
     void captureWithholdsKeysFromOtherPrograms();
+    void captureWithoutWindowToGrabFails();
     void macroRecordingReportsClicksNotMoves();
 
 private:
@@ -222,6 +224,20 @@ void tst_KeyHookX11::captureWithholdsKeysFromOtherPrograms()
     QTRY_VERIFY_WITH_TIMEOUT(helperFocused(), 5000);
     xdotool({QStringLiteral("type"), QStringLiteral("cd")});
     QTRY_COMPARE_WITH_TIMEOUT(helperText(), QStringLiteral("abcd"), 5000);
+}
+
+void tst_KeyHookX11::captureWithoutWindowToGrabFails()
+{
+    // No shown window of this program: the keyboard cannot be grabbed, and
+    // nothing may stay installed that would report keys nobody withholds.
+    QVERIFY(QGuiApplication::topLevelWindows().isEmpty()
+            || std::none_of(QGuiApplication::topLevelWindows().cbegin(), QGuiApplication::topLevelWindows().cend(),
+                            [](QWindow *w) { return w->isVisible(); }));
+    WindowsHookInterface hook;
+    QCOMPARE(hook.startHook(HookRemapCapture), 0);
+    QVERIFY(!hook.isRunning());
+    QCOMPARE(hook.startHook(HookInteractiveLight), 1);
+    hook.stopHook();
 }
 
 void tst_KeyHookX11::macroRecordingReportsClicksNotMoves()
