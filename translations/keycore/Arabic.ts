@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>الطبقة الافتراضية</translation>
+        <translation>الافتراضية</translation>
     </message>
     <message>
         <source>FN layer</source>

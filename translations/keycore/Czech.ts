@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Výchozí vrstva</translation>
+        <translation>Výchozí</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation>Podsvícení klávesnice</translation>
+        <translation>Podsvícení kláves</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
@@ -123,7 +123,7 @@
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Korean/English</source>
-        <translation>Korejština/angličtina</translation>
+        <translation>Kor./angl.</translation>
     </message>
     <message>
         <source>Chinese</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Korean/English</source>
-        <translation>Korejština/angličtina</translation>
+        <translation>Kor./angl.</translation>
     </message>
 </context>
 </TS>

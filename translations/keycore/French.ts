@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Couche par défaut</translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Remap Key</source>
-        <translation>Réaffecter la touche</translation>
+        <translation>Réaffectation</translation>
     </message>
     <message>
         <source>Mouse</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Key Combination</source>
-        <translation>Combinaison de touches</translation>
+        <translation>Touches combinées</translation>
     </message>
     <message>
         <source>Shortcuts</source>
@@ -77,19 +77,19 @@
     </message>
     <message>
         <source>Launch Application</source>
-        <translation>Lancer une application</translation>
+        <translation>Lancer un logiciel</translation>
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation>Éclairage du clavier</translation>
+        <translation>Éclairage clavier</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Éclairage d'ambiance</translation>
+        <translation>Lumière d'ambiance</translation>
     </message>
     <message>
         <source>Key Config</source>
-        <translation>Fonctions de touche</translation>
+        <translation>Fonctions clavier</translation>
     </message>
     <message>
         <source>Please select one Key first</source>

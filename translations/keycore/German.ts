@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Standardebene</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -81,11 +81,11 @@
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation>Tastaturbeleuchtung</translation>
+        <translation>Tastenlicht</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Ambientebeleuchtung</translation>
+        <translation>Ambientelicht</translation>
     </message>
     <message>
         <source>Key Config</source>
@@ -123,7 +123,7 @@
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Korean/English</source>
-        <translation>Koreanisch/Englisch</translation>
+        <translation>Kor./Engl.</translation>
     </message>
     <message>
         <source>Chinese</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Korean/English</source>
-        <translation>Koreanisch/Englisch</translation>
+        <translation>Kor./Engl.</translation>
     </message>
 </context>
 </TS>

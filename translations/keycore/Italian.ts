@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Livello predefinito</translation>
+        <translation>Livello base</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Key Combination</source>
-        <translation>Combinazione di tasti</translation>
+        <translation>Tasti combinati</translation>
     </message>
     <message>
         <source>Shortcuts</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation>Luce della tastiera</translation>
+        <translation>Luce tastiera</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Warstwa domyślna</translation>
+        <translation>Domyślna</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Remap Key</source>
-        <translation>Zmień przypisanie klawisza</translation>
+        <translation>Zmiana klawisza</translation>
     </message>
     <message>
         <source>Mouse</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Key Combination</source>
-        <translation>Kombinacja klawiszy</translation>
+        <translation>Skrót klawiszowy</translation>
     </message>
     <message>
         <source>Shortcuts</source>
@@ -81,11 +81,11 @@
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation>Podświetlenie klawiatury</translation>
+        <translation>Podświetlenie</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Podświetlenie nastrojowe</translation>
+        <translation>Światło otoczenia</translation>
     </message>
     <message>
         <source>Key Config</source>
@@ -123,7 +123,7 @@
     <name>DSoftKeyboardPage</name>
     <message>
         <source>Korean/English</source>
-        <translation>Koreański/angielski</translation>
+        <translation>Kor./ang.</translation>
     </message>
     <message>
         <source>Chinese</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>Korean/English</source>
-        <translation>Koreański/angielski</translation>
+        <translation>Kor./ang.</translation>
     </message>
 </context>
 </TS>

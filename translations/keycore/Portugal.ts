@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Camada predefinida</translation>
+        <translation>Camada base</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Key Combination</source>
-        <translation>Combinação de teclas</translation>
+        <translation>Teclas combinadas</translation>
     </message>
     <message>
         <source>Shortcuts</source>

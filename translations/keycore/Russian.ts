@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Основной слой</translation>
+        <translation>Основной</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Remap Key</source>
-        <translation>Переназначить клавишу</translation>
+        <translation>Переназначение</translation>
     </message>
     <message>
         <source>Mouse</source>
@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation>Подсветка клавиатуры</translation>
+        <translation>Подсветка клавиш</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Default layer</source>
-        <translation>Основний шар</translation>
+        <translation>Основний</translation>
     </message>
     <message>
         <source>FN layer</source>
@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>Remap Key</source>
-        <translation>Перепризначити клавішу</translation>
+        <translation>Перепризначення</translation>
     </message>
     <message>
         <source>Mouse</source>
@@ -81,11 +81,11 @@
     </message>
     <message>
         <source>Keyboard Light</source>
-        <translation>Підсвічування клавіатури</translation>
+        <translation>Підсвітка клавіш</translation>
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Фонове підсвічування</translation>
+        <translation>Фонова підсвітка</translation>
     </message>
     <message>
         <source>Key Config</source>
