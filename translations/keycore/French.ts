@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Lumière d'ambiance</translation>
+        <translation>Lumière d&apos;ambiance</translation>
     </message>
     <message>
         <source>Key Config</source>
@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>Please select one Key first</source>
-        <translation>Veuillez d'abord sélectionner une touche</translation>
+        <translation>Veuillez d&apos;abord sélectionner une touche</translation>
     </message>
     <message>
         <source>Operate successful</source>

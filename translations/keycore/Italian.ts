@@ -85,7 +85,7 @@
     </message>
     <message>
         <source>Atmosphere Light</source>
-        <translation>Luce d'atmosfera</translation>
+        <translation>Luce d&apos;atmosfera</translation>
     </message>
     <message>
         <source>Key Config</source>
