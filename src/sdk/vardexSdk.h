@@ -13,6 +13,7 @@
 #include <list>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #if defined(__GNUC__)
@@ -684,6 +685,14 @@ VARDEX_SDK_API int CVardexSim_GetCustomLight(const char *path, int slot, unsigne
 
 // 0 on success.
 VARDEX_SDK_API int CVardexLight_Init();
+
+// A key of the grid (row 0 to 5, column 0 to 21) was hit, for the effects
+// that light up pressed keys. Cells outside the grid are ignored. The hits
+// wait, at most 64 of them (older ones give way), for the effect generator.
+VARDEX_SDK_API void CVardexHid_keyClickedSendXY(int row, int column);
+// Moves the waiting hits, oldest first, into `hits` as (row, column) pairs;
+// returns how many.
+VARDEX_SDK_API int CVardexLight_TakeKeyHits(std::vector<std::pair<int, int>> &hits);
 // ---- end: light ----
 
 // ===========================================================================
