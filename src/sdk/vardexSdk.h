@@ -8,6 +8,7 @@
 #ifndef VARDEX_SDK_H
 #define VARDEX_SDK_H
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <list>
@@ -642,6 +643,65 @@ VARDEX_SDK_API int CVardexSim_GetCustomLight(const char *path, int slot, unsigne
 
 // 0 on success.
 VARDEX_SDK_API int CVardexLight_Init();
+
+// One LED of an effect frame: 11 ints. A keyboard frame is 132 records
+// (6 rows of 22, row-major), a side frame 60.
+struct ledFrameRecord
+{
+    int32_t red, green, blue;    // the LED's colour
+    int32_t red2, green2, blue2; // a second colour (side Collision)
+    int32_t intensity;           // 0 to 255
+    int32_t fadeState;           // 0 none, 1 rising, 2 falling
+    int32_t rippleStage;         // 1 to 9 while a ripple passes
+    int32_t level;               // bar level; the key of the Speed Respond pairs
+    int32_t autoRippleTrigger;   // 1 on the frame an auto ripple starts
+};
+static_assert(sizeof(ledFrameRecord) == 11 * sizeof(int32_t), "ledFrameRecord is 11 ints");
+
+struct ledRgb
+{
+    int32_t red, green, blue;
+};
+
+enum : int {
+    VARDEX_LIGHT_ROWS = 6,
+    VARDEX_LIGHT_COLUMNS = 22,
+    VARDEX_LIGHT_KEYS = 132,
+    VARDEX_LIGHT_SIDE_LEDS = 60,
+};
+
+// Receives one frame; called before the frame call returns, in its thread.
+typedef void (*ledFrameCallback)(ledFrameRecord *frame);
+
+// Later keyboard frames follow this record (restarts the effect).
+VARDEX_SDK_API void CVardexHid_SetKeyboardColorInfoDataStu(colorInfoData record, int keyCount,
+                                                           const char *modelCode,
+                                                           unsigned char hasSideLight);
+// The record was edited: colours and direction change, the effect runs on.
+VARDEX_SDK_API void CVardexHid_SetKeyboardColorInfoDataStuHaveChanged(colorInfoData record);
+// Later side frames follow this record over segmentCount segments (at most 60);
+// a segment whose validStatus is 0 stays dark.
+VARDEX_SDK_API void CVardexHid_SetSideColorInfoDataStu(colorInfoData record, int segmentCount,
+                                                       std::vector<int> validStatus);
+VARDEX_SDK_API void CVardexHid_SetSideColorInfoDataStuHaveChanged(colorInfoData record);
+// Advance the effect one frame and hand it to callback (132 or 60 records).
+VARDEX_SDK_API void CVardexHid_keyboardLightColorRuning(ledFrameCallback callback);
+VARDEX_SDK_API void CVardexHid_sideLightColorRuning(ledFrameCallback callback);
+// The colour of one key (row 0-5, column 0-21) in the keyboard frame just
+// produced, its intensity applied; black outside the grid.
+VARDEX_SDK_API ledRgb CVardexHid_lightColorMix(int row, int column);
+// The colour of the ripple started last (-1s before any).
+VARDEX_SDK_API ledRgb CVardexHid_GetCurrentRippleLightColor();
+// The auto ripple started last: row, column, red, green, blue.
+VARDEX_SDK_API std::array<int32_t, 5> CVardexHid_GetCurrentAutoRippleLightConfig();
+// The running side Collision: left head, right head, flash stage, segment
+// count, cycle count (low byte).
+VARDEX_SDK_API std::array<uint8_t, 5> CVardexHid_GetSideCollisionLightRuningConfig();
+// A key was pressed: the interactive effects react from the next frame on.
+VARDEX_SDK_API void CVardexHid_keyClickedSendXY(int row, int column);
+// For tests: forget every effect's state and frame count and reseed the
+// random generator, so frames are reproducible.
+VARDEX_SDK_API void CVardexLight_ResetForTest(uint32_t seed);
 // ---- end: light ----
 
 // ===========================================================================
