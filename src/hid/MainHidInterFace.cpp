@@ -1,4 +1,5 @@
 #include "hid/MainHidInterFace.h"
+#include "hid/lightSyncModels.h"
 
 #include "hid/DDeviceHidCmdSend.h"
 
@@ -16,15 +17,6 @@ const int kPacingValue = 100;
 // this cap: the most an unprompted inbound report (a status change, a custom
 // key press) waits while the keyboard is idle.
 const int kIdleNapMaxMs = 32;
-
-const QStringList &elevenReportModels()
-{
-    static const QStringList models = {QStringLiteral("Wendar"), QStringLiteral("Quendo"), QStringLiteral("Yolma"),
-                                       QStringLiteral("Brisko"), QStringLiteral("Pravo"), QStringLiteral("Nelta"),
-                                       QStringLiteral("Vokar"), QStringLiteral("Pasko"), QStringLiteral("Tuvel"),
-                                       QStringLiteral("Caspo")};
-    return models;
-}
 
 unsigned char *copyReport(const unsigned char *report)
 {
@@ -58,7 +50,8 @@ MainHidInterFace::~MainHidInterFace()
 
 int MainHidInterFace::lightFrameSize(const QString &hidName)
 {
-    return elevenReportModels().contains(hidName) ? 11 : 10;
+    // The frame must hold every report of one stream tick, side chunks included.
+    return lightSyncModels::reportsPerFrame(hidName);
 }
 
 int MainHidInterFace::hidApi_Open(QString path)

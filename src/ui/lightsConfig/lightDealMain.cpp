@@ -271,17 +271,6 @@ void lightDealMain::setLightThreadsRunning(bool on)
         stopLightThreads();
 }
 
-void lightDealMain::setLightSynchronous(bool on)
-{
-    m_isLightSynchronous = on;
-    if (!m_syncThread)
-        return;
-    if (on)
-        m_syncThread->startPacing();
-    else
-        m_syncThread->stopPacing();
-}
-
 void lightDealMain::setKeyboardColorInfoData(colorInfoData info)
 {
     m_keyboardColorInfo = info;
@@ -322,12 +311,6 @@ void lightDealMain::setInteractLightsPointXY(int indexX, int indexY)
     qDebug() << "------------------------------- indexX:" << indexX << " indexY:" << indexY
              << " R:" << m_interactRippleColor.red << " G:" << m_interactRippleColor.green
              << " B:" << m_interactRippleColor.blue;
-}
-
-void lightDealMain::updateCustomLightColors(int source, int flagIndex)
-{
-    Q_UNUSED(source);
-    Q_UNUSED(flagIndex);
 }
 
 void lightDealMain::onDviceUpdateAllKeyColor()
@@ -395,10 +378,3 @@ void lightDealMain::onDviceUpdateAllSideLightColorUI()
             b->setColor(m_sidePreviewColors[i]);
 }
 
-void lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid()
-{
-}
-
-void lightDealMain::onSendLightSynchronize0x17Cmd()
-{
-}

@@ -95,6 +95,11 @@ private:
     void startLightThreads();
     void stopLightThreads();
     void dropQueuedTicks();
+    // The light-sync stream (lightDealMainSync.cpp).
+    void sendKeyboardColorStream();
+    void sendLightSyncColorChunk(int part, int chunkIndex, QList<int> colourBytes);
+    void sendLightSyncState();
+    void sendCustomLightChunk(int slot, int chunkIndex, QList<int> colourBytes);
 
     QPointer<keyboardButCustom> m_keyButtons[6][22];
     QList<QPointer<sideLightButtonCustom>> m_sideButtons;
