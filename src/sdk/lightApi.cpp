@@ -19,6 +19,7 @@ struct LightState
     std::unique_ptr<KeyEffect> keyEffect = makeKeyEffect(0);
     uint64_t keyFrames = 0;
     std::vector<KeyPress> presses;
+    ledRgb lastPressColor{-1, -1, -1};
     ledFrameRecord keyFrame[kKeys] = {};
 
     colorInfoData sideRecord{};
@@ -123,7 +124,7 @@ ledRgb CVardexHid_GetCurrentRippleLightColor()
 {
     LightState &s = state();
     std::lock_guard<std::mutex> lock(s.mutex);
-    return s.keyEffect->rippleColor();
+    return s.lastPressColor;
 }
 
 std::array<int32_t, 5> CVardexHid_GetCurrentAutoRippleLightConfig()
@@ -146,8 +147,10 @@ void CVardexHid_keyClickedSendXY(int row, int column)
         return;
     LightState &s = state();
     std::lock_guard<std::mutex> lock(s.mutex);
+    // Full colour gives every press a colour of its own.
+    s.lastPressColor = s.keyRecord.ledFullColor == 1 ? hueColor(s.rng.below(256)) : topColor(s.keyRecord);
     if (s.presses.size() < 64) // a stalled frame pace must not grow this without bound
-        s.presses.push_back({row, column});
+        s.presses.push_back({row, column, s.lastPressColor});
 }
 
 void CVardexLight_ResetForTest(uint32_t seed)
@@ -159,5 +162,6 @@ void CVardexLight_ResetForTest(uint32_t seed)
     s.sideEffect = makeSideEffect(s.sideRecord.ledType);
     s.keyFrames = s.sideFrames = 0;
     s.presses.clear();
+    s.lastPressColor = {-1, -1, -1};
     std::fill(std::begin(s.keyFrame), std::end(s.keyFrame), ledFrameRecord{});
 }

@@ -39,10 +39,13 @@ private:
     uint32_t m_state;
 };
 
+// A key press; its colour is chosen when the press is reported, so the
+// caller can ask for it at once.
 struct KeyPress
 {
     int row;
     int column;
+    ledRgb color;
 };
 
 struct KeyContext
@@ -68,7 +71,6 @@ class KeyEffect
 public:
     virtual ~KeyEffect() = default;
     virtual void frame(KeyContext &ctx, ledFrameRecord *out) = 0;
-    virtual ledRgb rippleColor() const { return {-1, -1, -1}; }
     virtual std::array<int32_t, 5> autoRippleConfig() const { return {{-1, -1, -1, -1, -1}}; }
 };
 

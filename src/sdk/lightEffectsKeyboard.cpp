@@ -168,7 +168,7 @@ public:
         for (const KeyPress &p : ctx.presses) {
             const int i = p.row * kColumns + p.column;
             m_level[i] = 255;
-            m_color[i] = fullColor(ctx.record) ? hueColor(ctx.rng->below(256)) : topColor(ctx.record);
+            m_color[i] = p.color;
         }
         for (int i = 0; i < kKeys; ++i) {
             if (m_level[i] <= 0)
@@ -190,8 +190,6 @@ private:
 class RingEffect : public KeyEffect
 {
 public:
-    ledRgb rippleColor() const override { return m_lastColor; }
-
 protected:
     struct Ring
     {
@@ -206,7 +204,6 @@ protected:
         if (m_rings.size() >= 16)
             m_rings.erase(m_rings.begin());
         m_rings.push_back({row, column, 0, color});
-        m_lastColor = color;
     }
     // Lights key (r, c) for ring g, or returns false when the ring does not cover it.
     virtual bool covers(const Ring &g, int r, int c, int &distance) const
@@ -235,13 +232,7 @@ protected:
                                      [](const Ring &g) { return g.age > kMaxRadius + kWidth; }),
                       m_rings.end());
     }
-    ledRgb pressColor(KeyContext &ctx) const
-    {
-        return fullColor(ctx.record) ? hueColor(ctx.rng->below(256)) : topColor(ctx.record);
-    }
-
     std::vector<Ring> m_rings;
-    ledRgb m_lastColor{-1, -1, -1};
 };
 
 class RippleEffect : public RingEffect
@@ -250,7 +241,7 @@ public:
     void frame(KeyContext &ctx, ledFrameRecord *out) override
     {
         for (const KeyPress &p : ctx.presses)
-            start(p.row, p.column, pressColor(ctx));
+            start(p.row, p.column, p.color);
         draw(out);
     }
 };
@@ -262,7 +253,7 @@ public:
     void frame(KeyContext &ctx, ledFrameRecord *out) override
     {
         for (const KeyPress &p : ctx.presses)
-            start(p.row, p.column, pressColor(ctx));
+            start(p.row, p.column, p.color);
         draw(out);
     }
 
@@ -281,7 +272,7 @@ public:
     void frame(KeyContext &ctx, ledFrameRecord *out) override
     {
         for (const KeyPress &p : ctx.presses)
-            start(p.row, p.column, pressColor(ctx));
+            start(p.row, p.column, p.color);
         draw(out);
     }
 
@@ -294,14 +285,14 @@ protected:
     }
 };
 
-// Each press bursts in a random colour; a few sparks of the ring go dark.
+// Each press bursts in its colour; a few sparks of the ring go dark.
 class FireworksEffect : public RingEffect
 {
 public:
     void frame(KeyContext &ctx, ledFrameRecord *out) override
     {
         for (const KeyPress &p : ctx.presses)
-            start(p.row, p.column, hueColor(ctx.rng->below(256)));
+            start(p.row, p.column, p.color);
         draw(out);
         for (int i = 0; i < kKeys; ++i)
             if (out[i].intensity > 0 && ctx.rng->below(4) == 0)

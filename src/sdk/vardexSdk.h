@@ -632,6 +632,22 @@ VARDEX_SDK_API int CVardexSim_GetKeyTable(const char *path, int layer, unsigned 
 VARDEX_SDK_API int CVardexSim_GetMacroSlot(const char *path, int slot, unsigned char *buffer256);
 // The colours of a custom-light slot, 132 keys x RGB; returns 396 or 0.
 VARDEX_SDK_API int CVardexSim_GetCustomLight(const char *path, int slot, unsigned char *buffer396);
+// The light-sync stream a keyboard received: the last 0x16 switch, reports
+// counted since it was plugged, and the last complete colour frame per part
+// (0 keys: 132 x RGB; 1 side: side LEDs x RGB). The log holds one summary
+// line a second of these reports ('#' for the direction) unless
+// VARDEX_SIM_LOG_VERBOSE=1 logs each 0x0E and 0x28 report as well.
+struct CVardexSimLightSync {
+    int synchronous;  // byte 6 of the last 0x16, -1 before any
+    int keyFrames;    // complete key frames of 0x0E (part 0, chunk 7 received)
+    int sideFrames;   // complete side frames
+    int stateReports; // 0x28 reports
+    int customChunks; // 0x08 reports with slot 2
+    unsigned char lastState[64]; // the last 0x28 report
+};
+VARDEX_SDK_API int CVardexSim_GetLightSync(const char *path, CVardexSimLightSync *out);
+// Returns the number of bytes copied (at most size), 0 before a full frame.
+VARDEX_SDK_API int CVardexSim_GetLightSyncFrame(const char *path, int part, unsigned char *buffer, int size);
 }
 // ---- end: simulator ----
 
@@ -690,7 +706,8 @@ VARDEX_SDK_API void CVardexHid_sideLightColorRuning(ledFrameCallback callback);
 // The colour of one key (row 0-5, column 0-21) in the keyboard frame just
 // produced, its intensity applied; black outside the grid.
 VARDEX_SDK_API ledRgb CVardexHid_lightColorMix(int row, int column);
-// The colour of the ripple started last (-1s before any).
+// The colour of the last key press reported by CVardexHid_keyClickedSendXY
+// (the ripple it starts); -1s before any.
 VARDEX_SDK_API ledRgb CVardexHid_GetCurrentRippleLightColor();
 // The auto ripple started last: row, column, red, green, blue.
 VARDEX_SDK_API std::array<int32_t, 5> CVardexHid_GetCurrentAutoRippleLightConfig();

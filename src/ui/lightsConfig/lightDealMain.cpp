@@ -56,6 +56,7 @@ lightDealMain::lightDealMain(QObject *parent)
 
     m_syncRepeatTimer = new QTimer(this);
     m_syncRepeatTimer->setInterval(3000);
+    m_syncRepeatTimer->setTimerType(Qt::PreciseTimer); // a coarse timer may fire 150 ms early
     connect(m_syncRepeatTimer, &QTimer::timeout, this, &lightDealMain::onSendLightSynchronize0x17Cmd);
 
     if (!m_keyboardThread) {
