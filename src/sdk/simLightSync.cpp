@@ -57,7 +57,7 @@ void summarise(World &w, const std::string &path, LightSyncState &s)
     if (w.log) {
         const double secs = std::chrono::duration<double>(now - s.windowStart).count();
         const long long ms = std::chrono::duration_cast<std::chrono::milliseconds>(now - w.start).count();
-        std::fprintf(w.log, "%lld %s # light-sync on %d key-frames/s %.1f side-frames/s %.1f state-reports/s %.1f\n",
+        std::fprintf(w.log, "%lld %s = light-sync on %d key-frames/s %.1f side-frames/s %.1f state-reports/s %.1f\n",
                      ms, path.c_str(), s.synchronous, s.windowKeyFrames / secs, s.windowSideFrames / secs,
                      s.windowStates / secs);
         std::fflush(w.log);

@@ -669,7 +669,7 @@ VARDEX_SDK_API int CVardexSim_GetCustomLight(const char *path, int slot, unsigne
 // The light-sync stream a keyboard received: the last 0x16 switch, reports
 // counted since it was plugged, and the last complete colour frame per part
 // (0 keys: 132 x RGB; 1 side: side LEDs x RGB). The log holds one summary
-// line a second of these reports ('#' for the direction) unless
+// line a second of these reports ('=' for the direction) unless
 // VARDEX_SIM_LOG_VERBOSE=1 logs each 0x0E and 0x28 report as well.
 struct CVardexSimLightSync {
     int synchronous;  // byte 6 of the last 0x16, -1 before any
