@@ -61,6 +61,10 @@ void lightPacingThread::startPacing()
 {
     if (isRunning())
         return;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_loopDone = false;
+    }
     setRunning(true);
     start();
 }
@@ -69,8 +73,13 @@ void lightPacingThread::stopPacing()
 {
     setRunning(false);
     quit();
-    if (QThread::currentThread() != this)
-        wait();
+    if (QThread::currentThread() == this)
+        return;
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_wake.wait(lock, [this] { return m_loopDone; });
+    }
+    wait();
 }
 
 void lightPacingThread::run()
@@ -94,6 +103,11 @@ void lightPacingThread::run()
         m_wake.wait_for(lock, std::chrono::microseconds(remaining),
                         [&] { return !m_run.load() || m_periodUs.load() != periodSeen; });
     }
+    // Notified under the lock: the stopper may destroy the thread object as
+    // soon as it sees the flag.
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_loopDone = true;
+    m_wake.notify_all();
 }
 
 updateLightMainThread::updateLightMainThread(QObject *parent)

@@ -62,6 +62,10 @@ private:
     Clock m_clock;
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
+    // Set under m_mutex as run() ends: a stop waits for it, which orders the
+    // loop's last reads before anything the stopping thread does next (Qt's
+    // own join is invisible to the thread sanitizer).
+    bool m_loopDone = true;
 };
 
 class updateLightMainThread : public lightPacingThread
