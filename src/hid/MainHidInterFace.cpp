@@ -1,4 +1,5 @@
 #include "hid/MainHidInterFace.h"
+#include "hid/lightSyncModels.h"
 
 #include "hid/DDeviceHidCmdSend.h"
 
@@ -20,15 +21,6 @@ const int kPacingValue = 100;
 // Only where the device offers no input event: while nothing moves, the
 // read polls back off from 1 ms, doubling up to this cap.
 const int kIdleNapMaxMs = 32;
-
-const QStringList &elevenReportModels()
-{
-    static const QStringList models = {QStringLiteral("Wendar"), QStringLiteral("Quendo"), QStringLiteral("Yolma"),
-                                       QStringLiteral("Brisko"), QStringLiteral("Pravo"), QStringLiteral("Nelta"),
-                                       QStringLiteral("Vokar"), QStringLiteral("Pasko"), QStringLiteral("Tuvel"),
-                                       QStringLiteral("Caspo")};
-    return models;
-}
 
 unsigned char *copyReport(const unsigned char *report)
 {
@@ -65,7 +57,8 @@ MainHidInterFace::~MainHidInterFace()
 
 int MainHidInterFace::lightFrameSize(const QString &hidName)
 {
-    return elevenReportModels().contains(hidName) ? 11 : 10;
+    // The frame must hold every report of one stream tick, side chunks included.
+    return lightSyncModels::reportsPerFrame(hidName);
 }
 
 int MainHidInterFace::hidApi_Open(QString path)

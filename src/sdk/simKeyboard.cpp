@@ -305,7 +305,8 @@ int World::hostWrite(Endpoint &e, const Report &r)
     Device &d = *e.device;
     if (e.dead || !d.plugged || d.refuseWrites)
         return -1;
-    logLine(d.path, '>', r);
+    if (observeLightSync(*this, d, r))
+        logLine(d.path, '>', r);
     ++d.writesReceived;
     // A receiver without its keyboard takes the report and nobody answers.
     if (d.silent || (d.receiver && !d.reachable))

@@ -133,6 +133,10 @@ struct World {
 };
 
 World &world();
+// Light-sync reports (simLightSync.cpp), called with mu held for every host
+// report: decodes 0x16, 0x0E, 0x28 and 0x08 slot 2 and writes a summary log
+// line once a second. Returns whether the report gets its own log line.
+bool observeLightSync(World &w, Device &d, const Report &r);
 Report statusReport(const Device &d);
 // The light configuration report (0x07 keys, 0x08 side light) of a payload.
 Report lightConfigReport(uint8_t code, const std::array<uint8_t, 13> &payload);

@@ -8,6 +8,7 @@
 #ifndef VARDEX_SDK_H
 #define VARDEX_SDK_H
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <list>
@@ -674,6 +675,22 @@ VARDEX_SDK_API int CVardexSim_DescribeOnboard(const char *path, char *text, int 
 VARDEX_SDK_API int CVardexSim_ClearOnboard(const char *path);
 // The colours of a custom-light slot, 132 keys x RGB; returns 396 or 0.
 VARDEX_SDK_API int CVardexSim_GetCustomLight(const char *path, int slot, unsigned char *buffer396);
+// The light-sync stream a keyboard received: the last 0x16 switch, reports
+// counted since it was plugged, and the last complete colour frame per part
+// (0 keys: 132 x RGB; 1 side: side LEDs x RGB). The log holds one summary
+// line a second of these reports ('=' for the direction) unless
+// VARDEX_SIM_LOG_VERBOSE=1 logs each 0x0E and 0x28 report as well.
+struct CVardexSimLightSync {
+    int synchronous;  // byte 6 of the last 0x16, -1 before any
+    int keyFrames;    // complete key frames of 0x0E (part 0, chunk 7 received)
+    int sideFrames;   // complete side frames
+    int stateReports; // 0x28 reports
+    int customChunks; // 0x08 reports with slot 2
+    unsigned char lastState[64]; // the last 0x28 report
+};
+VARDEX_SDK_API int CVardexSim_GetLightSync(const char *path, CVardexSimLightSync *out);
+// Returns the number of bytes copied (at most size), 0 before a full frame.
+VARDEX_SDK_API int CVardexSim_GetLightSyncFrame(const char *path, int part, unsigned char *buffer, int size);
 }
 // ---- end: simulator ----
 
@@ -686,13 +703,70 @@ VARDEX_SDK_API int CVardexSim_GetCustomLight(const char *path, int slot, unsigne
 // 0 on success.
 VARDEX_SDK_API int CVardexLight_Init();
 
-// A key of the grid (row 0 to 5, column 0 to 21) was hit, for the effects
-// that light up pressed keys. Cells outside the grid are ignored. The hits
-// wait, at most 64 of them (older ones give way), for the effect generator.
+// One LED of an effect frame: 11 ints. A keyboard frame is 132 records
+// (6 rows of 22, row-major), a side frame 60.
+struct ledFrameRecord
+{
+    int32_t red, green, blue;    // the LED's colour
+    int32_t red2, green2, blue2; // a second colour (side Collision)
+    int32_t intensity;           // 0 to 255
+    int32_t fadeState;           // 0 none, 1 rising, 2 falling
+    int32_t rippleStage;         // 1 to 9 while a ripple passes
+    int32_t level;               // bar level; the key of the Speed Respond pairs
+    int32_t autoRippleTrigger;   // 1 on the frame an auto ripple starts
+};
+static_assert(sizeof(ledFrameRecord) == 11 * sizeof(int32_t), "ledFrameRecord is 11 ints");
+
+struct ledRgb
+{
+    int32_t red, green, blue;
+};
+
+enum : int {
+    VARDEX_LIGHT_ROWS = 6,
+    VARDEX_LIGHT_COLUMNS = 22,
+    VARDEX_LIGHT_KEYS = 132,
+    VARDEX_LIGHT_SIDE_LEDS = 60,
+};
+
+// Receives one frame; called before the frame call returns, in its thread.
+typedef void (*ledFrameCallback)(ledFrameRecord *frame);
+
+// Later keyboard frames follow this record (restarts the effect).
+VARDEX_SDK_API void CVardexHid_SetKeyboardColorInfoDataStu(colorInfoData record, int keyCount,
+                                                           const char *modelCode,
+                                                           unsigned char hasSideLight);
+// The record was edited: colours and direction change, the effect runs on.
+VARDEX_SDK_API void CVardexHid_SetKeyboardColorInfoDataStuHaveChanged(colorInfoData record);
+// Later side frames follow this record over segmentCount segments (at most 60);
+// a segment whose validStatus is 0 stays dark.
+VARDEX_SDK_API void CVardexHid_SetSideColorInfoDataStu(colorInfoData record, int segmentCount,
+                                                       std::vector<int> validStatus);
+VARDEX_SDK_API void CVardexHid_SetSideColorInfoDataStuHaveChanged(colorInfoData record);
+// Advance the effect one frame and hand it to callback (132 or 60 records).
+VARDEX_SDK_API void CVardexHid_keyboardLightColorRuning(ledFrameCallback callback);
+VARDEX_SDK_API void CVardexHid_sideLightColorRuning(ledFrameCallback callback);
+// The colour of one key (row 0-5, column 0-21) in the keyboard frame just
+// produced, its intensity applied; black outside the grid.
+VARDEX_SDK_API ledRgb CVardexHid_lightColorMix(int row, int column);
+// The colour of the last key press reported by CVardexHid_keyClickedSendXY
+// (the ripple it starts); -1s before any.
+VARDEX_SDK_API ledRgb CVardexHid_GetCurrentRippleLightColor();
+// The auto ripple started last: row, column, red, green, blue.
+VARDEX_SDK_API std::array<int32_t, 5> CVardexHid_GetCurrentAutoRippleLightConfig();
+// The running side Collision: left head, right head, flash stage, segment
+// count, cycle count (low byte).
+VARDEX_SDK_API std::array<uint8_t, 5> CVardexHid_GetSideCollisionLightRuningConfig();
+// A key of the grid (row 0 to 5, column 0 to 21) was hit: the interactive
+// effects react from the next frame on. Cells outside the grid are ignored;
+// at most 64 hits wait for a frame.
 VARDEX_SDK_API void CVardexHid_keyClickedSendXY(int row, int column);
-// Moves the waiting hits, oldest first, into `hits` as (row, column) pairs;
-// returns how many.
+// For tests: moves the hits still waiting for a frame, oldest first, into
+// `hits` as (row, column) pairs; returns how many.
 VARDEX_SDK_API int CVardexLight_TakeKeyHits(std::vector<std::pair<int, int>> &hits);
+// For tests: forget every effect's state and frame count and reseed the
+// random generator, so frames are reproducible.
+VARDEX_SDK_API void CVardexLight_ResetForTest(uint32_t seed);
 // ---- end: light ----
 
 // ===========================================================================

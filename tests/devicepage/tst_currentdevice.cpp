@@ -7,6 +7,7 @@
 #include "data/DDataManager.h"
 #include "ui/customKeys/DCustomKeysPage.h"
 #include "ui/lightsConfig/DLightsConfigPage.h"
+#include "ui/lightsConfig/lightDealMain.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
@@ -66,6 +67,7 @@ private slots:
     void keyboardWithoutSerialNumberGetsNoFolder();
     void emptySerialNumberGetsGeneratedOne();
     void switchingTilesLoadsThatKeyboardsProfile();
+    void lightChoicesReachTheEngine();
 
 private:
     DDevicePage *startPage(const QList<SimDevice> &devices, const QList<QPair<int, int>> &faults = {});
@@ -323,6 +325,34 @@ void tst_currentdevice::switchingTilesLoadsThatKeyboardsProfile()
     QCOMPARE(m_page->lightEngine()->hidInfo().hidName, m_page->currentDevice().hidName);
     QCOMPARE(QString::fromLocal8Bit(m_page->currentLink() ? m_page->profileXmlPath() : QByteArray()),
              m_page->profileFolder() + QStringLiteral("/appProfile_Default.xml"));
+}
+
+void tst_currentdevice::lightChoicesReachTheEngine()
+{
+    QVERIFY(startPage({{"Brisko", false, true, kSerialA}}));
+    QVERIFY(waitForCurrentProfile());
+    lightDealMain *engine = m_page->lightEngine();
+    QTRY_VERIFY(engine->isKeyboardLightRunning());
+    QVERIFY(engine->isLightSynchronous());
+    colorInfoData record{};
+    record.ledType = 2;
+    record.ledBrightness = 1;
+    record.ledSpeed = 1;
+    emit m_page->lightsConfigPage()->sigSelectCurrentLightTypeIndex_KB(2, record);
+    QCOMPARE(engine->keyboardColorInfo().ledType, 2);
+    record.hidType = 1;
+    record.ledType = 4;
+    emit m_page->lightsConfigPage()->sigLightConfigHaveChanged(0, record);
+    QCOMPARE(engine->sideColorInfo().ledType, 4);
+    record.hidType = 2; // a third part: nothing of the engine's changes
+    record.ledType = 1;
+    emit m_page->lightsConfigPage()->sigLightConfigHaveChanged(0, record);
+    QCOMPARE(engine->keyboardColorInfo().ledType, 2);
+    QCOMPARE(engine->sideColorInfo().ledType, 4);
+    // The running effect reaches the drawing.
+    keyboardButCustom *key = engine->keyButton(3, 3);
+    QVERIFY(key);
+    QTRY_VERIFY(key->keyColor().isValid());
 }
 
 QTEST_MAIN(tst_currentdevice)

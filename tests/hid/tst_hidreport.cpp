@@ -187,7 +187,9 @@ void tst_hidreport::frameSizeByModel_data()
 {
     QTest::addColumn<QString>("model");
     QTest::addColumn<int>("size");
-    for (const char *m : {"Wendar", "Quendo", "Yolma", "Brisko", "Pravo", "Nelta", "Vokar", "Pasko", "Tuvel", "Caspo"})
+    // Every model whose stream carries three side chunks.
+    for (const char *m : {"Wendar", "Quendo", "Yolma", "Brisko", "Pravo", "Nelta", "Vokar", "Pasko", "Tuvel", "Caspo",
+                          "Fenko", "Belvi", "Ormak", "Ixtal", "Zelto", "Lumba", "Hasli", "Dravil"})
         QTest::newRow(m) << QString::fromLatin1(m) << 11;
     QTest::newRow("other") << QStringLiteral("Zeno") << 10;
     QTest::newRow("case matters") << QStringLiteral("caspo") << 10;

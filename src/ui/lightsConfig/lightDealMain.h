@@ -1,22 +1,30 @@
 #ifndef LIGHTDEALMAIN_H
 #define LIGHTDEALMAIN_H
 
+#include <QColor>
 #include <QList>
+#include <QMap>
 #include <QObject>
+#include <QPointer>
 
 #include "hid/hidCmdBuff.h"
 #include "data/hidStructInfoAll.h"
+#include "lightRender.h"
 #include "vardexSdk.h"
 
 class MainHidInterFace;
+class QTimer;
 class keyboardButCustom;
 class sideLightButtonCustom;
+class updateLightMainThread;
+class updateLightMainThreadSide;
+class updateLightMainThreadUI;
+class sendLightUpdataThread;
 
-// The single light engine of the process (effects, preview, light sync).
-//
-// The engine's content (pacing threads, effect renderers, light-sync stream,
-// music rhythm) is still to come; for now it only keeps what the device page
-// hands it and whether it was told to run.
+// The single light engine of the process: it hands the current keyboard's
+// light records to the device library, asks it for effect frames at the pace
+// of its threads, renders them into preview colours, paints them onto the
+// keyboard drawing and streams them to the keyboard.
 class lightDealMain : public QObject
 {
     Q_OBJECT
@@ -45,26 +53,91 @@ public:
     void setInteractLightsPointXY(int indexX, int indexY);
     void updateCustomLightColors(int source, int flagIndex);
 
-    // What the engine was last handed; read by tests of the device page.
+    // Reached from the device library's frame callbacks.
+    void onKeyboardFrame(ledFrameRecord *frame);
+    void onSideFrame(ledFrameRecord *frame);
+
+    // What the engine was last handed and shows; read by tests.
     hidStructInfoAll hidInfo() const { return m_hidInfo; }
     lightSupportInfo lightSupport() const { return m_lightSupport; }
     MainHidInterFace *hidInterface() const { return m_hidInterface; }
     keyboardButCustom *keyButton(int row, int column) const;
-    QList<sideLightButtonCustom *> sideButtons() const { return m_sideButtons; }
+    QList<sideLightButtonCustom *> sideButtons() const;
     bool isLightPreviewEnabled() const { return m_previewEnabled; }
     bool isLightSynchronous() const { return m_isLightSynchronous; }
     int loadCount() const { return m_loadCount; }
+    QColor keyPreviewColor(int row, int column) const { return m_keyPreviewColors[row * 22 + column]; }
+    QColor sidePreviewColor(int index) const { return m_sidePreviewColors[index]; }
+    colorInfoData keyboardColorInfo() const { return m_keyboardColorInfo; }
+    colorInfoData sideColorInfo() const { return m_sideColorInfo; }
+    int keyboardDarkenStep() const { return m_keyboardDarkening.step; }
+    updateLightMainThread *keyboardThread() const { return m_keyboardThread; }
+    updateLightMainThreadSide *sideThread() const { return m_sideThread; }
+    updateLightMainThreadUI *previewThread() const { return m_previewThread; }
+    sendLightUpdataThread *syncThread() const { return m_syncThread; }
+    QMap<int, int> speedRespondPairs() const { return m_speedRespondPairs; }
+
+public slots:
+    void onDviceUpdateAllKeyColor();
+    void onDviceUpdateAllSideLightColor();
+    void onDviceUpdateAllKeyColorUI();
+    void onDviceUpdateAllSideLightColorUI();
+    void onDviceUpdateAllKeyColorSendKeyboardHid();
+    void onSendLightSynchronize0x17Cmd();
 
 private:
-    keyboardButCustom *m_keyButtons[6][22] = {};
-    QList<sideLightButtonCustom *> m_sideButtons;
+    void updateRunningLightConfig(int part);
+    void sendKeyboardColorInfoToSdk();
+    void sendSideColorInfoToSdk();
+    void clearKeyPreviewColors();
+    void clearSidePreviewColors();
+    void clearAllPreviewColors();
+    void startLightThreads();
+    void stopLightThreads();
+    void dropQueuedTicks();
+    // The light-sync stream (lightDealMainSync.cpp).
+    void sendKeyboardColorStream();
+    void sendLightSyncColorChunk(int part, int chunkIndex, QList<int> colourBytes);
+    void sendLightSyncState();
+    void sendCustomLightChunk(int slot, int chunkIndex, QList<int> colourBytes);
+
+    QPointer<keyboardButCustom> m_keyButtons[6][22];
+    QList<QPointer<sideLightButtonCustom>> m_sideButtons;
+    int m_profileIndex = 1;
+    char m_profileXmlPath[256] = {};
+    MainHidInterFace *m_hidInterface = nullptr;
     hidStructInfoAll m_hidInfo;
     lightSupportInfo m_lightSupport;
-    MainHidInterFace *m_hidInterface = nullptr;
-    bool m_previewEnabled = false;
+    QString m_modelCode;
+    QTimer *m_syncRepeatTimer = nullptr;
+    bool m_isLightSynchronous = false;
+    bool m_hasSideLight = false;
     bool m_keyboardLightRunning = false;
     bool m_sideLightRunning = false;
-    bool m_isLightSynchronous = false;
+    updateLightMainThread *m_keyboardThread = nullptr;
+    updateLightMainThreadSide *m_sideThread = nullptr;
+    updateLightMainThreadUI *m_previewThread = nullptr;
+    sendLightUpdataThread *m_syncThread = nullptr;
+    QColor m_keyPreviewColors[VARDEX_LIGHT_KEYS];
+    QColor m_sidePreviewColors[VARDEX_LIGHT_SIDE_LEDS];
+    ledFrameRecord m_keyFrameRecords[VARDEX_LIGHT_KEYS] = {};
+    ledFrameRecord m_sideFrameRecords[VARDEX_LIGHT_SIDE_LEDS] = {};
+    QList<int> m_sideValidStatusList;
+    bool m_colorStreamBusy = false;
+    bool m_colorChunkBusy = false;
+    bool m_previewEnabled = false;
+    int m_keyboardSpeedMax = 0;
+    int m_sideSpeedMax = 0;
+    lightRender::Darkening m_keyboardDarkening;
+    lightRender::Darkening m_sideDarkening;
+    colorInfoData m_keyboardColorInfo;
+    lightRender::RunningValues m_keyboardRunning;
+    colorInfoData m_sideColorInfo;
+    lightRender::RunningValues m_sideRunning;
+    int m_interactX = -1;
+    int m_interactY = -1;
+    ledRgb m_interactRippleColor{-1, -1, -1};
+    QMap<int, int> m_speedRespondPairs;
     int m_loadCount = 0;
 };
 

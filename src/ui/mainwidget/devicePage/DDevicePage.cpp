@@ -1484,16 +1484,22 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 void DDevicePage::onSendChargingStatusAndElectricity(int, int, int, int, QString) {}
 void DDevicePage::onTimerChangingBatteryNum() {}
 void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
-void DDevicePage::onInteractLightsPointXY(int, int) {}
+void DDevicePage::onInteractLightsPointXY(int indexX, int indexY) { m_lightDealMain->setInteractLightsPointXY(indexX, indexY); }
 void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData colorInfoDataStu)
 {
-    Q_UNUSED(colorInfoDataStu);
     // The keyboard view's band, hover and single-key messages are routed only
     // while the Custom type is chosen, so the page keeps the latest choice.
     m_currentKeyboardLightIndex = lightIndex;
+    m_lightDealMain->setKeyboardColorInfoData(colorInfoDataStu);
 }
-void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData) {}
-void DDevicePage::onLightConfigHaveChanged(int, colorInfoData) {}
+void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData info) { m_lightDealMain->setSideColorInfoData(info); }
+void DDevicePage::onLightConfigHaveChanged(int, colorInfoData info)
+{
+    if (info.hidType == 0)
+        m_lightDealMain->keyboardColorInfoDataChanged(info);
+    else if (info.hidType == 1)
+        m_lightDealMain->sideColorInfoDataChanged(info);
+}
 void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
 void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
 void DDevicePage::onLightConfigHaveChanged_HidSend(int, int) {}

@@ -84,6 +84,10 @@ void keyboardButCustom::setShowLightColor(bool on)
 
 void keyboardButCustom::setKeyColor(const QColor &color)
 {
+    // The light preview hands every key its colour 33 times a second; a key
+    // whose colour stays need not be painted again.
+    if (color == m_keyColor)
+        return;
     m_keyColor = color;
     if (m_showLightColor)
         update();

@@ -16,6 +16,8 @@ void sideLightButtonCustom::setSideLightInfo(int index, int validStatus)
 
 void sideLightButtonCustom::setColor(const QColor &color)
 {
+    if (color == m_color)
+        return;
     m_color = color;
     update();
 }

@@ -1,0 +1,263 @@
+// The light-sync stream as the simulated keyboards receive it: the 0x16
+// switch and its repeat, the USB colour frames byte for byte, the receiver's
+// compact report, and silence after switching off.
+#include <QtTest>
+
+#include "../hid/simKeyboard.h"
+#include "hid/MainHidInterFace.h"
+#include "ui/lightsConfig/lightDealMain.h"
+#include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
+
+namespace {
+
+hidStructInfoAll keyboardInfo(const char *model, int connection)
+{
+    hidStructInfoAll info;
+    qstrncpy(info.hidName, model, sizeof info.hidName);
+    info.hidUsbOrDongle = connection;
+    info.keyCount = 104;
+    return info;
+}
+
+lightSupportInfo withSideLight()
+{
+    lightSupportInfo info;
+    info.keyboard.lightTypes = {0, 6};
+    info.keyboard.speedMax = 4;
+    info.keyboard.brightnessMax = 4;
+    info.side.lightTypes = {0};
+    info.side.speedMax = 4;
+    info.side.brightnessMax = 4;
+    return info;
+}
+
+colorInfoData record(int part, int type, int r, int g, int b)
+{
+    colorInfoData c{};
+    c.hidType = part;
+    c.ledType = type;
+    c.ledBrightness = 5;
+    c.ledSpeed = 3;
+    c.ledTopColor[0] = r;
+    c.ledTopColor[1] = g;
+    c.ledTopColor[2] = b;
+    return c;
+}
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray out;
+    for (int v : values)
+        out.append(char(v & 0xFF));
+    return out;
+}
+QByteArray keyColour(int k) { return bytes({k, 2 * k, 255 - k}); }
+QByteArray sideColour(int i) { return bytes({100 + i, 7, 200 - i}); }
+
+QList<simKeyboard::LogLine> reportsOf(simKeyboard::LogReader &log, const QString &path, int code)
+{
+    QList<simKeyboard::LogLine> out;
+    for (const simKeyboard::LogLine &l : log.written(path))
+        if (uchar(l.report[1]) == code)
+            out << l;
+    return out;
+}
+
+} // namespace
+
+class tst_lightSync : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        m_paths = simKeyboard::paths();
+        QVERIFY(m_paths.size() >= 2); // the default scenario: a Brisko by cable, a Yolma by receiver
+        for (int i = 0; i < 45; ++i) {
+            auto *b = new sideLightButtonCustom(&m_drawing);
+            b->setSideLightInfo(i, 1);
+            m_side << b;
+        }
+    }
+
+    void switchOnceOnAndOnceOff()
+    {
+        MainHidInterFace link(0, QStringLiteral("Brisko"));
+        QCOMPARE(link.hidApi_Open(m_paths[0]), 0);
+        link.start();
+        lightDealMain engine;
+        engine.setHidInfo(keyboardInfo("Brisko", 0));
+        engine.setHidInterface(&link);
+        simKeyboard::LogReader log;
+        engine.setLightSynchronous(false); // off while off: nothing
+        engine.setLightSynchronous(true);
+        engine.setLightSynchronous(true);
+        QTest::qWait(200);
+        engine.setLightSynchronous(false);
+        QTest::qWait(300);
+        QCoreApplication::processEvents();
+        QTest::qWait(100);
+        const QList<simKeyboard::LogLine> switches = reportsOf(log, m_paths[0], 0x16);
+        QCOMPARE(switches.size(), 2);
+        hidCmdBuff on;
+        on[0] = 1;
+        on[1] = 0x16;
+        on[5] = 1;
+        on[6] = 1;
+        QCOMPARE(switches[0].report, on.toByteArray());
+        on[6] = 0;
+        QCOMPARE(switches[1].report, on.toByteArray());
+        // Nothing of the stream follows the switch-off.
+        for (const simKeyboard::LogLine &l : log.written(m_paths[0]))
+            if (uchar(l.report[1]) == 0x0E)
+                QVERIFY(l.ms <= switches[1].ms);
+        QVERIFY(!link.isLightSynchronous());
+    }
+
+    void cableFramesByteForByte()
+    {
+        MainHidInterFace link(0, QStringLiteral("Brisko"));
+        QCOMPARE(link.hidApi_Open(m_paths[0]), 0);
+        link.start();
+        lightDealMain engine;
+        engine.setHidInfo(keyboardInfo("Brisko", 0));
+        engine.setLightSupportInfo(withSideLight());
+        engine.setHidInterface(&link);
+        engine.setSideButtons(m_side);
+        engine.loadProfileLightConfig();
+        engine.setKeyboardColorInfoData(record(0, 0, 1, 1, 1));
+        engine.setSideColorInfoData(record(1, 0, 1, 1, 1));
+        // Frames with a colour of their own for every LED.
+        ledFrameRecord keys[VARDEX_LIGHT_KEYS] = {};
+        QByteArray expectedKeys, expectedSide;
+        for (int k = 0; k < VARDEX_LIGHT_KEYS; ++k) {
+            const QByteArray c = keyColour(k);
+            keys[k] = {uchar(c[0]), uchar(c[1]), uchar(c[2]), 0, 0, 0, 255, 0, 0, 0, 0};
+            expectedKeys += c;
+        }
+        ledFrameRecord side[VARDEX_LIGHT_SIDE_LEDS] = {};
+        for (int i = 0; i < 45; ++i) {
+            const QByteArray c = sideColour(i);
+            side[i] = {uchar(c[0]), uchar(c[1]), uchar(c[2]), 0, 0, 0, 255, 0, 0, 0, 0};
+            expectedSide += c;
+        }
+        engine.onKeyboardFrame(keys);
+        engine.onSideFrame(side);
+        QCOMPARE(engine.keyPreviewColor(1, 3), QColor(25, 50, 230, 180));
+
+        simKeyboard::LogReader log;
+        CVardexSimLightSync before{};
+        QCOMPARE(CVardexSim_GetLightSync(m_paths[0].toLatin1().constData(), &before), 0);
+        engine.setLightSynchronous(true);
+        CVardexSimLightSync now{};
+        QTRY_VERIFY((CVardexSim_GetLightSync(m_paths[0].toLatin1().constData(), &now), now.sideFrames >= before.sideFrames + 2));
+        engine.setLightSynchronous(false);
+
+        // One frame: part 0 chunks 0..7, part 1 chunks 0..2, in order.
+        const QList<simKeyboard::LogLine> chunks = reportsOf(log, m_paths[0], 0x0E);
+        QVERIFY(chunks.size() >= 11);
+        const QVector<QPair<int, int>> order = {{0, 0}, {0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}, {0, 6}, {0, 7},
+                                                {1, 0}, {1, 1}, {1, 2}};
+        const QVector<int> lengths = {54, 54, 54, 54, 54, 54, 54, 18, 54, 54, 27};
+        for (int i = 0; i < 11; ++i) {
+            const QByteArray &r = chunks[i].report;
+            QCOMPARE(int(uchar(r[0])), 1);
+            QCOMPARE(int(uchar(r[2])), order[i].first);
+            QCOMPARE(int(uchar(r[3])), 0);
+            QCOMPARE(int(uchar(r[4])), order[i].second);
+            QCOMPARE(int(uchar(r[5])), lengths[i]);
+            const QByteArray &all = order[i].first == 0 ? expectedKeys : expectedSide;
+            QCOMPARE(r.mid(6, lengths[i]), all.mid(order[i].second * 54, lengths[i]));
+            QCOMPARE(r.mid(6 + lengths[i]), QByteArray(58 - lengths[i], '\0'));
+        }
+        // The simulator put the same colours together again.
+        QByteArray frame(396, '\0');
+        QCOMPARE(CVardexSim_GetLightSyncFrame(m_paths[0].toLatin1().constData(), 0, reinterpret_cast<uchar *>(frame.data()), 396), 396);
+        QCOMPARE(frame, expectedKeys);
+        QByteArray sideFrame(180, '\0');
+        QCOMPARE(CVardexSim_GetLightSyncFrame(m_paths[0].toLatin1().constData(), 1, reinterpret_cast<uchar *>(sideFrame.data()), 180), 135);
+        QCOMPARE(sideFrame.left(135), expectedSide);
+    }
+
+    void switchRepeatsEveryThreeSeconds()
+    {
+        MainHidInterFace link(0, QStringLiteral("Brisko"));
+        QCOMPARE(link.hidApi_Open(m_paths[0]), 0);
+        link.start();
+        lightDealMain engine;
+        engine.setHidInfo(keyboardInfo("Brisko", 0));
+        engine.setHidInterface(&link);
+        QTest::qWait(300); // the link's own opening reports go first
+        simKeyboard::LogReader log;
+        engine.setLightSynchronous(true);
+        QTRY_VERIFY_WITH_TIMEOUT(reportsOf(log, m_paths[0], 0x16).size() >= 3, 8000);
+        engine.setLightSynchronous(false);
+        const QList<simKeyboard::LogLine> switches = reportsOf(log, m_paths[0], 0x16);
+        for (int i = 1; i < 3; ++i) {
+            QCOMPARE(int(uchar(switches[i].report[6])), 1);
+            QVERIFY2(qAbs(switches[i].ms - switches[i - 1].ms - 3000) <= 100,
+                     qPrintable(QString::number(switches[i].ms - switches[i - 1].ms)));
+        }
+    }
+
+    void receiverSendsAPressOnce()
+    {
+        MainHidInterFace link(1, QStringLiteral("Yolma"));
+        QCOMPARE(link.hidApi_Open(m_paths[1]), 0);
+        link.start();
+        lightDealMain engine;
+        engine.setHidInfo(keyboardInfo("Yolma", 1));
+        engine.setLightSupportInfo(withSideLight());
+        engine.setHidInterface(&link);
+        engine.setKeyboardColorInfoData(record(0, 6, 12, 34, 56));
+        engine.setSideColorInfoData(record(1, 2, 1, 1, 1));
+        CVardexHid_keyClickedSendXY(2, 5);
+        engine.setInteractLightsPointXY(2, 5);
+        simKeyboard::LogReader log;
+        engine.setLightSynchronous(true);
+        QTRY_VERIFY(reportsOf(log, m_paths[1], 0x28).size() >= 3);
+        engine.setLightSynchronous(false);
+        const QList<simKeyboard::LogLine> states = reportsOf(log, m_paths[1], 0x28);
+        const QByteArray &first = states[0].report;
+        QCOMPARE(int(uchar(first[4])), 6);
+        QCOMPARE(first.mid(5, 5), bytes({2, 5, 12, 34, 56}));
+        QCOMPARE(int(uchar(first[34])), 2); // side Wave: no payload
+        QCOMPARE(first.mid(35), QByteArray(29, '\0'));
+        for (int i = 1; i < states.size(); ++i)
+            QCOMPARE(states[i].report.mid(5, 5), QByteArray(5, '\0'));
+        CVardexSimLightSync sync{};
+        CVardexSim_GetLightSync(m_paths[1].toLatin1().constData(), &sync);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(sync.lastState), 64).mid(4, 30),
+                 states.last().report.mid(4, 30));
+    }
+
+    void customColoursOnlyBehindTheReceiver()
+    {
+        MainHidInterFace link(1, QStringLiteral("Yolma"));
+        QCOMPARE(link.hidApi_Open(m_paths[1]), 0);
+        link.start();
+        lightDealMain engine;
+        engine.setHidInterface(&link);
+        simKeyboard::LogReader log;
+        engine.setHidInfo(keyboardInfo("Yolma", 0));
+        engine.updateCustomLightColors(0, 0);
+        engine.setHidInfo(keyboardInfo("Yolma", 1));
+        engine.updateCustomLightColors(1, 0); // in use in a slot: the light page uploads it
+        engine.updateCustomLightColors(1, -1);
+        QTRY_COMPARE(reportsOf(log, m_paths[1], 0x08).size(), 8);
+        const QList<simKeyboard::LogLine> chunks = reportsOf(log, m_paths[1], 0x08);
+        for (int i = 0; i < 8; ++i) {
+            QCOMPARE(int(uchar(chunks[i].report[2])), 2);
+            QCOMPARE(int(uchar(chunks[i].report[4])), i);
+            QCOMPARE(int(uchar(chunks[i].report[5])), i == 7 ? 18 : 54);
+        }
+    }
+
+private:
+    QStringList m_paths;
+    QWidget m_drawing;
+    QList<sideLightButtonCustom *> m_side;
+};
+
+QTEST_MAIN(tst_lightSync)
+#include "tst_lightSync.moc"
