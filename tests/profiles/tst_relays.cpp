@@ -12,6 +12,8 @@
 
 #include <QLabel>
 
+#include <sys/stat.h>
+
 using namespace profilesTest;
 
 namespace {
@@ -317,11 +319,28 @@ void tst_relays::macroRebindingInEveryProfile()
         }
     }
 
+    // A macro no profile binds writes nothing.
+    QVERIFY(CVardexXML_CreateMacroXmlParentNode(macros.constData(), "7", "M7"));
+    QVERIFY(CVardexXML_AddKeyOrMouseEventItem(macros.constData(), {keyEvent(1, 6, true), keyEvent(1, 6, false)}, "7"));
+    // (A store write replaces the file, so its inode tells.)
+    auto inode = [](const QByteArray &path) {
+        struct stat st {};
+        return ::stat(path.constData(), &st) == 0 ? qint64(st.st_ino) : qint64(-1);
+    };
+    QList<qint64> before;
+    for (const QByteArray &s : stores)
+        before << inode(s);
+    emit m_page->sigMacroListHaveChangedSendToDevice(QStringLiteral("7"), QStringLiteral("M7"));
+    for (int i = 0; i < stores.size(); ++i)
+        QCOMPARE(inode(stores.at(i)), before.at(i));
+    // ...while a bound one replaces the file.
+
     // The macro is edited: B in place of A.
     QVERIFY(CVardexXML_DeleteEventItem(macros.constData(), "3", "1"));
     QVERIFY(CVardexXML_AddKeyOrMouseEventItem(macros.constData(), {keyEvent(2, 5, true), keyEvent(2, 5, false)}, "3"));
     emit m_page->sigMacroListHaveChangedSendToDevice(QStringLiteral("3"), QStringLiteral("M3"));
 
+    QVERIFY(inode(stores.at(1)) != before.at(1));
     const QStringList edited = {"5 down", "5 up"};
     for (const QByteArray &s : stores) {
         QCOMPARE(copyOfMacro(s, 1, "3"), edited);
