@@ -61,13 +61,18 @@ bool QtLinguist::load(int language)
     const auto it = m_files.constFind(language);
     if (it == m_files.constEnd())
         return false;
-    const QString path = DDataManager::instance()->applicationDir() + QStringLiteral("/translation/") + it.value();
+    const QString path = translationDir() + QLatin1Char('/') + it.value();
     if (!m_translator.load(path)) {
         qWarning() << "Translation not loaded:" << path;
         return false;
     }
     QCoreApplication::installTranslator(&m_translator);
     return true;
+}
+
+QString QtLinguist::translationDir() const
+{
+    return m_dir.isEmpty() ? DDataManager::instance()->applicationDir() + QStringLiteral("/translation") : m_dir;
 }
 
 QString QtLinguist::fileName(int language) const
