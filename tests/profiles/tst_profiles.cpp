@@ -389,13 +389,14 @@ void tst_profiles::importIntoAnotherKeyboard()
     light.ledSpeed = 4;
     light.ledTopColor[1] = 200;
     QVERIFY(CVardexXML_AddProFileLightInfoItem(storeA.constData(), "2", light));
-    QVERIFY(CVardexXML_ModifyProfileNodeInfo(storeA.constData(), "2", "Travel"));
+    QVERIFY(CVardexXML_ModifyProfileNodeInfo(storeA.constData(), "2", "../x/evil"));
     combo()->setCurrentIndex(1);
     QCOMPARE(m_page->currentProfileIndex(), 2);
     m_chooser->directory = m_dir.path();
     m_page->onProfileExport();
     QCOMPARE(m_page->lastNotice(), QStringLiteral("Export profile successful"));
-    const QString exported = m_dir.filePath(QStringLiteral("Travel.xml"));
+    const QString exported = m_dir.filePath(QStringLiteral("_x_evil.xml"));
+    QVERIFY(QFileInfo::exists(exported));
 
     // Keyboard B imports it.
     const QString pathB = pathOfModel("Zelto", false);
@@ -406,7 +407,7 @@ void tst_profiles::importIntoAnotherKeyboard()
     m_page->onProfileImport();
     QCOMPARE(m_page->lastNotice(), QStringLiteral("Import profile successful"));
     QCOMPARE(profileIndexes(storeB), (QList<int>{1, 2}));
-    QCOMPARE(profileName(storeB, 2), QStringLiteral("Travel"));
+    QCOMPARE(profileName(storeB, 2), QStringLiteral("../x/evil"));
     QCOMPARE(m_page->currentProfileIndex(), 1);
     QCOMPARE(combo()->count(), 2);
     KeyOperateInfo binding {};
