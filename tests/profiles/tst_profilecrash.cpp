@@ -1,10 +1,13 @@
-// A process killed (SIGKILL) in the middle of profile operations must leave
-// both profile stores of the keyboard readable, each with whole profiles
-// only: a profile is there with all its defaults, or not at all.
+// A process killed (SIGKILL) in the middle of profile operations (create,
+// import, delete, reset) must leave both profile stores of the keyboard
+// readable, each with whole profiles only: a profile is there with all its
+// defaults, or not at all.
 //
 // The test runs itself a second time as the child that works the profile
 // menu of a device page in a loop.
 #include "profilesFixture.h"
+
+#include "ui/mainwidget/devicePage/profileReset.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -37,7 +40,7 @@ int runChild()
     for (unsigned round = 0;; ++round) {
         page->onDefaultLayerAndFnLayerSwitch(int(round / 7 % 2));
         const int count = int(profileIndexes(page->profileXmlPath()).size());
-        switch (round % 3) {
+        switch (round % 4) {
         case 0:
             if (count < 10)
                 page->onProfileCreate();
@@ -46,10 +49,19 @@ int runChild()
             if (count < 10)
                 page->onProfileImport();
             break;
-        default:
+        case 2:
             if (count > 4)
                 page->onProfileDelete();
             break;
+        default: {
+            // The reset of the performance page, without its question.
+            DDevicePage *p = page.get();
+            resetProfileInStore(p->profileXmlPath().constData(), p->currentProfileIndex(), [p](int index) {
+                p->addDefaultLightItems(index);
+                p->addDefaultCustomLights(index);
+            });
+            break;
+        }
         }
     }
 }

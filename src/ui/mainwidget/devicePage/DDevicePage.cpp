@@ -222,6 +222,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     connect(m_performancePage, &DPerformancePage::sigResetoreCurrentProfile, this, &DDevicePage::onResetoreCurrentProfile);
     connect(m_performancePage, &DPerformancePage::sigLightAndKeyboardSleepTime, this, &DDevicePage::onLightAndKeyboardSleepTime);
     connect(m_performancePage, &DPerformancePage::sigLockWinKeyAbout, this, &DDevicePage::onLockWinKeyAbout);
+    connect(m_performancePage, &DPerformancePage::sigSomeMessageTip_PerformancePage, this, &DDevicePage::onEveryPageBackTip);
 
     ui->toolButton_CustomKey->installEventFilter(this);
     ui->toolButton_LightConfig->installEventFilter(this);
@@ -441,6 +442,7 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
     case 2:
         ui->stackedWidget->setCurrentWidget(ui->page_Performance);
         m_performancePage->loadFromProfile();
+        updatePerformanceAvailability();
         ui->label_ChangModeTest->setText(QStringLiteral("Keyboard"));
         break;
     default:
@@ -1300,6 +1302,7 @@ void DDevicePage::loadCurrentProfile()
     m_lightsConfigPage->setLightSupportInfo(support);
     m_performancePage->setProfileIndex(m_profileIndex);
     m_performancePage->setProfileXmlPath(m_profileXmlPath);
+    updatePerformanceAvailability();
     m_lightDealMain->setHidInterface(m_currentHidInterface);
 
     loadProfileListAndKeyMarks();
@@ -1381,17 +1384,13 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 }
 
 // ---------------------------------------------------------------------------
-// Relays of other parts of the page (performance, onboard download); their
-// behaviour is still to come. Battery, light and macro relays are in
-// DDevicePageRelays.cpp, profile management in DDevicePageProfiles.cpp.
+// Relays of the onboard download; their behaviour is still to come. Battery,
+// light and macro relays are in DDevicePageRelays.cpp, profile management in
+// DDevicePageProfiles.cpp, performance requests in DDevicePagePerformance.cpp.
 // ---------------------------------------------------------------------------
 
-void DDevicePage::onSleepTimeSetSuccessful() {}
 void DDevicePage::onTheKeyboardIntoDownloading() {}
 void DDevicePage::onRuningOnboard0x19Cmd() {}
 void DDevicePage::onRuningOnboard0x18Cmd() {}
 void DDevicePage::onRuningOnboardDownloadStatus(int) {}
 void DDevicePage::onQN9080Recv0x0bCmd(int) {}
-void DDevicePage::onResetoreCurrentProfile() {}
-void DDevicePage::onLightAndKeyboardSleepTime(int, int) {}
-void DDevicePage::onLockWinKeyAbout(int, int, int, int) {}

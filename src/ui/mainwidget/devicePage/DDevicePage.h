@@ -201,6 +201,9 @@ private:
     // highlight that only the Custom light type uses.
     void setCustomSelectionMode(bool on);
     void clearKeySelection();
+    // Performance-page requests (DDevicePagePerformance.cpp).
+    bool performanceKeyboardReady() const;
+    void updatePerformanceAvailability();
 
     Ui::DDevicePage *ui;
     CbNotice *m_notice = nullptr;
@@ -243,6 +246,10 @@ private:
     int m_customLightFlag = -1;
     std::shared_ptr<DFileChooser> m_fileChooser;
     QTimer *m_serialWaitTimer = nullptr;
+    // The keyboard a sleep-time request waits for, and whether it answered.
+    QPointer<DDeviceKeyboardLink> m_sleepWaitLink;
+    bool m_sleepWaiting = false;
+    bool m_sleepAcknowledged = false;
 };
 
 #endif // DDEVICEPAGE_H
