@@ -10,7 +10,10 @@
 //       "replyDelayMs": 1,
 //       "keyLightTypes": [0, 1, 2], "keyMarkers": 1, "keySpeedMax": 5, "keyBrightnessMax": 5,
 //       "sideLightTypes": [0, 1], "sideMarkers": 1, "sideSpeedMax": 5, "sideBrightnessMax": 5,
+//       "dropAcks": false, "ackDelayMs": 0, "onboardDropAck": -1, "onboardForeignAck": -1,
+//       "onboardStatus": 0,   (the onboard faults: simOnboard.cpp)
 //       "batterySchedule": [{ "atMs": 0, "battery": 38, "charging": 1 }], "batteryRepeatMs": 0 }
+//                             (simBattery.cpp)
 //   ]
 // }
 #include "simBattery.h"
@@ -151,7 +154,7 @@ bool loadScenarioLocked(World &w, const std::string &json, std::string *error)
              readInt(obj, "statusIntervalMs", 0, 3600000, &d.statusIntervalMs, error) &&
              readInt(obj, "replyDelayMs", 0, 60000, &d.replyDelayMs, error) &&
              readTypes(obj, "key", &d.keyTypes, error) && readTypes(obj, "side", &d.sideTypes, error) &&
-             readBatterySchedule(obj, d, error);
+             readOnboardScenario(obj, d, error) && readBatterySchedule(obj, d, error);
         if (!ok) {
             *error = where + *error;
             break;

@@ -340,14 +340,20 @@ void tst_profiles::exportAsksBeforeUsingExistingFile()
     QCOMPARE(m_chooser->confirmCount, 1);
     QCOMPARE(fileBytes(target), first);
 
+    // Accepted: the profile is added to the export file, the earlier one kept.
+    m_chooser->confirmAnswer = true;
+    m_page->onProfileExport();
+    QCOMPARE(m_chooser->confirmCount, 2);
+    QCOMPARE(m_page->lastNotice(), QStringLiteral("Export profile successful"));
+    QCOMPARE(profileIndexes(local(target)).size(), 2);
+
     // A file of the user's that is no export is never replaced.
     QFile other(target);
     QVERIFY(other.open(QIODevice::WriteOnly));
     other.write("my own notes");
     other.close();
-    m_chooser->confirmAnswer = true;
     m_page->onProfileExport();
-    QCOMPARE(m_chooser->confirmCount, 2);
+    QCOMPARE(m_chooser->confirmCount, 3);
     QCOMPARE(m_page->lastNotice(), QStringLiteral("Export profile failed"));
     QCOMPARE(fileBytes(target), QByteArray("my own notes"));
 }

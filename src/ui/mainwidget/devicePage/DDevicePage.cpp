@@ -2,6 +2,7 @@
 #include "ui_DDevicePage.h"
 
 #include "DDeviceListItem.h"
+#include "DOnboardDownload.h"
 #include "DPerformancePage.h"
 #include "dragShowArea.h"
 #include "hidDeviceJoinFrame.h"
@@ -200,6 +201,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
 
     m_lightDealMain = new lightDealMain(nullptr);
+    m_onboardDownload = new DOnboardDownload(this);
 
     m_customKeysPage = new DCustomKeysPage(ui->page_CustomKeys);
     ui->page_CustomKeys->layout()->addWidget(m_customKeysPage);
@@ -1384,13 +1386,7 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 }
 
 // ---------------------------------------------------------------------------
-// Relays of the onboard download; their behaviour is still to come. Battery,
-// light and macro relays are in DDevicePageRelays.cpp, profile management in
-// DDevicePageProfiles.cpp, performance requests in DDevicePagePerformance.cpp.
+// Battery, light and macro relays are in DDevicePageRelays.cpp, profile
+// management in DDevicePageProfiles.cpp, performance requests in
+// DDevicePagePerformance.cpp, the onboard download in DDevicePageOnboard.cpp.
 // ---------------------------------------------------------------------------
-
-void DDevicePage::onTheKeyboardIntoDownloading() {}
-void DDevicePage::onRuningOnboard0x19Cmd() {}
-void DDevicePage::onRuningOnboard0x18Cmd() {}
-void DDevicePage::onRuningOnboardDownloadStatus(int) {}
-void DDevicePage::onQN9080Recv0x0bCmd(int) {}

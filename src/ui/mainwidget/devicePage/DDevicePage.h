@@ -9,6 +9,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
 #include <memory>
 
 #include "data/hidStructInfoAll.h"
@@ -25,6 +26,7 @@ class DCustomKeysPage;
 class DFileChooser;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
+class DOnboardDownload;
 class DLightsConfigPage;
 class DPerformancePage;
 class MainHidInterFace;
@@ -34,6 +36,7 @@ class dragShowArea;
 class hidDeviceJoinFrame;
 class keyboardButCustom;
 class lightDealMain;
+struct hidCmdBuff;
 
 // The right-hand page of the main window: the device list column, and the
 // page of the current keyboard (drawing, tool row, key / light / performance
@@ -101,6 +104,21 @@ public:
     CbNotice *notice() const { return m_notice; }
     ArrowWidget *bubble() const;
     QString lastNotice() const { return m_lastNotice; }
+
+    // Onboard download of the current profile into the current keyboard
+    // (DDevicePageOnboard.cpp; the work is done by DOnboardDownload).
+    static unsigned char onboardMultimediaCode(const KeyOperateInfo &record);
+    static unsigned char onboardMouseIsScroll(const KeyOperateInfo &record);
+    static unsigned char onboardMouseCode(const KeyOperateInfo &record);
+    // First modifier usage, second modifier usage, key usage; 0 where absent.
+    static std::array<unsigned char, 3> onboardCombinationKeys(const KeyOperateInfo &record);
+    // Modifier usage, 0, key usage.
+    static std::array<unsigned char, 3> onboardShortcutKeys(int value);
+    void writeOnboardKeyPage(int layerByte, int pageNumber, QByteArray entries);
+    int nextOnboardMacroSlot(const KeyOperateInfo &record, int layerIndex);
+    void writeOnboardMacroPage(const KeyOperateInfo &record, int slot, int layerIndex);
+    void writeOnboardPackage(const hidCmdBuff &piece);
+    DOnboardDownload *onboardDownload() const { return m_onboardDownload; }
 
 signals:
     void sigUpdateDeviceListShow();
@@ -246,6 +264,7 @@ private:
     int m_customLightFlag = -1;
     std::shared_ptr<DFileChooser> m_fileChooser;
     QTimer *m_serialWaitTimer = nullptr;
+    DOnboardDownload *m_onboardDownload = nullptr;
     // The keyboard a sleep-time request waits for, and whether it answered.
     QPointer<DDeviceKeyboardLink> m_sleepWaitLink;
     bool m_sleepWaiting = false;
