@@ -2,6 +2,7 @@
 // calls as the real ones. Host reports are answered from a worker thread
 // after a short delay, as a keyboard answers over USB, so the host code sees
 // the same timing shape it sees on hardware.
+#include "simBattery.h"
 #include "simKeyboard.h"
 #include "simState.h"
 
@@ -191,6 +192,7 @@ void World::run()
                 }
                 wake = std::min(wake, d.nextStatus);
             }
+            stepBatterySchedule(*this, d, live, now, &wake);
         }
         workCv.wait_until(lock, wake);
     }

@@ -11,9 +11,12 @@
 //       "keyLightTypes": [0, 1, 2], "keyMarkers": 1, "keySpeedMax": 5, "keyBrightnessMax": 5,
 //       "sideLightTypes": [0, 1], "sideMarkers": 1, "sideSpeedMax": 5, "sideBrightnessMax": 5,
 //       "dropAcks": false, "ackDelayMs": 0, "onboardDropAck": -1, "onboardForeignAck": -1,
-//       "onboardStatus": 0 }   (the onboard faults: simOnboard.cpp)
+//       "onboardStatus": 0,   (the onboard faults: simOnboard.cpp)
+//       "batterySchedule": [{ "atMs": 0, "battery": 38, "charging": 1 }], "batteryRepeatMs": 0 }
+//                             (simBattery.cpp)
 //   ]
 // }
+#include "simBattery.h"
 #include "simKeyboard.h"
 #include "simState.h"
 
@@ -91,7 +94,11 @@ const char kDefaultScenario[] = R"({
     { "model": "Brisko", "connection": "cable", "serial": "5a1e0c3d9b7f4e21a6c8d0f2b4e6a8c0",
       "battery": 100, "charging": 0 },
     { "model": "Yolma", "connection": "receiver", "reachable": true,
-      "serial": "7c3b9e15d2a84f60b1e7c4a9d3f8e2b5", "battery": 76, "charging": 0 }
+      "serial": "7c3b9e15d2a84f60b1e7c4a9d3f8e2b5", "battery": 38, "charging": 1,
+      "batterySchedule": [ { "atMs": 0, "battery": 38, "charging": 1 },
+                           { "atMs": 30000, "battery": 41, "charging": 1 },
+                           { "atMs": 60000, "battery": 41, "charging": 0 } ],
+      "batteryRepeatMs": 90000 }
   ]
 })";
 
@@ -147,7 +154,7 @@ bool loadScenarioLocked(World &w, const std::string &json, std::string *error)
              readInt(obj, "statusIntervalMs", 0, 3600000, &d.statusIntervalMs, error) &&
              readInt(obj, "replyDelayMs", 0, 60000, &d.replyDelayMs, error) &&
              readTypes(obj, "key", &d.keyTypes, error) && readTypes(obj, "side", &d.sideTypes, error) &&
-             readOnboardScenario(obj, d, error);
+             readOnboardScenario(obj, d, error) && readBatterySchedule(obj, d, error);
         if (!ok) {
             *error = where + *error;
             break;

@@ -31,6 +31,12 @@ struct LightTypeList {
     int brightnessMax = 0;
 };
 
+struct BatteryStep {
+    int atMs = 0;
+    int battery = 100;
+    int charging = 0;
+};
+
 struct Device {
     std::string path;
     const DeviceModel *model = nullptr;
@@ -72,6 +78,12 @@ struct Device {
     bool silent = false;
     int statusIntervalMs = 1000;
     std::chrono::steady_clock::time_point nextStatus;
+
+    // Battery schedule of the scenario (simBattery.cpp).
+    std::vector<BatteryStep> batterySchedule;
+    int batteryRepeatMs = 0;
+    std::size_t nextBatteryStep = 0;
+    std::chrono::steady_clock::time_point batteryScheduleStart;
 };
 
 struct Endpoint {

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Writes resources/configDir/KeyInfo_<model>.config from models.py.
+"""Writes resources/configDir/KeyInfo_<model>.config from models.py and the
+custom-light default files from the same key table (customlights.py).
 
 Run by hand after changing a model description; the output is committed and
 read by the tool as a resource, and by tools/kbdpictures at build time.
@@ -13,6 +14,7 @@ import sys
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from keys import KEYS, ROW07  # noqa: E402
 from models import MODELS  # noqa: E402
+import customlights  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
@@ -203,10 +205,15 @@ def main():
     for name, model in MODELS.items():
         with open(os.path.join(out_dir, "KeyInfo_%s.config" % name), "w", newline="\n") as f:
             f.write(render(name, model))
+    for suffix in customlights.FILES:
+        with open(os.path.join(out_dir, customlights.file_name(suffix)), "w", newline="\n") as f:
+            f.write(customlights.render(suffix))
     with open(os.path.join(root, "resources", "configDir.qrc"), "w", newline="\n") as f:
         f.write('<RCC>\n    <qresource prefix="/images">\n')
         for name in MODELS:
             f.write("        <file>configDir/KeyInfo_%s.config</file>\n" % name)
+        for suffix in customlights.FILES:
+            f.write("        <file>configDir/%s</file>\n" % customlights.file_name(suffix))
         f.write("    </qresource>\n</RCC>\n")
 
 

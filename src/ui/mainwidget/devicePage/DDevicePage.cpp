@@ -22,6 +22,7 @@
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/BatteryItem.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DFileChooser.h"
 #include "ui/widgets/DToolTipExplain.h"
 #include "ui/widgets/themeStyle.h"
 
@@ -34,7 +35,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalBlocker>
-#include <QTemporaryDir>
 #include <QSettings>
 #include <QStackedLayout>
 #include <QThread>
@@ -250,6 +250,8 @@ DDevicePage::DDevicePage(QWidget *parent)
     connect(m_batteryTimer, &QTimer::timeout, this, &DDevicePage::onTimerChangingBatteryNum);
 
     connect(this, &DDevicePage::sigMacroListHaveChangedSendToDevice, this, &DDevicePage::onMacroListHaveChangedSendToDevice);
+
+    m_fileChooser = std::make_shared<DDialogFileChooser>();
 
     m_serialWaitTimer = new QTimer(this);
     m_serialWaitTimer->setInterval(250);
@@ -1274,96 +1276,6 @@ bool DDevicePage::setUpProfileStores(DDeviceKeyboardLink *link)
     return true;
 }
 
-void DDevicePage::addDefaultLightItems(int profileIndex)
-{
-    const QByteArray index = QByteArray::number(profileIndex);
-    for (int part = 0; part < 3; ++part) {
-        colorInfoData record {};
-        record.hidType = part;
-        record.ledType = 2;
-        record.ledBrightness = 3;
-        record.ledSpeed = 3;
-        record.ledTopColor[0] = 255;
-        record.ledFullColor = 1;
-        CVardexXML_AddProFileLightInfoItem(m_profileXmlPath, index.constData(), record);
-    }
-    if (DDataManager::instance()->isLightSynchronize())
-        CVardexXML_ModifyProFileLightSynchronizeStatus(m_profileXmlPath, index.constData(), 1);
-}
-
-void DDevicePage::addDefaultCustomLights(int profileIndex)
-{
-    struct CustomLightDefault
-    {
-        const char *id;
-        QString name;
-        const char *state;
-        int slot;
-    };
-    const CustomLightDefault lights[] = {
-        {"0", QStringLiteral("Alphabets"), "Using", 0},
-        {"1", QStringLiteral("WASD+Arrows"), "Using", 1},
-        {"2", QStringLiteral("Custom %1").arg(3), "UnUsing", -1},
-        {"3", QStringLiteral("Custom %1").arg(4), "UnUsing", -1},
-        {"4", QStringLiteral("Custom %1").arg(5), "UnUsing", -1},
-    };
-    const QByteArray index = QByteArray::number(profileIndex);
-    for (const CustomLightDefault &light : lights) {
-        CVardexXML_AddProFileCustomLightNode(m_profileXmlPath, index.constData(), light.id,
-                                             light.name.toUtf8().constData(), light.state, light.slot);
-        if (light.slot >= 0)
-            copyCustomLightDefaults(profileIndex, light.slot);
-    }
-}
-
-QString DDevicePage::customLightDefaultFile() const
-{
-    const int keys = m_currentDevice.keyCount;
-    const QString model = fieldText(m_currentDevice.hidName);
-    if (keys == 84 || keys == 69)
-        return QStringLiteral("customLightDefaultConfig_84.xml");
-    if (keys == 83)
-        return QStringLiteral("customLightDefaultConfig_83.xml");
-    if (keys == 97 || keys == 98 || keys == 99)
-        return QStringLiteral("customLightDefaultConfig_98.xml");
-    if (keys == 68)
-        return QStringLiteral("customLightDefaultConfig_68.xml");
-    if (keys == 61)
-        return QStringLiteral("customLightDefaultConfig_61.xml");
-    if (keys == 34)
-        return QStringLiteral("customLightDefaultConfig_34.xml");
-    if (keys == 82)
-        return QStringLiteral("customLightDefaultConfig_82.xml");
-    if (model == QLatin1String("Pasko") || model == QLatin1String("Tuvel"))
-        return QStringLiteral("customLightDefaultConfig_Pasko.xml");
-    if (model == QLatin1String("Caspo"))
-        return QStringLiteral("customLightDefaultConfig_Caspo.xml");
-    return QStringLiteral("customLightDefaultConfig.xml");
-}
-
-void DDevicePage::copyCustomLightDefaults(int profileIndex, int customLightId)
-{
-    // The store reads files by path: the embedded default goes through a
-    // temporary copy that is removed again.
-    const QString fileName = customLightDefaultFile();
-    const QString resource = QStringLiteral(":/images/configDir/") + fileName;
-    if (!QFile::exists(resource))
-        return;
-    QTemporaryDir dir;
-    if (!dir.isValid())
-        return;
-    const QString copy = dir.path() + QLatin1Char('/') + fileName;
-    if (!QFile::copy(resource, copy))
-        return;
-    const QByteArray copyPath = QFile::encodeName(copy);
-    const QByteArray id = QByteArray::number(customLightId);
-    std::list<customLightKeyRecord> keys;
-    CVardexXML_XmlCustomLightInfoSelectAll(copyPath.constData(), id.constData(), keys);
-    const QByteArray index = QByteArray::number(profileIndex);
-    for (const customLightKeyRecord &key : keys)
-        CVardexXML_AddProFileCustomLightDataInfo(m_profileXmlPath, index.constData(), id.constData(), key);
-}
-
 void DDevicePage::loadCurrentProfile()
 {
     DDataManager *data = DDataManager::instance();
@@ -1477,31 +1389,7 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 }
 
 // ---------------------------------------------------------------------------
-// Relays of other parts of the page (battery, lights, macros, profiles,
-// performance); their behaviour is still to come.
+// Battery, light and macro relays are in DDevicePageRelays.cpp, profile
+// management in DDevicePageProfiles.cpp, performance requests in
+// DDevicePagePerformance.cpp, the onboard download in DDevicePageOnboard.cpp.
 // ---------------------------------------------------------------------------
-
-void DDevicePage::onSendChargingStatusAndElectricity(int, int, int, int, QString) {}
-void DDevicePage::onTimerChangingBatteryNum() {}
-void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
-void DDevicePage::onInteractLightsPointXY(int indexX, int indexY) { m_lightDealMain->setInteractLightsPointXY(indexX, indexY); }
-void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData colorInfoDataStu)
-{
-    // The keyboard view's band, hover and single-key messages are routed only
-    // while the Custom type is chosen, so the page keeps the latest choice.
-    m_currentKeyboardLightIndex = lightIndex;
-    m_lightDealMain->setKeyboardColorInfoData(colorInfoDataStu);
-}
-void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData info) { m_lightDealMain->setSideColorInfoData(info); }
-void DDevicePage::onLightConfigHaveChanged(int, colorInfoData info)
-{
-    if (info.hidType == 0)
-        m_lightDealMain->keyboardColorInfoDataChanged(info);
-    else if (info.hidType == 1)
-        m_lightDealMain->sideColorInfoDataChanged(info);
-}
-void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
-void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
-void DDevicePage::onLightConfigHaveChanged_HidSend(int, int) {}
-void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int, int, int) {}
-void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}

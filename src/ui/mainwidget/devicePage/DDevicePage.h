@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 #include "data/hidStructInfoAll.h"
 #include "ui/mainwidget/DDevicePageView.h"
@@ -22,6 +23,7 @@ class DDevicePage;
 class ArrowWidget;
 class CbNotice;
 class DCustomKeysPage;
+class DFileChooser;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
 class DOnboardDownload;
@@ -71,6 +73,12 @@ public:
     void addDefaultLightItems(int profileIndex);
     void addDefaultCustomLights(int profileIndex);
     void copyCustomLightDefaults(int profileIndex, int customLightId);
+    // Replaces the keys of the custom light chosen on the light page by every
+    // key of the drawing that carries a custom-light colour; the list is not
+    // read (the caller colours the keys first).
+    void saveCustomLightColors(const QList<keyboardButCustom *> &buttons);
+    // The export and import dialogs; tests answer in place of the user.
+    void setFileChooser(std::shared_ptr<DFileChooser> chooser);
     // Takes every tile out of the tile layout (the final spacer stays) and
     // returns them, detached.
     QList<QWidget *> clearDeviceList();
@@ -141,6 +149,11 @@ public slots:
     void onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, colorInfoData colorInfoDataStu);
     void onCustomLightItemHaveChanged(int flagIndex, QString strCustomLightIndex, QString strCustomLightName);
     void onCloseMenuWidow();
+    void onProfileCreate();
+    void onProfileDelete();
+    void onProfileExport();
+    void onProfileImport();
+    void onProfileModifyName();
     void onLoadDeviceList();
     void onHidItemMouseClicked(hidStructInfoAll hidStuInfo);
     void onDefaultLayerAndFnLayerSwitch(int pageIndex);
@@ -161,6 +174,10 @@ private slots:
     void on_pushButton_ChangModeTest_clicked();
     void on_pushButton_MoreBig_clicked();
     void on_pushButton_MoreSmall_clicked();
+    void on_pushButton_ProfileOperate_clicked();
+    void on_pushButton_Save_clicked();
+    void on_pushButton_Cancel_clicked();
+    void on_comboBox_profileList_currentIndexChanged(const QString &text);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -195,6 +212,13 @@ private:
     bool setProfileXmlPath(const QString &path);
     bool setUpProfileStores(DDeviceKeyboardLink *link);
     QString customLightDefaultFile() const;
+    // Profile management (DDevicePageProfiles.cpp).
+    QByteArray currentProfileIndexText() const;
+    bool hasProfileStore() const;
+    // Light relays (DDevicePageRelays.cpp): the rubber band and hover
+    // highlight that only the Custom light type uses.
+    void setCustomSelectionMode(bool on);
+    void clearKeySelection();
     // Performance-page requests (DDevicePagePerformance.cpp).
     bool performanceKeyboardReady() const;
     void updatePerformanceAvailability();
@@ -236,6 +260,9 @@ private:
     keyboardButCustom *m_keyButtons[6][22] = {};
     QString m_profileDir;
     QTimer *m_batteryTimer = nullptr;
+    int m_batteryAnimationLevel = 0;
+    int m_customLightFlag = -1;
+    std::shared_ptr<DFileChooser> m_fileChooser;
     QTimer *m_serialWaitTimer = nullptr;
     DOnboardDownload *m_onboardDownload = nullptr;
     // The keyboard a sleep-time request waits for, and whether it answered.
