@@ -28,6 +28,7 @@ DLightsConfigPage::DLightsConfigPage(QWidget *parent)
     : QWidget(parent)
     , ui(new Ui::DLightsConfigPage)
 {
+    qRegisterMetaType<colorInfoData>("colorInfoData");
     ui->setupUi(this);
     m_profileXmlPath = static_cast<char *>(std::calloc(kPathSize, 1));
     initColorSwatches();

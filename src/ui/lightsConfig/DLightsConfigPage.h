@@ -15,6 +15,8 @@
 #include "ui/widgets/ArrowWidget.h"
 #include "vardexSdk.h"
 
+Q_DECLARE_METATYPE(colorInfoData)
+
 namespace Ui {
 class DLightsConfigPage;
 }
