@@ -43,6 +43,8 @@ DLightsConfigPage::DLightsConfigPage(QWidget *parent)
     ui->pushButton_CW->hide();
     ui->pushButton_UnCW->hide();
     ui->horizontalLayout_12->setSpacing(8);
+    // The visible few of the eight stay together at the left.
+    ui->horizontalLayout_12->addStretch();
 
     m_colorArea = new SVColorArea(ui->frame_Color);
     ui->frame_Color->layout()->addWidget(m_colorArea);
