@@ -3,6 +3,7 @@
 #include "lightPageFixture.h"
 
 #include "ui/lightsConfig/SVColorArea.h"
+#include "ui/widgets/DToolTipExplain.h"
 #include "ui/widgets/sliderCustomWidget.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 using namespace lightPageTest;
@@ -38,6 +40,9 @@ private slots:
     void saveWithoutStoredRecordAddsIt();
     void noTransportSendsNothing();
     void keyboardReportReloadsWithoutSending();
+    void languageChangeKeepsTheRecord();
+    void hoverTipNamesTheEffect_data();
+    void hoverTipNamesTheEffect();
 };
 
 void tst_lightpage::initTestCase()
@@ -409,6 +414,52 @@ void tst_lightpage::keyboardReportReloadsWithoutSending()
     QCOMPARE(fields(changed.at(0).at(1).value<colorInfoData>()), fields(side));
     QVERIFY(rig.child<QAbstractButton>("toolButton_SideCollision")->isChecked());
     QVERIFY(rig.newReports().isEmpty());
+}
+
+void tst_lightpage::languageChangeKeepsTheRecord()
+{
+    Rig rig;
+    rig.child<QAbstractButton>("toolButton_MusicalRhythm")->click();
+    rig.child<QAbstractButton>("pushButton_BottomColor")->click();
+    const QList<int> before = fields(storedRecord(rig.store, 0, 100));
+    QTranslator german;
+    QVERIFY(german.load(QStringLiteral(VARDEX_TRANSLATION_DIR "/German.qm")));
+    QCoreApplication::installTranslator(&german);
+    rig.newReports();
+    rig.page->retranslateLightTypeText();
+    QCoreApplication::removeTranslator(&german);
+    QCOMPARE(rig.child<QLabel>("label_LightMode")->text(), QStringLiteral("Musikrhythmus"));
+    QCOMPARE(rig.child<QLabel>("label_24")->text(), QStringLiteral("Helligkeit:"));
+    QCOMPARE(rig.child<QLineEdit>("lineEdit_G")->text(), QStringLiteral("255"));
+    QCOMPARE(fields(storedRecord(rig.store, 0, 100)), before);
+    QVERIFY(rig.newReports().isEmpty());
+}
+
+void tst_lightpage::hoverTipNamesTheEffect_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("snake") << "toolButton_Snack" << "Snake";
+    QTest::newRow("speed respond") << "toolButton_SpeedRespond" << "Speed Respond";
+    QTest::newRow("side neon") << "toolButton_SideNeon" << "Neon";
+    QTest::newRow("part switch") << "toolButton_LightSelectTypeChanged" << "Keyboard/Ambient";
+}
+
+void tst_lightpage::hoverTipNamesTheEffect()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, tip);
+    Rig rig;
+    rig.page->onInstallEventFilterOpen();
+    QWidget *b = rig.child<QWidget>(button.toLatin1().constData());
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(b, &enter);
+    QVERIFY(rig.page->typeTipBubble());
+    QVERIFY(rig.page->typeTipBubble()->isVisible());
+    QCOMPARE(rig.page->typeTipBubble()->findChild<DToolTipExplain *>()->text(), tip);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(b, &leave);
+    QVERIFY(!rig.page->typeTipBubble()->isVisible());
 }
 
 QTEST_MAIN(tst_lightpage)
