@@ -11,7 +11,7 @@ foreach(layout ${VARDEX_LAYOUT_FILES})
 endforeach()
 add_custom_command(
     OUTPUT ${VARDEX_HID_IMAGES}
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${VARDEX_TOOL_ENV}
             $<TARGET_FILE:vardex_kbdpictures> ${VARDEX_HID_IMAGE_DIR} ${VARDEX_LAYOUT_FILES}
     DEPENDS vardex_kbdpictures ${VARDEX_LAYOUT_FILES}
     COMMENT "Rendering keyboard pictures"

@@ -21,7 +21,7 @@ file(CONFIGURE OUTPUT ${VARDEX_IMAGE_DIR}/vardex_images.qrc CONTENT "${_vardex_i
 
 add_custom_command(
     OUTPUT ${_vardex_image_outputs}
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ${VARDEX_TOOL_ENV}
             $<TARGET_FILE:vardex-imagegen> ${VARDEX_IMAGE_LIST} ${VARDEX_IMAGE_DIR}
     DEPENDS vardex-imagegen ${VARDEX_IMAGE_LIST}
     COMMENT "Drawing the tool's pictures"

@@ -71,7 +71,19 @@ DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool 
         createLoginWidget();
 }
 
-DAppllication::~DAppllication() = default;
+DAppllication::~DAppllication()
+{
+    // Windows go while the application still runs; the language last, as
+    // the windows' texts come from it.
+    delete m_mainWidget.data();
+    delete m_loginWidget.data();
+    delete m_linguist;
+}
+
+DMainWidget *DAppllication::mainWidget() const
+{
+    return m_mainWidget.data();
+}
 
 void DAppllication::installFontSubstitutions()
 {
@@ -111,7 +123,7 @@ void DAppllication::initSettingsAndLanguage()
     setQuitOnLastWindowClosed(true);
 
     if (!m_linguist)
-        m_linguist = new QtLinguist();
+        m_linguist = new QtLinguist(this);
     const QString folder = appPaths::userConfigDirFor(appPaths::appDataDir());
     if (!m_settings)
         m_settings = new QSettings(appPaths::settingsFileIn(folder), QSettings::IniFormat, this);
@@ -122,7 +134,7 @@ void DAppllication::initSettingsAndLanguage()
 bool DAppllication::loadLanguage(int language)
 {
     if (!m_linguist)
-        m_linguist = new QtLinguist();
+        m_linguist = new QtLinguist(this);
     return m_linguist->load(language);
 }
 

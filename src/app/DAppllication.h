@@ -41,7 +41,7 @@ public:
 
     bool loadLanguage(int language);
     QtLinguist *linguist() const { return m_linguist; }
-    DMainWidget *mainWidget() const { return m_mainWidget; }
+    DMainWidget *mainWidget() const;
 
     void setActivationWindow(QWidget *window, bool activateOnMessage = true);
     QWidget *activationWindow() const { return m_activationWindow; }
@@ -71,8 +71,9 @@ private:
     void createLoginWidget();
 
     QString m_appId;
-    DLoginWidget *m_loginWidget = nullptr;
-    DMainWidget *m_mainWidget = nullptr;
+    // Owned: deleted with the application unless something closed them first.
+    QPointer<DLoginWidget> m_loginWidget;
+    QPointer<DMainWidget> m_mainWidget;
     QtLinguist *m_linguist = nullptr;
     bool m_isRunning = false;
     bool m_gaveUp = false;

@@ -8,7 +8,6 @@
 #include <QDebug>
 
 #include <cstring>
-#include <memory>
 
 namespace {
 // The record of one light configuration as the profile store takes it.
@@ -36,12 +35,6 @@ template <size_t N> QString recordText(const char (&field)[N])
     return QString::fromUtf8(field, int(qstrnlen(field, N)));
 }
 
-struct freeReport
-{
-    void operator()(unsigned char *p) const { delete[] p; }
-};
-using ReportPtr = std::unique_ptr<unsigned char[], freeReport>;
-
 enum KeyFunctionTypeValue { TypeText = 6, TypeSwitchProfile = 7, TypeLaunch = 8 };
 } // namespace
 
@@ -67,10 +60,8 @@ void DDeviceKeyboardLink::openHidDevice(int threadIndex, hidStructInfoAll record
     m_hidInfo = record;
     m_hidInterface = new MainHidInterFace(threadIndex, recordText(m_hidInfo.hidName));
     connect(m_hidInterface, SIGNAL(sigOpenHidSuccessful()), this, SLOT(onOpenHidSuccessful()));
-    connect(m_hidInterface, SIGNAL(sigHidDataArrived(unsigned char *, int, int)), this,
-            SLOT(onHidDataArrived(unsigned char *, int, int)));
-    connect(m_hidInterface, SIGNAL(sigHidSnGetOver(unsigned char *, QString)), this,
-            SLOT(onHidSNDataArrived(unsigned char *, QString)));
+    connect(m_hidInterface, &MainHidInterFace::sigHidDataArrived, this, &DDeviceKeyboardLink::onHidDataArrived);
+    connect(m_hidInterface, &MainHidInterFace::sigHidSnGetOver, this, &DDeviceKeyboardLink::onHidSNDataArrived);
 
     if (m_hidInterface->hidApi_Open(QString::fromLatin1(m_hidInfo.hidPath, int(qstrnlen(m_hidInfo.hidPath, 256)))) != 0) {
         qDebug() << "Open the device-failed";
@@ -102,11 +93,11 @@ void DDeviceKeyboardLink::onHidWriteErrorInfo(QString errorInfo)
 {
 }
 
-void DDeviceKeyboardLink::onHidSNDataArrived(unsigned char *data, QString strHidName)
+void DDeviceKeyboardLink::onHidSNDataArrived(QByteArray report, QString strHidName)
 {
-    ReportPtr report(data);
-    if (!data || !m_cmdSend)
+    if (report.size() < hidCmdBuff::Size || !m_cmdSend)
         return;
+    const auto *data = reinterpret_cast<const unsigned char *>(report.constData());
     const char *text = reinterpret_cast<const char *>(data + 6);
     const QString sn = QString::fromLatin1(text, int(qstrnlen(text, 32)));
     if (DDeviceHidCmdSend::isValidSN(sn)) {
@@ -120,11 +111,10 @@ void DDeviceKeyboardLink::onHidSNDataArrived(unsigned char *data, QString strHid
     m_cmdSend->inquireLightMode();
 }
 
-void DDeviceKeyboardLink::onHidDataArrived(unsigned char *data, int length, int threadIndex)
+void DDeviceKeyboardLink::onHidDataArrived(QByteArray report, int length, int threadIndex)
 {
-    ReportPtr report(data);
-    if (data)
-        handleReport(data);
+    if (report.size() >= hidCmdBuff::Size)
+        handleReport(reinterpret_cast<const unsigned char *>(report.constData()));
 }
 
 void DDeviceKeyboardLink::handleReport(const unsigned char *data)
@@ -265,8 +255,14 @@ void DDeviceKeyboardLink::handleSleepTime(const unsigned char *data)
 
 void DDeviceKeyboardLink::saveLightConfigToProfile(int part)
 {
+    if (!hasProfilePath())
+        return;
+    // The profile is set up from here on: a record that has not arrived yet
+    // (a slow keyboard) is stored and signalled when it does.
+    const bool wasBound = m_isBound;
+    m_isBound = true;
     const bool received = part == 0 ? m_keyboardRecordReceived : m_sideRecordReceived;
-    if (!received || !hasProfilePath())
+    if (!received)
         return;
     const std::array<int32_t, 14> &r = part == 0 ? m_keyboardLight : m_sideLight;
     colorInfoData record = toColorInfoData(r);
@@ -277,9 +273,8 @@ void DDeviceKeyboardLink::saveLightConfigToProfile(int part)
     else
         CVardexXML_AddProFileLightInfoItem(m_profilePath, index.data(), record);
     CVardexXML_ModifyProFileMouseLightUsingIndex(m_profilePath, index.data(), part, ledType);
-    if (m_isBound)
+    if (wasBound)
         emit sigLightConfigHaveChanged_HidSend(part, ledType);
-    m_isBound = true;
 }
 
 void DDeviceKeyboardLink::handleCustomKeyEvent(const unsigned char *data)

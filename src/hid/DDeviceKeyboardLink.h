@@ -40,7 +40,9 @@ public:
     void setDongleStatusTracking(bool on) { m_dongleTracking = on; }
 
     // Stores the last reported record of a part (0 keys, 1 side light) in
-    // the current profile; signals it once the link is bound.
+    // the current profile and binds the link to it: from then on every light
+    // record the keyboard reports, even one still on its way, is stored and
+    // signalled. Does nothing while no profile path is known.
     void saveLightConfigToProfile(int part);
     void inquireLightConfigAndLayout();
     void resetKeyboard();
@@ -63,9 +65,9 @@ signals:
     void sigCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
 
 public slots:
-    // Both take ownership of data (64 bytes from new[]) and free it.
-    void onHidDataArrived(unsigned char *data, int length, int threadIndex);
-    void onHidSNDataArrived(unsigned char *data, QString strHidName);
+    // report: one inbound report; shorter than 64 bytes is ignored.
+    void onHidDataArrived(QByteArray report, int length, int threadIndex);
+    void onHidSNDataArrived(QByteArray report, QString strHidName);
     void onOpenHidSuccessful();
     void onHidWriteErrorInfo(QString errorInfo);
 

@@ -3,13 +3,11 @@
 #include "hid/DDeviceHidCmdSend.h"
 
 #include <QDebug>
-#include <QMetaMethod>
 #include <QStringList>
 #include <QTimer>
 
 #include <cstdlib>
 #include <cstring>
-#include <new>
 
 namespace {
 const int kShakeHandsIntervalMs = 1000;
@@ -43,7 +41,6 @@ MainHidInterFace::MainHidInterFace(int threadIndex, QString hidName, QObject *pa
     , m_strHidName(hidName)
     , m_frameSize(lightFrameSize(hidName))
 {
-    qRegisterMetaType<unsigned char *>("unsigned char*");
     std::memset(static_cast<void *>(&m_timerState), 0, sizeof m_timerState);
     m_shakeHandsTimer = new QTimer(this);
     m_shakeHandsTimer->setInterval(kShakeHandsIntervalMs);
@@ -277,20 +274,11 @@ bool MainHidInterFace::readPass()
     const int result = CVardexHid_HidReadBuff(m_handle, buffer);
     if (result <= 0)
         return false;
-    const bool isSN = buffer[1] == static_cast<unsigned char>(HidReturnCmd::DeviceSN);
-    // Without a receiver nobody would free the copy.
-    const bool connected = isSN ? isSignalConnected(QMetaMethod::fromSignal(&MainHidInterFace::sigHidSnGetOver))
-                                : isSignalConnected(QMetaMethod::fromSignal(&MainHidInterFace::sigHidDataArrived));
-    if (!connected)
-        return true;
-    auto *copy = new (std::nothrow) unsigned char[hidCmdBuff::Size];
-    if (!copy)
-        return true;
-    std::memcpy(copy, buffer, hidCmdBuff::Size);
-    if (isSN)
-        emit sigHidSnGetOver(copy, m_strHidName);
+    const QByteArray report(reinterpret_cast<const char *>(buffer), hidCmdBuff::Size);
+    if (buffer[1] == static_cast<unsigned char>(HidReturnCmd::DeviceSN))
+        emit sigHidSnGetOver(report, m_strHidName);
     else
-        emit sigHidDataArrived(copy, result, m_threadIndex);
+        emit sigHidDataArrived(report, result, m_threadIndex);
     return true;
 }
 

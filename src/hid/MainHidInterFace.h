@@ -63,10 +63,10 @@ public:
 
 signals:
     void sigOpenHidSuccessful();
-    // data: a 64-byte copy from new[]; the receiver frees it with delete[].
-    void sigHidDataArrived(unsigned char *data, int length, int threadIndex);
-    // The inbound serial-number report (0x15); data as above.
-    void sigHidSnGetOver(unsigned char *data, QString strHidName);
+    // report: one inbound 64-byte report; length is what the read returned.
+    void sigHidDataArrived(QByteArray report, int length, int threadIndex);
+    // The inbound serial-number report (0x15).
+    void sigHidSnGetOver(QByteArray report, QString strHidName);
 
 public slots:
     void onShakeHandsRuning();

@@ -12,7 +12,7 @@ set(VARDEX_UDEV_RULES_FILE ${PROJECT_BINARY_DIR}/share/udev/60-vardex-keyboard.r
 add_custom_command(
     OUTPUT ${VARDEX_UDEV_RULES_FILE}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/share/udev
-    COMMAND vardex-udev-rules-gen ${VARDEX_UDEV_RULES_FILE}
+    COMMAND ${CMAKE_COMMAND} -E env ${VARDEX_TOOL_ENV} $<TARGET_FILE:vardex-udev-rules-gen> ${VARDEX_UDEV_RULES_FILE}
     DEPENDS vardex-udev-rules-gen
     COMMENT "Generating 60-vardex-keyboard.rules from the device table"
     VERBATIM)

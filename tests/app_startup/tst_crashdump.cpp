@@ -80,6 +80,10 @@ void tst_CrashDump::crashWritesOneDump()
     QFETCH(bool, realFault);
     QFETCH(QString, name);
 
+#ifdef VARDEX_SANITIZE_UNDEFINED
+    if (realFault && sig == SIGSEGV)
+        QSKIP("UBSan stops the null write itself before any signal is raised");
+#endif
     QTemporaryDir dir;
     const QString dumpDir = dir.filePath(QStringLiteral("app/dump"));
     const pid_t child = fork();

@@ -136,6 +136,16 @@ void tst_devicelist::defaultScenarioCableKeyboardBecomesCurrent()
     // The title names the current keyboard.
     QTRY_VERIFY(!m_titleSpy->isEmpty());
     QCOMPARE(m_titleSpy->last().at(0).toString(), QString::fromUtf8(page->currentDevice().productName));
+
+    // The page takes its links and their transports with it.
+    QList<QPointer<QObject>> owned;
+    for (DDeviceKeyboardLink *link : page->keyboardLinks()) {
+        owned << QPointer<QObject>(link) << QPointer<QObject>(link->hidInterface());
+    }
+    m_titleSpy.reset();
+    destroyPage(m_page);
+    for (const QPointer<QObject> &object : owned)
+        QVERIFY(object.isNull());
 }
 
 void tst_devicelist::receiverTileFollowsReachability()
@@ -245,11 +255,13 @@ void tst_devicelist::severalChangesOneNotification()
     if (!initial.isEmpty())
         QTRY_VERIFY_WITH_TIMEOUT(page->currentLink(), 5000);
 
-    QList<MainHidInterFace *> goneTransports;
+    QList<QPointer<MainHidInterFace>> goneTransports;
+    QList<QPointer<DDeviceKeyboardLink>> goneLinks;
     for (const QString &model : unplug) {
         const QString path = pathOfModel(model.toLatin1().constData(), false);
         QVERIFY2(!path.isEmpty(), qPrintable(model));
         goneTransports << page->keyboardLinks().value(path)->hidInterface();
+        goneLinks << page->keyboardLinks().value(path);
         QCOMPARE(CVardexSim_Unplug(path.toLatin1().constData()), 0);
     }
     for (const QString &model : plug) {
@@ -269,10 +281,15 @@ void tst_devicelist::severalChangesOneNotification()
         QVERIFY(page->keyboardLinks().value(path)->hidInterface()->isHidOpen());
         QVERIFY(tileText(page->deviceTiles().value(path)).endsWith(QLatin1String("(USB)")));
     }
-    for (MainHidInterFace *transport : goneTransports) {
-        QVERIFY(!transport->isHidOpen());
-        QVERIFY(!transport->isRunning());
+    for (const QPointer<MainHidInterFace> &transport : goneTransports) {
+        QVERIFY(!transport || !transport->isHidOpen());
+        QVERIFY(!transport || !transport->isRunning());
     }
+    // A removed keyboard's link and transport are deleted, not just dropped.
+    for (const QPointer<DDeviceKeyboardLink> &link : goneLinks)
+        QTRY_VERIFY(link.isNull());
+    for (const QPointer<MainHidInterFace> &transport : goneTransports)
+        QVERIFY(transport.isNull());
     for (const QString &model : unplug) {
         if (plug.contains(model))
             continue;
@@ -396,13 +413,14 @@ void tst_devicelist::unplugCurrentKeyboard()
     if (QTest::currentTestFailed())
         return;
     DDevicePage *page = m_page.get();
-    MainHidInterFace *firstTransport = page->currentTransport();
+    QPointer<MainHidInterFace> firstTransport = page->currentTransport();
     QVERIFY(firstTransport);
 
     QCOMPARE(CVardexSim_Unplug(first.toLatin1().constData()), 0);
     page->updateHidList(12);
-    QVERIFY(!firstTransport->isHidOpen());
-    QVERIFY(firstTransport->isFinished() || !firstTransport->isRunning());
+    QVERIFY(!firstTransport || !firstTransport->isHidOpen());
+    QVERIFY(!firstTransport || firstTransport->isFinished() || !firstTransport->isRunning());
+    QTRY_VERIFY(firstTransport.isNull());
     QVERIFY(!page->keyboardLinks().contains(first));
     QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), second, 5000);
     // The removed keyboard's tile is the offline tile of its model now.
@@ -413,11 +431,11 @@ void tst_devicelist::unplugCurrentKeyboard()
     QCOMPARE(page->deviceTiles().value(model)->onlineStatus(), 0);
     QCOMPARE(firstTileInList(page), page->deviceTiles().value(second));
 
-    MainHidInterFace *secondTransport = page->currentTransport();
+    QPointer<MainHidInterFace> secondTransport = page->currentTransport();
     QCOMPARE(CVardexSim_Unplug(second.toLatin1().constData()), 0);
     m_titleSpy->clear();
     page->updateHidList(12);
-    QVERIFY(!secondTransport->isHidOpen());
+    QVERIFY(!secondTransport || !secondTransport->isHidOpen());
     QVERIFY(!page->currentLink());
     QVERIFY(!page->currentTile());
     QVERIFY(page->connectedDevices().isEmpty());
@@ -433,12 +451,13 @@ void tst_devicelist::unplugOtherKeyboardKeepsCurrent()
     if (QTest::currentTestFailed())
         return;
     DDevicePage *page = m_page.get();
-    MainHidInterFace *otherTransport = page->keyboardLinks().value(other)->hidInterface();
+    QPointer<MainHidInterFace> otherTransport = page->keyboardLinks().value(other)->hidInterface();
     DDeviceKeyboardLink *currentLink = page->currentLink();
 
     QCOMPARE(CVardexSim_Unplug(other.toLatin1().constData()), 0);
     page->updateHidList(12);
-    QVERIFY(!otherTransport->isHidOpen());
+    QVERIFY(!otherTransport || !otherTransport->isHidOpen());
+    QTRY_VERIFY(otherTransport.isNull());
     QCOMPARE(page->currentLink(), currentLink);
     QCOMPARE(currentPath(page), current);
     QVERIFY(page->currentTransport()->isHidOpen());

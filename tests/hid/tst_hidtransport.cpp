@@ -63,23 +63,15 @@ int runOperation(DDeviceHidCmdSend &send, const QString &op)
     return 0;
 }
 
-// Takes the reports a transport hands over and frees them as a receiver must.
+// Collects the reports a transport hands over.
 class Receiver : public QObject
 {
     Q_OBJECT
 public:
     QList<QByteArray> data, sn;
 public slots:
-    void onData(unsigned char *d, int length, int threadIndex)
-    {
-        data << QByteArray(reinterpret_cast<char *>(d), 64);
-        delete[] d;
-    }
-    void onSN(unsigned char *d, QString name)
-    {
-        sn << QByteArray(reinterpret_cast<char *>(d), 64);
-        delete[] d;
-    }
+    void onData(QByteArray d, int length, int threadIndex) { data << d; }
+    void onSN(QByteArray d, QString name) { sn << d; }
 };
 } // namespace
 

@@ -22,16 +22,13 @@ QByteArray inbound(int code, std::initializer_list<std::pair<int, int>> bytes)
     return r;
 }
 
-// Hands a report to the link the way the transport does: a new[] copy the
-// link must free.
+// Hands a report to the link the way the transport does.
 void deliver(DDeviceKeyboardLink &link, const QByteArray &report)
 {
-    auto *copy = new unsigned char[64];
-    std::memcpy(copy, report.constData(), 64);
     if (uchar(report[1]) == 0x15)
-        link.onHidSNDataArrived(copy, QStringLiteral("Zeno"));
+        link.onHidSNDataArrived(report, QStringLiteral("Zeno"));
     else
-        link.onHidDataArrived(copy, 64, 1);
+        link.onHidDataArrived(report, 64, 1);
 }
 
 hidStructInfoAll record(const QString &path, const QString &model)
@@ -67,6 +64,7 @@ private slots:
     void statusReportChangesBatteryAndReceiverState();
     void sleepTimeInquiryStoredInProfile();
     void profileStoreWrites();
+    void lightReplyAfterProfileSetUpIsStored();
 
 private:
     QString m_path;
@@ -411,6 +409,39 @@ void tst_keyboardlink::profileStoreWrites()
     QCOMPARE(profile.first().at(0).toInt(), 3);
     deliver(link, inbound(0x20, {{9, 5}, {10, 1}})); // unbound key
     QCOMPARE(profile.size(), 1);
+}
+
+void tst_keyboardlink::lightReplyAfterProfileSetUpIsStored()
+{
+    // A slow keyboard: the profile is set up before its light records arrive.
+    const QByteArray latin = m_path.toLatin1();
+    QTemporaryDir dir;
+    const QByteArray store = dir.filePath(QStringLiteral("appProfile_Default.xml")).toLocal8Bit();
+    QVERIFY(CVardexXML_CreateXMLFile(store.constData()));
+    QVERIFY(CVardexXML_CreateProFileXmlParentNode(store.constData(), "1", "Profile 1", 0));
+    const unsigned char payload[13] = {7, 2, 1, 10, 20, 30, 0, 0, 0, 0, 0, 1, 0};
+    QCOMPARE(CVardexSim_ChangeLightConfig(latin.constData(), 0, payload), 0);
+    QCOMPARE(CVardexSim_SetFault(latin.constData(), SIM_FAULT_REPLY_DELAY, 400), 0);
+
+    DDeviceKeyboardLink link;
+    QSignalSpy light(&link, &DDeviceKeyboardLink::sigLightConfigHaveChanged_HidSend);
+    link.openHidDevice(6, record(m_path, QStringLiteral("Zeno")));
+    link.setProfileXmlPath(store.constData());
+    link.setProfileIndex(1);
+    link.saveLightConfigToProfile(0); // nothing has arrived yet
+    link.setProfileInitialised(true);
+    QVERIFY(!CVardexXML_IsProFileAlreadyHaveLightInfo(store.constData(), "1", 0, 7));
+
+    QTRY_VERIFY_WITH_TIMEOUT(!light.isEmpty(), 4000);
+    CVardexSim_SetFault(latin.constData(), SIM_FAULT_REPLY_DELAY, 1);
+    QCOMPARE(light.first(), (QList<QVariant>{0, 7}));
+    QCOMPARE(CVardexXML_SelectProFileMouseLightTypeUsingIndex(store.constData(), "1", 0), 7);
+    colorInfoData stored{};
+    QVERIFY(CVardexXML_SelectProfileColorDataInfo(store.constData(), "1", 0, 7, &stored));
+    int32_t v[14];
+    std::memcpy(v, &stored, sizeof v);
+    QCOMPARE((QVector<int32_t>(v, v + 5)), (QVector<int32_t>{0, 7, 3, 2, 10}));
+    link.hidInterface()->hidApi_Close(6);
 }
 
 QTEST_MAIN(tst_keyboardlink)

@@ -252,6 +252,11 @@ DDevicePage::DDevicePage(QWidget *parent)
 
 DDevicePage::~DDevicePage()
 {
+    if (m_lightDealMain && (m_lightDealMain->isKeyboardLightRunning() || m_lightDealMain->isSideLightRunning()))
+        stopDeviceLights();
+    discardAllLinks();
+    delete m_lightDealMain;
+    m_lightDealMain = nullptr;
     delete m_bubble.data();
     delete ui;
 }
@@ -786,23 +791,15 @@ void DDevicePage::handleRemoval(const QString &path)
     // A receiver that comes back must report its keyboard again.
     m_dongleStatus.remove(path);
 
-    DDeviceKeyboardLink *link = m_links.value(path);
+    DDeviceKeyboardLink *link = m_links.take(path);
     const bool wasCurrent = (tile && tile == m_currentTile) || (link && link == m_currentLink);
-    if (wasCurrent) {
+    if (wasCurrent)
         dropCurrentKeyboard();
-        if (link)
-            closeLinkTransport(link);
+    discardLink(link);
+    if (wasCurrent) {
         m_currentHidInterface = nullptr;
-        m_links.remove(path);
         if (!chooseNextCurrentKeyboard())
             showNoDevice();
-    } else {
-        if (link) {
-            if (m_currentHidInterface == link->hidInterface())
-                m_currentHidInterface = nullptr;
-            closeLinkTransport(link);
-        }
-        m_links.remove(path);
     }
 }
 
@@ -815,16 +812,6 @@ void DDevicePage::dropCurrentKeyboard()
     m_serialWaitTimer->stop();
     m_currentTile = nullptr;
     m_currentLink = nullptr;
-}
-
-void DDevicePage::closeLinkTransport(DDeviceKeyboardLink *link)
-{
-    MainHidInterFace *transport = link ? link->hidInterface() : nullptr;
-    if (!transport)
-        return;
-    transport->hidApi_Close(3);
-    transport->quit();
-    transport->wait();
 }
 
 bool DDevicePage::isReceiverReachable(const QString &path) const
@@ -992,19 +979,21 @@ bool DDevicePage::waitForLinkReady(DDeviceKeyboardLink *link, int timeoutMs)
 {
     // Each wait has its own clock: a wait nested inside another one (events
     // are processed meanwhile) must not move the outer one's deadline.
+    // The keyboard may leave meanwhile, and its link with it.
+    QPointer<DDeviceKeyboardLink> alive(link);
     QElapsedTimer clock;
     clock.start();
-    while (!link->isDeviceReady() && clock.elapsed() < timeoutMs) {
+    while (alive && !alive->isDeviceReady() && clock.elapsed() < timeoutMs) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        if (!link->isDeviceReady())
+        if (alive && !alive->isDeviceReady())
             QThread::msleep(2);
     }
-    return link->isDeviceReady();
+    return alive && alive->isDeviceReady() && m_links.values().contains(link);
 }
 
 void DDevicePage::openKeyboardLink(const hidStructInfoAll &record)
 {
-    auto *link = new DDeviceKeyboardLink(nullptr);
+    auto *link = new DDeviceKeyboardLink(this);
     connect(link, SIGNAL(sigCustomEventChangProfile(int)), this, SLOT(onCustomEventChangProfile(int)));
     connect(link, SIGNAL(sigRuningOnboard0x19Cmd()), this, SLOT(onRuningOnboard0x19Cmd()));
     connect(link, SIGNAL(sigRuningOnboard0x18Cmd()), this, SLOT(onRuningOnboard0x18Cmd()));
@@ -1026,7 +1015,8 @@ void DDevicePage::openKeyboardLink(const hidStructInfoAll &record)
     link->openHidDevice(m_linksOpened, record);
     if (!link->isDeviceReady())
         waitForLinkReady(link, kLinkReadyWaitMs);
-    link->setDongleStatusTracking(true);
+    if (m_links.values().contains(link)) // not removed during the wait
+        link->setDongleStatusTracking(true);
 }
 
 void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)

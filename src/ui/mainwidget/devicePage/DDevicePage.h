@@ -163,6 +163,8 @@ private:
     bool chooseNextCurrentKeyboard();
     bool isReceiverReachable(const QString &path) const;
     void closeLinkTransport(DDeviceKeyboardLink *link);
+    void discardLink(DDeviceKeyboardLink *link);
+    void discardAllLinks();
     void selectTile(DDeviceListItem *tile);
     void rebuildKeyboardView(const hidStructInfoAll &record);
     void destroyKeyboardView();
