@@ -27,6 +27,7 @@ private slots:
     void sideSwitchFollowsTheKeyboard();
     void newRecordPerType_data();
     void newRecordPerType();
+    void everyEffectSendsOneReport();
     void radarReportIsByteExact();
     void staticSendsFullColourZero();
     void typeWithoutButtonSendsNothing();
@@ -153,6 +154,29 @@ void tst_lightpage::newRecordPerType()
     QCOMPARE(int(at(sent[0], 1)), record.at(0) == 0 ? 0x06 : 0x07);
     QCOMPARE(int(at(sent[0], 5)), lengthByte);
     QCOMPARE(int(at(sent[0], 6)), record.at(1));
+}
+
+// Each effect the keyboard lists: one report of its value, and the choice
+// is what showing the page selects again.
+void tst_lightpage::everyEffectSendsOneReport()
+{
+    Rig rig;
+    const QList<int> values = fullSupport().keyboard.lightTypes;
+    for (int value : values) {
+        const lightTypeRow *row = lightTypeTable::byValue(0, value);
+        QVERIFY(row && row->button);
+        QAbstractButton *button = rig.child<QAbstractButton>(row->button);
+        QVERIFY(!button->isHidden());
+        rig.newReports();
+        button->click();
+        const QList<QByteArray> sent = rig.newReports();
+        QCOMPARE(sent.size(), 1);
+        QCOMPARE(int(at(sent[0], 6)), value & 0xFF);
+        QCOMPARE(CVardexXML_SelectProFileMouseLightTypeUsingIndex(rig.store.constData(), "1", 0), value);
+        rig.page->initKeyboardLightPage();
+        QVERIFY(button->isChecked());
+        QCOMPARE(int(at(rig.newReports().value(0), 6)), value & 0xFF);
+    }
 }
 
 void tst_lightpage::radarReportIsByteExact()
