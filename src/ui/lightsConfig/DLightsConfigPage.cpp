@@ -185,10 +185,13 @@ QString DLightsConfigPage::captionOf(int part, int value) const
 }
 
 // The keyboard's range for a slider: a reported maximum of 0 leaves a single
-// tick instead of the ticks of the keyboard before.
+// tick instead of the ticks of the keyboard before. A part the keyboard
+// reported nothing for keeps the sliders as they are.
 void DLightsConfigPage::applySliderSteps(int part)
 {
     const lightSupportPart &support = part == 0 ? m_lightSupport.keyboard : m_lightSupport.side;
+    if (support.lightTypes.isEmpty())
+        return;
     for (auto pair : {qMakePair(m_speedSlider, support.speedMax), qMakePair(m_brightnessSlider, support.brightnessMax)}) {
         if (pair.second > 0)
             pair.first->setSteps(pair.second);
