@@ -184,6 +184,7 @@ void tst_lightpage::radarReportIsByteExact()
     Rig rig;
     rig.newReports();
     const qint64 before = QDateTime::currentMSecsSinceEpoch();
+    QTest::ignoreMessage(QtDebugMsg, "USB serial port [Write Led] Successful ... ledType:4");
     rig.child<QAbstractButton>("toolButton_Radar")->click();
     const qint64 after = QDateTime::currentMSecsSinceEpoch();
     const QList<QByteArray> sent = rig.newReports();

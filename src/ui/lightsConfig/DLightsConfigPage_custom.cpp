@@ -222,5 +222,5 @@ void DLightsConfigPage::sendCustomLight(int slot)
         qDebug() << "USB serial port [Write Led] Failed ...";
         return;
     }
-    qDebug() << QStringLiteral("USB serial port [Write Led] Successful ... ledType:%1").arg(m_currentLightConfig.ledType);
+    qDebug().noquote() << QStringLiteral("USB serial port [Write Led] Successful ... ledType:%1").arg(m_currentLightConfig.ledType);
 }

@@ -26,7 +26,7 @@ void DLightsConfigPage::sendKeyboardLightConfig(const colorInfoData &record)
         qDebug() << "USB serial port [Write Led] Failed ...";
         return;
     }
-    qDebug() << QStringLiteral("USB serial port [Write Led] Successful ... ledType:%1").arg(record.ledType);
+    qDebug().noquote() << QStringLiteral("USB serial port [Write Led] Successful ... ledType:%1").arg(record.ledType);
 }
 
 void DLightsConfigPage::sendSideLightConfig(const colorInfoData &record)
@@ -37,5 +37,5 @@ void DLightsConfigPage::sendSideLightConfig(const colorInfoData &record)
         qDebug() << "USB serial port [Write Side Led] Failed ...";
         return;
     }
-    qDebug() << QStringLiteral("USB serial port [Write Side Led] Successful ... ledType:%1").arg(record.ledType);
+    qDebug().noquote() << QStringLiteral("USB serial port [Write Side Led] Successful ... ledType:%1").arg(record.ledType);
 }
