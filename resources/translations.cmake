@@ -1,26 +1,12 @@
 # Interface translations: translations/<area>/<Language key>.ts, all areas of a
 # language released together into bin/translation/<key>.qm (beside the
 # executable, where the program looks for them, and installed the same way).
-# Only the languages listed in translations/languages.txt ship: an area may
-# already hold the files of a language that is not released yet.
 file(GLOB VARDEX_TS_FILES CONFIGURE_DEPENDS ${VARDEX_ROOT}/translations/*/*.ts)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${VARDEX_ROOT}/translations/languages.txt)
-file(STRINGS ${VARDEX_ROOT}/translations/languages.txt _vardex_language_lines REGEX "^[^#]")
-set(_vardex_shipped "")
-foreach(_line ${_vardex_language_lines})
-    string(REGEX MATCH "^[^ \t]+" _key "${_line}")
-    if(_key)
-        list(APPEND _vardex_shipped ${_key})
-    endif()
-endforeach()
 set(VARDEX_TRANSLATION_DIR ${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/translation)
 get_target_property(_vardex_lrelease Qt5::lrelease IMPORTED_LOCATION)
 set(_vardex_languages "")
 foreach(_ts ${VARDEX_TS_FILES})
     get_filename_component(_lang ${_ts} NAME_WE)
-    if(NOT _lang IN_LIST _vardex_shipped)
-        continue()
-    endif()
     list(APPEND _vardex_languages ${_lang})
     list(APPEND _vardex_ts_of_${_lang} ${_ts})
 endforeach()

@@ -56,18 +56,35 @@ int QtLinguist::languageForLocale(const QLocale &locale)
     }
 }
 
+// Qt lays the interface out right to left when the loaded language
+// translates this entry of its own as "RTL" (Arabic does), "LTR" otherwise.
+struct TranslatableWithComment
+{
+    const char *source;
+    const char *comment;
+};
+Q_DECL_UNUSED static const TranslatableWithComment kLayoutDirectionMarker = QT_TRANSLATE_NOOP3(
+    "QGuiApplication", "QT_LAYOUT_DIRECTION",
+    "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in right-to-left languages "
+    "(such as Hebrew and Arabic) to get proper widget layout.");
+
 bool QtLinguist::load(int language)
 {
     const auto it = m_files.constFind(language);
     if (it == m_files.constEnd())
         return false;
-    const QString path = DDataManager::instance()->applicationDir() + QStringLiteral("/translation/") + it.value();
+    const QString path = translationDir() + QLatin1Char('/') + it.value();
     if (!m_translator.load(path)) {
         qWarning() << "Translation not loaded:" << path;
         return false;
     }
     QCoreApplication::installTranslator(&m_translator);
     return true;
+}
+
+QString QtLinguist::translationDir() const
+{
+    return m_dir.isEmpty() ? DDataManager::instance()->applicationDir() + QStringLiteral("/translation") : m_dir;
 }
 
 QString QtLinguist::fileName(int language) const

@@ -43,11 +43,16 @@ public:
     bool load(int language);
 
     QString fileName(int language) const;
+    // The folder the files are read from: "<program folder>/translation"
+    // unless another is set (an empty text restores that).
+    void setTranslationDir(const QString &dir) { m_dir = dir; }
+    QString translationDir() const;
     QMap<int, QString> languageFiles() const;
 
 private:
     QTranslator m_translator;
     QMap<int, QString> m_files;
+    QString m_dir;
 };
 
 #endif // QTLINGUIST_H

@@ -11,6 +11,7 @@
 #include "platform/instanceGuard.h"
 #include "platform/unixSignals.h"
 #include "ui/mainwidget/DMainWidget.h"
+#include "ui/settings/DSettingsDia.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 
 #include <cstring>
@@ -54,6 +55,7 @@ int main(int argc, char *argv[])
 
     // The main window creates its device page through this factory.
     DMainWidget::factories().devicePage = [](QWidget *parent) { return new DDevicePage(parent); };
+    DMainWidget::factories().settingsDialog = [](QWidget *parent) { return new DSettingsDia(parent); };
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     DAppllication app(QString::fromLatin1(kAppId), argc, argv, alreadyRunning, &guard);
     if (app.mustExit())

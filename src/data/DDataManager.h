@@ -12,6 +12,7 @@
 
 class keyboardButCustom;
 class keySelectFrame;
+struct KeyOperateInfo;
 
 // Process-wide shared state: configuration folder and settings, theme colours
 // and fonts, the current key and profile, the store paths, the key tables of
@@ -49,6 +50,9 @@ public:
     void clearCurrentKey();
     int currentKeyCode() const;
     QString currentKeyText() const;
+    // The function text of a stored binding; the detail text of the same
+    // binding is then keyFunctionDetailText() (keyFunctionText.cpp).
+    QString describeKeyFunction(KeyOperateInfo record);
     QString keyFunctionDetailText() const;
     void setKeyFunctionDetailText(const QString &text);
 

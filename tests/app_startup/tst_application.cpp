@@ -51,8 +51,8 @@ void tst_Application::loadLanguage_data()
     QTest::newRow("0 keeps Chinese") << 0 << false << "软件退出";
     QTest::newRow("16 keeps Chinese") << 16 << false << "软件退出";
     QTest::newRow("English") << 3 << true << "Software exit";
-    // No Japanese file ships: the source texts stand in.
-    QTest::newRow("missing file") << 4 << false << "Software exit";
+    // Every language ships (a missing file: tst_linguist).
+    QTest::newRow("Japanese") << 4 << true << "ソフトウェア終了";
     QTest::newRow("Chinese again") << 1 << true << "软件退出";
     QTest::newRow("back to English") << 3 << true << "Software exit";
 }

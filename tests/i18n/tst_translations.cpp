@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <QTemporaryDir>
+#include <QApplication>
 
 #include "app/QtLinguist.h"
 #include "data/DDataManager.h"
@@ -79,6 +81,7 @@ private slots:
     void tsFilesComplete();
     void everyLanguageFileHandled_data();
     void everyLanguageFileHandled();
+    void arabicLaysOutRightToLeft();
 };
 
 void tst_Translations::translatesRepresentativeTexts_data()
@@ -110,6 +113,14 @@ void tst_Translations::translatesRepresentativeTexts_data()
     // designer texts get English ones.
     QTest::newRow("English toast") << 3 << "DDevicePage" << "The device is offline" << "The device is offline";
     QTest::newRow("English form text") << 3 << "DDevicePage" << "产品列表" << "Product List";
+    // The other thirteen languages.
+    QTest::newRow("German toast") << 10 << "DDevicePage" << "Sleep time set failed"
+                                  << "Ruhezeit konnte nicht gesetzt werden";
+    QTest::newRow("Japanese settings") << 4 << "DSettingsDia" << "Language" << "言語";
+    QTest::newRow("Arabic key function") << 7 << "QObject" << "Macro" << "ماكرو";
+    QTest::newRow("Czech performance form") << 15 << "DPerformancePage" << "Keyboard properties"
+                                            << "Vlastnosti klávesnice";
+    QTest::newRow("Traditional Chinese tray") << 2 << "" << "Quit(&Q)" << "結束(&Q)";
 }
 
 void tst_Translations::translatesRepresentativeTexts()
@@ -160,8 +171,12 @@ void tst_Translations::tsFilesComplete_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<bool>("sourceLanguage");
     const QStringList languages = shippedLanguages();
-    QVERIFY(languages.contains(QStringLiteral("English")));
-    QVERIFY(languages.contains(QStringLiteral("Zh_SM")));
+    // Every language the tool offers is shipped, so every text must arrive
+    // in all fifteen.
+    const QMap<int, QString> offered = QtLinguist().languageFiles();
+    QCOMPARE(offered.size(), 15);
+    for (const QString &file : offered)
+        QVERIFY2(languages.contains(file.section(QLatin1Char('.'), 0, 0)), qPrintable(file));
     const QDir root(QStringLiteral(VARDEX_TS_DIR));
     const QStringList areas = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     QVERIFY(areas.contains(QStringLiteral("core")));
@@ -236,16 +251,36 @@ void tst_Translations::everyLanguageFileHandled()
     QtLinguist linguist;
     const QString file = linguist.fileName(language);
     QVERIFY(file.endsWith(QLatin1String(".qm")));
-    const QString path = DDataManager::instance()->applicationDir() + QStringLiteral("/translation/") + file;
-    const bool shipped = QFile::exists(path);
-    // Zh_SM and English always ship; every other file may be absent.
-    if (language == 1 || language == 3)
-        QVERIFY(shipped);
+    const QString path = linguist.translationDir() + QLatin1Char('/') + file;
+    // All fifteen languages ship.
+    QVERIFY2(QFile::exists(path), qPrintable(path));
 
     QVERIFY(linguist.load(1));
-    QCOMPARE(linguist.load(language), shipped);
-    const QString expected = language == 1 ? QStringLiteral("设备列表") : QStringLiteral("Device List");
-    QCOMPARE(QCoreApplication::translate("DDevicePage", "Device List"), expected);
+    QVERIFY(linguist.load(language));
+    const QString text = QCoreApplication::translate("DDevicePage", "Device List");
+    if (language == 3)
+        QCOMPARE(text, QStringLiteral("Device List"));
+    else
+        QVERIFY2(text != QLatin1String("Device List"), qPrintable(text));
+
+    // Without its file a language is refused cleanly: the source texts show.
+    QTemporaryDir empty;
+    linguist.setTranslationDir(empty.path());
+    QVERIFY(!linguist.load(language));
+    QCOMPARE(QCoreApplication::translate("DDevicePage", "Device List"), QStringLiteral("Device List"));
+}
+
+// Arabic lays the whole interface out right to left; switching back restores
+// left to right.
+void tst_Translations::arabicLaysOutRightToLeft()
+{
+    QtLinguist linguist;
+    QVERIFY(linguist.load(7));
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::layoutDirection(), Qt::RightToLeft);
+    QVERIFY(linguist.load(10));
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
 }
 
 QTEST_MAIN(tst_Translations)

@@ -7,10 +7,12 @@
 #include "ui/mainwidget/devicePage/keySelectFrame.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
+#include "vardexSdk.h"
 
 #include <QFrame>
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -76,6 +78,7 @@ private slots:
     void clicks();
     void captions();
     void bubble();
+    void boundKeyBubble();
     void elision_data();
     void elision();
 
@@ -334,6 +337,35 @@ void tst_keyboardview::bubble()
     enter(keys.value(5));
     QCOMPARE(layer.tipContent()->mappingText(), QStringLiteral("Cannot remapped"));
     // The bubble goes with the layer even while the pointer rests on a key.
+}
+
+// A bound key's bubble names its binding as the current profile stores it.
+void tst_keyboardview::boundKeyBubble()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    CVardexXML_Init();
+    const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("appProfile_Default.xml")));
+    QVERIFY(CVardexXML_CreateXMLFile(path.constData()));
+    QVERIFY(CVardexXML_CreateProFileXmlParentNode(path.constData(), "2", "Work", 0));
+    QVERIFY(CVardexXML_AddProFileMacroWithKeyInfoItem(path.constData(), "2", "4", "A", "3", "1", "0", "2"));
+    DDataManager *data = DDataManager::instance();
+    QVERIFY(data->setProfileXmlPath(path.constData()));
+    data->setCurrentProfileIndex(2);
+
+    keySelectFrame layer;
+    layer.loadKeyboardInfo(QStringLiteral("Doveln"));
+    const auto keys = layer.keyButtonMap();
+    enter(keys.value(4));
+    QCOMPARE(layer.tipContent()->functionText(), QStringLiteral("Multimedia"));
+    QCOMPARE(layer.tipContent()->mappingText(), QStringLiteral("Mute"));
+    leave(keys.value(4));
+    // Bound in another profile only: the key keeps its default function.
+    data->setCurrentProfileIndex(1);
+    enter(keys.value(4));
+    QCOMPARE(layer.tipContent()->functionText(), QStringLiteral("Default"));
+    QCOMPARE(layer.tipContent()->mappingText(), QStringLiteral("A"));
+    leave(keys.value(4));
 }
 
 void tst_keyboardview::elision_data()

@@ -140,6 +140,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Software exit</source>
@@ -173,10 +181,6 @@
     <message>
         <source>keySelectFrame</source>
         <translation>keySelectFrame</translation>
-    </message>
-    <message>
-        <source>Default</source>
-        <translation>默认</translation>
     </message>
     <message>
         <source>Cannot remapped</source>

@@ -427,7 +427,13 @@ void DMainWidget::onHidDeviceConnectChanging_Remove(QString)
 
 // ---------------------------------------------------------- firmware road
 
-void DMainWidget::onFirmwareUpgradeCheck() {}
+void DMainWidget::onFirmwareUpgradeCheck()
+{
+    // No keyboard can be updated until the firmware update exists: the
+    // settings dialog says so.
+    if (QObject *dialog = sender())
+        QMetaObject::invokeMethod(dialog, "showNoUpgradeableDevicesNotice");
+}
 void DMainWidget::onUpdateFirmwareWindowOpen() {}
 void DMainWidget::onUpdateFirmwareWindowClose() {}
 void DMainWidget::onStartHidUpgrade(QString, QString, QString, int) {}
@@ -592,6 +598,9 @@ void DMainWidget::omUpdataAllUI()
     retranslateTray();
     if (m_devicePage)
         m_devicePage->retranslate();
+    // A new language may turn the layout direction, which takes effect with
+    // the language-change event still queued.
+    QTimer::singleShot(0, this, &DMainWidget::placeListToggleButton);
 }
 
 void DMainWidget::onClickCtrlHidListStatusBut()
@@ -632,7 +641,9 @@ DMainWidget::EdgeRegion DMainWidget::edgeRegion(const QPoint &globalPos)
 void DMainWidget::placeListToggleButton()
 {
     const int h = contentsRect().height();
-    m_listToggle->setGeometry(m_deviceListShown ? 233 : 5, (h - 300) / 2 + 50 - 100 / 2, 10, 100);
+    // Placed by hand, so mirrored by hand for right-to-left languages.
+    const int x = m_deviceListShown ? 233 : 5;
+    m_listToggle->setGeometry(isRightToLeft() ? width() - x - 10 : x, (h - 300) / 2 + 50 - 100 / 2, 10, 100);
     m_listToggle->raise();
     update();
 }

@@ -222,6 +222,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     connect(m_performancePage, &DPerformancePage::sigResetoreCurrentProfile, this, &DDevicePage::onResetoreCurrentProfile);
     connect(m_performancePage, &DPerformancePage::sigLightAndKeyboardSleepTime, this, &DDevicePage::onLightAndKeyboardSleepTime);
     connect(m_performancePage, &DPerformancePage::sigLockWinKeyAbout, this, &DDevicePage::onLockWinKeyAbout);
+    connect(m_performancePage, &DPerformancePage::sigSomeMessageTip_PerformancePage, this, &DDevicePage::onEveryPageBackTip);
 
     ui->toolButton_CustomKey->installEventFilter(this);
     ui->toolButton_LightConfig->installEventFilter(this);
@@ -439,6 +440,7 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
     case 2:
         ui->stackedWidget->setCurrentWidget(ui->page_Performance);
         m_performancePage->loadFromProfile();
+        updatePerformanceAvailability();
         ui->label_ChangModeTest->setText(QStringLiteral("Keyboard"));
         break;
     default:
@@ -1388,6 +1390,7 @@ void DDevicePage::loadCurrentProfile()
     m_lightsConfigPage->setLightSupportInfo(support);
     m_performancePage->setProfileIndex(m_profileIndex);
     m_performancePage->setProfileXmlPath(m_profileXmlPath);
+    updatePerformanceAvailability();
     m_lightDealMain->setHidInterface(m_currentHidInterface);
 
     loadProfileListAndKeyMarks();
@@ -1476,7 +1479,6 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 void DDevicePage::onSendChargingStatusAndElectricity(int, int, int, int, QString) {}
 void DDevicePage::onTimerChangingBatteryNum() {}
 void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
-void DDevicePage::onSleepTimeSetSuccessful() {}
 void DDevicePage::onTheKeyboardIntoDownloading() {}
 void DDevicePage::onRuningOnboard0x19Cmd() {}
 void DDevicePage::onRuningOnboard0x18Cmd() {}
@@ -1494,9 +1496,6 @@ void DDevicePage::onSelectCurrentLightTypeIndex_Side(int, colorInfoData) {}
 void DDevicePage::onLightConfigHaveChanged(int, colorInfoData) {}
 void DDevicePage::onLightConfigHaveChanged_Custom(int, colorInfoData) {}
 void DDevicePage::onCustomLightItemHaveChanged(int, QString, QString) {}
-void DDevicePage::onResetoreCurrentProfile() {}
-void DDevicePage::onLightAndKeyboardSleepTime(int, int) {}
-void DDevicePage::onLockWinKeyAbout(int, int, int, int) {}
 void DDevicePage::onLightConfigHaveChanged_HidSend(int, int) {}
 void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int, int, int) {}
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString, QString) {}

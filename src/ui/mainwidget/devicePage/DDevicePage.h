@@ -176,6 +176,9 @@ private:
     bool setProfileXmlPath(const QString &path);
     bool setUpProfileStores(DDeviceKeyboardLink *link);
     QString customLightDefaultFile() const;
+    // Performance-page requests (DDevicePagePerformance.cpp).
+    bool performanceKeyboardReady() const;
+    void updatePerformanceAvailability();
 
     Ui::DDevicePage *ui;
     CbNotice *m_notice = nullptr;
@@ -215,6 +218,10 @@ private:
     QString m_profileDir;
     QTimer *m_batteryTimer = nullptr;
     QTimer *m_serialWaitTimer = nullptr;
+    // The keyboard a sleep-time request waits for, and whether it answered.
+    QPointer<DDeviceKeyboardLink> m_sleepWaitLink;
+    bool m_sleepWaiting = false;
+    bool m_sleepAcknowledged = false;
 };
 
 #endif // DDEVICEPAGE_H

@@ -10,6 +10,7 @@
 
 #include <QDebug>
 #include <QFile>
+#include <cstring>
 
 #include <cjson/cJSON.h>
 
@@ -353,10 +354,22 @@ void keySelectFrame::onCustomButMouseEnter()
     const int code = button->keyDec();
 
     auto *content = new DCustomEventTipExplain();
-    // Until bindings can be described, every key shows as bound to its
-    // default function.
-    const QString functionText = tr("Default");
-    if (code != -10 && button->isKeyEnabled())
+    // The binding of the key in the current profile; a key without one keeps
+    // the "-1" preset.
+    DDataManager *data = DDataManager::instance();
+    KeyOperateInfo record {};
+    std::strcpy(record.keyCode, "-1");
+    std::strcpy(record.type, "-1");
+    char path[DDataManager::PathBufferSize] = {};
+    data->copyProfileXmlPath(path);
+    if (path[0] != '\0')
+        CVardexXML_SelectProFileKeyOperateInfo(path, QByteArray::number(data->currentProfileIndex()).constData(),
+                                               QByteArray::number(code).constData(), &record);
+    const QString functionText = data->describeKeyFunction(record);
+    const bool bound = QByteArray(record.keyCode, int(qstrnlen(record.keyCode, sizeof record.keyCode))).toInt() != -1;
+    if (bound)
+        content->setTipInfo(caption, functionText, data->keyFunctionDetailText(), true);
+    else if (code != -10 && button->isKeyEnabled())
         content->setTipInfo(caption, functionText, caption, true);
     else
         content->setTipInfo(caption, functionText, tr("Cannot remapped"), false);

@@ -1,0 +1,203 @@
+// The settings dialog: language choice and its stored values, the switches
+// and their failures, and the title-bar logo.
+#include "app/QtLinguist.h"
+#include "data/DDataManager.h"
+#include "platform/autostart.h"
+#include "ui/settings/DSettingsDia.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QPointer>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+QString settingsFile()
+{
+    return DDataManager::instance()->userConfigDir() + QStringLiteral("/VardexConfig.ini");
+}
+
+QVariant storedValue(const QString &key)
+{
+    QSettings settings(settingsFile(), QSettings::IniFormat);
+    return settings.value(key);
+}
+
+template <typename T>
+T *child(QWidget *parent, const char *name)
+{
+    return parent->findChild<T *>(QLatin1String(name));
+}
+
+} // namespace
+
+class tst_SettingsDia : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void languageChoiceStoresItsValue_data();
+    void languageChoiceStoresItsValue();
+    void unknownStoredLanguageShowsChinese_data();
+    void unknownStoredLanguageShowsChinese();
+    void languageThatDoesNotLoadChangesNoText();
+    void autoStartSwitch();
+    void failedWritesAreReported();
+    void logoDoubleClickOpensFirmwareInfo();
+
+private:
+    QtLinguist m_linguist;
+};
+
+void tst_SettingsDia::init()
+{
+    QFile::remove(settingsFile());
+    QDir(settingsFile()).removeRecursively();
+    autostart::removeEntry();
+    DSettingsDia::languageLoader() = [this](int language) { return m_linguist.load(language); };
+    QVERIFY(m_linguist.load(3));
+}
+
+void tst_SettingsDia::cleanup()
+{
+    QDir(settingsFile()).removeRecursively();
+    QFile::remove(settingsFile());
+    QFile::remove(autostart::entryPath());
+    QDir(autostart::entryPath()).removeRecursively();
+    QFile::remove(QFileInfo(autostart::entryPath()).absolutePath());
+}
+
+void tst_SettingsDia::languageChoiceStoresItsValue_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<QString>("languageLabel");
+    QTest::newRow("English") << "English" << 3 << "Language";
+    QTest::newRow("Japanese") << "日本語" << 4 << "言語";
+    QTest::newRow("Czech") << "Čeština" << 15 << "Jazyk";
+    QTest::newRow("Ukrainian") << "Україна" << 14 << "Мова";
+    QTest::newRow("German") << "Deutsch" << 10 << "Sprache";
+    QTest::newRow("Arabic") << QString(QChar(0x00A0)) + QStringLiteral("عربي ") + QChar(0x060C) << 7 << "اللغة";
+}
+
+void tst_SettingsDia::languageChoiceStoresItsValue()
+{
+    QFETCH(QString, item);
+    QFETCH(int, stored);
+    QFETCH(QString, languageLabel);
+    QSettings(settingsFile(), QSettings::IniFormat).setValue(QStringLiteral("Language/selectLanguageIndex"), 1);
+    QPointer<DSettingsDia> dialog = new DSettingsDia;
+    QSignalSpy retranslated(dialog.data(), &DSettingsDia::sigUpdataAllUI);
+    auto *combo = child<QComboBox>(dialog, "comboBox_Language");
+    QCOMPARE(combo->count(), 15);
+    combo->setCurrentIndex(combo->findText(item));
+    QCOMPARE(storedValue(QStringLiteral("Language/selectLanguageIndex")).toInt(), stored);
+    QCOMPARE(retranslated.count(), 1);
+    QCOMPARE(child<QLabel>(dialog, "label")->text(), languageLabel);
+    delete dialog;
+
+    // Opened again, the dialog shows the stored language.
+    DSettingsDia again;
+    QCOMPARE(child<QComboBox>(&again, "comboBox_Language")->currentText(), item);
+    QVERIFY(m_linguist.load(3));
+}
+
+void tst_SettingsDia::unknownStoredLanguageShowsChinese_data()
+{
+    QTest::addColumn<QVariant>("stored");
+    QTest::newRow("missing") << QVariant();
+    QTest::newRow("0") << QVariant(0);
+    QTest::newRow("16") << QVariant(16);
+    QTest::newRow("not a number") << QVariant(QStringLiteral("abc"));
+}
+
+void tst_SettingsDia::unknownStoredLanguageShowsChinese()
+{
+    QFETCH(QVariant, stored);
+    if (stored.isValid())
+        QSettings(settingsFile(), QSettings::IniFormat).setValue(QStringLiteral("Language/selectLanguageIndex"), stored);
+    DSettingsDia dialog;
+    QCOMPARE(child<QComboBox>(&dialog, "comboBox_Language")->currentText(), QStringLiteral("简体中文"));
+    QCOMPARE(storedValue(QStringLiteral("Language/selectLanguageIndex")), stored);
+}
+
+void tst_SettingsDia::languageThatDoesNotLoadChangesNoText()
+{
+    DSettingsDia::languageLoader() = [](int) { return false; };
+    DSettingsDia dialog;
+    QSignalSpy retranslated(&dialog, &DSettingsDia::sigUpdataAllUI);
+    auto *combo = child<QComboBox>(&dialog, "comboBox_Language");
+    combo->setCurrentIndex(combo->findText(QStringLiteral("Deutsch")));
+    QCOMPARE(storedValue(QStringLiteral("Language/selectLanguageIndex")).toInt(), 10);
+    QCOMPARE(retranslated.count(), 0);
+    QCOMPARE(child<QLabel>(&dialog, "label")->text(), QStringLiteral("Language"));
+}
+
+void tst_SettingsDia::autoStartSwitch()
+{
+    DSettingsDia dialog;
+    auto *box = child<QCheckBox>(&dialog, "checkBox_AutoStart");
+    QVERIFY(!box->isChecked());
+    box->click();
+    QCOMPARE(dialog.lastNotice(), QStringLiteral("Set config success"));
+    QVERIFY(autostart::entryExists());
+    QCOMPARE(storedValue(QStringLiteral("AutoStart/isAutoStart")).toBool(), true);
+    box->click();
+    QCOMPARE(dialog.lastNotice(), QStringLiteral("Set config success"));
+    QVERIFY(!QFile::exists(autostart::entryPath()));
+    QCOMPARE(storedValue(QStringLiteral("AutoStart/isAutoStart")).toBool(), false);
+
+    child<QCheckBox>(&dialog, "checkBox_Close")->click();
+    QCOMPARE(storedValue(QStringLiteral("CloseToTray/isCloseToTray")).toBool(), true);
+}
+
+// A settings file or autostart folder that cannot be written is reported,
+// never "Set config success" (a folder in the file's place fails for root
+// as well).
+void tst_SettingsDia::failedWritesAreReported()
+{
+    {
+        QVERIFY(QDir().mkpath(settingsFile()));
+        DSettingsDia dialog;
+        child<QCheckBox>(&dialog, "checkBox_Close")->click();
+        QCOMPARE(dialog.lastNotice(), QStringLiteral("Set config failed"));
+        QDir(settingsFile()).removeRecursively();
+    }
+    {
+        const QString autostartDir = QFileInfo(autostart::entryPath()).absolutePath();
+        QDir(autostartDir).removeRecursively();
+        QVERIFY(QDir().mkpath(QFileInfo(autostartDir).absolutePath()));
+        QFile blocker(autostartDir);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        DSettingsDia dialog;
+        child<QCheckBox>(&dialog, "checkBox_AutoStart")->click();
+        QCOMPARE(dialog.lastNotice(), QStringLiteral("Set config failed"));
+        QFile::remove(autostartDir);
+    }
+}
+
+void tst_SettingsDia::logoDoubleClickOpensFirmwareInfo()
+{
+    int opened = 0;
+    DSettingsDia::firmwareInfoOpener() = [&](QWidget *) { ++opened; };
+    DSettingsDia dialog;
+    dialog.show();
+    auto *logo = child<QFrame>(&dialog, "frame_LogoSet");
+    QTest::mouseClick(logo, Qt::LeftButton);
+    QCOMPARE(opened, 0);
+    QTest::mouseDClick(logo, Qt::RightButton);
+    QCOMPARE(opened, 0);
+    QTest::mouseDClick(logo, Qt::LeftButton);
+    QCOMPARE(opened, 1);
+    DSettingsDia::firmwareInfoOpener() = nullptr;
+}
+
+QTEST_MAIN(tst_SettingsDia)
+#include "tst_settingsdia.moc"

@@ -1,0 +1,197 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>最小化(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>最大化(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>元に戻す(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+</context>
+<context>
+    <name>DDataManager</name>
+    <message>
+        <source>Unknow</source>
+        <translation>不明</translation>
+    </message>
+</context>
+<context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>DDeviceListItem</source>
+        <translation>DDeviceListItem</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>DDevicePage</source>
+        <translation>DDevicePage</translation>
+    </message>
+    <message>
+        <source>产品列表</source>
+        <translation>製品リスト</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>キーテスト</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>メインモード切替</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>バッテリー表示</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>デバイスが接続されていません</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>デバイス一覧</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>キー設定</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>ライト設定</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>マクロ</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>パフォーマンス</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>デバイスはオフラインです</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>デバイスの電源が入りました</translation>
+    </message>
+    <message>
+        <source>The keyboard has not reported its serial number; its profiles are loaded when it does</source>
+        <translation>キーボードがシリアル番号を報告していません。報告後にプロファイルを読み込みます</translation>
+    </message>
+    <message>
+        <source>The keyboard reported an unusable model name; its profiles cannot be stored</source>
+        <translation>キーボードが無効なモデル名を報告したため、プロファイルを保存できません</translation>
+    </message>
+    <message>
+        <source>The profile folder cannot be created</source>
+        <translation>プロファイルフォルダーを作成できません</translation>
+    </message>
+    <message>
+        <source>The profile folder path is too long</source>
+        <translation>プロファイルフォルダーのパスが長すぎます</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>ログイン</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>DMainWidget</source>
+        <translation>DMainWidget</translation>
+    </message>
+    <message>
+        <source>VARDEX</source>
+        <translation>VARDEX</translation>
+    </message>
+    <message>
+        <source>HID</source>
+        <translation>HID</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
+    </message>
+    <message>
+        <source>V1.0.0.0.1</source>
+        <translation>V1.0.0.0.1</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Software exit</source>
+        <translation>ソフトウェア終了</translation>
+    </message>
+    <message>
+        <source>Conflict, software out of operation!</source>
+        <translation>競合のため、ソフトウェアを停止します！</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>デバイスが接続されていません</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>フォーム</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>再割り当てできません</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>keyboardImageFrameItem</source>
+        <translation>keyboardImageFrameItem</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,197 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="en_US">
+<context>
+    <name></name>
+    <message>
+        <source>Minimize(&amp;N)</source>
+        <translation>最小化(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Maximize(&amp;X)</source>
+        <translation>最大化(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Revert(&amp;R)</source>
+        <translation>還原(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Quit(&amp;Q)</source>
+        <translation>結束(&amp;Q)</translation>
+    </message>
+</context>
+<context>
+    <name>DDataManager</name>
+    <message>
+        <source>Unknow</source>
+        <translation>未知</translation>
+    </message>
+</context>
+<context>
+    <name>DDeviceListItem</name>
+    <message>
+        <source>DDeviceListItem</source>
+        <translation>DDeviceListItem</translation>
+    </message>
+</context>
+<context>
+    <name>DDevicePage</name>
+    <message>
+        <source>DDevicePage</source>
+        <translation>DDevicePage</translation>
+    </message>
+    <message>
+        <source>产品列表</source>
+        <translation>產品列表</translation>
+    </message>
+    <message>
+        <source>测试按键</source>
+        <translation>測試按鍵</translation>
+    </message>
+    <message>
+        <source>切换主模式</source>
+        <translation>切換主模式</translation>
+    </message>
+    <message>
+        <source>电量显示</source>
+        <translation>電量顯示</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>裝置未連線</translation>
+    </message>
+    <message>
+        <source>Device List</source>
+        <translation>裝置列表</translation>
+    </message>
+    <message>
+        <source>Key Custom</source>
+        <translation>按鍵自訂</translation>
+    </message>
+    <message>
+        <source>Light Setting</source>
+        <translation>燈光設定</translation>
+    </message>
+    <message>
+        <source>Macro</source>
+        <translation>巨集</translation>
+    </message>
+    <message>
+        <source>Performance</source>
+        <translation>效能</translation>
+    </message>
+    <message>
+        <source>The device is offline</source>
+        <translation>裝置已離線</translation>
+    </message>
+    <message>
+        <source>The device has been turned on</source>
+        <translation>裝置已開啟</translation>
+    </message>
+    <message>
+        <source>The keyboard has not reported its serial number; its profiles are loaded when it does</source>
+        <translation>鍵盤尚未回報序號，回報後將載入其設定檔</translation>
+    </message>
+    <message>
+        <source>The keyboard reported an unusable model name; its profiles cannot be stored</source>
+        <translation>鍵盤回報的型號名稱無效，無法儲存其設定檔</translation>
+    </message>
+    <message>
+        <source>The profile folder cannot be created</source>
+        <translation>無法建立設定檔資料夾</translation>
+    </message>
+    <message>
+        <source>The profile folder path is too long</source>
+        <translation>設定檔資料夾路徑過長</translation>
+    </message>
+</context>
+<context>
+    <name>DLoginWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>登入</translation>
+    </message>
+</context>
+<context>
+    <name>DMainWidget</name>
+    <message>
+        <source>DMainWidget</source>
+        <translation>DMainWidget</translation>
+    </message>
+    <message>
+        <source>VARDEX</source>
+        <translation>VARDEX</translation>
+    </message>
+    <message>
+        <source>HID</source>
+        <translation>HID</translation>
+    </message>
+    <message>
+        <source>RGB</source>
+        <translation>RGB</translation>
+    </message>
+    <message>
+        <source>V1.0.0.0.1</source>
+        <translation>V1.0.0.0.1</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Software exit</source>
+        <translation>軟體結束</translation>
+    </message>
+    <message>
+        <source>Conflict, software out of operation!</source>
+        <translation>衝突，軟體停止執行！</translation>
+    </message>
+    <message>
+        <source>Device not connected</source>
+        <translation>裝置未連線</translation>
+    </message>
+</context>
+<context>
+    <name>hidDeviceJoinFrame</name>
+    <message>
+        <source>Form</source>
+        <translation>視窗</translation>
+    </message>
+</context>
+<context>
+    <name>keyColorRgbFrameItem</name>
+    <message>
+        <source>keyColorRgbFrameItem</source>
+        <translation>keyColorRgbFrameItem</translation>
+    </message>
+</context>
+<context>
+    <name>keySelectFrame</name>
+    <message>
+        <source>keySelectFrame</source>
+        <translation>keySelectFrame</translation>
+    </message>
+    <message>
+        <source>Cannot remapped</source>
+        <translation>不可重新對應</translation>
+    </message>
+</context>
+<context>
+    <name>keyboardImageFrameItem</name>
+    <message>
+        <source>keyboardImageFrameItem</source>
+        <translation>keyboardImageFrameItem</translation>
+    </message>
+</context>
+</TS>
