@@ -1,6 +1,8 @@
 #include "platform/simulateOption.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include <cstdlib>
 
@@ -22,6 +24,14 @@ bool applySimulateOption(const QStringList &arguments)
             else
                 qputenv("VARDEX_SIM", QFile::encodeName(QFileInfo(file).absoluteFilePath()));
         }
+    }
+    // The simulated keyboards keep their light settings between runs, as
+    // real ones do in their own memory.
+    if (present && qEnvironmentVariableIsEmpty("VARDEX_SIM_MEMORY")) {
+        const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                            + QLatin1String("/vardex-keyboard/simulator");
+        if (QDir().mkpath(dir))
+            qputenv("VARDEX_SIM_MEMORY", QFile::encodeName(dir));
     }
     return present;
 }

@@ -4,6 +4,7 @@
 // the same timing shape it sees on hardware.
 #include "simBattery.h"
 #include "simKeyboard.h"
+#include "simLight.h"
 #include "simState.h"
 
 #include "vardexSdk.h"
@@ -215,26 +216,10 @@ void World::handleHostReport(Device &d, const Report &r)
         reply(lightTypeReport(0x02, d.sideTypes));
         break;
     case 0x06:
-    case 0x07: {
-        auto &payload = code == 0x06 ? d.keyLight : d.sideLight;
-        if (r[2] == 1) {
-            reply(lightConfigReport(code == 0x06 ? 0x07 : 0x08, payload));
-        } else if (r[2] == 0) {
-            std::copy(r.begin() + 6, r.begin() + 19, payload.begin());
-            payload[12] = 0;
-        }
+    case 0x07:
+    case 0x08:
+        handleLightReport(*this, d, r, [&](const Report &out) { reply(out); });
         break;
-    }
-    case 0x08: { // custom-light colours, 18 keys a chunk
-        const int slot = r[2];
-        const int offset = r[4] * 54;
-        const int count = std::min<int>(r[5], 58);
-        auto &colours = d.customLights[slot];
-        for (int i = 0; i < count && offset + i < static_cast<int>(colours.size()); ++i)
-            colours[offset + i] = r[6 + i];
-        d.customSlot = slot;
-        break;
-    }
     case 0x09:
         reply(lightTypeReport(0x0A, d.keyTypes));
         break;
@@ -256,6 +241,7 @@ void World::handleHostReport(Device &d, const Report &r)
                 d.keyLight = d.defaultKeyLight;
                 d.sideLight = d.defaultSideLight;
                 d.locks = {0, 0, 0, 0};
+                saveLightMemory(d);
             } else {
                 for (int i = 0; i < 4; ++i)
                     d.locks[i] = r[13 + i];
@@ -343,6 +329,7 @@ std::string World::addDevice(const DeviceModel &model, bool receiver)
     d->defaultSideLight = {2, 4, 2, 0, 255, 0, 0, 0, 255, 0, 1, 0, 0};
     d->keyLight = d->defaultKeyLight;
     d->sideLight = d->defaultSideLight;
+    loadLightMemory(*d);
     d->nextStatus = Clock::now();
     devices.push_back(d);
     return d->path;

@@ -15,6 +15,7 @@ private slots:
     void sliderTicks();
     void sliderZeroStepsIgnored_data();
     void sliderZeroStepsIgnored();
+    void sliderSingleTick();
     void sliderPress_data();
     void sliderPress();
     void sliderDragSnapsOnlyNearTicks();
@@ -92,6 +93,27 @@ void tst_paintedcontrols::sliderZeroStepsIgnored()
     QTest::mousePress(&s, Qt::LeftButton, Qt::NoModifier, QPoint(108, 20));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toInt(), 4);
+}
+
+// A range of one value: one tick at the left end, whatever the old ticks and
+// whatever position is asked for; a press anywhere reports that tick or nothing.
+void tst_paintedcontrols::sliderSingleTick()
+{
+    sliderCustomWidget s;
+    setUpLikeLightPage(s);
+    s.setSingleTick();
+    QCOMPARE(s.steps(), 0);
+    QCOMPARE(s.ticks(), QList<int>{6});
+    s.setPosition(3);
+    QCOMPARE(s.handleX(), 6);
+    QSignalSpy spy(&s, &sliderCustomWidget::sigBackCurrentPositionNum);
+    for (int x : {6, 60, 131})
+        QTest::mousePress(&s, Qt::LeftButton, Qt::NoModifier, QPoint(x, 20));
+    for (const QList<QVariant> &args : qAsConst(spy))
+        QCOMPARE(args.at(0).toInt(), 0);
+    QCOMPARE(s.handleX(), 6);
+    s.setSteps(5); // a later keyboard with a range gets its ticks back
+    QCOMPARE(s.ticks().size(), 6);
 }
 
 void tst_paintedcontrols::sliderPress_data()

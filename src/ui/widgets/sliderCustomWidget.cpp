@@ -37,8 +37,20 @@ void sliderCustomWidget::setSteps(int steps)
     m_trackEnd = m_ticks.last();
 }
 
+void sliderCustomWidget::setSingleTick()
+{
+    m_steps = 0;
+    m_ticks = {m_margin};
+    m_trackEnd = width() - m_margin;
+}
+
 void sliderCustomWidget::setPosition(int index)
 {
+    if (m_steps <= 0) {
+        m_handleX = m_margin;
+        update();
+        return;
+    }
     m_handleX = index * ((width() - 2 * m_margin) / m_steps) + m_margin;
     update();
 }

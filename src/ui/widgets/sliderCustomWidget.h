@@ -17,6 +17,8 @@ public:
     void setMargin(int margin);
     // Rebuilds the ticks; 0 is ignored.
     void setSteps(int steps);
+    // A single tick at the left end, for a range of one value.
+    void setSingleTick();
     // Puts the handle on tick `index` without emitting anything.
     void setPosition(int index);
 

@@ -1,0 +1,189 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP" sourcelanguage="en_US">
+<context>
+    <name>DCustomLightListItem</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Custom Light Item</source>
+        <translation>カスタムライト項目</translation>
+    </message>
+</context>
+<context>
+    <name>DLightsConfigPage</name>
+    <message>
+        <source>DLightsConfigPage</source>
+        <translation>DLightsConfigPage</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>タイプ：</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>明るさ：</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度：</translation>
+    </message>
+    <message>
+        <source>Direction:</source>
+        <translation>方向：</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>Light mode</source>
+        <translation>ライトモード</translation>
+    </message>
+    <message>
+        <source>Full color</source>
+        <translation>フルカラー</translation>
+    </message>
+    <message>
+        <source>Top color</source>
+        <translation>上部の色</translation>
+    </message>
+    <message>
+        <source>Bottom color</source>
+        <translation>下部の色</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>255</source>
+        <translation>255</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Custom light</source>
+        <translation>カスタムライト</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>スタティック</translation>
+    </message>
+    <message>
+        <source>The device has no atmosphere lamp</source>
+        <translation>このデバイスにはアンビエントライトがありません</translation>
+    </message>
+    <message>
+        <source>Wave</source>
+        <translation>ウェーブ</translation>
+    </message>
+    <message>
+        <source>Keyboard/Ambient</source>
+        <translation>キーボード/アンビエント</translation>
+    </message>
+    <message>
+        <source>Custom light name is too long</source>
+        <translation>カスタムライト名が長すぎます</translation>
+    </message>
+    <message>
+        <source>Modify custom light name failed</source>
+        <translation>カスタムライト名の変更に失敗しました</translation>
+    </message>
+    <message>
+        <source>Breath</source>
+        <translation>ブレス</translation>
+    </message>
+    <message>
+        <source>Neon</source>
+        <translation>ネオン</translation>
+    </message>
+    <message>
+        <source>Radar</source>
+        <translation>レーダー</translation>
+    </message>
+    <message>
+        <source>Snake</source>
+        <translation>スネーク</translation>
+    </message>
+    <message>
+        <source>Reactive</source>
+        <translation>リアクティブ</translation>
+    </message>
+    <message>
+        <source>Aurora</source>
+        <translation>オーロラ</translation>
+    </message>
+    <message>
+        <source>Ripple</source>
+        <translation>リップル</translation>
+    </message>
+    <message>
+        <source>Twinkle</source>
+        <translation>トゥインクル</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>クロス</translation>
+    </message>
+    <message>
+        <source>Speed Respond</source>
+        <translation>スピードレスポンス</translation>
+    </message>
+    <message>
+        <source>DPI</source>
+        <translation>DPI</translation>
+    </message>
+    <message>
+        <source>Auto Ripple</source>
+        <translation>オートリップル</translation>
+    </message>
+    <message>
+        <source>Striation</source>
+        <translation>ストライプ</translation>
+    </message>
+    <message>
+        <source>Fireworks</source>
+        <translation>花火</translation>
+    </message>
+    <message>
+        <source>Musical Rhythm</source>
+        <translation>ミュージックリズム</translation>
+    </message>
+    <message>
+        <source>Collision</source>
+        <translation>コリジョン</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>オフ</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Custom light name can&apos;t be empty</source>
+        <translation>カスタムライト名を空にすることはできません</translation>
+    </message>
+    <message>
+        <source>Modify custom light name successful</source>
+        <translation>カスタムライト名を変更しました</translation>
+    </message>
+</context>
+</TS>
