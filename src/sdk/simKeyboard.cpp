@@ -3,6 +3,7 @@
 // after a short delay, as a keyboard answers over USB, so the host code sees
 // the same timing shape it sees on hardware.
 #include "simKeyboard.h"
+#include "simBootloader.h"
 #include "simState.h"
 
 #include "vardexSdk.h"
@@ -246,6 +247,7 @@ void World::handleHostReport(Device &d, const Report &r)
         break;
     case 0x0A:
         ++d.intoFirmwareCount;
+        enterBootloaderLocked(*this, d);
         break;
     case 0x0D: {
         Report out = makeReport(0x0D);
@@ -390,6 +392,7 @@ void World::unplugLocked(Device &d)
 
 void World::clearLocked()
 {
+    clearBootloadersLocked();
     for (auto &d : devices)
         unplugLocked(*d);
     devices.clear();
