@@ -13,7 +13,9 @@
 
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/MainHidInterFace.h"
+#include "ui/firmware/DFirwareInfoShow.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
+#include "ui/settings/DSettingsDia.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "vardexSdk.h"
@@ -106,6 +108,10 @@ private slots:
     void driveSearch_data();
     void driveSearch();
     void driveWaitsForThisKeyboard();
+    void infoRowText_data();
+    void infoRowText();
+    void infoRowsSortedAndMerged();
+    void infoOpenedFromSettingsLogo();
 
 private:
     DMainWidget *makeWindow();
@@ -640,6 +646,72 @@ void TstFirmwareUpdate::driveWaitsForThisKeyboard()
     const qint64 at = clock.elapsed();
     QVERIFY2(at >= 5400 && at < 6500, qPrintable(QString::number(at)));
     QTRY_COMPARE(ok2.size(), 1);
+}
+
+void TstFirmwareUpdate::infoRowText_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("no hyphen") << "NUC01KBVD,Torvi" << "NUC01KBVD,Torvi";
+    QTest::newRow("one hyphen") << "NUC-01KBVD,Torvi" << "01KBVD,Torvi";
+    QTest::newRow("two hyphens") << "NUC-01-KB,Torvi" << "01-KB,Torvi";
+    QTest::newRow("leading hyphen") << "-x" << "x";
+}
+
+void TstFirmwareUpdate::infoRowText()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, shown);
+    DFirwareInfoItem item;
+    item.setInfo(key, "V1---date");
+    QCOMPARE(item.hidInfoText(), shown);
+    QCOMPARE(item.dateTimeText(), QString("V1---date"));
+}
+
+void TstFirmwareUpdate::infoRowsSortedAndMerged()
+{
+    QCOMPARE(CVardexSim_LoadScenarioText("{\"devices\": ["
+                                         "{\"model\": \"Torvi\", \"firmwareVersion\": \"V1.0.1\"},"
+                                         "{\"model\": \"Kalvo\", \"firmwareVersion\": \"V2.0\"},"
+                                         "{\"model\": \"Torvi\", \"firmwareVersion\": \"V1.0.9\"},"
+                                         "{\"model\": \"Brisko\", \"firmwareVersion\": \"V3.1\"}]}"),
+             0);
+    simRecord("");
+    DFirwareInfoShow dialog;
+    QCOMPARE(dialog.size(), QSize(350, 370));
+    QCOMPARE(dialog.windowTitle(), QString("Firmware Info"));
+    QCOMPARE(dialog.rows().size(), 0);
+    QTRY_COMPARE(dialog.rows().size(), 3);
+    QStringList shown;
+    for (DFirwareInfoItem *row : dialog.rows())
+        shown << row->hidInfoText() + " " + row->dateTimeText().section("---", 0, 0);
+    // Key order, and the Torvi listed last gives the merged row its value.
+    QCOMPARE(shown, (QStringList{"NUC01KBVD,Brisko V3.1", "NUC01KBVD,Kalvo V2.0", "NUC01KBVD,Torvi V1.0.9"}));
+    QVERIFY(dialog.rows().at(0)->dateTimeText().endsWith("---May 02 2024 10:15:00"));
+
+    // Refilling replaces the rows.
+    dialog.fillRows({{"b", "2"}, {"a", "1"}});
+    QCoreApplication::processEvents();
+    QCOMPARE(dialog.rows().size(), 2);
+    QCOMPARE(dialog.rows().at(0)->hidInfoText(), QString("a"));
+    CVardexSim_Enable("1");
+}
+
+void TstFirmwareUpdate::infoOpenedFromSettingsLogo()
+{
+    DSettingsDia::firmwareInfoOpener() = nullptr;
+    std::unique_ptr<DMainWidget> w(makeWindow());
+    QVERIFY(DSettingsDia::firmwareInfoOpener());
+    DSettingsDia settings;
+    bool shown = false;
+    QTimer::singleShot(300, [&] {
+        auto *info = settings.findChild<DFirwareInfoShow *>();
+        shown = info && info->isVisible();
+        if (info)
+            info->accept();
+    });
+    QTest::mouseDClick(settings.findChild<QWidget *>("frame_LogoSet"), Qt::LeftButton);
+    QVERIFY(shown);
 }
 
 QTEST_MAIN(TstFirmwareUpdate)

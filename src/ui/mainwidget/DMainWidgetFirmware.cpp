@@ -12,7 +12,9 @@
 #include <cstring>
 #include <vector>
 
+#include "ui/firmware/DFirwareInfoShow.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
+#include "ui/settings/DSettingsDia.h"
 #include "vardexSdk.h"
 
 namespace {
@@ -64,6 +66,13 @@ bool sameText(const QString &a, const char *b)
 
 void DMainWidget::loadUpdaterEntryPoints()
 {
+    // The settings dialog's logo opens the firmware information.
+    if (!DSettingsDia::firmwareInfoOpener()) {
+        DSettingsDia::firmwareInfoOpener() = [](QWidget *parent) {
+            DFirwareInfoShow dialog(parent);
+            dialog.exec();
+        };
+    }
     JL_loadUfwData = &CVardexUpd_LoadUfwData;
     JL_getUfwCrc = &CVardexUpd_GetUfwCrc;
     JL_getUfwPidVid = &CVardexUpd_GetUfwPidVid;
