@@ -28,6 +28,7 @@ struct KeyboardFirmware {
     uint32_t size = 0;
     uint32_t crc = 0;
     std::string bootPath;
+    int reports = 0;
 };
 
 // Both guarded by world().mu.
@@ -158,6 +159,7 @@ bool bootExchange(const std::string &path, const Report &r, Report *in)
             return false;
         Boot &b = it->second;
         w.logLine(path, '>', r);
+        ++gFirmware[b.keyboardPath].reports;
         uint8_t status = 0;
         if (r[0] != CVARDEX_BOOT_REPORT) {
             status = 1;
@@ -248,6 +250,14 @@ int CVardexSim_GetFirmwareImage(const char *path, unsigned int *size, unsigned i
     if (crc32)
         *crc32 = it->second.crc;
     return 0;
+}
+
+int CVardexSim_GetBootloaderReportCount(const char *path)
+{
+    World &w = world();
+    std::lock_guard<std::mutex> lock(w.mu);
+    auto it = path ? gFirmware.find(path) : gFirmware.end();
+    return it == gFirmware.end() ? 0 : it->second.reports;
 }
 
 int CVardexSim_GetBootloaderPath(const char *path, char *out, int outSize)

@@ -636,6 +636,8 @@ VARDEX_SDK_API int CVardexSim_GetCustomLight(const char *path, int slot, unsigne
 VARDEX_SDK_API int CVardexSim_SetFirmwareFailures(const char *path, int count);
 // The image the keyboard last received: size and CRC32; -1 when none.
 VARDEX_SDK_API int CVardexSim_GetFirmwareImage(const char *path, unsigned int *size, unsigned int *crc32);
+// How many reports the keyboard's bootloaders have received.
+VARDEX_SDK_API int CVardexSim_GetBootloaderReportCount(const char *path);
 // The bootloader path of a keyboard waiting in its bootloader, "" if none.
 VARDEX_SDK_API int CVardexSim_GetBootloaderPath(const char *path, char *out, int outSize);
 // Pulls the bootloader of a keyboard out (it comes back later as the

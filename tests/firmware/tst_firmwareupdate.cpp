@@ -485,7 +485,11 @@ void TstFirmwareUpdate::bootloaderWithoutUpdateIgnored()
     DMainWidget::vendorSdk() = m_savedSdk;
     DDeviceKeyboardLink *link = nullptr;
     const QByteArray path = plugTorvi(w.get(), &link);
-    // The keyboard enters its bootloader without an update being started.
+    // An earlier update of a Torvi ended (its bootloader never came) ...
+    DMainWidget::bootloaderWaitMs() = 200;
+    w->onStartHidUpgrade("/dev/hidraw9", "", "Torvi", 0);
+    QTest::qWait(400);
+    // ... and now the keyboard enters its bootloader without an update.
     unsigned char report[64] = {0x01, 0x0A};
     QVERIFY(link->hidInterface()->hidApi_Write(report) >= 0);
     char boot[128] = {};
@@ -493,6 +497,7 @@ void TstFirmwareUpdate::bootloaderWithoutUpdateIgnored()
     QTest::qWait(1200); // past the 600 ms road
     unsigned size = 0, crc = 0;
     QCOMPARE(CVardexSim_GetFirmwareImage(path.constData(), &size, &crc), -1);
+    QCOMPARE(CVardexSim_GetBootloaderReportCount(path.constData()), 0);
     QCOMPARE(CVardexSim_GetBootloaderPath(path.constData(), boot, sizeof boot), 0);
     CVardexSim_UnplugBootloader(path.constData());
     w.reset();
