@@ -100,6 +100,7 @@ private slots:
     void refusedSwitchFailsRow();
     void closeRefusedWhileUpdating();
     void escapeClosesThroughOpener();
+    void usableOverModalSettings();
     void bootloaderRoad_data();
     void bootloaderRoad();
     void bootloaderWithoutUpdateIgnored();
@@ -401,6 +402,21 @@ void TstFirmwareUpdate::escapeClosesThroughOpener()
     // And it opens again.
     QVERIFY(w->checkUpgradeableDevices(1));
     QVERIFY(w->updateFirmwareDia());
+}
+
+void TstFirmwareUpdate::usableOverModalSettings()
+{
+    std::unique_ptr<DMainWidget> w(makeWindow());
+    m_page->devices["/dev/hidraw7"] = record("/dev/hidraw7", "Torvi", "V1.0.3");
+    QDialog settings(w.get());
+    settings.setModal(true);
+    settings.show();
+    QTRY_COMPARE(QApplication::activeModalWidget(), &settings);
+    QVERIFY(w->checkUpgradeableDevices(1));
+    // The newest modal window takes the input.
+    QCOMPARE(QApplication::activeModalWidget(), w->updateFirmwareDia());
+    w->onUpdateFirmwareWindowClose();
+    QCOMPARE(QApplication::activeModalWidget(), &settings);
 }
 
 QByteArray TstFirmwareUpdate::plugTorvi(DMainWidget *w, DDeviceKeyboardLink **link)

@@ -3,6 +3,7 @@
 // and the two roads an image travels (bootloader and update drive).
 #include "ui/mainwidget/DMainWidget.h"
 
+#include <QApplication>
 #include <QDebug>
 #include <QFile>
 #include <QMetaObject>
@@ -215,7 +216,11 @@ void DMainWidget::onUpdateFirmwareWindowOpen()
     connect(dia, &DUpdateFirmwareDia::sigStartHidUpgrade, this, &DMainWidget::onStartHidUpgrade);
     const QPoint origin = mapToGlobal(QPoint(0, 0));
     dia->move(origin.x() + (width() - dia->width()) / 2, origin.y() + (height() - dia->height()) / 2);
+    // Opened from the (modal) settings dialog, a modeless dialog would get
+    // no input at all: it then stacks as the newest modal window instead.
     dia->setModal(false);
+    if (QApplication::activeModalWidget())
+        dia->setWindowModality(Qt::ApplicationModal);
     dia->show();
 }
 
