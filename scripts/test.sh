@@ -6,3 +6,8 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export QT_QPA_PLATFORM=offscreen
 cd "$root/build"
 ctest --output-on-failure --parallel "$(nproc)" --timeout 600
+# A short run of every fuzz target (clang build in ./build-fuzz).
+if [ "${VARDEX_SKIP_FUZZ:-0}" != "1" ]; then
+    unset QT_QPA_PLATFORM
+    bash "$root/scripts/fuzz-smoke.sh"
+fi

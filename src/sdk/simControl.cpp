@@ -287,7 +287,7 @@ int CVardexSim_SetFault(const char *path, int fault, int value)
         case SIM_FAULT_REFUSE_WRITES: d.refuseWrites = value != 0; return 0;
         case SIM_FAULT_SILENT: d.silent = value != 0; return 0;
         case SIM_FAULT_REPLY_DELAY: d.replyDelayMs = std::max(0, value); return 0;
-        default: return -1;
+        default: return onboardSetFault(d, fault, value) ? 0 : -1;
         }
     });
 }
@@ -319,24 +319,6 @@ int CVardexSim_GetState(const char *path, CVardexSimState *state)
         state->writesReceived = d.writesReceived;
         return 0;
     });
-}
-
-int CVardexSim_GetKeyTable(const char *path, int layer, unsigned char *buffer, int capacity)
-{
-    return withDevice(path, [&](World &, Device &d) {
-        auto it = d.keyTables.find(layer);
-        if (it == d.keyTables.end())
-            return 0;
-        const int n = std::min<int>(static_cast<int>(it->second.size()), std::max(0, capacity));
-        if (buffer && n > 0)
-            std::memcpy(buffer, it->second.data(), n);
-        return static_cast<int>(it->second.size());
-    });
-}
-
-int CVardexSim_GetMacroSlot(const char *path, int slot, unsigned char *buffer256)
-{
-    return withDevice(path, [&](World &, Device &d) { return copySlot(d.macros, slot, buffer256); });
 }
 
 int CVardexSim_GetCustomLight(const char *path, int slot, unsigned char *buffer396)

@@ -183,16 +183,7 @@ void World::run()
         for (auto &dp : devices) {
             Device &d = *dp;
             const bool live = d.plugged && !d.silent && openHandles(d) > 0;
-            // The keyboard reports the outcome of a download once its pages stop coming.
-            if (d.onboardPending && now - d.lastOnboardWrite >= std::chrono::milliseconds(300)) {
-                d.onboardPending = false;
-                d.downloadStatus = 1;
-                if (live)
-                    deliver(d, statusReport(d));
-                d.downloadStatus = 0;
-            } else if (d.onboardPending) {
-                wake = std::min(wake, d.lastOnboardWrite + std::chrono::milliseconds(300));
-            }
+            onboardTick(*this, d, live, now, &wake);
             if (live && d.statusIntervalMs > 0) {
                 if (d.nextStatus <= now) {
                     deliver(d, statusReport(d));
@@ -301,32 +292,10 @@ void World::handleHostReport(Device &d, const Report &r)
     case 0x16:
         d.lightSync = r[6];
         break;
-    case 0x17: { // key-table page: 14 entries of 4 bytes
-        auto &table = d.keyTables[r[2]];
-        const std::size_t offset = static_cast<std::size_t>(r[4]) * 56;
-        const int count = std::min<int>(r[5], 56);
-        if (table.size() < offset + count)
-            table.resize(offset + count, 0);
-        std::copy(r.begin() + 6, r.begin() + 6 + count, table.begin() + offset);
-        d.onboardPending = true;
-        d.lastOnboardWrite = Clock::now();
-        workCv.notify_all();
+    case 0x17: // key-table page
+    case 0x18: // macro piece
+        onboardHostReport(*this, d, r);
         break;
-    }
-    case 0x18: { // macro piece: 4 x 58 bytes + 24 bytes = one 256-byte slot
-        const int piece = r[4];
-        if (piece <= 4) {
-            auto &image = d.macros[r[2]];
-            const int offset = piece * 58;
-            const int count = std::min<int>({static_cast<int>(r[5]), 58, 256 - offset});
-            for (int i = 0; i < count; ++i)
-                image[offset + i] = r[6 + i];
-        }
-        d.onboardPending = true;
-        d.lastOnboardWrite = Clock::now();
-        reply(makeReport(0x19), true);
-        break;
-    }
     default: // 0x03, 0x04, 0x0E, 0x28 and anything unknown: nothing to answer
         break;
     }
@@ -380,7 +349,7 @@ std::string World::addDevice(const DeviceModel &model, bool receiver)
 void World::unplugLocked(Device &d)
 {
     d.plugged = false;
-    d.onboardPending = false;
+    d.onboard.pending = false;
     for (auto &e : endpoints)
         if (e.second->device.get() == &d)
             e.second->dead = true;

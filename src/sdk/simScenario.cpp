@@ -9,7 +9,9 @@
 //       "lightSleep": 300, "keyboardSleep": 1800, "statusIntervalMs": 1000,
 //       "replyDelayMs": 1,
 //       "keyLightTypes": [0, 1, 2], "keyMarkers": 1, "keySpeedMax": 5, "keyBrightnessMax": 5,
-//       "sideLightTypes": [0, 1], "sideMarkers": 1, "sideSpeedMax": 5, "sideBrightnessMax": 5 }
+//       "sideLightTypes": [0, 1], "sideMarkers": 1, "sideSpeedMax": 5, "sideBrightnessMax": 5,
+//       "dropAcks": false, "ackDelayMs": 0, "onboardDropAck": -1, "onboardForeignAck": -1,
+//       "onboardStatus": 0 }   (the onboard faults: simOnboard.cpp)
 //   ]
 // }
 #include "simKeyboard.h"
@@ -144,7 +146,8 @@ bool loadScenarioLocked(World &w, const std::string &json, std::string *error)
              readInt(obj, "keyboardSleep", 0, 65535, &d.keyboardSleep, error) &&
              readInt(obj, "statusIntervalMs", 0, 3600000, &d.statusIntervalMs, error) &&
              readInt(obj, "replyDelayMs", 0, 60000, &d.replyDelayMs, error) &&
-             readTypes(obj, "key", &d.keyTypes, error) && readTypes(obj, "side", &d.sideTypes, error);
+             readTypes(obj, "key", &d.keyTypes, error) && readTypes(obj, "side", &d.sideTypes, error) &&
+             readOnboardScenario(obj, d, error);
         if (!ok) {
             *error = where + *error;
             break;

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "deviceTable.h"
+#include "simOnboard.h"
 
 namespace vardex {
 namespace sim {
@@ -60,11 +61,8 @@ struct Device {
     int intoFirmwareCount = 0;
     int writesReceived = 0;
 
-    std::map<int, std::vector<uint8_t>> keyTables;      // layer -> pages
-    std::map<int, std::array<uint8_t, 256>> macros;     // slot -> image
-    bool onboardPending = false;
-    std::chrono::steady_clock::time_point lastOnboardWrite;
-    int downloadStatus = 0;
+    OnboardState onboard;   // key tables and macro slots (simOnboard.cpp)
+    int downloadStatus = 0; // byte 13 of the next status report
 
     // Faults and timing.
     int replyDelayMs = 1;

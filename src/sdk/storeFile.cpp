@@ -62,42 +62,6 @@ std::map<std::string, std::shared_ptr<CachedStore>> &cache()
     return c;
 }
 
-mode_t currentUmask()
-{
-    // umask() cannot be read without changing it, which would race with other
-    // threads; the kernel reports it in /proc.
-    FILE *f = std::fopen("/proc/self/status", "r");
-    mode_t mask = 022;
-    if (!f)
-        return mask;
-    char line[256];
-    while (std::fgets(line, sizeof line, f)) {
-        unsigned int value = 0;
-        if (std::sscanf(line, "Umask: %o", &value) == 1) {
-            mask = mode_t(value);
-            break;
-        }
-    }
-    std::fclose(f);
-    return mask;
-}
-
-std::string dirOf(const std::string &path)
-{
-    const auto slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
-
-std::string baseOf(const std::string &path)
-{
-    const auto slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
 void makeEmptyStore(pugi::xml_document &doc)
 {
     // serialise() writes the XML declaration itself.
@@ -323,79 +287,6 @@ bool loadForeignXml(const std::string &path, pugi::xml_document &doc, std::strin
     if (!doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8)) {
         *why = "is not a readable XML file";
         return false;
-    }
-    return true;
-}
-
-namespace {
-
-struct StringWriter : pugi::xml_writer
-{
-    std::string out;
-    void write(const void *data, size_t size) override
-    {
-        out.append(static_cast<const char *>(data), size);
-    }
-};
-
-bool writeAll(int fd, const std::string &bytes)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += std::size_t(n);
-    }
-    return true;
-}
-
-} // namespace
-
-std::string serialise(const pugi::xml_document &doc)
-{
-    StringWriter w;
-    doc.save(w, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
-    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n" + w.out;
-}
-
-bool atomicWriteFile(const std::string &path, const std::string &bytes)
-{
-    const std::string dir = dirOf(path);
-    std::string tmp = dir + "/." + baseOf(path) + ".tmp-XXXXXX";
-    std::vector<char> name(tmp.begin(), tmp.end());
-    name.push_back('\0');
-    int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) {
-        logLine("cannot write " + path + ": " + std::strerror(errno));
-        return false;
-    }
-    tmp = name.data();
-
-    // Keep the permissions of the file being replaced; a new file gets the
-    // usual ones for the user's umask.
-    mode_t mode = 0666 & ~currentUmask();
-    struct stat st;
-    if (::stat(path.c_str(), &st) == 0)
-        mode = st.st_mode & 07777;
-
-    bool ok = writeAll(fd, bytes) && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    if (::close(fd) != 0)
-        ok = false;
-    if (ok && ::rename(tmp.c_str(), path.c_str()) != 0)
-        ok = false;
-    if (!ok) {
-        logLine("cannot write " + path + ": " + std::strerror(errno));
-        ::unlink(tmp.c_str());
-        return false;
-    }
-    // The rename itself must reach the disk before we report success.
-    int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dfd >= 0) {
-        ::fsync(dfd);
-        ::close(dfd);
     }
     return true;
 }

@@ -26,8 +26,19 @@ constexpr std::size_t kMaxNameBytes = 63;     // names and captions, UTF-8
 constexpr std::size_t kMaxValueBytes = 5119;  // binding values
 constexpr std::size_t kMaxImportBytes = 16u * 1024u * 1024u;
 constexpr int kMaxProfiles = 10;
+// Counts a profile may hold. Far above what the tool writes (one binding per
+// key of the largest board, 41 events a macro), they bound what a hand-made
+// or hostile file can bring in.
+constexpr int kMaxKeyBindings = 256;
+constexpr int kMaxBoundMacros = 256;
+constexpr int kMaxMacroEvents = 1024;
+constexpr int kMaxLightRecords = 256;
+constexpr int kMaxCustomLights = 64;
+constexpr int kMaxCustomLightItems = 256;
 
-// Element and attribute names of the schema (see STORE_SCHEMA.md).
+// Element and attribute names of the schema (see STORE_SCHEMA.md). A new
+// element or attribute of a profile also needs its rule in storeSchema.cpp:
+// export and import copy nothing else.
 namespace xml {
 constexpr const char *kRoot = "vardexStore";
 constexpr const char *kVersion = "version";
@@ -140,6 +151,13 @@ bool hasDtdOrEntity(const std::string &bytes);
 // default file): refused when it cannot be read, is over kMaxImportBytes,
 // declares a DTD or entity, or does not parse. *why then names the reason.
 bool loadForeignXml(const std::string &path, pugi::xml_document &doc, std::string *why);
+
+// Copies a profile element into target (an empty "profile" element): only
+// the elements and attributes the store writes, each checked like the
+// library's arguments (lengths, plain XML text, decimal numbers, counts, one
+// entry per key). False, with *why naming the first fault, when the profile
+// holds anything else; target is then partly filled and must be dropped.
+bool copyProfile(const pugi::xml_node &source, pugi::xml_node target, std::string &why);
 
 // Drops every cached document (used by start-up). Open batches keep their
 // pending documents.

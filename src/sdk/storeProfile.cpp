@@ -323,6 +323,31 @@ bool CVardexXML_ModifyXMLFileProfileIndex(const char *path, int profileIndex)
     return s.commit();
 }
 
+namespace {
+
+long lastProfileIndex(const pugi::xml_node &root)
+{
+    long last = 0;
+    for (auto p = root.child(xml::kProfile); p; p = p.next_sibling(xml::kProfile)) {
+        long n = 0;
+        if (parseDecimal(p.attribute("index").value(), n) && n > last)
+            last = n;
+    }
+    return last;
+}
+
+// An export target is an exported-profile file, or a store that holds
+// nothing yet (the export dialog creates an empty one first). Any other
+// store, a keyboard's own included, is not ours to add a profile to.
+bool isExportTarget(const pugi::xml_node &root)
+{
+    if (std::strcmp(root.attribute(xml::kKind).value(), xml::kKindExport) == 0)
+        return true;
+    return !root.attribute(xml::kCurrentProfile) && !root.first_child();
+}
+
+} // namespace
+
 bool CVardexXML_ProFileExport(const char *path, const char *target, const char *profileIndex,
                               int /*reserved*/)
 {
@@ -330,14 +355,36 @@ bool CVardexXML_ProFileExport(const char *path, const char *target, const char *
     if (!c)
         return false;
     StoreSession out(target);
-    // A file that is not one of our stores is the user's: never replace it.
-    if (!out.valid() || out.state() == StoreState::Damaged || out.sameFileAs(c.store))
+    if (!out.valid() || out.sameFileAs(c.store))
         return false;
-    out.resetToEmpty();
     auto root = out.root();
-    root.append_attribute(xml::kKind) = xml::kKindExport;
-    root.append_attribute(xml::kCurrentProfile) = c.index.c_str();
-    root.append_copy(c.profile);
+    // A file that is not one of our stores is the user's: never replace it.
+    if (out.state() == StoreState::Damaged || !isExportTarget(root)) {
+        logLine("export refused: " + out.path() + " is not an exported-profile file; it is left unchanged");
+        return false;
+    }
+    if (profileCount(root) >= kMaxProfiles) {
+        logLine("export refused: " + out.path() + " already holds " + std::to_string(kMaxProfiles) + " profiles");
+        return false;
+    }
+    pugi::xml_document scratch;
+    auto profile = scratch.append_child(xml::kProfile);
+    std::string why;
+    if (!copyProfile(c.profile, profile, why)) {
+        logLine("export refused: the profile " + why);
+        return false;
+    }
+    // The profile keeps its own index unless the file holds it or a later
+    // one: it then follows the file's last profile, so the newest export is
+    // the one listed last (which import takes) and no earlier one is lost.
+    long own = 0;
+    parseDecimal(c.index.c_str(), own);
+    const long last = lastProfileIndex(root);
+    const std::string index = std::to_string(own > last ? own : last + 1);
+    setAttr(profile, "index", index.c_str());
+    setAttr(root, xml::kKind, xml::kKindExport);
+    setAttr(root, xml::kCurrentProfile, index.c_str());
+    root.append_copy(profile);
     return out.commit();
 }
 
@@ -358,8 +405,17 @@ bool CVardexXML_ProFileImport(const char *path, const char *file, const char *so
         return false;
     }
     auto imported = findProfile(fileRoot, source);
-    if (!imported)
+    if (!imported) {
+        logLine("import refused: " + filePath + " holds no profile " + source);
         return false;
+    }
+    // Checked whole before the store is touched: nothing partial is written.
+    pugi::xml_document scratch;
+    auto profile = scratch.append_child(xml::kProfile);
+    if (!copyProfile(imported, profile, why)) {
+        logLine("import refused: " + filePath + ": the profile " + why);
+        return false;
+    }
 
     StoreSession s(path);
     if (!s.valid())
@@ -368,17 +424,8 @@ bool CVardexXML_ProFileImport(const char *path, const char *file, const char *so
     if (profileCount(root) >= kMaxProfiles)
         return false;
     // The imported profile goes after the last listed one, as a created one would.
-    long last = 0;
-    for (auto p = root.child(xml::kProfile); p; p = p.next_sibling(xml::kProfile)) {
-        long n = 0;
-        if (parseDecimal(p.attribute("index").value(), n) && n > last)
-            last = n;
-    }
-    auto copy = root.append_copy(imported);
-    setAttr(copy, "index", std::to_string(last + 1).c_str());
-    char name[kMaxNameBytes + 1];
-    copyField(name, sizeof name, imported.attribute("name").value());
-    setAttr(copy, "name", name);
+    setAttr(profile, "index", std::to_string(lastProfileIndex(root) + 1).c_str());
+    root.append_copy(profile);
     return s.commit();
 }
 
@@ -457,8 +504,15 @@ bool CVardexXML_AddProFileMacroWithKeyInfoItem(const char *path, const char *pro
     if (!c)
         return false;
     auto key = findKey(c.profile, code);
-    if (!key)
-        key = childOrCreate(c.profile, xml::kKeys).append_child(xml::kKey);
+    if (!key) {
+        auto keys = childOrCreate(c.profile, xml::kKeys);
+        int bound = 0;
+        for (auto k = keys.child(xml::kKey); k; k = k.next_sibling(xml::kKey))
+            ++bound;
+        if (bound >= kMaxKeyBindings)
+            return false;
+        key = keys.append_child(xml::kKey);
+    }
     setAttr(key, "code", code.c_str());
     setAttr(key, "caption", captionText.c_str());
     setAttr(key, "type", typeText.c_str());

@@ -598,7 +598,15 @@ enum CVardexSimFault {
     SIM_FAULT_DELAY_ACKS = 2,    // value: extra ms before each ack
     SIM_FAULT_REFUSE_WRITES = 3, // every write returns -1
     SIM_FAULT_SILENT = 4,        // takes writes, never answers or reports
-    SIM_FAULT_REPLY_DELAY = 5    // value: ms before every reply (default 1)
+    SIM_FAULT_REPLY_DELAY = 5,   // value: ms before every reply (default 1)
+    // Onboard download. DROP_ACKS never acknowledges a macro piece,
+    // DELAY_ACKS acknowledges late (e.g. 150 ms). Piece numbers count the
+    // macro pieces the keyboard receives from the moment the fault is set,
+    // from 0; -1 turns the fault off.
+    SIM_FAULT_ONBOARD_DROP_ACK = 6,    // value n: piece n gets no acknowledgement, once
+    SIM_FAULT_ONBOARD_FOREIGN_ACK = 7, // value n: piece n is acknowledged by another open keyboard instead, once
+    SIM_FAULT_ONBOARD_STATUS = 8       // value: status reported after a download (1 successful,
+                                       // 2 failed); 0: the keyboard judges what it received
 };
 VARDEX_SDK_API int CVardexSim_SetFault(const char *path, int fault, int value);
 
@@ -629,6 +637,32 @@ VARDEX_SDK_API int CVardexSim_GetState(const char *path, CVardexSimState *state)
 VARDEX_SDK_API int CVardexSim_GetKeyTable(const char *path, int layer, unsigned char *buffer, int capacity);
 // The 256-byte image of a macro slot; returns 256, or 0 when never written.
 VARDEX_SDK_API int CVardexSim_GetMacroSlot(const char *path, int slot, unsigned char *buffer256);
+
+// The onboard download as the keyboard saw it. A download begins with page 0
+// of the Default layer (which also starts that layer's table afresh) and ends
+// with piece 4 of slot 9 after an FN page, or when nothing came for 500 ms;
+// the keyboard then reports its status (0x01, byte 13) and, when a log is
+// open, writes its tables and slots decoded, one "#" line each.
+struct CVardexSimOnboardInfo {
+    int keyPagesReceived;
+    int macroPiecesReceived;
+    int macroPiecesRepeated;  // a piece equal to the one before it: a resend
+    int acksSent;
+    int acksWithheld;         // by DROP_ACKS or ONBOARD_DROP_ACK
+    int acksSentElsewhere;    // by ONBOARD_FOREIGN_ACK
+    int downloadsEnded;       // status reports after a download
+    int lastStatus;           // 1 successful, 2 failed, 0 none yet
+    int keyPages[2];          // pages held: Default layer, FN layer
+};
+VARDEX_SDK_API int CVardexSim_GetOnboardInfo(const char *path, CVardexSimOnboardInfo *info);
+// The entries of one page of a layer (0 Default, 2 FN), 4 bytes each, into
+// entries56; returns the entry count, or -1 when the page is not held.
+VARDEX_SDK_API int CVardexSim_GetKeyPage(const char *path, int layer, int page, unsigned char *entries56);
+// The held tables and slots decoded, one line each (as in the log); returns
+// the text's length, copying what fits (NUL-terminated) into text.
+VARDEX_SDK_API int CVardexSim_DescribeOnboard(const char *path, char *text, int capacity);
+// Forgets the tables, slots, counters and onboard faults of a keyboard.
+VARDEX_SDK_API int CVardexSim_ClearOnboard(const char *path);
 // The colours of a custom-light slot, 132 keys x RGB; returns 396 or 0.
 VARDEX_SDK_API int CVardexSim_GetCustomLight(const char *path, int slot, unsigned char *buffer396);
 // Firmware update of a simulated keyboard (path of the keyboard): the next

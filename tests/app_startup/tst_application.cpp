@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include "app/DAppllication.h"
+#include "app/QtLinguist.h"
 #include "data/DDataManager.h"
 #include "ui/mainwidget/DMainWidget.h"
 
@@ -62,7 +63,14 @@ void tst_Application::loadLanguage()
     QFETCH(int, language);
     QFETCH(bool, loaded);
     QFETCH(QString, text);
+    // A language whose file is missing: read from an empty folder.
+    QTemporaryDir empty;
+    const bool missing = QByteArray(QTest::currentDataTag()) == "missing file";
+    if (missing)
+        app()->linguist()->setTranslationDir(empty.path());
     QCOMPARE(app()->loadLanguage(language), loaded);
+    if (missing)
+        app()->linguist()->setTranslationDir(QString());
     QCOMPARE(QObject::tr("Software exit"), text);
 }
 

@@ -57,6 +57,11 @@ private slots:
         QVERIFY(!CVardexXML_ModifyMacroNodeName(PathBuf(m_store), "2", ""));
         QVERIFY(!CVardexXML_ModifyMacroNodeName(PathBuf(m_store), "7", "Nope"));
         QVERIFY(CVardexXML_DeleteMacroNode(PathBuf(m_store), "3"));
+        // Deleting a macro that is not there succeeds (it is gone) and writes nothing.
+        const QByteArray before = readAll(m_store);
+        QVERIFY(CVardexXML_DeleteMacroNode(PathBuf(m_store), "3"));
+        QVERIFY(CVardexXML_DeleteMacroNode(PathBuf(m_store), "99"));
+        QCOMPARE(readAll(m_store), before);
         reopenStores();
         std::vector<MacroNodeEntry> list;
         QVERIFY(CVardexXML_SelectMacroAllNodes(PathBuf(m_store), list));

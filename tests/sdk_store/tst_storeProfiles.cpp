@@ -108,6 +108,22 @@ private slots:
 
     // -------------------------------------------------------- key bindings
 
+    // One binding per key, of at most 256 keys: an import is held to the same.
+    void bindingLimit()
+    {
+        makeStore(1);
+        CVardexXML_BeginBatch(PathBuf(m_store));
+        for (int code = 1; code <= 256; ++code)
+            QVERIFY(CVardexXML_AddProFileMacroWithKeyInfoItem(PathBuf(m_store), "1", std::to_string(code).c_str(),
+                                                              "K", "6", "1", "1", "x"));
+        QVERIFY(CVardexXML_EndBatch(PathBuf(m_store)));
+        QVERIFY(!CVardexXML_AddProFileMacroWithKeyInfoItem(PathBuf(m_store), "1", "257", "K", "6", "1", "1", "x"));
+        QVERIFY(CVardexXML_AddProFileMacroWithKeyInfoItem(PathBuf(m_store), "1", "256", "K", "6", "1", "1", "y"));
+        std::list<std::string> keys;
+        QVERIFY(CVardexXML_ProFileKeyInfoSelectAll(PathBuf(m_store), "1", keys));
+        QCOMPARE(int(keys.size()), 256);
+    }
+
     void bindingRoundTrip_data()
     {
         QTest::addColumn<QByteArray>("keyCode");
@@ -384,6 +400,10 @@ private slots:
     void lightDefaultsAndSynchronisation()
     {
         makeStore(1);
+        // A profile without light records runs type 0 on every part, none marked.
+        QCOMPARE(CVardexXML_SelectProFileMouseLightTypeUsingIndex(PathBuf(m_store), "1", 0), 0);
+        QCOMPARE(CVardexXML_SelectProFileMouseLightTypeUsingIndex(PathBuf(m_store), "1", 1), 0);
+        QCOMPARE(CVardexXML_SelectProFileLightTypeRuningStatus(PathBuf(m_store), "1"), 0);
         for (int part = 0; part < 3; ++part) {
             colorInfoData d = {part, 2, 3, 3, {255, 0, 0}, {0, 0, 0}, 0, 1, 0, 0};
             QVERIFY(CVardexXML_AddProFileLightInfoItem(PathBuf(m_store), "1", d));

@@ -119,11 +119,48 @@ def cell_text(c):
                 json.dumps(c["Character"])))
 
 
+def assign_cells(model):
+    """The grid cell (row, column) of each key of the model.
+
+    The view finds the key under the pointer by the row band of each grid
+    row's first cell (column 0), so every key must sit in the grid row of the
+    line it is drawn in: each drawn line is the grid row of its leftmost key
+    (which must own column 0). A key keeps its own cell when it is drawn in
+    that cell's row; otherwise it takes its own column in the row it is drawn
+    in, or, when that is taken, the last free column of that row.
+    """
+    lines = {}
+    for code, x, y, _w, _h in parse_rows(model["rows"]):
+        lines.setdefault(y, []).append((x, code))
+    cells, taken, movers, rows = {}, set(), [], set()
+    for y in sorted(lines):
+        items = sorted(lines[y])
+        row, col = KEYS[items[0][1]][:2]
+        assert col == 0, ("line at %s does not start with a column-0 key" % y)
+        assert row not in rows, ("two lines for grid row %d" % row)
+        rows.add(row)
+        for _x, code in items:
+            if KEYS[code][0] == row:
+                cells[code] = (row, KEYS[code][1])
+                taken.add(cells[code])
+            else:
+                movers.append((row, code))
+    for row, code in movers:
+        col = KEYS[code][1]
+        if (row, col) in taken:
+            col = next(c for c in range(21, 0, -1) if (row, c) not in taken)
+        cells[code] = (row, col)
+        taken.add((row, col))
+    return cells
+
+
 def render(name, model):
     placed = place(model)
+    cells = assign_cells(model)
     grid = [[None] * 22 for _ in range(6)]
-    for code, (row, col, vk, caption) in KEYS.items():
+    for code, (_row, _col, vk, caption) in KEYS.items():
         if code in placed:
+            row, col = cells[code]
             x, y, w, h = placed[code]
             grid[row][col] = dict(PosX=x, PosY=y, Width=w, Height=h, Dec=code,
                                   qtDec=vk, Character=caption)

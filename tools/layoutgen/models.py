@@ -80,7 +80,10 @@ SIXTY = [
     "4: " + BOTTOM_8,
 ]
 
-PASKO = ["0: @15.25 412:.75:.75 416:.75:.75 417:.75:.75 418:.75:.75"] + tkl(top=1.0)
+# The media keys sit in the function-key row, right of Pause: a row of their
+# own above it would have no grid row to be found in.
+PASKO = tkl()
+PASKO[0] += " g.25 412:.75:.75 416:.75:.75 417:.75:.75 418:.75:.75"
 
 # Side light: (total segments, {edge: valid segments}); edges 1 left, 2 right,
 # 3 top, 4 bottom.

@@ -2,6 +2,7 @@
 #include "ui_DDevicePage.h"
 
 #include "DDeviceListItem.h"
+#include "DOnboardDownload.h"
 #include "DPerformancePage.h"
 #include "dragShowArea.h"
 #include "hidDeviceJoinFrame.h"
@@ -200,6 +201,7 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
 
     m_lightDealMain = new lightDealMain(nullptr);
+    m_onboardDownload = new DOnboardDownload(this);
 
     m_customKeysPage = new DCustomKeysPage(ui->page_CustomKeys);
     ui->page_CustomKeys->layout()->addWidget(m_customKeysPage);
@@ -1473,17 +1475,12 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 
 // ---------------------------------------------------------------------------
 // Relays of other parts of the page (battery, lights, macros, profiles,
-// performance, onboard download); their behaviour is still to come.
+// performance); their behaviour is still to come.
 // ---------------------------------------------------------------------------
 
 void DDevicePage::onSendChargingStatusAndElectricity(int, int, int, int, QString) {}
 void DDevicePage::onTimerChangingBatteryNum() {}
 void DDevicePage::onWaitForDataReturn_0x0d(QString, QString) {}
-void DDevicePage::onTheKeyboardIntoDownloading() {}
-void DDevicePage::onRuningOnboard0x19Cmd() {}
-void DDevicePage::onRuningOnboard0x18Cmd() {}
-void DDevicePage::onRuningOnboardDownloadStatus(int) {}
-void DDevicePage::onQN9080Recv0x0bCmd(int) {}
 void DDevicePage::onInteractLightsPointXY(int, int) {}
 void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData colorInfoDataStu)
 {

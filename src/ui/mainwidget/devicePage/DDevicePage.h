@@ -9,6 +9,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <array>
+
 #include "data/hidStructInfoAll.h"
 #include "ui/mainwidget/DDevicePageView.h"
 #include "vardexSdk.h"
@@ -22,6 +24,7 @@ class CbNotice;
 class DCustomKeysPage;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
+class DOnboardDownload;
 class DLightsConfigPage;
 class DPerformancePage;
 class MainHidInterFace;
@@ -31,6 +34,7 @@ class dragShowArea;
 class hidDeviceJoinFrame;
 class keyboardButCustom;
 class lightDealMain;
+struct hidCmdBuff;
 
 // The right-hand page of the main window: the device list column, and the
 // page of the current keyboard (drawing, tool row, key / light / performance
@@ -92,6 +96,21 @@ public:
     CbNotice *notice() const { return m_notice; }
     ArrowWidget *bubble() const;
     QString lastNotice() const { return m_lastNotice; }
+
+    // Onboard download of the current profile into the current keyboard
+    // (DDevicePageOnboard.cpp; the work is done by DOnboardDownload).
+    static unsigned char onboardMultimediaCode(const KeyOperateInfo &record);
+    static unsigned char onboardMouseIsScroll(const KeyOperateInfo &record);
+    static unsigned char onboardMouseCode(const KeyOperateInfo &record);
+    // First modifier usage, second modifier usage, key usage; 0 where absent.
+    static std::array<unsigned char, 3> onboardCombinationKeys(const KeyOperateInfo &record);
+    // Modifier usage, 0, key usage.
+    static std::array<unsigned char, 3> onboardShortcutKeys(int value);
+    void writeOnboardKeyPage(int layerByte, int pageNumber, QByteArray entries);
+    int nextOnboardMacroSlot(const KeyOperateInfo &record, int layerIndex);
+    void writeOnboardMacroPage(const KeyOperateInfo &record, int slot, int layerIndex);
+    void writeOnboardPackage(const hidCmdBuff &piece);
+    DOnboardDownload *onboardDownload() const { return m_onboardDownload; }
 
 signals:
     void sigUpdateDeviceListShow();
@@ -218,6 +237,7 @@ private:
     QString m_profileDir;
     QTimer *m_batteryTimer = nullptr;
     QTimer *m_serialWaitTimer = nullptr;
+    DOnboardDownload *m_onboardDownload = nullptr;
     // The keyboard a sleep-time request waits for, and whether it answered.
     QPointer<DDeviceKeyboardLink> m_sleepWaitLink;
     bool m_sleepWaiting = false;
