@@ -193,8 +193,15 @@ bool bootExchange(const std::string &path, const Report &r, Report *in)
                 fw.bootPath.clear();
                 if (Device *d = w.find(b.keyboardPath)) {
                     const std::string version = imageVersion(b.image, *d);
-                    if (!version.empty())
+                    if (!version.empty()) {
                         d->firmwareVersion = version;
+                        // The image's own build date and time, as it reports them.
+                        const auto text = [&](size_t at, size_t n) {
+                            const char *p = reinterpret_cast<const char *>(b.image.data() + at);
+                            return std::string(p, strnlen(p, n));
+                        };
+                        d->buildDateTime = text(CVARDEX_FW_BIN_DATE_OFFSET, 12) + " " + text(CVARDEX_FW_BIN_TIME_OFFSET, 16);
+                    }
                 }
                 returning = path;
                 keyboardPath = b.keyboardPath;

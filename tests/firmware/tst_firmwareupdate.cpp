@@ -481,6 +481,10 @@ void TstFirmwareUpdate::bootloaderRoad()
         QCOMPARE(percents.last().at(0).toInt(), 100);
         // The keyboard comes back running the new version.
         QTRY_COMPARE(QByteArray(simRecord(path).firmwareVersion), QByteArray("V1.0.10"));
+        hidStructInfo hid;
+        hidFirmwareInfo fw;
+        QVERIFY(CVardexHid_GetHidAndFirmwareInfoStu(path.constData(), &hid, &fw));
+        QCOMPARE(QByteArray(fw.buildDateTime), QByteArray("Mar 14 2025 09:41:27"));
         QVERIFY(dia->items().at(0)->completePageShown());
     } else {
         QCOMPARE(CVardexSim_GetFirmwareImage(path.constData(), &size, &crc), -1);

@@ -64,10 +64,7 @@ DFirwareInfoShow::DFirwareInfoShow(QWidget *parent)
     ui->frame_2->setStyleSheet(rgbStyle("#frame_2{border:none;border-top:2px solid rgb(%1);}", 50, 50, 50));
     ui->scrollAreaWidgetContents_2->setStyleSheet(
         rgbStyle("#scrollAreaWidgetContents_2{background:rgb(%1);}", 32, 32, 55));
-    // An opaque window of its own, even over the settings dialog's
-    // translucent one, as dark as its list.
-    setAttribute(Qt::WA_TranslucentBackground, false);
-    setAttribute(Qt::WA_StyledBackground, true);
+    // The dialog window itself is as dark as its list.
     setStyleSheet(rgbStyle("DFirwareInfoShow{background:rgb(%1);}", 32, 32, 55));
     QTimer::singleShot(200, this, &DFirwareInfoShow::onLoadingFirmwareInfo);
 }
