@@ -5,6 +5,7 @@
 #include "simBattery.h"
 #include "simKeyboard.h"
 #include "simLight.h"
+#include "simBootloader.h"
 #include "simState.h"
 
 #include "vardexSdk.h"
@@ -225,6 +226,7 @@ void World::handleHostReport(Device &d, const Report &r)
         break;
     case 0x0A:
         ++d.intoFirmwareCount;
+        enterBootloaderLocked(*this, d);
         break;
     case 0x0D: {
         Report out = makeReport(0x0D);
@@ -352,6 +354,7 @@ void World::unplugLocked(Device &d)
 
 void World::clearLocked()
 {
+    clearBootloadersLocked();
     for (auto &d : devices)
         unplugLocked(*d);
     devices.clear();

@@ -691,6 +691,18 @@ struct CVardexSimLightSync {
 VARDEX_SDK_API int CVardexSim_GetLightSync(const char *path, CVardexSimLightSync *out);
 // Returns the number of bytes copied (at most size), 0 before a full frame.
 VARDEX_SDK_API int CVardexSim_GetLightSyncFrame(const char *path, int part, unsigned char *buffer, int size);
+// Firmware update of a simulated keyboard (path of the keyboard): the next
+// `count` transfers into its bootloader fail at their finish.
+VARDEX_SDK_API int CVardexSim_SetFirmwareFailures(const char *path, int count);
+// The image the keyboard last received: size and CRC32; -1 when none.
+VARDEX_SDK_API int CVardexSim_GetFirmwareImage(const char *path, unsigned int *size, unsigned int *crc32);
+// How many reports the keyboard's bootloaders have received.
+VARDEX_SDK_API int CVardexSim_GetBootloaderReportCount(const char *path);
+// The bootloader path of a keyboard waiting in its bootloader, "" if none.
+VARDEX_SDK_API int CVardexSim_GetBootloaderPath(const char *path, char *out, int outSize);
+// Pulls the bootloader of a keyboard out (it comes back later as the
+// keyboard with its old firmware); -1 when it is not in its bootloader.
+VARDEX_SDK_API int CVardexSim_UnplugBootloader(const char *path);
 }
 // ---- end: simulator ----
 
@@ -774,6 +786,94 @@ VARDEX_SDK_API void CVardexLight_ResetForTest(uint32_t seed);
 // ===========================================================================
 
 // ---- begin: firmware ----
+
+// Embedded firmware images. A ".bin" image carries its identity text
+// ("chip,part2,part3,maker,model,version", ASCII, NUL-ended within 50 bytes)
+// at kFwBinIdentityOffset; only the first kFwBinScanSize bytes are read and
+// bytes past a shorter image count as zero.
+enum {
+    CVARDEX_FW_BIN_SCAN_SIZE = 0x80000,
+    CVARDEX_FW_BIN_DATE_OFFSET = 0x10810,
+    CVARDEX_FW_BIN_TIME_OFFSET = 0x10820,
+    CVARDEX_FW_BIN_IDENTITY_OFFSET = 0x10840,
+    CVARDEX_FW_BIN_IDENTITY_SIZE = 50
+};
+// A ".ufw" container, little-endian:
+//   0  4  magic "VUFW"
+//   4  4  container format (1)
+//   8 16  identity (model code, NUL-padded)
+//  24  4  version text (NUL-padded)
+//  28  4  payload size
+//  32  4  CRC32 of the payload
+//  36  2  CRC16 (CCITT) of the payload
+//  38  2  zero
+//  40  4  CRC32 of bytes 0..39
+//  44 20  zero
+//  64     payload
+enum { CVARDEX_UFW_HEADER_SIZE = 64, CVARDEX_UFW_FORMAT = 1 };
+
+// CRC-32 (IEEE 802.3), continued from crc (0 to start).
+VARDEX_SDK_API uint32_t CVardexFw_Crc32(uint32_t crc, const unsigned char *data, size_t size);
+// CRC-16/CCITT-FALSE.
+VARDEX_SDK_API uint16_t CVardexFw_Crc16(const unsigned char *data, size_t size);
+// Compares two version texts ("V1.0.10") by their numeric components, so
+// V1.9 < V1.10 and V2.0 == V2.0.0; a leading letter and letter case do not
+// count. Non-numeric remainders compare case-insensitively. -1, 0 or 1.
+VARDEX_SDK_API int CVardexFw_CompareVersions(const char *a, const char *b);
+// Copies the identity text of a ".bin" image (NUL-ended) into out, which
+// must hold CVARDEX_FW_BIN_IDENTITY_SIZE + 1 bytes. Never reads past size.
+VARDEX_SDK_API void CVardexFw_BinIdentity(const unsigned char *image, size_t size, char *out);
+// Writes a ".ufw" header for payload into header (CVARDEX_UFW_HEADER_SIZE
+// bytes). 0, or -1 when an argument does not fit.
+VARDEX_SDK_API int CVardexFw_MakeUfwHeader(const char *identity, const char *version,
+                                           const unsigned char *payload, uint32_t payloadSize,
+                                           unsigned char *header);
+
+// The updater of drive-road keyboards. It keeps the image last loaded (one
+// per process); the results are those of the drive updater: 0 success,
+// -3 file error, -5 no update drive behind the letter, -6 drive not
+// writable, -9 verification failed, -10 no image loaded, -18 drive left
+// during the transfer.
+typedef void (*CVardexUpdProgress)(int percent);
+VARDEX_SDK_API int CVardexUpd_LoadUfwData(const unsigned char *data, uint32_t size);
+VARDEX_SDK_API int CVardexUpd_GetUfwCrc(uint16_t *crc16, uint32_t *crc32);
+// identity: cap bytes (17), version: cap bytes (4, not NUL-ended when full).
+VARDEX_SDK_API int CVardexUpd_GetUfwPidVid(char *identity, int identityCap, char *version, int versionCap);
+VARDEX_SDK_API int CVardexUpd_QueryDevicePidVid(char letter);
+VARDEX_SDK_API int CVardexUpd_UpgradeDevice(char letter, int verify, int reboot, CVardexUpdProgress progress);
+// Replaces the search for update drives by a fixed list of folders (letter
+// A is dirs[0]); a negative count returns to the search of mounted drives.
+VARDEX_SDK_API void CVardexUpd_SetCandidateDrives(const char *const *dirs, int count);
+
+// The bootloader road: a keyboard switched into its bootloader (0x0A)
+// returns as a bootloader device (0416:3F00 or 1FC9:F7DF) that takes the
+// image in 64-byte reports, each answered:
+//   host:  [0] 0x02 [1] 0x01 start  [2..5] size  [6..9] CRC32 of the image
+//          [0] 0x02 [1] 0x02 data   [2..5] offset [6] count (1..56) [8..63] bytes
+//          [0] 0x02 [1] 0x03 finish
+//   reply: [0] 0x02 [1] command | 0x80 [2] status [3..6] offset echoed
+// Status 0 ok, 1 out of order, 2 CRC or size mismatch, 3 image too large.
+enum {
+    CVARDEX_BOOT_REPORT = 0x02,
+    CVARDEX_BOOT_START = 0x01,
+    CVARDEX_BOOT_DATA = 0x02,
+    CVARDEX_BOOT_FINISH = 0x03,
+    CVARDEX_BOOT_CHUNK = 56,
+    CVARDEX_BOOT_MAX_IMAGE = 0x80000
+};
+// Paths of the attached bootloader devices; returns how many were added.
+VARDEX_SDK_API int CVardexHid_GetBootloaderList(std::list<std::string> &paths);
+// Whether a device path names a bootloader (its ids, any letter case).
+VARDEX_SDK_API bool CVardexHid_IsBootloaderPath(const char *path);
+// A handle (> 0) for a bootloader path, 0 when it cannot be opened.
+VARDEX_SDK_API int CVardexHid_OpenBootloader(const char *path);
+VARDEX_SDK_API void CVardexHid_CloseBootloader(int handle);
+typedef void (*CVardexBootProgress)(int total, int done);
+// Sends the first size bytes of the image file to an open bootloader; size
+// 0 sends the whole file. 0 on success; -1 bootloader gone or silent, -2
+// file unreadable or larger than CVARDEX_BOOT_MAX_IMAGE, -3 refused.
+VARDEX_SDK_API int CVardexHid_FirmwareUpgrade(int handle, const char *imagePath, uint32_t size, int flags,
+                                              int usbOrDongle, CVardexBootProgress progress);
 // ---- end: firmware ----
 
 #endif // VARDEX_SDK_H

@@ -1,8 +1,13 @@
 #ifndef DDEVICEPAGEVIEW_H
 #define DDEVICEPAGEVIEW_H
 
+#include <QMap>
 #include <QString>
 #include <QWidget>
+
+#include "data/hidStructInfoAll.h"
+
+class DDeviceKeyboardLink;
 
 // What the main window asks of the page in its device area. The device page
 // is one; tests and the stand-in shown without a page are others.
@@ -18,6 +23,9 @@ public:
     virtual void retranslate() = 0;
     virtual void stopLightSyncIfRunning() = 0;
     virtual void setDeviceListVisible(bool visible) = 0;
+    // The attached keyboards by HID path, and the links of the open ones.
+    virtual QMap<QString, hidStructInfoAll> connectedDevices() const { return {}; }
+    virtual QMap<QString, DDeviceKeyboardLink *> keyboardLinks() const { return {}; }
 
 signals:
     void sigShowMacroPage();

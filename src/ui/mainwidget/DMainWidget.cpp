@@ -246,6 +246,7 @@ DMainWidget::DMainWidget(QWidget *parent)
 
 DMainWidget::~DMainWidget()
 {
+    waitForFirmwareWorker();
     CVardexSim_SetHotplugCallback(nullptr, nullptr);
     if (g_mainWidget == this)
         g_mainWidget = nullptr;
@@ -375,8 +376,7 @@ void DMainWidget::initVendorSdk()
     if (sdk.supportList)
         *m_supportedDevices = sdk.supportList();
 
-    // The firmware updater module comes with the firmware road.
-    qDebug() << "-------------------- *** [ Load JL dll Failed ] *** -----------------------";
+    loadUpdaterEntryPoints();
 }
 
 void DMainWidget::createDevicePage()
@@ -413,8 +413,12 @@ void DMainWidget::onDeviceInterfaceChanged(bool arrival, const QString &path, qu
         else
             emit sigHidDeviceConnectChanging_Remove(path);
     }
-    if (arrival && hotplug::isBootloaderId(vid, pid))
+    // A bootloader seen through two nodes (USB device and hidraw) is one
+    // arrival: the firmware road starts once.
+    if (arrival && hotplug::isBootloaderId(vid, pid) && !m_bootloaderArrivalPending) {
+        m_bootloaderArrivalPending = true;
         QTimer::singleShot(600, this, &DMainWidget::ontheHidIntoFirmwareUpgrade);
+    }
 }
 
 void DMainWidget::onHidDeviceConnectChanging_Into(QString)
@@ -423,30 +427,18 @@ void DMainWidget::onHidDeviceConnectChanging_Into(QString)
         m_devicePage->updateHidList(11);
 }
 
-void DMainWidget::onHidDeviceConnectChanging_Remove(QString)
+void DMainWidget::onHidDeviceConnectChanging_Remove(QString hidPath)
 {
     m_keyboardRemoved = true;
+    if (!m_strUpgradeHidPath.isEmpty() && hidPath == m_strUpgradeHidPath)
+        m_upgradeKeyboardLeft = true;
     if (m_devicePage)
         m_devicePage->updateHidList(12);
 }
 
 // ---------------------------------------------------------- firmware road
 
-void DMainWidget::onFirmwareUpgradeCheck()
-{
-    // No keyboard can be updated until the firmware update exists: the
-    // settings dialog says so.
-    if (QObject *dialog = sender())
-        QMetaObject::invokeMethod(dialog, "showNoUpgradeableDevicesNotice");
-}
-void DMainWidget::onUpdateFirmwareWindowOpen() {}
-void DMainWidget::onUpdateFirmwareWindowClose() {}
-void DMainWidget::onStartHidUpgrade(QString, QString, QString, int) {}
-
-void DMainWidget::ontheHidIntoFirmwareUpgrade()
-{
-    qDebug() << "firmware: a keyboard in boot-loader mode arrived";
-}
+// The driver lives in DMainWidgetFirmware.cpp.
 
 // ------------------------------------------------------------ tray, close
 

@@ -1,15 +1,21 @@
 #ifndef DMAINWIDGET_H
 #define DMAINWIDGET_H
 
+#include <QElapsedTimer>
+#include <QList>
 #include <QPoint>
 #include <QPointer>
 #include <QSystemTrayIcon>
 #include <QVector>
 #include <QWidget>
 
+#include <atomic>
 #include <functional>
+#include <thread>
 #include <memory>
 
+#include "data/hidStructInfoAll.h"
+#include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/mainwidget/DDevicePageView.h"
 #include "ui/mainwidget/vendorSdkCalls.h"
 
@@ -18,7 +24,9 @@ class QDialog;
 class QMenu;
 class QPushButton;
 class QSettings;
+class QTimer;
 class HotplugMonitor;
+class DUpdateFirmwareDia;
 
 namespace Ui {
 class DMainWidget;
@@ -85,12 +93,38 @@ public:
     bool keyboardRemoved() const { return m_keyboardRemoved; }
     void setKeyboardRemoved(bool removed) { m_keyboardRemoved = removed; }
 
-    // Updater entry points of the firmware road; null until its module exists.
-    void *JL_loadUfwData = nullptr;
-    void *JL_getUfwCrc = nullptr;
-    void *JL_getUfwPidVid = nullptr;
-    void *JL_upgradeDevice = nullptr;
-    void *JL_queryDevicePidVid = nullptr;
+    // Updater entry points of the drive road, filled at start-up; a null one
+    // makes its road report failure instead of calling it.
+    int (*JL_loadUfwData)(const unsigned char *data, uint32_t size) = nullptr;
+    int (*JL_getUfwCrc)(uint16_t *crc16, uint32_t *crc32) = nullptr;
+    int (*JL_getUfwPidVid)(char *identity, int identityCap, char *version, int versionCap) = nullptr;
+    int (*JL_upgradeDevice)(char letter, int verify, int reboot, void (*progress)(int percent)) = nullptr;
+    int (*JL_queryDevicePidVid)(char letter) = nullptr;
+
+    // The firmware update: which attached keyboards have a newer embedded
+    // image (mode 0: open the dialog 1300 ms later over the overlay, 1: now).
+    bool checkUpgradeableDevices(int mode);
+    bool isFirmwareNewer(hidStructInfoAll info);
+    QList<hidStructInfoAll> upgradeHidList() const { return m_upgradeHidList; }
+    QString newFirmwareVersion() const { return m_strNewFirmwareVersion; }
+    DUpdateFirmwareDia *updateFirmwareDia() const { return m_pUpdateFirmwareDia; }
+    // Whether a model code has a road its image can travel.
+    static bool hasUpgradeRoad(const QString &model);
+    // How long a switched keyboard may take to come back as a bootloader,
+    // and the drive road's wait for it to leave (replaceable in tests).
+    static int &bootloaderWaitMs();
+    static int &driveLeaveWaitMs();
+
+    // The transfer roads (DMainWidgetFirmware.cpp).
+    void searchBootloaderHid();
+    void hidFirmwareUpgrade();
+    bool retryHidUpgrade();
+    void searchJlUpgradeDrive();
+    void jlFirmwareUpgrade();
+    void setHidUpgradeProgress(int total, int done);
+    void setJlUpgradeProgress(int percent);
+    bool firmwareWorkerBusy() const { return m_workerBusy.load(); }
+    void waitForFirmwareWorker();
 
 signals:
     void sigHidDeviceConnectChanging_Into(QString hidPath);
@@ -175,6 +209,36 @@ private:
     QString m_productName = QStringLiteral("HID");
     QString m_deviceName = QStringLiteral("RGB");
     bool m_keyboardRemoved = false;
+
+    // Firmware update state (DMainWidgetFirmware.cpp).
+    void loadUpdaterEntryPoints();
+    // Runs fn on the interface thread with the open update dialog, if any.
+    void reportToUpdateDialog(std::function<void(DUpdateFirmwareDia *)> fn);
+    void finishUpgrade(bool success);
+    // Finds and opens a bootloader; 0 when there is none.
+    static int openBootloader();
+    QList<hidStructInfoAll> m_upgradeHidList;
+    QString m_strNewFirmwareVersion;
+    int m_upgradeWindowOpenMode = 0;
+    QPointer<DUpdateFirmwareDia> m_pUpdateFirmwareDia;
+    QPointer<QWidget> m_upgradeOverlay;
+    QString m_strUpgradeHidName;
+    int m_upgradeUsbOrDongle = 0;
+    int m_hidUpgradeRetryNum = 0;
+    QString deviceLetterStr;
+    QElapsedTimer m_removeWaitTimer;
+    // Bootloader road: the opened bootloader (0 none) and the keyboard
+    // being updated, whose departure and bootloader alone count.
+    int m_hBootloaderHandle = 0;
+    QString m_strUpgradeHidPath;
+    bool m_bootloaderRoadActive = false;   // waiting for its bootloader
+    bool m_upgradeKeyboardLeft = false;    // the keyboard being updated left
+    bool m_bootloaderArrivalPending = false; // the 600 ms road is started
+    QTimer *m_bootloaderWaitTimer = nullptr;
+    QTimer *m_driveWaitTimer = nullptr;
+    std::thread m_firmwareWorker;
+    std::atomic<int> m_lastQueuedPercent{-1};
+    std::atomic<bool> m_workerBusy{false};
 };
 
 #endif // DMAINWIDGET_H

@@ -59,8 +59,8 @@ public:
     QPoint noticePosition() const;
 
     // Copies of the page's maps, read by the firmware update.
-    QMap<QString, DDeviceKeyboardLink *> keyboardLinks() const;
-    QMap<QString, hidStructInfoAll> connectedDevices() const;
+    QMap<QString, DDeviceKeyboardLink *> keyboardLinks() const override;
+    QMap<QString, hidStructInfoAll> connectedDevices() const override;
 
     // Current-device steps, also called again by the profile operations.
     void openKeyboardLink(const hidStructInfoAll &record);

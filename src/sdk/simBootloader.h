@@ -1,0 +1,27 @@
+// simBootloader.h - the bootloader of the simulated keyboards (their
+// firmware update road). Internal to the library.
+#ifndef VARDEX_SIM_BOOTLOADER_H
+#define VARDEX_SIM_BOOTLOADER_H
+
+#include <string>
+#include <vector>
+
+#include "simState.h"
+
+namespace vardex {
+namespace sim {
+
+// The keyboard took the switch into its bootloader (0x0A); called with the
+// world locked. It leaves and returns as a bootloader device.
+void enterBootloaderLocked(World &w, Device &d);
+// Forgets every bootloader and received image (the devices are replaced).
+void clearBootloadersLocked();
+bool isBootPath(const std::string &path);
+std::vector<std::string> bootPaths();
+// One report to a bootloader and its answer; false when it is gone.
+bool bootExchange(const std::string &path, const Report &out, Report *in);
+
+} // namespace sim
+} // namespace vardex
+
+#endif // VARDEX_SIM_BOOTLOADER_H

@@ -1,0 +1,163 @@
+#include "ui/firmware/DUpdateFirmwareDia.h"
+
+#include <QCloseEvent>
+#include <QVBoxLayout>
+
+#include "hid/DDeviceKeyboardLink.h"
+#include "ui/firmware/UpdateFirmwareInfoItem.h"
+#include "ui/widgets/CbNotice.h"
+#include "ui_DUpdateFirmwareDia.h"
+
+DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui::DUpdateFirmwareDia)
+{
+    ui->setupUi(this);
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::Tool);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFixedSize(740, 520);
+    ui->label_Title->setText(tr("Update Firmware"));
+    if (parent)
+        move((parent->width() - 740) / 2, (parent->height() - 520) / 2);
+
+    ui->widget_Tip->setTextFont(QStringLiteral("Microsoft Yahei"), 14);
+    ui->widget_Tip->setBackground(QColor(0, 0, 0, 1));
+    ui->widget_Tip->setForeground(QColor(255, 50, 0, 255));
+    ui->widget_Tip->setText(tr("If the firmware is being updated, do not unplug the device!"));
+
+    m_notice = new CbNotice(this);
+    m_notice->setPixelSize(16);
+
+    connect(this, &DUpdateFirmwareDia::sigUpgradeFirmwareSuc, this, &DUpdateFirmwareDia::onUpgradeFirmwareSuc);
+    connect(this, &DUpdateFirmwareDia::sigUpgradeFirmwareFailed, this, &DUpdateFirmwareDia::onUpgradeFirmwareFailed);
+    connect(this, &DUpdateFirmwareDia::sigUpgradeProgress, this, &DUpdateFirmwareDia::onUpgradeProgress);
+}
+
+DUpdateFirmwareDia::~DUpdateFirmwareDia() = default;
+
+void DUpdateFirmwareDia::setUpgradeDeviceList(QList<hidStructInfoAll> list, QMap<QString, DDeviceKeyboardLink *> links)
+{
+    clearUpgradeItems();
+    m_items.clear();
+    m_activeItem = nullptr;
+    for (hidStructInfoAll &info : list) {
+        info.hidPath[sizeof info.hidPath - 1] = 0;
+        auto *item = new UpdateFirmwareInfoItem(ui->scrollAreaWidgetContents_2);
+        // A record without an open link gets a row whose switch fails.
+        DDeviceKeyboardLink *link = links.value(QString::fromUtf8(info.hidPath));
+        item->setHidInfo(info, link ? link->hidInterface() : nullptr, link ? link->currentSN() : QString());
+        connect(item, &UpdateFirmwareInfoItem::sigStartUpgradeing, this, &DUpdateFirmwareDia::onStartUpgradeing);
+        connect(item, &UpdateFirmwareInfoItem::sigIntoFirmwareRefused, this, &DUpdateFirmwareDia::onIntoFirmwareRefused);
+        m_rowLayout->insertWidget(m_rowLayout->count() - 1, item);
+        m_items.append(item);
+    }
+}
+
+void DUpdateFirmwareDia::clearUpgradeItems()
+{
+    m_rowLayout = ui->verticalLayout_17;
+    const int n = m_rowLayout->count() - 1;
+    for (int i = 0; i < n; ++i) {
+        QLayoutItem *item = m_rowLayout->takeAt(0);
+        if (QWidget *w = item->widget())
+            w->deleteLater();
+        delete item;
+    }
+}
+
+int DUpdateFirmwareDia::percentOf(int total, int done)
+{
+    if (total == 0)
+        return -1;
+    return static_cast<int>(static_cast<float>(done) / static_cast<float>(total) * 100.0f);
+}
+
+void DUpdateFirmwareDia::setUpgradeProgress(int total, int done)
+{
+    const int percent = percentOf(total, done);
+    if (percent < 0)
+        return;
+    int last = m_lastPercent.load();
+    while (percent > last) {
+        if (m_lastPercent.compare_exchange_weak(last, percent)) {
+            emit sigUpgradeProgress(percent);
+            return;
+        }
+    }
+}
+
+void DUpdateFirmwareDia::upgradeFirmwareSuc() { emit sigUpgradeFirmwareSuc(); }
+void DUpdateFirmwareDia::upgradeFirmwareFailed() { emit sigUpgradeFirmwareFailed(); }
+
+bool DUpdateFirmwareDia::updateRunning() const
+{
+    return m_activeItem && m_activeItem->isBusy();
+}
+
+void DUpdateFirmwareDia::onStartUpgradeing()
+{
+    m_lastPercent = -1;
+    auto *item = qobject_cast<UpdateFirmwareInfoItem *>(sender());
+    if (!item)
+        return;
+    m_activeItem = item;
+    for (UpdateFirmwareInfoItem *row : qAsConst(m_items))
+        row->setUpdateEnabled(row == item);
+    emit sigStartHidUpgrade(item->hidPath(), item->hidSN(), item->hidName(), item->hidUsbOrDongle());
+}
+
+void DUpdateFirmwareDia::onUpgradeProgress(int ProgressNum)
+{
+    if (m_activeItem)
+        m_activeItem->setProgressNum(ProgressNum);
+}
+
+void DUpdateFirmwareDia::onUpgradeFirmwareSuc()
+{
+    if (m_activeItem)
+        m_activeItem->showCompletePage();
+    for (UpdateFirmwareInfoItem *row : qAsConst(m_items))
+        row->setUpdateEnabled(true);
+    showNotice(tr("Update successful"));
+}
+
+void DUpdateFirmwareDia::onUpgradeFirmwareFailed()
+{
+    if (m_activeItem)
+        m_activeItem->showUpdatePage();
+    showNotice(tr("Update failed"));
+}
+
+void DUpdateFirmwareDia::onIntoFirmwareRefused()
+{
+    showNotice(tr("Update failed"));
+}
+
+void DUpdateFirmwareDia::on_pushButton_Close_clicked()
+{
+    // Leaving while an image is being written would leave the keyboard in
+    // its bootloader with nobody to report the outcome.
+    if (updateRunning()) {
+        showNotice(tr("Please wait until the update has finished"));
+        return;
+    }
+    emit sigUpdateFirmwareWindowClose();
+}
+
+void DUpdateFirmwareDia::reject()
+{
+    on_pushButton_Close_clicked();
+}
+
+void DUpdateFirmwareDia::closeEvent(QCloseEvent *event)
+{
+    event->ignore();
+    on_pushButton_Close_clicked();
+}
+
+void DUpdateFirmwareDia::showNotice(const QString &text)
+{
+    m_lastNotice = text;
+    m_notice->showNotice(text, rect().center());
+}

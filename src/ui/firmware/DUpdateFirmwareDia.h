@@ -1,0 +1,82 @@
+#ifndef DUPDATEFIRMWAREDIA_H
+#define DUPDATEFIRMWAREDIA_H
+
+#include <QDialog>
+#include <QList>
+#include <QMap>
+#include <QString>
+
+#include <atomic>
+#include <memory>
+
+#include "data/hidStructInfoAll.h"
+
+class CbNotice;
+class DDeviceKeyboardLink;
+class QVBoxLayout;
+class UpdateFirmwareInfoItem;
+
+namespace Ui {
+class DUpdateFirmwareDia;
+}
+
+// The firmware update dialog: one row per keyboard with a newer embedded
+// image; one update at a time. Progress, success and failure may be reported
+// from any thread: they only emit signals, delivered queued to the rows.
+class DUpdateFirmwareDia : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit DUpdateFirmwareDia(QWidget *parent = nullptr);
+    ~DUpdateFirmwareDia() override;
+
+    void setUpgradeDeviceList(QList<hidStructInfoAll> list, QMap<QString, DDeviceKeyboardLink *> links);
+    void clearUpgradeItems();
+    // Any thread.
+    void setUpgradeProgress(int total, int done);
+    void upgradeFirmwareSuc();
+    void upgradeFirmwareFailed();
+
+    // The percentage a transfer report shows (single-precision, truncated).
+    static int percentOf(int total, int done);
+    QList<UpdateFirmwareInfoItem *> items() const { return m_items; }
+    UpdateFirmwareInfoItem *activeItem() const { return m_activeItem; }
+    // Whether a transfer runs, during which the dialog does not close.
+    bool updateRunning() const;
+    QString lastNotice() const { return m_lastNotice; }
+
+signals:
+    void sigUpdateFirmwareWindowClose();
+    void sigStartHidUpgrade(QString strHidPath, QString strSn, QString strHidName, int hidUsbOrDongle);
+    void sigUpgradeProgress(int ProgressNum);
+    void sigUpgradeFirmwareSuc();
+    void sigUpgradeFirmwareFailed();
+
+public slots:
+    // Escape and window closing take the Close button's road.
+    void reject() override;
+
+private slots:
+    void onStartUpgradeing();
+    void onUpgradeProgress(int ProgressNum);
+    void onUpgradeFirmwareSuc();
+    void onUpgradeFirmwareFailed();
+    void onIntoFirmwareRefused();
+    void on_pushButton_Close_clicked();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void showNotice(const QString &text);
+
+    std::unique_ptr<Ui::DUpdateFirmwareDia> ui;
+    QVBoxLayout *m_rowLayout = nullptr;
+    UpdateFirmwareInfoItem *m_activeItem = nullptr;
+    QList<UpdateFirmwareInfoItem *> m_items;
+    CbNotice *m_notice = nullptr;
+    std::atomic<int> m_lastPercent{-1};
+    QString m_lastNotice;
+};
+
+#endif // DUPDATEFIRMWAREDIA_H

@@ -1,0 +1,94 @@
+#include "ui/firmware/UpdateFirmwareInfoItem.h"
+
+#include <QDebug>
+
+#include "hid/MainHidInterFace.h"
+#include "hid/hidCmdBuff.h"
+#include "ui_UpdateFirmwareInfoItem.h"
+
+UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent)
+    : QWidget(parent)
+    , ui(new Ui::UpdateFirmwareInfoItem)
+{
+    ui->setupUi(this);
+    ui->stackedWidget->setCurrentWidget(ui->page_1);
+    ui->progressBar->setRange(0, 100);
+    ui->progressBar->setValue(0);
+    ui->label_ProgressNum->setText(QStringLiteral("0%"));
+    ui->label->setText(tr("Product name:"));
+    ui->label_3->setText(tr("Update progress:"));
+    ui->label_2->setText(tr("Current version:"));
+    ui->label_5->setText(tr("New version:"));
+    ui->pushButton_Update->setText(tr("Update"));
+    ui->label_SuccessfulTip->setText(tr("Complete"));
+}
+
+UpdateFirmwareInfoItem::~UpdateFirmwareInfoItem() = default;
+
+void UpdateFirmwareInfoItem::setHidInfo(hidStructInfoAll info, MainHidInterFace *hidInterface, QString strSN)
+{
+    info.hidPath[sizeof info.hidPath - 1] = 0;
+    info.hidName[sizeof info.hidName - 1] = 0;
+    info.productName[sizeof info.productName - 1] = 0;
+    info.likeName[sizeof info.likeName - 1] = 0;
+    info.firmwareVersion[sizeof info.firmwareVersion - 1] = 0;
+    info.newFirmwareVersion[sizeof info.newFirmwareVersion - 1] = 0;
+    m_hidInterface = hidInterface;
+    m_strHidPath = QString::fromUtf8(info.hidPath);
+    m_strSN = strSN;
+    m_strHidName = QString::fromUtf8(info.hidName);
+    m_hidUsbOrDongle = info.hidUsbOrDongle;
+    ui->label_HidLikeName->setText(QString::fromUtf8(info.productName) + QLatin1Char(' ')
+                                   + QString::fromUtf8(info.likeName));
+    ui->label_OldVer->setText(QString::fromUtf8(info.firmwareVersion));
+    ui->label_NewVer->setText(QString::fromUtf8(info.newFirmwareVersion));
+}
+
+void UpdateFirmwareInfoItem::setUpdateEnabled(bool enabled)
+{
+    ui->pushButton_Update->setEnabled(enabled);
+}
+
+void UpdateFirmwareInfoItem::setProgressNum(int percent)
+{
+    ui->progressBar->setValue(percent);
+    ui->progressBar->repaint();
+    ui->label_ProgressNum->setText(QString::number(percent) + QLatin1Char('%'));
+}
+
+void UpdateFirmwareInfoItem::showCompletePage()
+{
+    ui->stackedWidget->setCurrentWidget(ui->page_2);
+    m_busy = false;
+}
+
+void UpdateFirmwareInfoItem::showUpdatePage()
+{
+    ui->stackedWidget->setCurrentWidget(ui->page_1);
+    m_busy = false;
+}
+
+int UpdateFirmwareInfoItem::progressNum() const { return ui->progressBar->value(); }
+bool UpdateFirmwareInfoItem::completePageShown() const { return ui->stackedWidget->currentWidget() == ui->page_2; }
+bool UpdateFirmwareInfoItem::updateEnabled() const { return ui->pushButton_Update->isEnabled(); }
+
+void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
+{
+    if (m_busy)
+        return;
+    m_busy = true;
+    unsigned char report[64] = {};
+    report[0] = 0x01;
+    report[1] = static_cast<unsigned char>(HidSendCmd::IntoFirmware);
+    const int written = m_hidInterface ? m_hidInterface->hidApi_Write(report) : -1;
+    if (written < 0) {
+        qDebug() << "USB serial port [Into firmware] Failed ...";
+        // A keyboard that never got the switch will not come back as a
+        // bootloader: the update fails here instead of waiting for ever.
+        m_busy = false;
+        emit sigIntoFirmwareRefused();
+        return;
+    }
+    qDebug() << "USB serial port [Into firmware] Successful ...";
+    emit sigStartUpgradeing();
+}

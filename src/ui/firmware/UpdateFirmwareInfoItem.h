@@ -1,0 +1,61 @@
+#ifndef UPDATEFIRMWAREINFOITEM_H
+#define UPDATEFIRMWAREINFOITEM_H
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+#include "data/hidStructInfoAll.h"
+
+class MainHidInterFace;
+
+namespace Ui {
+class UpdateFirmwareInfoItem;
+}
+
+// One keyboard of the firmware update dialog: its name and versions, the
+// progress of its update, and the Update button that switches it into its
+// bootloader.
+class UpdateFirmwareInfoItem : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit UpdateFirmwareInfoItem(QWidget *parent = nullptr);
+    ~UpdateFirmwareInfoItem() override;
+
+    void setHidInfo(hidStructInfoAll info, MainHidInterFace *hidInterface, QString strSN);
+    void setUpdateEnabled(bool enabled);
+    void setProgressNum(int percent);
+    void showCompletePage();
+    void showUpdatePage();
+
+    MainHidInterFace *hidInterface() const { return m_hidInterface; }
+    QString hidPath() const { return m_strHidPath; }
+    QString hidSN() const { return m_strSN; }
+    QString hidName() const { return m_strHidName; }
+    int hidUsbOrDongle() const { return m_hidUsbOrDongle; }
+    bool isBusy() const { return m_busy; }
+    int progressNum() const;
+    bool completePageShown() const;
+    bool updateEnabled() const;
+
+signals:
+    void sigStartUpgradeing();
+    // The keyboard did not take the switch into its bootloader.
+    void sigIntoFirmwareRefused();
+
+private slots:
+    void on_pushButton_Update_clicked();
+
+private:
+    std::unique_ptr<Ui::UpdateFirmwareInfoItem> ui;
+    MainHidInterFace *m_hidInterface = nullptr;
+    QString m_strHidPath;
+    QString m_strSN;
+    QString m_strHidName;
+    int m_hidUsbOrDongle = 0;
+    bool m_busy = false;
+};
+
+#endif // UPDATEFIRMWAREINFOITEM_H
