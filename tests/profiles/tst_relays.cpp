@@ -5,6 +5,7 @@
 
 #include "ui/customKeys/DCustomKeysPage.h"
 #include "ui/lightsConfig/DLightsConfigPage.h"
+#include "ui/lightsConfig/lightTypeTable.h"
 #include "ui/mainwidget/devicePage/dragShowArea.h"
 #include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
@@ -271,16 +272,15 @@ void tst_relays::customLightChosenColoursKeys()
 
 void tst_relays::customColourStoresOnlyColouredKeys()
 {
+    // The user picks the Custom type: the first custom light becomes current.
+    m_page->lightsConfigPage()->onCurIndexChanged_KB_LightMode(lightTypeTable::CustomButtonId);
     const int id = m_page->lightsConfigPage()->currentCustomLightIndex();
-    m_page->onCustomLightItemHaveChanged(id, QString::number(id), QString());
+    QCOMPARE(id, 0);
     for (int row = 0; row < 6; ++row)
         for (int column = 0; column < 22; ++column)
             if (keyboardButCustom *b = button(row, column))
                 b->setCustomLightColor(QColor(0, 0, 0));
     // Q and W selected, coloured (10, 20, 30).
-    colorInfoData custom {};
-    custom.ledType = 10;
-    m_page->onSelectCurrentLightTypeIndex_KB(10, custom);
     const QPoint q = button(2, 1)->mapTo(m_page->keyboardView(), QPoint(0, 0));
     const QPoint w = button(2, 2)->mapTo(m_page->keyboardView(), QPoint(0, 0));
     m_page->keyboardView()->selectKeysInRect(q.x() - 1, q.y() - 1, w.x() + 1, w.y() + 1);
