@@ -3,6 +3,7 @@
 // shape, never a black rectangle. Run under xvfb-run.
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DToolTipExplain.h"
 #include "ui/widgets/shapedWindow.h"
 
 #include <QGuiApplication>
@@ -62,6 +63,7 @@ void tst_bubbleshape_x11::cornersShowWhatLiesBelow_data()
     QTest::newRow("bubble, arrow at the bottom") << 1;
     QTest::newRow("bubble without arrow") << 2;
     QTest::newRow("toast") << 3;
+    QTest::newRow("tool-button tip with its text") << 4;
 }
 
 void tst_bubbleshape_x11::cornersShowWhatLiesBelow()
@@ -69,10 +71,19 @@ void tst_bubbleshape_x11::cornersShowWhatLiesBelow()
     QFETCH(int, kind);
     std::unique_ptr<QWidget> window;
     QColor fill;
-    if (kind < 3) {
-        auto *bubble = new ArrowWidget(kind);
-        bubble->setBubbleSize(230, 120);
-        bubble->setArrowPosition(100);
+    if (kind < 3 || kind == 4) {
+        auto *bubble = new ArrowWidget(kind == 4 ? 1 : kind);
+        if (kind == 4) {
+            // The device page's tool-button tip: a label fills the body.
+            auto *tip = new DToolTipExplain(nullptr);
+            tip->setText(QStringLiteral("Key Custom"));
+            bubble->setContentWidget(tip);
+            bubble->setBubbleSize(230, 70);
+            bubble->setArrowPosition(30);
+        } else {
+            bubble->setBubbleSize(230, 120);
+            bubble->setArrowPosition(100);
+        }
         bubble->move(200, 200);
         fill = bubble->fillColor();
         window.reset(bubble);
@@ -95,11 +106,23 @@ void tst_bubbleshape_x11::cornersShowWhatLiesBelow()
         QVERIFY2(near(seen, kBackdrop), qPrintable(QStringLiteral("corner %1,%2 shows %3 for kind %4")
                                                       .arg(corner.x()).arg(corner.y()).arg(seen.name()).arg(kind)));
     }
-    if (kind < 3) {
+    if (kind != 3) {
         // The body itself is drawn (its edge, clear of any text).
         const QColor body = shot.pixelColor(g.left() + 20, g.center().y());
         QVERIFY2(near(body, fill, 30), qPrintable(body.name()));
         QVERIFY(!window->mask().isEmpty());
+        // The body is painted where the shape lets it show: just inside its
+        // top and bottom edges, clear of the arrow.
+        const auto *bubble = static_cast<ArrowWidget *>(window.get());
+        const QRect inner = bubble->bubblePath().boundingRect().toRect().translated(g.topLeft());
+        const int bodyTop = g.top() + (kind == 0 ? 25 : 15);
+        const int bodyBottom = g.top() + g.height() - 15;
+        for (const QPoint &p : {QPoint(g.right() - 25, bodyTop + 3), QPoint(g.right() - 25, bodyBottom - 4)}) {
+            const QColor seen = shot.pixelColor(p);
+            QVERIFY2(near(seen, fill, 30), qPrintable(QStringLiteral("%1,%2 (inside %3,%4 %5x%6) shows %7")
+                                                          .arg(p.x()).arg(p.y()).arg(inner.x()).arg(inner.y())
+                                                          .arg(inner.width()).arg(inner.height()).arg(seen.name())));
+        }
     }
 }
 

@@ -1,10 +1,10 @@
 #include "ui/widgets/ArrowWidget.h"
 
 #include <QEvent>
-#include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPen>
 
 #include "ui/widgets/shapedWindow.h"
 
@@ -27,12 +27,8 @@ ArrowWidget::ArrowWidget(int direction, QWidget *parent)
     setAttribute(Qt::WA_TranslucentBackground);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::ToolTip);
     setWindowOpacity(0.9);
-
-    auto *shadow = new QGraphicsDropShadowEffect(this);
-    shadow->setOffset(0, 0);
-    shadow->setColor(Qt::gray);
-    shadow->setBlurRadius(15);
-    setGraphicsEffect(shadow);
+    // No QGraphicsEffect here: on a top-level window it paints the whole
+    // content shifted by the effect's margin, which the X11 shape then cuts.
 
     installEventFilter(this);
     m_fillColor = colorFromText(QStringLiteral("46,47,80"));
@@ -107,7 +103,17 @@ void ArrowWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    const QPainterPath path = bubblePath();
+    // A soft grey halo in the 15 px margin; only a compositor can show it,
+    // without one the window is clipped to the bubble itself.
+    if (shapedWindow::compositingActive()) {
+        painter.setBrush(Qt::NoBrush);
+        for (int ring = 1; ring <= 6; ++ring) {
+            painter.setPen(QPen(QColor(128, 128, 128, 60 - ring * 9), ring * 2.0));
+            painter.drawPath(path);
+        }
+    }
     painter.setPen(Qt::NoPen);
     painter.setBrush(m_fillColor);
-    painter.drawPath(bubblePath());
+    painter.drawPath(path);
 }
