@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QPointer>
 #include <QSettings>
 #include <QSignalSpy>
@@ -50,6 +51,8 @@ private slots:
     void autoStartSwitch();
     void failedWritesAreReported();
     void logoDoubleClickOpensFirmwareInfo();
+    void everyWayOutClosesTheDialog_data();
+    void everyWayOutClosesTheDialog();
 
 private:
     QtLinguist m_linguist;
@@ -181,6 +184,33 @@ void tst_SettingsDia::failedWritesAreReported()
         QCOMPARE(dialog.lastNotice(), QStringLiteral("Set config failed"));
         QFile::remove(autostartDir);
     }
+}
+
+void tst_SettingsDia::everyWayOutClosesTheDialog_data()
+{
+    QTest::addColumn<int>("way"); // 0 Close button, 1 Escape, 2 the window manager's close
+    QTest::newRow("Close button") << 0;
+    QTest::newRow("Escape") << 1;
+    QTest::newRow("window close") << 2;
+}
+
+// The dialog is shown over the main window and deletes itself when it goes;
+// the main window takes its dimming away on the one close signal.
+void tst_SettingsDia::everyWayOutClosesTheDialog()
+{
+    QFETCH(int, way);
+    QPointer<DSettingsDia> dialog = new DSettingsDia;
+    QSignalSpy closed(dialog.data(), &DSettingsDia::sigSettingsWindowClose);
+    dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
+    if (way == 0)
+        child<QPushButton>(dialog.data(), "pushButton_Close")->click();
+    else if (way == 1)
+        QTest::keyClick(dialog.data(), Qt::Key_Escape);
+    else
+        dialog->close();
+    QTRY_VERIFY(dialog.isNull());
+    QCOMPARE(closed.count(), 1);
 }
 
 void tst_SettingsDia::logoDoubleClickOpensFirmwareInfo()

@@ -240,7 +240,9 @@ void DSettingsDia::on_pushButton_Close_clicked()
 void DSettingsDia::reject()
 {
     emit sigSettingsWindowClose();
-    close();
+    // QDialog::closeEvent comes back here: calling close() again would be
+    // refused as re-entrant and the dialog would stay open.
+    QDialog::reject();
 }
 
 void DSettingsDia::closeEvent(QCloseEvent *event)
