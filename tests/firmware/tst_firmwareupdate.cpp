@@ -105,6 +105,7 @@ private slots:
     void bootloaderRoad();
     void bootloaderWithoutUpdateIgnored();
     void bootloaderNeverArrives();
+    void bootloaderSeenTwiceStartsOnce();
     void unplugDuringTransfer();
     void driveSearch_data();
     void driveSearch();
@@ -493,6 +494,36 @@ void TstFirmwareUpdate::bootloaderRoad()
     }
     w.reset();
     CVardexSim_Enable("1");
+}
+
+namespace {
+int g_roadStarts = 0;
+QtMessageHandler g_previousHandler = nullptr;
+void countRoadStarts(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (text.contains(QLatin1String("bootloader arrived with no update waiting")))
+        ++g_roadStarts;
+    g_previousHandler(type, context, text);
+}
+} // namespace
+
+// One bootloader shows up as a USB device and as a hidraw node: the 600 ms
+// firmware road starts once for the pair, and again for a later arrival.
+void TstFirmwareUpdate::bootloaderSeenTwiceStartsOnce()
+{
+    std::unique_ptr<DMainWidget> w(makeWindow());
+    g_roadStarts = 0;
+    g_previousHandler = qInstallMessageHandler(countRoadStarts);
+    w->onDeviceInterfaceChanged(true, QStringLiteral("/sys/devices/usb1/1-1"), 0x0416, 0x3F00);
+    w->onDeviceInterfaceChanged(true, QStringLiteral("/dev/hidraw7"), 0x0416, 0x3F00);
+    QTest::qWait(900);
+    const int firstArrival = g_roadStarts;
+    w->onDeviceInterfaceChanged(true, QStringLiteral("/dev/hidraw7"), 0x0416, 0x3F00);
+    QTest::qWait(900);
+    const int secondArrival = g_roadStarts - firstArrival;
+    qInstallMessageHandler(g_previousHandler);
+    QCOMPARE(firstArrival, 1);
+    QCOMPARE(secondArrival, 1);
 }
 
 void TstFirmwareUpdate::bootloaderWithoutUpdateIgnored()
