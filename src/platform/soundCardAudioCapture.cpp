@@ -153,12 +153,12 @@ void DSoundCardAudioCapture::serverEvent(pa_context *context, unsigned eventType
         pa_operation_unref(op);
 }
 
-// Runs on the event thread each time the stream has data: all of it becomes
-// one packet of whole frames.
+// Runs on the event thread each time the stream has data. The server hands
+// the monitor's data over in whatever blocks its sink renders (a null sink:
+// 2.5 ms); they are gathered into packets of at least one fragment of whole
+// frames, which halves the hand-overs to the interface thread.
 void DSoundCardAudioCapture::captureLoop(pa_stream *stream)
 {
-    const int frameBytes = 2 * ChannelCount;
-    QByteArray packet;
     while (pa_stream_readable_size(stream) > 0) {
         const void *data = nullptr;
         size_t bytes = 0;
@@ -169,20 +169,17 @@ void DSoundCardAudioCapture::captureLoop(pa_stream *stream)
         if (bytes == 0)
             break;
         if (data) // a hole (data lost by the server) is skipped
-            packet.append(static_cast<const char *>(data), int(bytes));
+            m_pending.append(static_cast<const char *>(data), int(bytes));
         pa_stream_drop(stream);
     }
-    if (packet.isEmpty() || m_stopping)
+    const int frameBytes = 2 * ChannelCount;
+    const int fragmentBytes = SampleRate * FragmentMs / 1000 * frameBytes;
+    if (m_stopping || m_pending.size() < fragmentBytes)
         return;
-    if (m_partialBytes)
-        packet.prepend(reinterpret_cast<const char *>(m_partialFrame), m_partialBytes);
-    const int whole = packet.size() / frameBytes * frameBytes;
-    m_partialBytes = packet.size() - whole;
-    std::memcpy(m_partialFrame, packet.constData() + whole, size_t(m_partialBytes));
-    if (whole == 0)
-        return;
+    const int whole = m_pending.size() / frameBytes * frameBytes;
     BYTE *copy = new BYTE[size_t(whole)];
-    std::memcpy(copy, packet.constData(), size_t(whole));
+    std::memcpy(copy, m_pending.constData(), size_t(whole));
+    m_pending.remove(0, whole);
     emit sigSendCaptureAudioData(copy, whole);
 }
 
@@ -254,7 +251,7 @@ int DSoundCardAudioCapture::start()
         return 0;
     release(); // what a capture that ended by itself still holds
     m_stopping = false;
-    m_partialBytes = 0;
+    m_pending.clear();
 
     m_mainloop = pa_threaded_mainloop_new();
     if (!m_mainloop) {
@@ -315,7 +312,7 @@ int DSoundCardAudioCapture::start()
         pa_buffer_attr attr;
         std::memset(&attr, 0xff, sizeof attr); // server defaults for the rest
         attr.fragsize = uint32_t(pa_usec_to_bytes(pa_usec_t(FragmentMs) * PA_USEC_PER_MSEC, &spec));
-        const auto flags = pa_stream_flags_t(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
+        const auto flags = pa_stream_flags_t(PA_STREAM_DONT_MOVE);
         ok = pa_stream_connect_record(m_stream, monitor.c_str(), &attr, flags) == 0;
         if (ok)
             ok = waitUntil(

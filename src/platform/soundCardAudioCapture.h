@@ -6,6 +6,8 @@
 #include <mutex>
 #include <string>
 
+#include <QByteArray>
+
 #include "audioCaptureSource.h"
 
 struct pa_threaded_mainloop;
@@ -61,10 +63,9 @@ private:
     pa_stream *m_stream = nullptr;
     std::atomic<bool> m_isRunning{false};
     std::atomic<bool> m_stopping{false};
-    // Bytes of a frame cut by a fragment boundary, kept for the next packet
-    // so that every packet holds whole frames (event thread only).
-    unsigned char m_partialFrame[8] = {};
-    int m_partialBytes = 0;
+    // Captured bytes not yet handed over: less than a fragment, or the part
+    // of a frame cut by a block boundary (event thread only).
+    QByteArray m_pending;
     mutable std::mutex m_nameLock;
     std::string m_boundSink;
     std::string m_defaultSink;
