@@ -54,6 +54,12 @@ colorInfoData musicRecord()
 
 } // namespace
 
+#define REQUIRE_SERVER()                                                                                      \
+    do {                                                                                                      \
+        if (!startServer())                                                                                   \
+            QSKIP(qPrintable(m_skipReason));                                                                  \
+    } while (0)
+
 class tst_audioCapture : public QObject
 {
     Q_OBJECT
@@ -88,7 +94,7 @@ private slots:
 
     void toneComesBackFromTheMonitor()
     {
-        startServer();
+        REQUIRE_SERVER();
         DSoundCardAudioCapture capture;
         PacketLog log;
         log.attach(&capture);
@@ -130,7 +136,7 @@ private slots:
 
     void nothingAfterStop()
     {
-        startServer();
+        REQUIRE_SERVER();
         DSoundCardAudioCapture capture;
         PacketLog log;
         log.attach(&capture);
@@ -156,7 +162,7 @@ private slots:
 
     void endOfServerClearsRunning()
     {
-        startServer();
+        REQUIRE_SERVER();
         DSoundCardAudioCapture capture;
         QCOMPARE(capture.start(), 0);
         QString sinkModule;
@@ -173,7 +179,7 @@ private slots:
 
     void newDefaultOutputRestartsOnce()
     {
-        startServer();
+        REQUIRE_SERVER();
         lightDealMain engine;
         engine.initMusicalRhythm(104, 11, 30.0, 930.0);
         engine.setKeyboardColorInfoData(musicRecord());
@@ -199,14 +205,19 @@ private slots:
     void cleanupTestCase() { m_server.shutDown(); }
 
 private:
-    void startServer()
+    // QSKIP leaves only the function it is written in: the cases call this
+    // through REQUIRE_SERVER.
+    bool startServer()
     {
         if (!m_started) {
-            if (!m_server.start())
-                QSKIP(qPrintable(QStringLiteral("No PulseAudio server could be started here: ") + m_server.error()));
+            if (!m_server.start()) {
+                m_skipReason = QStringLiteral("No PulseAudio server could be started here: ") + m_server.error();
+                return false;
+            }
             m_started = true;
         }
         qputenv("PULSE_SERVER", m_server.serverAddress().toLocal8Bit());
+        return true;
     }
 
     static QByteArray loudPart(const QByteArray &bytes)
@@ -227,6 +238,7 @@ private:
 
     pulseTestServer m_server;
     bool m_started = false;
+    QString m_skipReason;
 };
 
 QTEST_MAIN(tst_audioCapture)
