@@ -6,6 +6,7 @@
 
 #include "data/DDataManager.h"
 #include "lightPacingThreads.h"
+#include "platform/soundCardAudioCapture.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
 
@@ -81,10 +82,28 @@ lightDealMain::lightDealMain(QObject *parent)
         connect(m_syncThread, &sendLightUpdataThread::sigDviceUpdateAllKeyColorSendKeyboardHid, this,
                 &lightDealMain::onDviceUpdateAllKeyColorSendKeyboardHid);
     }
+
+    m_analysisFormat.setSampleRate(44100);
+    m_analysisFormat.setChannelCount(2);
+    m_analysisFormat.setSampleSize(16);
+    m_analysisFormat.setCodec(QStringLiteral("audio/pcm"));
+    m_analysisFormat.setByteOrder(QAudioFormat::LittleEndian);
+    m_analysisFormat.setSampleType(QAudioFormat::SignedInt);
+    m_packetReceiver = new QObject(this);
+    m_audioCapture = new DSoundCardAudioCapture;
+    connectAudioCapture();
+    registerSpectrumMetaTypes();
+    if (!connect(&m_spectrumAnalyser, SIGNAL(spectrumChanged(FrequencySpectrum)), this,
+                 SLOT(onSpectrumChanged(FrequencySpectrum))))
+        qFatal("CHECKED_CONNECT failed");
+    m_deviceWatchTimer = new QTimer(this);
+    m_deviceWatchTimer->setInterval(1000);
+    connect(m_deviceWatchTimer, &QTimer::timeout, this, &lightDealMain::onAudioOutputDevListChanging);
 }
 
 lightDealMain::~lightDealMain()
 {
+    shutDownMusic();
     setLightSynchronous(false);
     stopLightThreads();
     delete m_previewThread;
@@ -143,20 +162,18 @@ QList<sideLightButtonCustom *> lightDealMain::sideButtons() const
     return list;
 }
 
-void lightDealMain::initMusicalRhythm(int keyCount, int bandCount, double lowHz, double highHz)
-{
-    Q_UNUSED(keyCount);
-    Q_UNUSED(bandCount);
-    Q_UNUSED(lowHz);
-    Q_UNUSED(highHz);
-}
-
 void lightDealMain::updateRunningLightConfig(int part)
 {
     if (part == 0) {
         m_keyboardRunning = lightRender::runningFrom(m_keyboardColorInfo);
         if (m_keyboardThread)
             m_keyboardThread->setPeriod(lightRender::keyboardPeriod(m_keyboardSpeedMax, m_keyboardRunning.speedIndex));
+        if (m_keyboardRunning.type == kTypeMusicalRhythm) {
+            resetMusicFrame();
+            setMusicalRhythmRunning(true);
+        } else {
+            setMusicalRhythmRunning(false);
+        }
     } else if (part == 1 && m_hasSideLight) {
         m_sideRunning = lightRender::runningFrom(m_sideColorInfo);
         if (m_sideThread)
@@ -319,8 +336,10 @@ void lightDealMain::onDviceUpdateAllKeyColor()
     // A tick that outlived a stop asks for no frame.
     if (!m_keyboardLightRunning)
         return;
-    if (m_keyboardColorInfo.ledType == kTypeMusicalRhythm)
+    if (m_keyboardColorInfo.ledType == kTypeMusicalRhythm) {
+        renderMusicFrame();
         return;
+    }
     CVardexHid_keyboardLightColorRuning(keyboardFrameCallback);
 }
 

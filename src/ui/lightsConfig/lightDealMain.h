@@ -1,6 +1,8 @@
 #ifndef LIGHTDEALMAIN_H
 #define LIGHTDEALMAIN_H
 
+#include <QAudioFormat>
+#include <QByteArray>
 #include <QColor>
 #include <QList>
 #include <QMap>
@@ -10,6 +12,8 @@
 #include "hid/hidCmdBuff.h"
 #include "data/hidStructInfoAll.h"
 #include "lightRender.h"
+#include "platform/audioCaptureSource.h"
+#include "spectrumAnalyser.h"
 #include "vardexSdk.h"
 
 class MainHidInterFace;
@@ -52,6 +56,30 @@ public:
     void sideColorInfoDataChanged(colorInfoData info);
     void setInteractLightsPointXY(int indexX, int indexY);
     void updateCustomLightColors(int source, int flagIndex);
+    void clearLed_WaveFullColor_TabSaveUpdateAll();
+
+    // The music-rhythm effect (lightDealMainMusic.cpp).
+    void setMusicalRhythmRunning(bool on);
+    void resetMusicFrame();
+    void renderMusicFrame();
+    int bandOfFrequency(double frequency) const;
+    void updateMusicBars();
+    void setMusicBar(int level, int firstColumn, int columnCount);
+    // Replaces the sound source (the engine takes ownership); the default is
+    // the sound card's loopback capture.
+    void setAudioCaptureSource(audioCaptureSource *source);
+    audioCaptureSource *audioCapture() const { return m_audioCapture; }
+    SpectrumAnalyser *spectrumAnalyser() { return &m_spectrumAnalyser; }
+    bool isMusicalRhythmRunning() const { return m_musicRunning; }
+    int audioBufferSize() const { return m_audioBuffer.size(); }
+    QAudioFormat analysisFormat() const { return m_analysisFormat; }
+    QList<int> bandColumnCounts() const { return m_bandColumnCounts; }
+    QMap<int, int> columnBands() const { return m_columnBands; }
+    double bandLevel(int band) const { return band >= 0 && band < m_bandLevels.size() ? m_bandLevels[band].level : 0.0; }
+    QList<int> columnBarLevels() const { return m_columnBarLevels; }
+    QList<int> columnBarIntensities() const { return m_columnBarIntensities; }
+    ledFrameRecord keyFrameRecord(int row, int column) const { return m_keyFrameRecords[row * 22 + column]; }
+    int audioCaptureRestarts() const { return m_captureRestartCount; }
 
     // Reached from the device library's frame callbacks.
     void onKeyboardFrame(ledFrameRecord *frame);
@@ -84,6 +112,9 @@ public slots:
     void onDviceUpdateAllSideLightColorUI();
     void onDviceUpdateAllKeyColorSendKeyboardHid();
     void onSendLightSynchronize0x17Cmd();
+    void onSendCaptureAudioData(BYTE *pData, int dataSize);
+    void onSpectrumChanged(const FrequencySpectrum &spectrum);
+    void onAudioOutputDevListChanging();
 
 private:
     void updateRunningLightConfig(int part);
@@ -100,6 +131,9 @@ private:
     void sendLightSyncColorChunk(int part, int chunkIndex, QList<int> colourBytes);
     void sendLightSyncState();
     void sendCustomLightChunk(int slot, int chunkIndex, QList<int> colourBytes);
+    void connectAudioCapture();
+    void restartAudioCapture();
+    void shutDownMusic();
 
     QPointer<keyboardButCustom> m_keyButtons[6][22];
     QList<QPointer<sideLightButtonCustom>> m_sideButtons;
@@ -134,6 +168,30 @@ private:
     lightRender::RunningValues m_keyboardRunning;
     colorInfoData m_sideColorInfo;
     lightRender::RunningValues m_sideRunning;
+    struct BandLevel
+    {
+        double level = 0.0;
+        bool clipped = false;
+    };
+    QByteArray m_audioBuffer;
+    QAudioFormat m_analysisFormat;
+    audioCaptureSource *m_audioCapture = nullptr;
+    // Receives the capture's queued packets, apart from the engine's own
+    // queued ticks, which a stop of the light threads drops wholesale.
+    QObject *m_packetReceiver = nullptr;
+    SpectrumAnalyser m_spectrumAnalyser;
+    QVector<BandLevel> m_bandLevels;
+    double m_bandLowHz = 30.0;
+    double m_bandHighHz = 930.0;
+    FrequencySpectrum m_lastSpectrum;
+    QList<int> m_bandColumnCounts;
+    QMap<int, int> m_columnBands;
+    bool m_musicRunning = false;
+    QTimer *m_deviceWatchTimer = nullptr;
+    QString m_watchedDeviceName;
+    QList<int> m_columnBarLevels;
+    QList<int> m_columnBarIntensities;
+    int m_captureRestartCount = 0;
     int m_interactX = -1;
     int m_interactY = -1;
     ledRgb m_interactRippleColor{-1, -1, -1};

@@ -9,6 +9,7 @@
 #include "hid/MainHidInterFace.h"
 #include "hid/lightSyncModels.h"
 #include "lightPacingThreads.h"
+#include "musicRhythm.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 
 namespace {
@@ -160,7 +161,16 @@ void lightDealMain::sendLightSyncState()
                 r[5 + i] = uchar(config[size_t(i)] & 0xFF);
         }
         break;
-    case kTypeMusicalRhythm: // the music bars stay 0 until a music frame exists
+    case kTypeMusicalRhythm: {
+        unsigned char levels[11], intensities[11];
+        musicRhythm::bandBars(m_bandColumnCounts, m_bandLevels.size(), m_columnBarLevels, m_columnBarIntensities,
+                              levels, intensities);
+        for (int b = 0; b < 11; ++b) {
+            r[5 + b] = levels[b];
+            r[16 + b] = intensities[b];
+        }
+        break;
+    }
     default:
         break;
     }

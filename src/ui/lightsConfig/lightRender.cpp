@@ -213,4 +213,25 @@ bool renderSideFrame(int type, const ledFrameRecord *frame, int count, const Run
     return true;
 }
 
+int stepFadeValue(int *value, int step, unsigned char mode)
+{
+    if (mode == 1) {
+        if (*value + step > 255) {
+            *value = 255;
+            return 1;
+        }
+        *value += step;
+        return 0;
+    }
+    if (mode == 2) {
+        if (step > *value) {
+            *value = 0;
+            return 2;
+        }
+        *value -= step;
+        return 0;
+    }
+    return 0;
+}
+
 } // namespace lightRender

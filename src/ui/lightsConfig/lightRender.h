@@ -54,6 +54,12 @@ bool renderKeyFrame(int type, const ledFrameRecord *frame, const RunningValues &
 bool renderSideFrame(int type, const ledFrameRecord *frame, int count, const RunningValues &running,
                      const Darkening &darkening, QColor *preview);
 
+// One fade step of a value 0..255. Mode 1 rises by step (result 1 when it
+// reached the top, the value then 255), mode 2 falls by step (result 2 when
+// it reached 0, the value then 0); 0 while the fade goes on, and for any
+// other mode, which leaves the value alone.
+int stepFadeValue(int *value, int step, unsigned char mode);
+
 } // namespace lightRender
 
 #endif // LIGHTRENDER_H
