@@ -146,10 +146,20 @@ void tst_RemapCaptureX11::capturedKeyIsStoredAndWithheld()
     QCOMPARE(helperText(), QStringLiteral("x"));
     QVERIFY(remap->popup()->isVisible());
 
-    // The bubble closes when it loses the activation; the hook stops.
-    remap->popup()->hide();
-    emit remap->popup()->sigArrowWidgetHide();
+    // A click into the edit keeps the bubble and the capture; a click
+    // elsewhere in the window closes the bubble and stops the hook.
+    xdotool({QStringLiteral("mousemove"), QString::number(centre.x()), QString::number(centre.y()),
+             QStringLiteral("click"), QStringLiteral("1")});
+    QTest::qWait(300);
+    QVERIFY(remap->popup()->isVisible());
+    QVERIFY(keys.hook().isRunning());
+    const QPoint away = keys.mapToGlobal(QPoint(5, keys.height() - 5));
+    QVERIFY(!remap->popup()->geometry().contains(away));
+    xdotool({QStringLiteral("mousemove"), QString::number(away.x()), QString::number(away.y()),
+             QStringLiteral("click"), QStringLiteral("1")});
+    QTRY_VERIFY_WITH_TIMEOUT(!remap->popup()->isVisible(), 3000);
     QTRY_VERIFY_WITH_TIMEOUT(!keys.hook().isRunning(), 3000);
+    QVERIFY(!remap->isPopupOpen());
 }
 
 int main(int argc, char **argv)
