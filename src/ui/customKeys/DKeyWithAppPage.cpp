@@ -13,6 +13,8 @@ DKeyWithAppPage::DKeyWithAppPage(QWidget *parent)
     , m_chooser(std::make_shared<DDialogFileChooser>())
 {
     ui->setupUi(this);
+    // The path only shows the choice; the dialog is the one way to change it.
+    ui->textEdit_appPath->setFocusPolicy(Qt::NoFocus);
     applyTexts();
 }
 
