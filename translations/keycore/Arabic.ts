@@ -107,16 +107,17 @@
         <source>Unknow</source>
         <translation>خطأ غير معروف</translation>
     </message>
-</context>
-<context>
-    <name>DFunctionPageStandIn</name>
     <message>
-        <source>This key has a binding of this kind. Its settings cannot be changed here yet.</source>
-        <translation>هذا المفتاح مرتبط بوظيفة من هذا النوع. لا يمكن تغيير إعداداتها هنا بعد.</translation>
+        <source>The text was cut to the length a key can hold</source>
+        <translation>تم قص النص إلى الطول الذي يتسع له المفتاح</translation>
     </message>
     <message>
-        <source>The settings of this function cannot be changed here yet.</source>
-        <translation>لا يمكن تغيير إعدادات هذه الوظيفة هنا بعد.</translation>
+        <source>There is no macro to assign. Please record a macro first</source>
+        <translation>لا يوجد ماكرو لتعيينه. يرجى تسجيل ماكرو أولاً</translation>
+    </message>
+    <message>
+        <source>Restoring the default failed</source>
+        <translation>فشلت استعادة الإعداد الافتراضي</translation>
     </message>
 </context>
 <context>

@@ -107,16 +107,17 @@
         <source>Unknow</source>
         <translation>Neznámá chyba</translation>
     </message>
-</context>
-<context>
-    <name>DFunctionPageStandIn</name>
     <message>
-        <source>This key has a binding of this kind. Its settings cannot be changed here yet.</source>
-        <translation>Tato klávesa má přiřazenou funkci tohoto druhu. Její nastavení zde zatím nelze změnit.</translation>
+        <source>The text was cut to the length a key can hold</source>
+        <translation>Text byl zkrácen na délku, kterou klávesa pojme</translation>
     </message>
     <message>
-        <source>The settings of this function cannot be changed here yet.</source>
-        <translation>Nastavení této funkce zde zatím nelze změnit.</translation>
+        <source>There is no macro to assign. Please record a macro first</source>
+        <translation>Není žádné makro k přiřazení. Nejprve nahrajte makro</translation>
+    </message>
+    <message>
+        <source>Restoring the default failed</source>
+        <translation>Obnovení výchozího nastavení se nezdařilo</translation>
     </message>
 </context>
 <context>

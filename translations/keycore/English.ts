@@ -107,16 +107,17 @@
         <source>Unknow</source>
         <translation>Unknow</translation>
     </message>
-</context>
-<context>
-    <name>DFunctionPageStandIn</name>
     <message>
-        <source>This key has a binding of this kind. Its settings cannot be changed here yet.</source>
-        <translation>This key has a binding of this kind. Its settings cannot be changed here yet.</translation>
+        <source>The text was cut to the length a key can hold</source>
+        <translation>The text was cut to the length a key can hold</translation>
     </message>
     <message>
-        <source>The settings of this function cannot be changed here yet.</source>
-        <translation>The settings of this function cannot be changed here yet.</translation>
+        <source>There is no macro to assign. Please record a macro first</source>
+        <translation>There is no macro to assign. Please record a macro first</translation>
+    </message>
+    <message>
+        <source>Restoring the default failed</source>
+        <translation>Restoring the default failed</translation>
     </message>
 </context>
 <context>

@@ -107,16 +107,17 @@
         <source>Unknow</source>
         <translation>Erreur inconnue</translation>
     </message>
-</context>
-<context>
-    <name>DFunctionPageStandIn</name>
     <message>
-        <source>This key has a binding of this kind. Its settings cannot be changed here yet.</source>
-        <translation>Cette touche a une fonction de ce type. Ses réglages ne peuvent pas encore être modifiés ici.</translation>
+        <source>The text was cut to the length a key can hold</source>
+        <translation>Le texte a été coupé à la longueur qu&apos;une touche peut contenir</translation>
     </message>
     <message>
-        <source>The settings of this function cannot be changed here yet.</source>
-        <translation>Les réglages de cette fonction ne peuvent pas encore être modifiés ici.</translation>
+        <source>There is no macro to assign. Please record a macro first</source>
+        <translation>Aucune macro à attribuer. Enregistrez d&apos;abord une macro</translation>
+    </message>
+    <message>
+        <source>Restoring the default failed</source>
+        <translation>Échec de la restauration par défaut</translation>
     </message>
 </context>
 <context>

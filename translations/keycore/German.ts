@@ -107,16 +107,17 @@
         <source>Unknow</source>
         <translation>Unbekannter Fehler</translation>
     </message>
-</context>
-<context>
-    <name>DFunctionPageStandIn</name>
     <message>
-        <source>This key has a binding of this kind. Its settings cannot be changed here yet.</source>
-        <translation>Diese Taste ist mit einer solchen Funktion belegt. Ihre Einstellungen lassen sich hier noch nicht ändern.</translation>
+        <source>The text was cut to the length a key can hold</source>
+        <translation>Der Text wurde auf die Länge gekürzt, die eine Taste aufnehmen kann</translation>
     </message>
     <message>
-        <source>The settings of this function cannot be changed here yet.</source>
-        <translation>Die Einstellungen dieser Funktion lassen sich hier noch nicht ändern.</translation>
+        <source>There is no macro to assign. Please record a macro first</source>
+        <translation>Es gibt kein Makro zum Zuweisen. Bitte zuerst ein Makro aufnehmen</translation>
+    </message>
+    <message>
+        <source>Restoring the default failed</source>
+        <translation>Wiederherstellen der Standardbelegung fehlgeschlagen</translation>
     </message>
 </context>
 <context>

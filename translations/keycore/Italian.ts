@@ -107,16 +107,17 @@
         <source>Unknow</source>
         <translation>Errore sconosciuto</translation>
     </message>
-</context>
-<context>
-    <name>DFunctionPageStandIn</name>
     <message>
-        <source>This key has a binding of this kind. Its settings cannot be changed here yet.</source>
-        <translation>A questo tasto è assegnata una funzione di questo tipo. Non è ancora possibile modificarla qui.</translation>
+        <source>The text was cut to the length a key can hold</source>
+        <translation>Il testo è stato tagliato alla lunghezza consentita per un tasto</translation>
     </message>
     <message>
-        <source>The settings of this function cannot be changed here yet.</source>
-        <translation>Le impostazioni di questa funzione non possono ancora essere modificate qui.</translation>
+        <source>There is no macro to assign. Please record a macro first</source>
+        <translation>Nessuna macro da assegnare. Registra prima una macro</translation>
+    </message>
+    <message>
+        <source>Restoring the default failed</source>
+        <translation>Ripristino predefinito non riuscito</translation>
     </message>
 </context>
 <context>

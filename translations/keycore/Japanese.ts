@@ -107,16 +107,17 @@
         <source>Unknow</source>
         <translation>不明なエラー</translation>
     </message>
-</context>
-<context>
-    <name>DFunctionPageStandIn</name>
     <message>
-        <source>This key has a binding of this kind. Its settings cannot be changed here yet.</source>
-        <translation>このキーにはこの機能が割り当てられています。ここではまだ設定を変更できません。</translation>
+        <source>The text was cut to the length a key can hold</source>
+        <translation>テキストはキーに保存できる長さに切り詰められました</translation>
     </message>
     <message>
-        <source>The settings of this function cannot be changed here yet.</source>
-        <translation>この機能の設定はここではまだ変更できません。</translation>
+        <source>There is no macro to assign. Please record a macro first</source>
+        <translation>割り当てるマクロがありません。先にマクロを記録してください</translation>
+    </message>
+    <message>
+        <source>Restoring the default failed</source>
+        <translation>デフォルトへの復元に失敗しました</translation>
     </message>
 </context>
 <context>

@@ -107,16 +107,17 @@
         <source>Unknow</source>
         <translation>알 수 없는 오류</translation>
     </message>
-</context>
-<context>
-    <name>DFunctionPageStandIn</name>
     <message>
-        <source>This key has a binding of this kind. Its settings cannot be changed here yet.</source>
-        <translation>이 키에는 이 기능이 지정되어 있습니다. 아직 여기에서 설정을 변경할 수 없습니다.</translation>
+        <source>The text was cut to the length a key can hold</source>
+        <translation>텍스트가 키에 저장할 수 있는 길이로 잘렸습니다</translation>
     </message>
     <message>
-        <source>The settings of this function cannot be changed here yet.</source>
-        <translation>이 기능의 설정은 아직 여기에서 변경할 수 없습니다.</translation>
+        <source>There is no macro to assign. Please record a macro first</source>
+        <translation>지정할 매크로가 없습니다. 먼저 매크로를 녹화하세요</translation>
+    </message>
+    <message>
+        <source>Restoring the default failed</source>
+        <translation>기본값 복원에 실패했습니다</translation>
     </message>
 </context>
 <context>

@@ -107,16 +107,17 @@
         <source>Unknow</source>
         <translation>Nieznany błąd</translation>
     </message>
-</context>
-<context>
-    <name>DFunctionPageStandIn</name>
     <message>
-        <source>This key has a binding of this kind. Its settings cannot be changed here yet.</source>
-        <translation>Ten klawisz ma przypisaną funkcję tego rodzaju. Jej ustawień nie można jeszcze tu zmienić.</translation>
+        <source>The text was cut to the length a key can hold</source>
+        <translation>Tekst został przycięty do długości, jaką może przechować klawisz</translation>
     </message>
     <message>
-        <source>The settings of this function cannot be changed here yet.</source>
-        <translation>Ustawień tej funkcji nie można jeszcze tu zmienić.</translation>
+        <source>There is no macro to assign. Please record a macro first</source>
+        <translation>Brak makra do przypisania. Najpierw nagraj makro</translation>
+    </message>
+    <message>
+        <source>Restoring the default failed</source>
+        <translation>Nie udało się przywrócić ustawienia domyślnego</translation>
     </message>
 </context>
 <context>

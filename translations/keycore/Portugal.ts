@@ -107,16 +107,17 @@
         <source>Unknow</source>
         <translation>Erro desconhecido</translation>
     </message>
-</context>
-<context>
-    <name>DFunctionPageStandIn</name>
     <message>
-        <source>This key has a binding of this kind. Its settings cannot be changed here yet.</source>
-        <translation>Esta tecla tem uma função deste tipo. Ainda não é possível alterá-la aqui.</translation>
+        <source>The text was cut to the length a key can hold</source>
+        <translation>O texto foi cortado para o comprimento que uma tecla suporta</translation>
     </message>
     <message>
-        <source>The settings of this function cannot be changed here yet.</source>
-        <translation>As definições desta função ainda não podem ser alteradas aqui.</translation>
+        <source>There is no macro to assign. Please record a macro first</source>
+        <translation>Não existe nenhuma macro para atribuir. Grave primeiro uma macro</translation>
+    </message>
+    <message>
+        <source>Restoring the default failed</source>
+        <translation>Falha ao restaurar a predefinição</translation>
     </message>
 </context>
 <context>

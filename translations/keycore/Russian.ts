@@ -107,16 +107,17 @@
         <source>Unknow</source>
         <translation>Неизвестная ошибка</translation>
     </message>
-</context>
-<context>
-    <name>DFunctionPageStandIn</name>
     <message>
-        <source>This key has a binding of this kind. Its settings cannot be changed here yet.</source>
-        <translation>Этой клавише назначена такая функция. Её настройки пока нельзя изменить здесь.</translation>
+        <source>The text was cut to the length a key can hold</source>
+        <translation>Текст обрезан до длины, которую может хранить клавиша</translation>
     </message>
     <message>
-        <source>The settings of this function cannot be changed here yet.</source>
-        <translation>Настройки этой функции пока нельзя изменить здесь.</translation>
+        <source>There is no macro to assign. Please record a macro first</source>
+        <translation>Нет макроса для назначения. Сначала запишите макрос</translation>
+    </message>
+    <message>
+        <source>Restoring the default failed</source>
+        <translation>Не удалось восстановить значение по умолчанию</translation>
     </message>
 </context>
 <context>

@@ -107,16 +107,17 @@
         <source>Unknow</source>
         <translation>Error desconocido</translation>
     </message>
-</context>
-<context>
-    <name>DFunctionPageStandIn</name>
     <message>
-        <source>This key has a binding of this kind. Its settings cannot be changed here yet.</source>
-        <translation>Esta tecla tiene asignada una función de este tipo. Aún no se puede cambiar aquí.</translation>
+        <source>The text was cut to the length a key can hold</source>
+        <translation>El texto se ha recortado a la longitud que admite una tecla</translation>
     </message>
     <message>
-        <source>The settings of this function cannot be changed here yet.</source>
-        <translation>Los ajustes de esta función aún no se pueden cambiar aquí.</translation>
+        <source>There is no macro to assign. Please record a macro first</source>
+        <translation>No hay ninguna macro que asignar. Grabe primero una macro</translation>
+    </message>
+    <message>
+        <source>Restoring the default failed</source>
+        <translation>No se pudo restaurar el valor predeterminado</translation>
     </message>
 </context>
 <context>

@@ -107,16 +107,17 @@
         <source>Unknow</source>
         <translation>Невідома помилка</translation>
     </message>
-</context>
-<context>
-    <name>DFunctionPageStandIn</name>
     <message>
-        <source>This key has a binding of this kind. Its settings cannot be changed here yet.</source>
-        <translation>Цій клавіші призначено таку функцію. Її налаштування поки не можна змінити тут.</translation>
+        <source>The text was cut to the length a key can hold</source>
+        <translation>Текст обрізано до довжини, яку може зберігати клавіша</translation>
     </message>
     <message>
-        <source>The settings of this function cannot be changed here yet.</source>
-        <translation>Налаштування цієї функції поки не можна змінити тут.</translation>
+        <source>There is no macro to assign. Please record a macro first</source>
+        <translation>Немає макросу для призначення. Спочатку запишіть макрос</translation>
+    </message>
+    <message>
+        <source>Restoring the default failed</source>
+        <translation>Не вдалося відновити типове значення</translation>
     </message>
 </context>
 <context>

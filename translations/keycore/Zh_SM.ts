@@ -107,16 +107,17 @@
         <source>Unknow</source>
         <translation>未知错误</translation>
     </message>
-</context>
-<context>
-    <name>DFunctionPageStandIn</name>
     <message>
-        <source>This key has a binding of this kind. Its settings cannot be changed here yet.</source>
-        <translation>此按键已设置为该功能。目前还不能在这里修改其设置。</translation>
+        <source>The text was cut to the length a key can hold</source>
+        <translation>文本已被截断为按键可容纳的长度</translation>
     </message>
     <message>
-        <source>The settings of this function cannot be changed here yet.</source>
-        <translation>目前还不能在这里修改此功能的设置。</translation>
+        <source>There is no macro to assign. Please record a macro first</source>
+        <translation>没有可指定的宏，请先录制宏</translation>
+    </message>
+    <message>
+        <source>Restoring the default failed</source>
+        <translation>恢复默认失败</translation>
     </message>
 </context>
 <context>

@@ -107,16 +107,17 @@
         <source>Unknow</source>
         <translation>未知錯誤</translation>
     </message>
-</context>
-<context>
-    <name>DFunctionPageStandIn</name>
     <message>
-        <source>This key has a binding of this kind. Its settings cannot be changed here yet.</source>
-        <translation>此按鍵已設定為此功能。目前尚無法在此修改其設定。</translation>
+        <source>The text was cut to the length a key can hold</source>
+        <translation>文字已截斷為按鍵可容納的長度</translation>
     </message>
     <message>
-        <source>The settings of this function cannot be changed here yet.</source>
-        <translation>目前尚無法在此修改此功能的設定。</translation>
+        <source>There is no macro to assign. Please record a macro first</source>
+        <translation>沒有可指定的巨集，請先錄製巨集</translation>
+    </message>
+    <message>
+        <source>Restoring the default failed</source>
+        <translation>恢復預設失敗</translation>
     </message>
 </context>
 <context>

@@ -104,7 +104,7 @@ void DCustomKeysPage::buildFunctionPages()
         // no message over it.
         if (row.id != IdRemapKey && row.id != IdCombinationKey)
             connect(row.page, &DKeyFunctionPage::sigCustomKeyInfoSaveSuccessful, this, &DCustomKeysPage::onCustomKeyInfoSaveSuccessful);
-        if (row.id == IdDefault || row.id == IdText)
+        if (row.id == IdDefault || row.id == IdText || row.id == IdMacro)
             connect(row.page, &DKeyFunctionPage::sigCustomKeyInfoSaveFailed, this, &DCustomKeysPage::onCustomKeyInfoSaveFailed);
         if (row.id == IdText || row.id == IdDisable)
             connect(row.page, &DKeyFunctionPage::sigClickedCancel, this, &DCustomKeysPage::onClickedCancel);
@@ -237,8 +237,14 @@ void DCustomKeysPage::onCustomKeyInfoSaveFailed(int operateType, int errorIndex)
     QString message;
     if (operateType == 6 && errorIndex == 0)
         message = tr("Setting failed because the text is empty");
+    else if (operateType == 6 && errorIndex == 1)
+        message = tr("The text was cut to the length a key can hold");
+    else if (operateType == 1 && errorIndex == 0)
+        message = tr("There is no macro to assign. Please record a macro first");
     else if (operateType == 10 && errorIndex == 0)
         message = tr("Please select one Key first");
+    else if (operateType == 10 && errorIndex == 1)
+        message = tr("Restoring the default failed");
     else
         message = tr("Unknow");
     emit sigSomeMessageTip_CustomKeysPage(message);

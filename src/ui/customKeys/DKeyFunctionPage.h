@@ -50,7 +50,7 @@ public:
     // key combination pages).
     virtual void setKey(int keyCode) { Q_UNUSED(keyCode) }
     // Forgets the key of the last load.
-    void clearKey();
+    virtual void clearKey();
 
     int keyCode() const { return m_keyCode; }
     QString keyText() const { return m_keyText; }
