@@ -29,6 +29,23 @@ const char kRecordFrameStyle[] = "QFrame#frame_Record{border-radius: 8px; border
                                  "QFrame#frame_Record:hover{border: 2px solid rgb(%2);}";
 const char kAccent[] = "255,143,31";
 
+// Delays are typed as 0..65535; a digit that would pass the top is refused
+// while typing, not left for the field to reject at the end.
+class DelayValidator : public QIntValidator
+{
+public:
+    explicit DelayValidator(QObject *parent) : QIntValidator(0, macroModel::kMaxDelay, parent) {}
+    State validate(QString &input, int &pos) const override
+    {
+        const State state = QIntValidator::validate(input, pos);
+        bool ok = false;
+        const qlonglong value = input.toLongLong(&ok);
+        if (state == Intermediate && ok && value > top())
+            return Invalid;
+        return state;
+    }
+};
+
 } // namespace
 
 DMacroPage::DMacroPage(QWidget *parent)
@@ -67,7 +84,7 @@ DMacroPage::DMacroPage(QWidget *parent)
     m_recordFont.setPointSize(13);
     setRecordLook(false);
 
-    auto *delayValidator = new QIntValidator(0, macroModel::kMaxDelay, this);
+    auto *delayValidator = new DelayValidator(this);
     ui->lineEdit_EnterDelayNum->setValidator(delayValidator);
     ui->lineEdit_DelayNum->setValidator(delayValidator);
     ui->lineEdit_DefaultDelayNum->setValidator(delayValidator);
