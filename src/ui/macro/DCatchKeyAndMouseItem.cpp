@@ -14,8 +14,8 @@ DCatchKeyAndMouseItem::DCatchKeyAndMouseItem(QString mark, QWidget *parent)
     ui->label_MarkNum->hide();
     ui->label_MarkNum->setText(m_mark);
     ui->frame_2->setStyleSheet(
-        QStringLiteral("QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: rgba(%2);}")
-            .arg(m_lineColor, QStringLiteral("0,0,0,1")));
+        QStringLiteral("QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: %2;}")
+            .arg(m_lineColor, QStringLiteral("transparent")));
     applyLook(LookPlain);
 }
 

@@ -20,6 +20,7 @@
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 #include "ui/macro/DMacroListItem.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/softKeyboard/DSoftKeyboardPage.h"
 #include "ui/widgets/DFileChooser.h"
 
 namespace {
@@ -98,6 +99,13 @@ DMacroPage::DMacroPage(QWidget *parent)
     ui->lineEdit_PressKey->installEventFilter(this);
 
     DDataManager *data = DDataManager::instance();
+    // The key tables come from the soft keyboard's layout; until a soft
+    // keyboard has been built they are empty, and every recorded key would
+    // be stored as unknown.
+    if (data->virtualKeyMap().isEmpty()) {
+        DSoftKeyboardPage layout;
+        layout.loadKeyboardInfo(QString());
+    }
     connect(data, &DDataManager::sigRecviveStreamEX_MacroKeyboard, this, &DMacroPage::onKeyboardRecviveStream);
     connect(data, &DDataManager::sigRecviveStreamEX_MacroMouse, this, &DMacroPage::onMouseRecviveStream);
     m_keyNameMap = data->keyNameMap();
