@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>التأخير المسجل</translation>
+        <translation>كما سُجّل</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>حدث لوحة المفاتيح</translation>
+        <translation>لوحة المفاتيح</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>حدث الفأرة</translation>
+        <translation>الفأرة</translation>
     </message>
     <message>
         <source>Delay</source>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Zaznamenaná prodleva</translation>
+        <translation>Zaznamenaná</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Událost klávesnice</translation>
+        <translation>Klávesnice</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Událost myši</translation>
+        <translation>Myš</translation>
     </message>
     <message>
         <source>Delay</source>

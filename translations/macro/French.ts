@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Délai enregistré</translation>
+        <translation>Enregistré</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Événement clavier</translation>
+        <translation>Clavier</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Événement souris</translation>
+        <translation>Souris</translation>
     </message>
     <message>
         <source>Delay</source>

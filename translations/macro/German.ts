@@ -51,11 +51,11 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Aufgenommene Verzögerung</translation>
+        <translation>Aufgenommen</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Keine Verzögerung</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Default delay</source>
@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Tastaturereignis</translation>
+        <translation>Tastatur</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Mausereignis</translation>
+        <translation>Maus</translation>
     </message>
     <message>
         <source>Delay</source>

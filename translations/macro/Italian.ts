@@ -51,11 +51,11 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Ritardo registrato</translation>
+        <translation>Registrato</translation>
     </message>
     <message>
         <source>No delay</source>
-        <translation>Nessun ritardo</translation>
+        <translation>Nessuno</translation>
     </message>
     <message>
         <source>Default delay</source>
@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Evento tastiera</translation>
+        <translation>Tastiera</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Evento mouse</translation>
+        <translation>Mouse</translation>
     </message>
     <message>
         <source>Delay</source>

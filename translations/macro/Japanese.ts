@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>記録した遅延</translation>
+        <translation>記録どおり</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>キーボードイベント</translation>
+        <translation>キーボード</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>マウスイベント</translation>
+        <translation>マウス</translation>
     </message>
     <message>
         <source>Delay</source>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>녹화 지연</translation>
+        <translation>녹화된 지연</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>키보드 이벤트</translation>
+        <translation>키보드</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>마우스 이벤트</translation>
+        <translation>마우스</translation>
     </message>
     <message>
         <source>Delay</source>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Nagrane opóźnienie</translation>
+        <translation>Nagrany</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Zdarzenie klawiatury</translation>
+        <translation>Klawiatura</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Zdarzenie myszy</translation>
+        <translation>Mysz</translation>
     </message>
     <message>
         <source>Delay</source>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Atraso gravado</translation>
+        <translation>Gravado</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Evento de teclado</translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Evento de rato</translation>
+        <translation>Rato</translation>
     </message>
     <message>
         <source>Delay</source>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Записанная задержка</translation>
+        <translation>Как записано</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Событие клавиатуры</translation>
+        <translation>Клавиатура</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Событие мыши</translation>
+        <translation>Мышь</translation>
     </message>
     <message>
         <source>Delay</source>

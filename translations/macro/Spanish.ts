@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Retardo grabado</translation>
+        <translation>Grabado</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Evento de teclado</translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Evento de ratón</translation>
+        <translation>Ratón</translation>
     </message>
     <message>
         <source>Delay</source>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>Recording delay</source>
-        <translation>Записана затримка</translation>
+        <translation>Як записано</translation>
     </message>
     <message>
         <source>No delay</source>
@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>Подія клавіатури</translation>
+        <translation>Клавіатура</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>Подія миші</translation>
+        <translation>Миша</translation>
     </message>
     <message>
         <source>Delay</source>

@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>键盘事件</translation>
+        <translation>键盘</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>鼠标事件</translation>
+        <translation>鼠标</translation>
     </message>
     <message>
         <source>Delay</source>

@@ -95,11 +95,11 @@
     </message>
     <message>
         <source>Keyboard Event</source>
-        <translation>鍵盤事件</translation>
+        <translation>鍵盤</translation>
     </message>
     <message>
         <source>Mouse Event</source>
-        <translation>滑鼠事件</translation>
+        <translation>滑鼠</translation>
     </message>
     <message>
         <source>Delay</source>
