@@ -1,6 +1,7 @@
 #include "ui/macro/DMacroListItem.h"
 #include "ui_DMacroListItem.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 
 #include <cstdlib>
@@ -23,6 +24,7 @@ DMacroListItem::DMacroListItem(QWidget *parent)
 
 DMacroListItem::~DMacroListItem()
 {
+    qApp->removeEventFilter(this);
     delete ui;
     std::free(m_macroXmlPath);
 }
@@ -114,6 +116,24 @@ void DMacroListItem::on_pushButton_MacroOperate_clicked()
     m_menuPopup->move(ui->pushButton_MacroOperate->mapToGlobal(anchor) - QPoint(80, 20));
     m_menuPopup->show();
     m_menuPopup->activateWindow();
+    // A bubble that never got the activation (window managers do not
+    // activate pop-ups) is not hidden by losing it: a press anywhere else
+    // closes it.
+    qApp->installEventFilter(this);
+}
+
+bool DMacroListItem::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
+        auto *widget = static_cast<QWidget *>(watched);
+        if (!m_menuPopup || !m_menuPopup->isVisible()) {
+            qApp->removeEventFilter(this);
+        } else if (widget->window() != m_menuPopup) {
+            m_menuPopup->hide();
+            qApp->removeEventFilter(this);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void DMacroListItem::on_pushButton_Save_clicked()
