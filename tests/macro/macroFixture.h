@@ -195,6 +195,10 @@ public:
         page->setTickSource([this] { return now; });
         changed.reset(new QSignalSpy(page.data(), &DMacroPage::sigMacroListHaveChanged));
         QTest::qWait(260);
+        // A slow build may run the load later still.
+        const int listed = int(macroModel::listMacros(store.constData()).size());
+        for (int waited = 0; page->macroRows().size() != listed && waited < 5000; waited += 20)
+            QTest::qWait(20);
         return page;
     }
     DMacroListItem *macroRow(const QString &index) const
