@@ -47,6 +47,9 @@ private slots:
     void moveAcrossAnotherPair();
     void moveAfterInsertFollowsTheRow();
     void clearLeavesEmptyMacro();
+    void eventRowLooks_data();
+    void eventRowLooks();
+    void eventRowHoverShowsDeleteOnly();
 };
 
 void tst_macropage::dialogFrame()
@@ -626,6 +629,53 @@ void tst_macropage::clearLeavesEmptyMacro()
     QCOMPARE(page->pressCount(), 0);
     QCOMPARE(e.child<QStackedWidget>("stackedWidget_2")->currentWidget()->objectName(), QStringLiteral("page_isEmpty"));
     QCOMPARE(e.changed->count(), 1);
+}
+
+void tst_macropage::eventRowLooks_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("codeName");
+    QTest::addColumn<QString>("explain");
+    QTest::newRow("key") << "key" << QString::fromUtf8("Ä") << QString::fromUtf8("Ä");
+    QTest::newRow("left") << "mouse" << "Left Click" << "Left Click";
+    QTest::newRow("center") << "mouse" << "Center Click" << "Center Click";
+    QTest::newRow("right") << "mouse" << "Right Click" << "Right Click";
+    QTest::newRow("mouse, no button") << "mouse" << "Wheel" << "";
+    QTest::newRow("other type") << "delay" << "x" << "x";
+}
+
+void tst_macropage::eventRowLooks()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, codeName);
+    QFETCH(QString, explain);
+    DCatchKeyAndMouseItem row(QStringLiteral("4"));
+    row.setEventInfo(100, type, 513, codeName, QStringLiteral("down"));
+    QCOMPARE(row.explainText(), explain);
+    QCOMPARE(row.delayText(), QStringLiteral("100 MS"));
+    QCOMPARE(row.codeName(), codeName);
+    QCOMPARE(row.mark(), QStringLiteral("4"));
+    row.setDelay(7);
+    QCOMPARE(row.delay(), QStringLiteral("7"));
+    QCOMPARE(row.delayText(), QStringLiteral("7 MS"));
+}
+
+void tst_macropage::eventRowHoverShowsDeleteOnly()
+{
+    DCatchKeyAndMouseItem row(QStringLiteral("1"));
+    row.setEventInfo(0, QStringLiteral("key"), 4, QStringLiteral("A"), QStringLiteral("down"));
+    QVERIFY(!row.isDeleteButtonShown());
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(&row, &enter);
+    QVERIFY(row.isDeleteButtonShown());
+    QVERIFY(!row.isSelectedLook() && !row.isPartnerLook());
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&row, &leave);
+    QVERIFY(!row.isDeleteButtonShown());
+    QSignalSpy clicked(&row, &DCatchKeyAndMouseItem::sigKeyOrMouseEventClick);
+    QTest::mouseClick(&row, Qt::RightButton);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked.first(), (QList<QVariant>{"0", "key", "4", "A", "down"}));
 }
 
 QTEST_MAIN(tst_macropage)
