@@ -12,6 +12,7 @@
 #include "platform/instanceScope.h"
 #include "platform/unixSignals.h"
 #include "ui/mainwidget/DMainWidget.h"
+#include "ui/macro/DMacroPage.h"
 #include "ui/settings/DSettingsDia.h"
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 
@@ -59,6 +60,14 @@ int main(int argc, char *argv[])
     // The main window creates its device page through this factory.
     DMainWidget::factories().devicePage = [](QWidget *parent) { return new DDevicePage(parent); };
     DMainWidget::factories().settingsDialog = [](QWidget *parent) { return new DSettingsDia(parent); };
+    DMainWidget::factories().macroDialog = [](QWidget *parent, const char *macroXmlPath) -> QDialog * {
+        auto *editor = new DMacroPage(parent);
+        if (!editor->setMacroXmlPath(macroXmlPath)) {
+            delete editor;
+            return nullptr;
+        }
+        return editor;
+    };
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     DAppllication app(QString::fromLatin1(kAppId), argc, argv, alreadyRunning, &guard);
     if (app.mustExit())

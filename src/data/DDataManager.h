@@ -28,6 +28,11 @@ public:
 
     static DDataManager *instance();
 
+    // Copies a NUL-terminated path into a PathBufferSize buffer; a null path
+    // or one that does not fit (terminator included) is refused and the
+    // buffer left as it was.
+    static bool copyBoundedPath(char *buffer, const char *path);
+
     // Folders
     QString userConfigDir() const;
     // "VardexConfig.ini" in userConfigDir().
@@ -107,7 +112,6 @@ protected:
     ~DDataManager() override;
 
 private:
-    static bool copyBoundedPath(char *buffer, const char *path);
     void rebuildThemeFonts();
 
     QString m_userConfigDir;

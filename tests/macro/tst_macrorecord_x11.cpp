@@ -1,0 +1,165 @@
+// Recording a macro from a real X server's keyboard (run under xvfb-run;
+// skipped with a message where no X server can start): xdotool types into
+// another program's window while the editor records, through the global
+// hook in its recording mode, as the custom-keys page starts it.
+#include "macroFixture.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QX11Info>
+
+#include <cstdio>
+
+#include "platform/x11RecordHook.h"
+#include "ui/customKeys/WindowsHookInterface.h"
+
+using namespace macroTest;
+
+namespace {
+
+// Another program's window with a focused line edit; it prints its text
+// whenever the text changes.
+int runHelperWindow(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QLineEdit edit;
+    edit.setWindowTitle(QStringLiteral("macro test helper"));
+    edit.setGeometry(600, 100, 300, 40);
+    QObject::connect(&edit, &QLineEdit::textChanged, [](const QString &text) {
+        std::printf("text:%s\n", qPrintable(text));
+        std::fflush(stdout);
+    });
+    edit.show();
+    edit.activateWindow();
+    edit.setFocus();
+    std::printf("ready\n");
+    std::fflush(stdout);
+    return app.exec();
+}
+
+} // namespace
+
+class tst_macrorecord_x11 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+    void typedKeysAreRecordedAndWithheld();
+
+private:
+    QString helperText();
+    QProcess m_helper;
+    QString m_helperText;
+};
+
+void tst_macrorecord_x11::initTestCase()
+{
+    if (!QX11Info::isPlatformX11())
+        QSKIP("no X server could be started for this test (run it under xvfb-run): recording is not tested");
+    if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        QSKIP("xdotool is not installed: recording is not tested");
+    QVERIFY2(X11RecordHook::isAvailable(), "the X server offers no RECORD extension");
+}
+
+void tst_macrorecord_x11::cleanup()
+{
+    if (m_helper.state() != QProcess::NotRunning) {
+        m_helper.kill();
+        m_helper.waitForFinished(3000);
+    }
+}
+
+QString tst_macrorecord_x11::helperText()
+{
+    while (m_helper.canReadLine() || m_helper.waitForReadyRead(50)) {
+        const QByteArray line = m_helper.readLine().trimmed();
+        if (line.startsWith("text:"))
+            m_helperText = QString::fromUtf8(line.mid(5));
+        if (!m_helper.canReadLine())
+            break;
+    }
+    return m_helperText;
+}
+
+void tst_macrorecord_x11::typedKeysAreRecordedAndWithheld()
+{
+    Editor e;
+    // The hook answers the editor's requests as the custom-keys page does.
+    WindowsHookInterface hook;
+    QObject::disconnect(e.hookConnection);
+    QMetaObject::Connection relay = connect(DDataManager::instance(), &DDataManager::sigHookRuningStrtusCtrl_MacroRecord,
+                                            [&hook](bool start) {
+                                                hook.stopHook();
+                                                const int ok = start ? hook.startHook(HookMacroRecord) : 1;
+                                                DDataManager::instance()->setHookRunning(ok == 1);
+                                            });
+    QVERIFY(addMacro(e.store, 1, "Macro1"));
+    DMacroPage *page = e.open();
+    page->setTickSource(nullptr); // the real clock
+    page->move(20, 20);
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page));
+
+    m_helper.setProgram(QCoreApplication::applicationFilePath());
+    m_helper.setArguments({QStringLiteral("--helper-window")});
+    m_helper.start();
+    QVERIFY(m_helper.waitForStarted(5000));
+    QByteArray out;
+    QElapsedTimer waited;
+    waited.start();
+    while (!out.contains("ready") && waited.elapsed() < 10000) {
+        m_helper.waitForReadyRead(100);
+        out += m_helper.readAll();
+    }
+    QVERIFY2(out.contains("ready"), "the helper window did not start");
+    QTest::qWait(300);
+
+    page->toggleRecording();
+    QVERIFY(page->isRecording());
+    // xdotool runs beside the event loop, which must deliver each key as
+    // it comes for the delays to be measured.
+    QProcess typist;
+    typist.start(QStringLiteral("xdotool"), QStringLiteral("type --delay 300 ab").split(QLatin1Char(' ')));
+    QVERIFY(typist.waitForStarted(5000));
+    QTRY_COMPARE_WITH_TIMEOUT(typist.state(), QProcess::NotRunning, 10000);
+    QCOMPARE(typist.exitCode(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(page->eventRows().size(), 4, 5000);
+    QTest::qWait(300);
+    page->toggleRecording();
+    QVERIFY(!page->isRecording());
+    QVERIFY(!hook.isRunning());
+
+    const QList<EventText> stored = storedEvents(e.store, "1");
+    QStringList keys;
+    int total = 0;
+    for (const EventText &ev : stored) {
+        keys << ev.keyCode + ev.operate;
+        const int delay = ev.delay.toInt();
+        QVERIFY2(delay >= 0 && delay < 2000, qPrintable(ev.delay));
+        total += delay;
+    }
+    QCOMPARE(keys, (QStringList{"4down", "4up", "5down", "5up"}));
+    QCOMPARE(stored.first().delay, QStringLiteral("0"));
+    // xdotool waits between its key events, so the clock ran between them.
+    qInfo() << "recorded delays" << describe(stored);
+    QVERIFY2(total >= 20, qPrintable(QString::number(total)));
+    QVERIFY(rowsMatchStore(page, e.store));
+    // The keys went to the recording, not to the window that had the focus.
+    QCOMPARE(helperText(), QString());
+    disconnect(relay);
+}
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && qstrcmp(argv[1], "--helper-window") == 0)
+        return runHelperWindow(argc, argv);
+    QApplication app(argc, argv);
+    tst_macrorecord_x11 test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_macrorecord_x11.moc"
