@@ -80,8 +80,14 @@ void DMacroListItem::mouseDoubleClickEvent(QMouseEvent *event)
 
 void DMacroListItem::onCloseMenuWidow()
 {
-    if (m_menuPopup)
-        m_menuPopup->hide();
+    hideMenu();
+}
+
+void DMacroListItem::hideMenu()
+{
+    if (!m_menuPopup || !m_menuPopup->isVisible())
+        return;
+    m_menuPopup->hide();
 }
 
 void DMacroListItem::onMacroExport()
@@ -107,15 +113,19 @@ void DMacroListItem::on_pushButton_MacroOperate_clicked()
     connect(menu, &macroMenuToolWidget::sigMacroDelete, this, &DMacroListItem::onMacroDelete);
     connect(menu, &macroMenuToolWidget::sigMacroModifyNanme, this, &DMacroListItem::onMacroModifyNanme);
 
-    // A bubble of an earlier press is not reused; it goes with the row.
+    // A bubble of an earlier press is not reused.
+    if (m_menuPopup)
+        m_menuPopup->deleteLater();
     m_menuPopup = new ArrowWidget(0, this);
     m_menuPopup->setBubbleSize(160, 130);
     m_menuPopup->setArrowPosition(73);
     m_menuPopup->setContentWidget(menu);
     const QPoint anchor(ui->pushButton_MacroOperate->width() / 2, ui->pushButton_MacroOperate->height() - 6);
     m_menuPopup->move(ui->pushButton_MacroOperate->mapToGlobal(anchor) - QPoint(80, 20));
+    // Shown without taking the activation: an activated bubble keeps the
+    // keyboard focus in Qt after it hides, and the editor then gets no keys
+    // (Escape, the key fields) until it is closed.
     m_menuPopup->show();
-    m_menuPopup->activateWindow();
     // A bubble that never got the activation (window managers do not
     // activate pop-ups) is not hidden by losing it: a press anywhere else
     // closes it.
@@ -129,7 +139,7 @@ bool DMacroListItem::eventFilter(QObject *watched, QEvent *event)
         if (!m_menuPopup || !m_menuPopup->isVisible()) {
             qApp->removeEventFilter(this);
         } else if (widget->window() != m_menuPopup) {
-            m_menuPopup->hide();
+            hideMenu();
             qApp->removeEventFilter(this);
         }
     }

@@ -56,6 +56,8 @@ private slots:
     void on_pushButton_Cancel_clicked();
 
 private:
+    void hideMenu();
+
     Ui::DMacroListItem *ui;
     char *m_macroXmlPath;
     QString m_macroName;
