@@ -14,6 +14,7 @@
 #include <cstdio>
 
 #include "keyFuncsFixture.h"
+#include "../keyhook/x11HelperWindow.h"
 #include "platform/x11RecordHook.h"
 #include "ui/customKeys/DChangeKeyPage.h"
 #include "ui/customKeys/DCustomKeysPage.h"
@@ -22,25 +23,6 @@
 using namespace keyFuncsTest;
 
 namespace {
-
-// Another program's window with a focused line edit that prints its text.
-int runHelperWindow(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QLineEdit edit;
-    edit.setWindowTitle(QStringLiteral("remap test helper"));
-    edit.setGeometry(700, 600, 300, 40);
-    QObject::connect(&edit, &QLineEdit::textChanged, [](const QString &text) {
-        std::printf("text:%s\n", qPrintable(text));
-        std::fflush(stdout);
-    });
-    edit.show();
-    edit.activateWindow();
-    edit.setFocus();
-    std::printf("ready\n");
-    std::fflush(stdout);
-    return app.exec();
-}
 
 bool xdotool(const QStringList &args)
 {
@@ -58,9 +40,7 @@ private slots:
     void capturedKeyIsStoredAndWithheld();
 
 private:
-    QString helperText();
-    QProcess m_helper;
-    QString m_helperText;
+    x11Test::HelperWindow m_helper;
     Stores m_stores;
 };
 
@@ -76,22 +56,7 @@ void tst_RemapCaptureX11::initTestCase()
 
 void tst_RemapCaptureX11::cleanup()
 {
-    if (m_helper.state() != QProcess::NotRunning) {
-        m_helper.kill();
-        m_helper.waitForFinished(3000);
-    }
-}
-
-QString tst_RemapCaptureX11::helperText()
-{
-    while (m_helper.canReadLine() || m_helper.waitForReadyRead(50)) {
-        const QByteArray line = m_helper.readLine().trimmed();
-        if (line.startsWith("text:"))
-            m_helperText = QString::fromUtf8(line.mid(5));
-        if (!m_helper.canReadLine())
-            break;
-    }
-    return m_helperText;
+    m_helper.stop();
 }
 
 void tst_RemapCaptureX11::capturedKeyIsStoredAndWithheld()
@@ -104,21 +69,10 @@ void tst_RemapCaptureX11::capturedKeyIsStoredAndWithheld()
     QVERIFY(QTest::qWaitForWindowExposed(&keys));
 
     // The other program takes the focus and types.
-    m_helper.setProgram(QCoreApplication::applicationFilePath());
-    m_helper.setArguments({QStringLiteral("--helper-window")});
-    m_helper.start();
-    QVERIFY(m_helper.waitForStarted(5000));
-    QByteArray out;
-    QElapsedTimer waited;
-    waited.start();
-    while (!out.contains("ready") && waited.elapsed() < 10000) {
-        m_helper.waitForReadyRead(100);
-        out += m_helper.readAll();
-    }
-    QVERIFY2(out.contains("ready"), "the helper window did not start");
+    QVERIFY2(m_helper.start(), "the helper window did not start");
     QTest::qWait(300);
     xdotool({QStringLiteral("type"), QStringLiteral("x")});
-    QTRY_COMPARE_WITH_TIMEOUT(helperText(), QStringLiteral("x"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_helper.text(), QStringLiteral("x"), 5000);
 
     // Key A, remap page, a click into its edit opens the capture bubble.
     DDataManager::instance()->setCurrentKey(4, QStringLiteral("A"));
@@ -143,7 +97,7 @@ void tst_RemapCaptureX11::capturedKeyIsStoredAndWithheld()
     xdotool({QStringLiteral("type"), QStringLiteral("b")});
     QTRY_COMPARE_WITH_TIMEOUT(stored(m_stores.profiles, 4).value, QByteArray("5"), 5000);
     QTest::qWait(300);
-    QCOMPARE(helperText(), QStringLiteral("x"));
+    QCOMPARE(m_helper.text(), QStringLiteral("x"));
     QVERIFY(remap->popup()->isVisible());
 
     // A click into the edit keeps the bubble and the capture; a click
@@ -164,8 +118,8 @@ void tst_RemapCaptureX11::capturedKeyIsStoredAndWithheld()
 
 int main(int argc, char **argv)
 {
-    if (argc > 1 && qstrcmp(argv[1], "--helper-window") == 0)
-        return runHelperWindow(argc, argv);
+    if (x11Test::isHelperWindowRun(argc, argv))
+        return x11Test::runHelperWindow(argc, argv, QRect(700, 600, 300, 40));
     QApplication app(argc, argv);
     tst_RemapCaptureX11 test;
     return QTest::qExec(&test, argc, argv);

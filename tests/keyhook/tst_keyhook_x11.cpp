@@ -16,32 +16,9 @@
 #include "platform/winCompat.h"
 #include "platform/x11RecordHook.h"
 #include "ui/customKeys/WindowsHookInterface.h"
+#include "x11HelperWindow.h"
 
 namespace {
-
-// Another program's window with a focused line edit; it prints its text
-// whenever the text changes.
-int runHelperWindow(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QLineEdit edit;
-    edit.setWindowTitle(QStringLiteral("hook test helper"));
-    edit.setGeometry(600, 400, 300, 40);
-    QObject::connect(&edit, &QLineEdit::textChanged, [](const QString &text) {
-        std::printf("text:%s\n", qPrintable(text));
-        std::fflush(stdout);
-    });
-    QObject::connect(&app, &QGuiApplication::focusWindowChanged, [](QWindow *w) {
-        std::printf("focus:%d\n", w ? 1 : 0);
-        std::fflush(stdout);
-    });
-    edit.show();
-    edit.activateWindow();
-    edit.setFocus();
-    std::printf("ready\n");
-    std::fflush(stdout);
-    return app.exec();
-}
 
 struct KeyEvent
 {
@@ -65,17 +42,7 @@ private slots:
 private:
     static bool xdotool(const QStringList &args);
     QList<KeyEvent> collect(WindowsHookInterface &hook, const QStringList &xdotoolArgs, int expected);
-    void startHelper();
-    QString helperText();
-    bool helperFocused()
-    {
-        helperText();
-        return m_helperFocused;
-    }
-
-    QProcess m_helper;
-    QString m_helperText;
-    bool m_helperFocused = false;
+    x11Test::HelperWindow m_helper;
 };
 
 bool tst_KeyHookX11::xdotool(const QStringList &args)
@@ -94,43 +61,7 @@ void tst_KeyHookX11::initTestCase()
 
 void tst_KeyHookX11::cleanup()
 {
-    if (m_helper.state() != QProcess::NotRunning) {
-        m_helper.kill();
-        m_helper.waitForFinished(3000);
-    }
-}
-
-void tst_KeyHookX11::startHelper()
-{
-    m_helperText.clear();
-    m_helper.setProgram(QCoreApplication::applicationFilePath());
-    m_helper.setArguments({QStringLiteral("--helper-window")});
-    m_helper.start();
-    QVERIFY(m_helper.waitForStarted(5000));
-    QByteArray out;
-    QElapsedTimer waited;
-    waited.start();
-    while (!out.contains("ready") && waited.elapsed() < 10000) {
-        m_helper.waitForReadyRead(100);
-        out += m_helper.readAll();
-    }
-    QVERIFY2(out.contains("ready"), "the helper window did not start");
-    m_helperFocused = out.contains("focus:1");
-    QTest::qWait(300);
-}
-
-QString tst_KeyHookX11::helperText()
-{
-    while (m_helper.canReadLine() || m_helper.waitForReadyRead(50)) {
-        const QByteArray line = m_helper.readLine().trimmed();
-        if (line.startsWith("focus:"))
-            m_helperFocused = line.endsWith('1');
-        if (line.startsWith("text:"))
-            m_helperText = QString::fromUtf8(line.mid(5));
-        if (!m_helper.canReadLine())
-            break;
-    }
-    return m_helperText;
+    m_helper.stop();
 }
 
 QList<KeyEvent> tst_KeyHookX11::collect(WindowsHookInterface &hook, const QStringList &xdotoolArgs, int expected)
@@ -199,13 +130,14 @@ void tst_KeyHookX11::captureWithholdsKeysFromOtherPrograms()
     captureWindow.setGeometry(50, 50, 300, 200);
     captureWindow.show();
     QVERIFY(QTest::qWaitForWindowExposed(&captureWindow));
-    startHelper();
+    QVERIFY2(m_helper.start(), "the helper window did not start");
+    QTest::qWait(300);
 
     WindowsHookInterface hook;
     // Mode 5 lets every key through.
     QCOMPARE(hook.startHook(HookInteractiveLight), 1);
     xdotool({QStringLiteral("type"), QStringLiteral("ab")});
-    QTRY_COMPARE_WITH_TIMEOUT(helperText(), QStringLiteral("ab"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_helper.text(), QStringLiteral("ab"), 5000);
     hook.stopHook();
 
     // Mode 2 keeps the keys from the helper and still reports them.
@@ -214,16 +146,16 @@ void tst_KeyHookX11::captureWithholdsKeysFromOtherPrograms()
     xdotool({QStringLiteral("type"), QStringLiteral("ab")});
     QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 4, 5000);
     QTest::qWait(300);
-    QCOMPARE(helperText(), QStringLiteral("ab"));
+    QCOMPARE(m_helper.text(), QStringLiteral("ab"));
     QCOMPARE(spy.at(0).at(0).toInt(), 65);
     QCOMPARE(spy.at(2).at(0).toInt(), 66);
     hook.stopHook();
 
     // After the stop the helper types again, once it has taken back the
     // activation the grab took from it.
-    QTRY_VERIFY_WITH_TIMEOUT(helperFocused(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_helper.focused(), 5000);
     xdotool({QStringLiteral("type"), QStringLiteral("cd")});
-    QTRY_COMPARE_WITH_TIMEOUT(helperText(), QStringLiteral("abcd"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_helper.text(), QStringLiteral("abcd"), 5000);
 }
 
 void tst_KeyHookX11::captureWithoutWindowToGrabFails()
@@ -285,8 +217,8 @@ void tst_KeyHookX11::macroRecordingReportsClicksNotMoves()
 
 int main(int argc, char **argv)
 {
-    if (argc > 1 && qstrcmp(argv[1], "--helper-window") == 0)
-        return runHelperWindow(argc, argv);
+    if (x11Test::isHelperWindowRun(argc, argv))
+        return x11Test::runHelperWindow(argc, argv, QRect(600, 400, 300, 40));
     QApplication app(argc, argv);
     tst_KeyHookX11 test;
     return QTest::qExec(&test, argc, argv);

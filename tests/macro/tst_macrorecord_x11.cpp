@@ -13,36 +13,13 @@
 
 #include <cstdio>
 
+#include "../keyhook/x11HelperWindow.h"
 #include "platform/x11RecordHook.h"
 #include "ui/macro/DMacroListItem.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/customKeys/WindowsHookInterface.h"
 
 using namespace macroTest;
-
-namespace {
-
-// Another program's window with a focused line edit; it prints its text
-// whenever the text changes.
-int runHelperWindow(int argc, char **argv)
-{
-    QApplication app(argc, argv);
-    QLineEdit edit;
-    edit.setWindowTitle(QStringLiteral("macro test helper"));
-    edit.setGeometry(600, 100, 300, 40);
-    QObject::connect(&edit, &QLineEdit::textChanged, [](const QString &text) {
-        std::printf("text:%s\n", qPrintable(text));
-        std::fflush(stdout);
-    });
-    edit.show();
-    edit.activateWindow();
-    edit.setFocus();
-    std::printf("ready\n");
-    std::fflush(stdout);
-    return app.exec();
-}
-
-} // namespace
 
 class tst_macrorecord_x11 : public QObject
 {
@@ -54,9 +31,7 @@ private slots:
     void keysReachTheEditorAfterTheRowMenu();
 
 private:
-    QString helperText();
-    QProcess m_helper;
-    QString m_helperText;
+    x11Test::HelperWindow m_helper;
 };
 
 void tst_macrorecord_x11::initTestCase()
@@ -70,22 +45,7 @@ void tst_macrorecord_x11::initTestCase()
 
 void tst_macrorecord_x11::cleanup()
 {
-    if (m_helper.state() != QProcess::NotRunning) {
-        m_helper.kill();
-        m_helper.waitForFinished(3000);
-    }
-}
-
-QString tst_macrorecord_x11::helperText()
-{
-    while (m_helper.canReadLine() || m_helper.waitForReadyRead(50)) {
-        const QByteArray line = m_helper.readLine().trimmed();
-        if (line.startsWith("text:"))
-            m_helperText = QString::fromUtf8(line.mid(5));
-        if (!m_helper.canReadLine())
-            break;
-    }
-    return m_helperText;
+    m_helper.stop();
 }
 
 void tst_macrorecord_x11::typedKeysAreRecordedAndWithheld()
@@ -107,18 +67,7 @@ void tst_macrorecord_x11::typedKeysAreRecordedAndWithheld()
     page->show();
     QVERIFY(QTest::qWaitForWindowExposed(page));
 
-    m_helper.setProgram(QCoreApplication::applicationFilePath());
-    m_helper.setArguments({QStringLiteral("--helper-window")});
-    m_helper.start();
-    QVERIFY(m_helper.waitForStarted(5000));
-    QByteArray out;
-    QElapsedTimer waited;
-    waited.start();
-    while (!out.contains("ready") && waited.elapsed() < 10000) {
-        m_helper.waitForReadyRead(100);
-        out += m_helper.readAll();
-    }
-    QVERIFY2(out.contains("ready"), "the helper window did not start");
+    QVERIFY2(m_helper.start(), "the helper window did not start");
     QTest::qWait(300);
 
     page->toggleRecording();
@@ -152,14 +101,14 @@ void tst_macrorecord_x11::typedKeysAreRecordedAndWithheld()
     QVERIFY2(total >= 20, qPrintable(QString::number(total)));
     QVERIFY(rowsMatchStore(page, e.store));
     // The keys went to the recording, not to the window that had the focus.
-    QCOMPARE(helperText(), QString());
+    QCOMPARE(m_helper.text(), QString());
     disconnect(relay);
 }
 
 int main(int argc, char **argv)
 {
-    if (argc > 1 && qstrcmp(argv[1], "--helper-window") == 0)
-        return runHelperWindow(argc, argv);
+    if (x11Test::isHelperWindowRun(argc, argv))
+        return x11Test::runHelperWindow(argc, argv, QRect(600, 100, 300, 40));
     QApplication app(argc, argv);
     tst_macrorecord_x11 test;
     return QTest::qExec(&test, argc, argv);
