@@ -32,11 +32,19 @@ QList<SimDevice> parseDevices(const QString &text)
     return devices;
 }
 
+// The path of a model's keyboard, also while it is unplugged (the library
+// lists attached devices only).
 QString pathOf(const QList<SimDevice> &devices, const QString &model)
 {
-    for (const SimDevice &d : devices)
-        if (model == QLatin1String(d.model))
-            return pathOfModel(d.model, d.receiver);
+    static QMap<QString, QString> known;
+    for (const SimDevice &d : devices) {
+        if (model != QLatin1String(d.model))
+            continue;
+        const QString attached = pathOfModel(d.model, d.receiver);
+        if (!attached.isEmpty())
+            known[model] = attached;
+        return known.value(model);
+    }
     return QString();
 }
 
@@ -178,6 +186,9 @@ void tst_keyboardagreement::startUpOrders_data()
         << "cable:Brisko rx-:Yolma" << QString()
         << QStringList{"current:Brisko -> unplug:Brisko", "none -> reach:Yolma", "waiting:Yolma -> unplug:Yolma"}
         << "none";
+    QTest::newRow("cable keyboard comes back while a receiver's keyboard is current")
+        << "rx+:Caspo cable:Pravo" << QString()
+        << QStringList{"current:Pravo -> unplug:Pravo", "current:Caspo -> plug:Pravo"} << "Caspo";
     QTest::newRow("receiver in reach and out again")
         << "rx-:Yolma" << QString() << QStringList{"none -> reach:Yolma", "current:Yolma -> unreach:Yolma"} << "none";
 }
@@ -204,6 +215,8 @@ void tst_keyboardagreement::startUpOrders()
         const QString verb = action.section(QLatin1Char(':'), 0, 0);
         if (verb == QLatin1String("unplug"))
             QCOMPARE(CVardexSim_Unplug(path.constData()), 0);
+        else if (verb == QLatin1String("plug"))
+            QCOMPARE(CVardexSim_Plug(path.constData()), 0);
         else
             QCOMPARE(CVardexSim_SetReachable(path.constData(), verb == QLatin1String("reach") ? 1 : 0, 1), 0);
     }
@@ -219,6 +232,7 @@ void tst_keyboardagreement::startUpOrders()
     QCOMPARE(namedPath(m_page), expectedPath);
 
     // Cable keyboards head the list.
+    QCOMPARE(m_page->keyboardLinks().size(), m_page->connectedDevices().size());
     bool receiverSeen = false;
     QWidget *contents = m_page->findChild<QWidget *>(QStringLiteral("scrollAreaWidgetContents_2"));
     for (int i = 0; i + 1 < contents->layout()->count(); ++i) {
