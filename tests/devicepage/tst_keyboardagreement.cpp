@@ -183,7 +183,7 @@ void tst_keyboardagreement::startUpOrders_data()
     // The only cable keyboard leaves, a receiver's keyboard comes into reach
     // and becomes current by its report, and the receiver goes a moment later.
     QTest::newRow("receiver made current by its report, then unplugged")
-        << "cable:Brisko rx-:Yolma" << QString()
+        << "cable:Brisko rx-:Yolma" << "Yolma"
         << QStringList{"current:Brisko -> unplug:Brisko", "none -> reach:Yolma", "waiting:Yolma -> unplug:Yolma"}
         << "none";
     QTest::newRow("cable keyboard comes back while a receiver's keyboard is current")
