@@ -162,14 +162,16 @@ void tst_keyboardagreement::startUpOrders_data()
     QTest::addColumn<QStringList>("steps"); // "state -> action:Model", in order
     QTest::addColumn<QString>("expected");  // the model current in the end, or "none"
 
-    const QString issueSet = QStringLiteral("cable:Brisko rx-:Yolma rx+:Caspo");
+    // A cable keyboard, a receiver whose keyboard is out of reach, one whose
+    // keyboard answers.
+    const QString oneOfEach = QStringLiteral("cable:Brisko rx-:Yolma rx+:Caspo");
     const QString swapped = QStringLiteral("cable:Brisko rx+:Caspo rx-:Yolma");
-    QTest::newRow("answering receiver after the silent one") << issueSet << QString() << QStringList() << "Brisko";
+    QTest::newRow("answering receiver after the silent one") << oneOfEach << QString() << QStringList() << "Brisko";
     QTest::newRow("answering receiver before the silent one") << swapped << QString() << QStringList() << "Brisko";
-    QTest::newRow("slow cable keyboard, answering receiver") << issueSet << "Brisko" << QStringList() << "Brisko";
+    QTest::newRow("slow cable keyboard, answering receiver") << oneOfEach << "Brisko" << QStringList() << "Brisko";
     QTest::newRow("receivers only") << "rx-:Yolma rx+:Caspo" << QString() << QStringList() << "Caspo";
     QTest::newRow("answering receiver leaves while its link opens")
-        << issueSet << "Caspo" << QStringList{"opening:Caspo -> unplug:Caspo"} << "Brisko";
+        << oneOfEach << "Caspo" << QStringList{"opening:Caspo -> unplug:Caspo"} << "Brisko";
     QTest::newRow("only receiver leaves while its link opens")
         << "rx+:Caspo" << "Caspo" << QStringList{"opening:Caspo -> unplug:Caspo"} << "none";
     QTest::newRow("receiver leaves while its profiles wait")
@@ -179,7 +181,7 @@ void tst_keyboardagreement::startUpOrders_data()
     QTest::newRow("cable keyboard leaves while its profiles wait")
         << swapped << "Brisko" << QStringList{"waiting:Brisko -> unplug:Brisko"} << "Caspo";
     QTest::newRow("silent receiver leaves while the cable keyboard's profiles wait")
-        << issueSet << "Brisko" << QStringList{"waiting:Brisko -> unplug:Yolma"} << "Brisko";
+        << oneOfEach << "Brisko" << QStringList{"waiting:Brisko -> unplug:Yolma"} << "Brisko";
     // The only cable keyboard leaves, a receiver's keyboard comes into reach
     // and becomes current by its report, and the receiver goes a moment later.
     QTest::newRow("receiver made current by its report, then unplugged")
