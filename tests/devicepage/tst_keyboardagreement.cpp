@@ -32,11 +32,19 @@ QList<SimDevice> parseDevices(const QString &text)
     return devices;
 }
 
+// The path of a model's keyboard, also while it is unplugged (the library
+// lists attached devices only).
 QString pathOf(const QList<SimDevice> &devices, const QString &model)
 {
-    for (const SimDevice &d : devices)
-        if (model == QLatin1String(d.model))
-            return pathOfModel(d.model, d.receiver);
+    static QMap<QString, QString> known;
+    for (const SimDevice &d : devices) {
+        if (model != QLatin1String(d.model))
+            continue;
+        const QString attached = pathOfModel(d.model, d.receiver);
+        if (!attached.isEmpty())
+            known[model] = attached;
+        return known.value(model);
+    }
     return QString();
 }
 
@@ -154,14 +162,16 @@ void tst_keyboardagreement::startUpOrders_data()
     QTest::addColumn<QStringList>("steps"); // "state -> action:Model", in order
     QTest::addColumn<QString>("expected");  // the model current in the end, or "none"
 
-    const QString issueSet = QStringLiteral("cable:Brisko rx-:Yolma rx+:Caspo");
+    // A cable keyboard, a receiver whose keyboard is out of reach, one whose
+    // keyboard answers.
+    const QString oneOfEach = QStringLiteral("cable:Brisko rx-:Yolma rx+:Caspo");
     const QString swapped = QStringLiteral("cable:Brisko rx+:Caspo rx-:Yolma");
-    QTest::newRow("answering receiver after the silent one") << issueSet << QString() << QStringList() << "Brisko";
+    QTest::newRow("answering receiver after the silent one") << oneOfEach << QString() << QStringList() << "Brisko";
     QTest::newRow("answering receiver before the silent one") << swapped << QString() << QStringList() << "Brisko";
-    QTest::newRow("slow cable keyboard, answering receiver") << issueSet << "Brisko" << QStringList() << "Brisko";
+    QTest::newRow("slow cable keyboard, answering receiver") << oneOfEach << "Brisko" << QStringList() << "Brisko";
     QTest::newRow("receivers only") << "rx-:Yolma rx+:Caspo" << QString() << QStringList() << "Caspo";
     QTest::newRow("answering receiver leaves while its link opens")
-        << issueSet << "Caspo" << QStringList{"opening:Caspo -> unplug:Caspo"} << "Brisko";
+        << oneOfEach << "Caspo" << QStringList{"opening:Caspo -> unplug:Caspo"} << "Brisko";
     QTest::newRow("only receiver leaves while its link opens")
         << "rx+:Caspo" << "Caspo" << QStringList{"opening:Caspo -> unplug:Caspo"} << "none";
     QTest::newRow("receiver leaves while its profiles wait")
@@ -171,13 +181,16 @@ void tst_keyboardagreement::startUpOrders_data()
     QTest::newRow("cable keyboard leaves while its profiles wait")
         << swapped << "Brisko" << QStringList{"waiting:Brisko -> unplug:Brisko"} << "Caspo";
     QTest::newRow("silent receiver leaves while the cable keyboard's profiles wait")
-        << issueSet << "Brisko" << QStringList{"waiting:Brisko -> unplug:Yolma"} << "Brisko";
+        << oneOfEach << "Brisko" << QStringList{"waiting:Brisko -> unplug:Yolma"} << "Brisko";
     // The only cable keyboard leaves, a receiver's keyboard comes into reach
     // and becomes current by its report, and the receiver goes a moment later.
     QTest::newRow("receiver made current by its report, then unplugged")
-        << "cable:Brisko rx-:Yolma" << QString()
+        << "cable:Brisko rx-:Yolma" << "Yolma"
         << QStringList{"current:Brisko -> unplug:Brisko", "none -> reach:Yolma", "waiting:Yolma -> unplug:Yolma"}
         << "none";
+    QTest::newRow("cable keyboard comes back while a receiver's keyboard is current")
+        << "rx+:Caspo cable:Pravo" << QString()
+        << QStringList{"current:Pravo -> unplug:Pravo", "current:Caspo -> plug:Pravo"} << "Caspo";
     QTest::newRow("receiver in reach and out again")
         << "rx-:Yolma" << QString() << QStringList{"none -> reach:Yolma", "current:Yolma -> unreach:Yolma"} << "none";
 }
@@ -204,6 +217,8 @@ void tst_keyboardagreement::startUpOrders()
         const QString verb = action.section(QLatin1Char(':'), 0, 0);
         if (verb == QLatin1String("unplug"))
             QCOMPARE(CVardexSim_Unplug(path.constData()), 0);
+        else if (verb == QLatin1String("plug"))
+            QCOMPARE(CVardexSim_Plug(path.constData()), 0);
         else
             QCOMPARE(CVardexSim_SetReachable(path.constData(), verb == QLatin1String("reach") ? 1 : 0, 1), 0);
     }
@@ -219,6 +234,7 @@ void tst_keyboardagreement::startUpOrders()
     QCOMPARE(namedPath(m_page), expectedPath);
 
     // Cable keyboards head the list.
+    QCOMPARE(m_page->keyboardLinks().size(), m_page->connectedDevices().size());
     bool receiverSeen = false;
     QWidget *contents = m_page->findChild<QWidget *>(QStringLiteral("scrollAreaWidgetContents_2"));
     for (int i = 0; i + 1 < contents->layout()->count(); ++i) {

@@ -28,7 +28,6 @@
 #include "ui/widgets/themeStyle.h"
 
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
@@ -38,7 +37,6 @@
 #include <QSignalBlocker>
 #include <QSettings>
 #include <QStackedLayout>
-#include <QThread>
 #include <QTimer>
 #include <QUrl>
 
