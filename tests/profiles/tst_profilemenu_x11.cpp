@@ -109,8 +109,9 @@ bool tst_profilemenu_x11::openMenu()
 
 void tst_profilemenu_x11::typingGoesOnAfterTheMenu_data()
 {
-    QTest::addColumn<QString>("entry"); // a label of the menu, or "" for Escape
+    QTest::addColumn<QString>("entry"); // a label of the menu, "" for Escape, "-" for a press on the field
     QTest::newRow("Escape") << QString();
+    QTest::newRow("press on the field") << "-";
     QTest::newRow("create") << "label_CreateNew";
     QTest::newRow("delete") << "label_Delete";
     QTest::newRow("export") << "label_Export";
@@ -129,6 +130,8 @@ void tst_profilemenu_x11::typingGoesOnAfterTheMenu()
     ArrowWidget *bubble = m_page->bubble();
     if (entry.isEmpty()) {
         QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));
+    } else if (entry == QLatin1String("-")) {
+        QVERIFY(clickOn(m_field));
     } else {
         auto *label = bubble->findChild<QLabel *>(entry);
         QVERIFY(label);
