@@ -25,6 +25,8 @@ function(vardex_add_test)
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
     endif()
+    # Tests write beside their HOME (simulator logs), so it exists up front.
+    file(MAKE_DIRECTORY ${home})
     vardex_test_runtime_dir(${T_NAME} run)
     set_tests_properties(${T_NAME} PROPERTIES
         TIMEOUT ${T_TIMEOUT}
