@@ -15,31 +15,30 @@ finish() {
     rm -rf "$scratch"
 }
 trap finish EXIT INT TERM
+# wait_for <what> <pid> <log> <command...>: polls the command for up to 10 s
+# while the process lives; on failure prints the log and ends the run.
+wait_for() {
+    what=$1 pid=$2 log=$3
+    shift 3
+    i=0
+    until "$@"; do
+        i=$((i + 1))
+        if [ $i -gt 200 ] || ! kill -0 "$pid" 2>/dev/null; then
+            echo "$what did not start:" >&2
+            cat "$log" >&2
+            exit 1
+        fi
+        sleep 0.05
+    done
+}
 Xvfb -displayfd 5 -nolisten tcp -screen 0 1280x800x24 5>"$scratch/display" 2>"$scratch/xvfb.log" &
 xvfb=$!
-i=0
-while [ ! -s "$scratch/display" ]; do
-    i=$((i + 1))
-    if [ $i -gt 200 ] || ! kill -0 "$xvfb" 2>/dev/null; then
-        echo "Xvfb did not start:" >&2
-        cat "$scratch/xvfb.log" >&2
-        exit 1
-    fi
-    sleep 0.05
-done
+wait_for Xvfb "$xvfb" "$scratch/xvfb.log" test -s "$scratch/display"
 DISPLAY=":$(head -n1 "$scratch/display")"
 export DISPLAY
 openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
 wm=$!
 # The window manager is up once it names itself on the root window.
-i=0
-until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; do
-    i=$((i + 1))
-    if [ $i -gt 200 ] || ! kill -0 "$wm" 2>/dev/null; then
-        echo "openbox did not start:" >&2
-        cat "$scratch/openbox.log" >&2
-        exit 1
-    fi
-    sleep 0.05
-done
+wm_named() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wait_for openbox "$wm" "$scratch/openbox.log" wm_named
 env QT_QPA_PLATFORM=xcb "$@"
