@@ -25,8 +25,26 @@ function(vardex_add_test)
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
     endif()
+    # Tests write beside their HOME (simulator logs), so it exists up front.
+    file(MAKE_DIRECTORY ${home})
+    vardex_test_runtime_dir(${T_NAME} run)
     set_tests_properties(${T_NAME} PROPERTIES
         TIMEOUT ${T_TIMEOUT}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_RUNTIME_DIR=${home}/run;VARDEX_TEST_HOME=${home};${T_ENV}")
-    file(MAKE_DIRECTORY ${home}/run)
+        FIXTURES_REQUIRED vardex_runtime
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_CONFIG_HOME=${home}/.config;XDG_DATA_HOME=${home}/.local/share;XDG_RUNTIME_DIR=${run};VARDEX_TEST_HOME=${home};${T_ENV}")
+endfunction()
+
+# vardex_test_runtime_dir(<test name> <out var>)
+# A test's XDG_RUNTIME_DIR. Sockets are made there, and a socket path must
+# fit 107 bytes whatever the depth of the checkout, so the folder lives in
+# /tmp under a fingerprint of this build tree (two trees never share one).
+# Made now and again by the vardex_runtime fixture, as /tmp may be emptied;
+# a test using it asks for that fixture (FIXTURES_REQUIRED vardex_runtime).
+function(vardex_test_runtime_dir NAME OUT)
+    string(SHA1 tree "${PROJECT_BINARY_DIR}")
+    string(SUBSTRING "${tree}" 0 12 tree)
+    set(dir "/tmp/vardex-tests-${tree}/${NAME}")
+    file(MAKE_DIRECTORY ${dir})
+    set_property(GLOBAL APPEND PROPERTY VARDEX_TEST_RUNTIME_DIRS ${dir})
+    set(${OUT} ${dir} PARENT_SCOPE)
 endfunction()

@@ -126,8 +126,10 @@ void DAppllication::initSettingsAndLanguage()
     if (!m_linguist)
         m_linguist = new QtLinguist(this);
     const QString folder = appPaths::userConfigDirFor(appPaths::appDataDir());
-    if (!m_settings)
+    if (!m_settings) {
+        appPaths::setAsideSpecialSettingsFile(appPaths::settingsFileIn(folder));
         m_settings = new QSettings(appPaths::settingsFileIn(folder), QSettings::IniFormat, this);
+    }
     applyStoredLanguage(*m_settings, QDir(folder).exists(), *m_linguist);
     QSettings::setDefaultFormat(QSettings::IniFormat);
 }

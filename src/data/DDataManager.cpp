@@ -70,6 +70,7 @@ DDataManager::DDataManager(const QString &defaultConfigPath)
     if (!QDir(m_userConfigDir).exists())
         QDir().mkdir(m_userConfigDir);
 
+    appPaths::setAsideSpecialSettingsFile(settingsFilePath());
     QSettings settings(settingsFilePath(), QSettings::IniFormat);
     // Only an absent key gets its default written; an unreadable value stays as found.
     int themeIndex = readInt(settings, QStringLiteral("Theme/selectThemeIndex"), 0);

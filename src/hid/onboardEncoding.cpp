@@ -43,6 +43,9 @@ OnboardKeyEntry unboundEntry(int keyCode)
     case 127: return kind(OnboardKeyKind::Multimedia, 0x12); // mute
     case 129: return kind(OnboardKeyKind::Multimedia, 0x11); // volume down
     case 128: return kind(OnboardKeyKind::Multimedia, 0x10); // volume up
+    // Play has no usage on the keyboard page; left unbound it stays the
+    // keyboard's own play/pause, as it was before any download.
+    case kPlayPauseKeyCode: return kind(OnboardKeyKind::Multimedia, 0x13);
     default: return defaultEntry(keyCode);
     }
 }

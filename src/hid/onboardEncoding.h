@@ -55,6 +55,8 @@ constexpr int kMacroLastPieceBytes = 24;
 constexpr int kMacroHeaderBytes = 8;
 constexpr int kMacroMaxEvents = (256 - kMacroHeaderBytes) / 4; // 62
 constexpr int kFnKeyCode = -10;
+// The code the layouts give a keyboard's own Play/Pause key.
+constexpr int kPlayPauseKeyCode = 232;
 
 // KeyFunctionType values the download looks at.
 enum BindingType { TypeNone = -1, TypeRemap = 0, TypeMacro = 1, TypeCombination = 2 };

@@ -1,7 +1,13 @@
 #include "platform/appPaths.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QDebug>
+#include <QFile>
 #include <QStandardPaths>
+
+#include <cstdio>
+#include <sys/stat.h>
 
 namespace appPaths {
 
@@ -24,6 +30,24 @@ QString userConfigDirFor(const QString &appDataDir)
 QString settingsFileIn(const QString &userConfigDir)
 {
     return userConfigDir + QStringLiteral("/VardexConfig.ini");
+}
+
+bool setAsideSpecialSettingsFile(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    // stat never opens the node, so it cannot block on a FIFO.
+    if (::stat(native.constData(), &st) != 0 || S_ISREG(st.st_mode) || S_ISDIR(st.st_mode))
+        return true;
+    const QString aside =
+        path + QStringLiteral(".not-a-file-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    if (std::rename(native.constData(), QFile::encodeName(aside).constData()) != 0) {
+        qWarning() << "Settings file" << path << "is not a regular file and cannot be moved aside";
+        return false;
+    }
+    qWarning() << "Settings file" << path << "is not a regular file; moved aside as" << aside
+               << "and running on defaults";
+    return true;
 }
 
 } // namespace appPaths

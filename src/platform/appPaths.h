@@ -20,6 +20,13 @@ QString userConfigDirFor(const QString &appDataDir);
 // The settings file in that folder.
 QString settingsFileIn(const QString &userConfigDir);
 
+// A FIFO, socket or device at the settings file's path would hold the start
+// on its first read (a FIFO blocks until someone writes to it). Such a node
+// is renamed aside, with a line in the log, so the start runs on defaults;
+// a regular file, a link to one, a folder or nothing at all is left as it is.
+// False when such a node is there and could not be moved.
+bool setAsideSpecialSettingsFile(const QString &path);
+
 } // namespace appPaths
 
 #endif // APPPATHS_H

@@ -6,7 +6,9 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace instanceScope {
@@ -31,6 +33,24 @@ QString resolvedPath(const QString &path)
         head = head.left(slash);
     }
     return absolute;
+}
+
+// Longest path a local socket can be bound to (the address keeps a NUL).
+constexpr int kMaxSocketPath = int(sizeof(sockaddr_un::sun_path)) - 1;
+
+bool fitsSocketAddress(const QString &path)
+{
+    return QFile::encodeName(path).size() <= kMaxSocketPath;
+}
+
+// This user's own folder under `base`: made with 0700 (mkdir cannot widen a
+// folder someone else made first) and refused unless ours and private.
+QString ownFolderUnder(const QString &base)
+{
+    const QString own = base + QStringLiteral("/vardex-keyboard-") + QString::number(::geteuid());
+    if (::mkdir(QFile::encodeName(own).constData(), 0700) != 0 && errno != EEXIST)
+        return QString();
+    return isPrivateDir(own) ? own : QString();
 }
 
 } // namespace
@@ -67,22 +87,26 @@ QString runtimeDir()
             return QDir::cleanPath(xdg);
     }
 
-    // mkdir with 0700 cannot widen a folder someone else made first; the
-    // check afterwards refuses one that is not ours or not private.
-    const QString own = QDir::tempPath() + QStringLiteral("/vardex-keyboard-") + QString::number(::geteuid());
-    if (::mkdir(QFile::encodeName(own).constData(), 0700) != 0 && errno != EEXIST)
-        return QString();
-    return isPrivateDir(own) ? own : QString();
+    return ownFolderUnder(QDir::tempPath());
 }
 
 QString serverPath(const QString &settingsFilePath, const QString &fallbackDir)
 {
+    const QString name = QStringLiteral("/vardex-keyboard-") + scopeId(settingsFilePath) + QStringLiteral(".sock");
     QString dir = runtimeDir();
     if (dir.isEmpty()) {
         QDir().mkpath(fallbackDir);
         dir = fallbackDir;
     }
-    return dir + QStringLiteral("/vardex-keyboard-") + scopeId(settingsFilePath) + QStringLiteral(".sock");
+    // A socket cannot listen on a path longer than its address holds; a deep
+    // runtime or settings folder gives way to this user's own folder in /tmp,
+    // which keeps the scoping by the name's fingerprint.
+    if (!fitsSocketAddress(dir + name)) {
+        const QString shortDir = ownFolderUnder(QStringLiteral("/tmp"));
+        if (!shortDir.isEmpty() && fitsSocketAddress(shortDir + name))
+            dir = shortDir;
+    }
+    return dir + name;
 }
 
 QString memoryKey(const QString &appId, const QString &settingsFilePath)

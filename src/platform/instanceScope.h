@@ -24,7 +24,9 @@ bool isPrivateDir(const QString &dir);
 
 // The full path of the local server socket for this settings file; when no
 // private runtime folder can be had, the socket goes into `fallbackDir`
-// (the settings folder, private to the user by its place in HOME).
+// (the settings folder, private to the user by its place in HOME). A folder
+// too deep for a socket address gives way to this user's private folder in
+// /tmp.
 QString serverPath(const QString &settingsFilePath, const QString &fallbackDir);
 
 // The shared-memory key that goes with the lock of this settings file.

@@ -6,9 +6,11 @@
 // The identity file holds "key=value" lines: "model=<model code>" names the
 // keyboard behind the drive; "query=<n>" and "upgrade=<n>" make the drive
 // answer with that result (fault injection for the simulator), and
-// "vanish=<percent>" makes the drive disappear at that point of a transfer.
+// "vanish=<percent>" makes the drive disappear at that point of a transfer;
+// these three only while the simulated keyboard runs.
 #include "vardexSdk.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -18,6 +20,10 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -43,11 +49,38 @@ uint32_t le32(const unsigned char *p)
     return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
 
+// An identity file is a few short lines; a larger one is read only this far,
+// so a stray big file on a drive costs no more than this on each look-up.
+constexpr std::size_t kMaxIdentityBytes = 4096;
+
 std::map<std::string, std::string> readIdentity(const std::string &dir, bool *ok)
 {
     std::map<std::string, std::string> out;
-    std::ifstream in(dir + "/" + kIdentityFile);
-    *ok = bool(in);
+    *ok = false;
+    // Non-blocking, and only a regular file: a FIFO in its place must not
+    // hold the look-up.
+    const int fd = ::open((dir + "/" + kIdentityFile).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return out;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return out;
+    }
+    std::string text(kMaxIdentityBytes, '\0');
+    std::size_t have = 0;
+    while (have < text.size()) {
+        const ssize_t n = ::read(fd, &text[have], text.size() - have);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        have += std::size_t(n);
+    }
+    ::close(fd);
+    text.resize(have);
+    *ok = true;
+    std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
         const auto eq = line.find('=');
@@ -96,8 +129,12 @@ std::string driveAt(char letter)
     return index < list.size() ? list[index] : std::string();
 }
 
+// Fault injection is the simulated keyboard's: a real drive's identity file
+// carrying such a key is not obeyed.
 int injected(const std::map<std::string, std::string> &id, const char *key)
 {
+    if (!CVardexSim_IsEnabled())
+        return 0;
     const auto it = id.find(key);
     return it == id.end() ? 0 : std::atoi(it->second.c_str());
 }
@@ -197,7 +234,7 @@ int CVardexUpd_UpgradeDevice(char letter, int verify, int reboot, CVardexUpdProg
         return -5;
     if (const int forced = injected(id, "upgrade"))
         return forced;
-    const int vanishAt = id.count("vanish") ? injected(id, "vanish") : -1;
+    const int vanishAt = id.count("vanish") && CVardexSim_IsEnabled() ? injected(id, "vanish") : -1;
     const std::string target = dir + "/" + kImageFile;
     std::FILE *f = std::fopen(target.c_str(), "wb");
     if (!f)

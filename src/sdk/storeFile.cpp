@@ -273,21 +273,63 @@ bool hasDtdOrEntity(const std::string &bytes)
     return false;
 }
 
-bool loadForeignXml(const std::string &path, pugi::xml_document &doc, std::string *why)
+bool isUtf8(const std::string &bytes)
 {
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.data());
+    const auto *end = p + bytes.size();
+    while (p < end) {
+        const unsigned char c = *p;
+        if (c < 0x80) {
+            ++p;
+            continue;
+        }
+        int more = 0;
+        uint32_t cp = 0;
+        uint32_t least = 0;
+        if ((c & 0xE0) == 0xC0) {
+            more = 1, cp = c & 0x1F, least = 0x80;
+        } else if ((c & 0xF0) == 0xE0) {
+            more = 2, cp = c & 0x0F, least = 0x800;
+        } else if ((c & 0xF8) == 0xF0) {
+            more = 3, cp = c & 0x07, least = 0x10000;
+        } else {
+            return false;
+        }
+        if (end - p <= more)
+            return false;
+        for (int i = 1; i <= more; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (p[i] & 0x3F);
+        }
+        if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        p += more + 1;
+    }
+    return true;
+}
+
+bool loadForeignXml(const std::string &path, pugi::xml_document &doc, std::string *why, ForeignFault *fault)
+{
+    auto refuse = [&](ForeignFault kind, const char *reason) {
+        *why = reason;
+        if (fault)
+            *fault = kind;
+        return false;
+    };
     std::string bytes;
-    if (!readWholeFile(path, kMaxImportBytes, bytes)) {
-        *why = "cannot be read or is larger than 16 MiB";
-        return false;
-    }
-    if (hasDtdOrEntity(bytes)) {
-        *why = "declares a document type or entity";
-        return false;
-    }
-    if (!doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8)) {
-        *why = "is not a readable XML file";
-        return false;
-    }
+    if (!readWholeFile(path, kMaxImportBytes, bytes))
+        return refuse(ForeignFault::Unreadable, "cannot be read or is larger than 16 MiB");
+    if (hasDtdOrEntity(bytes))
+        return refuse(ForeignFault::Declarations, "declares a document type or entity");
+    // The parser would carry such bytes into our stores, which every other
+    // XML reader then refuses.
+    if (!isUtf8(bytes))
+        return refuse(ForeignFault::NotUtf8, "is not UTF-8 text");
+    if (!doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default, pugi::encoding_utf8))
+        return refuse(ForeignFault::NotXml, "is not a readable XML file");
+    if (fault)
+        *fault = ForeignFault::None;
     return true;
 }
 

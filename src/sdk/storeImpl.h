@@ -147,10 +147,18 @@ bool readWholeFile(const std::string &path, std::size_t maxBytes, std::string &o
 // True when raw XML text carries a document type or entity declaration.
 bool hasDtdOrEntity(const std::string &bytes);
 
+// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates
+// or code points above U+10FFFF).
+bool isUtf8(const std::string &bytes);
+
+enum class ForeignFault { None, Unreadable, Declarations, NotUtf8, NotXml };
+
 // Parses an XML file that came from outside our stores (an import, a
 // default file): refused when it cannot be read, is over kMaxImportBytes,
-// declares a DTD or entity, or does not parse. *why then names the reason.
-bool loadForeignXml(const std::string &path, pugi::xml_document &doc, std::string *why);
+// declares a DTD or entity, is not UTF-8 or does not parse. *why then names
+// the reason, and *fault (when given) its kind.
+bool loadForeignXml(const std::string &path, pugi::xml_document &doc, std::string *why,
+                    ForeignFault *fault = nullptr);
 
 // Copies a profile element into target (an empty "profile" element): only
 // the elements and attributes the store writes, each checked like the
@@ -158,6 +166,11 @@ bool loadForeignXml(const std::string &path, pugi::xml_document &doc, std::strin
 // entry per key). False, with *why naming the first fault, when the profile
 // holds anything else; target is then partly filled and must be dropped.
 bool copyProfile(const pugi::xml_node &source, pugi::xml_node target, std::string &why);
+
+// Copies the macros of a macro file's root element into target (an empty
+// root), ascending by index, under the same rules: the root may hold only
+// macros, a macro only events. False, with why naming the first fault.
+bool copyMacroFile(const pugi::xml_node &source, pugi::xml_node target, std::string &why);
 
 // Drops every cached document (used by start-up). Open batches keep their
 // pending documents.

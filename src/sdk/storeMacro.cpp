@@ -194,3 +194,36 @@ bool CVardexXML_MacroEventItemUpOrDownOperate(const char *path, const char *macr
     }
     return c.store.commit();
 }
+
+int CVardexXML_ReadMacroFile(const char *file, std::list<MacroEventRecord> &events)
+{
+    std::string filePath, why;
+    if (!readPath(file, filePath))
+        return MacroFileUnreadable;
+    pugi::xml_document doc;
+    ForeignFault fault = ForeignFault::None;
+    if (!loadForeignXml(filePath, doc, &why, &fault)) {
+        logLine("macro import refused: " + filePath + " " + why);
+        switch (fault) {
+        case ForeignFault::Declarations: return MacroFileDeclarations;
+        case ForeignFault::NotUtf8: return MacroFileNotUtf8;
+        case ForeignFault::NotXml: return MacroFileNotXml;
+        default: return MacroFileUnreadable;
+        }
+    }
+    // Checked whole, so nothing hidden in an element we do not read (or
+    // nested too deep to be seen) rides along.
+    pugi::xml_document scratch;
+    auto root = scratch.append_child(xml::kRoot);
+    if (!copyMacroFile(doc.document_element(), root, why)) {
+        logLine("macro import refused: " + filePath + " " + why);
+        return MacroFileForeignContent;
+    }
+    const auto last = root.last_child();
+    if (!last) {
+        logLine("macro import refused: " + filePath + " holds no macro");
+        return MacroFileNoMacro;
+    }
+    appendEvents(last, events);
+    return MacroFileOk;
+}

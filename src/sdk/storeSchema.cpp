@@ -52,7 +52,7 @@ Attr text(const char *name, std::size_t max)
     return {name, Kind::Text, max, false};
 }
 
-const Rule &profileRule()
+const Rule &eventRule()
 {
     static const Rule event{xml::kEvent,
                             {text("mark", sizeof(MacroEventRecord::mark) - 1),
@@ -65,8 +65,25 @@ const Rule &profileRule()
                             kMaxMacroEvents,
                             {},
                             false};
-    static const Rule macro{xml::kMacro, {decimal("index"), text("name", kMaxNameBytes)}, {&event},
+    return event;
+}
+
+const Rule &macroRule()
+{
+    static const Rule macro{xml::kMacro, {decimal("index"), text("name", kMaxNameBytes)}, {&eventRule()},
                             kMaxBoundMacros, {"index"}, true};
+    return macro;
+}
+
+const Rule &macroFileRule()
+{
+    static const Rule root{xml::kRoot, {}, {&macroRule()}, 1, {}, false};
+    return root;
+}
+
+const Rule &profileRule()
+{
+    static const Rule &macro = macroRule();
     static const Rule boundMacros{xml::kBoundMacros, {}, {&macro}, 1, {}, false};
     static const Rule key{xml::kKey,
                           {decimal("code"), text("caption", kMaxNameBytes), shortDecimal("type"),
@@ -219,6 +236,15 @@ bool copyProfile(const pugi::xml_node &source, pugi::xml_node target, std::strin
         return false;
     }
     return copyElement(source, target, profileRule(), why);
+}
+
+bool copyMacroFile(const pugi::xml_node &source, pugi::xml_node target, std::string &why)
+{
+    if (std::strcmp(source.name(), xml::kRoot) != 0) {
+        why = "is not a macro file";
+        return false;
+    }
+    return copyElement(source, target, macroFileRule(), why);
 }
 
 } // namespace vardexstore

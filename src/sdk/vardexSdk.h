@@ -395,6 +395,21 @@ VARDEX_SDK_API bool CVardexXML_DeleteEventItem(const char *path, const char *mac
 // before it (direction 1) or after it (direction 0).
 VARDEX_SDK_API bool CVardexXML_MacroEventItemUpOrDownOperate(const char *path, const char *macroIndex,
                                                              const char *mark, int direction, int operate);
+// Why a macro file written elsewhere was refused.
+enum MacroFileFault {
+    MacroFileOk = 0,
+    MacroFileUnreadable = 1,     // cannot be read, not a regular file, or over 16 MiB
+    MacroFileDeclarations = 2,   // declares a document type or entity
+    MacroFileNotUtf8 = 3,        // bytes that are not UTF-8
+    MacroFileNotXml = 4,         // does not parse
+    MacroFileForeignContent = 5, // text, elements or attributes a macro file does not have
+    MacroFileNoMacro = 6,        // holds no macro
+};
+// Reads the events of the macro of highest index from a macro file written
+// elsewhere (an import). The whole file is checked first: its root holds only
+// macros and they only events, each attribute under the store's own rules.
+// Returns MacroFileOk or the fault; events are appended only on success.
+VARDEX_SDK_API int CVardexXML_ReadMacroFile(const char *file, std::list<MacroEventRecord> &events);
 // ---- end: store functions ----
 
 // ===========================================================================

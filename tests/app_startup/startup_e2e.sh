@@ -28,9 +28,13 @@ fi
 export QT_QPA_PLATFORM=xcb
 
 rm -rf "$base"
-mkdir -p "$base/home" "$base/tmp" "$base/run"
-chmod 700 "$base/run"
-export HOME="$base/home" TMPDIR="$base/tmp" XDG_RUNTIME_DIR="$base/run"
+# The runtime folders hold the sockets, whose paths must fit 107 bytes: they
+# live in a short folder of /tmp, not under a checkout of any depth.
+short=$(mktemp -d /tmp/vardex-e2e.XXXXXX) || exit 1
+run="$short/run" runB="$short/runB"
+mkdir -p "$base/home" "$base/tmp" "$run"
+chmod 700 "$run"
+export HOME="$base/home" TMPDIR="$base/tmp" XDG_RUNTIME_DIR="$run"
 export XDG_DATA_HOME="$HOME/.local/share" XDG_CONFIG_HOME="$HOME/.config"
 export LANG=en_US.UTF-8
 unset LC_ALL LC_MESSAGES LANGUAGE
@@ -43,6 +47,7 @@ pass() { echo "ok: $*"; }
 pids=()
 cleanup() {
     for p in "${pids[@]}"; do kill -9 "$p" 2>/dev/null; done
+    rm -rf "$short"
 }
 trap cleanup EXIT
 
@@ -103,9 +108,9 @@ else fail "first copy lost"; fi
 #     the first copy's window above the other one (no window manager runs, so
 #     the stacking order is the X server's own).
 if command -v xwininfo >/dev/null; then
-    mkdir -p "$base/homeB" "$base/runB"
-    chmod 700 "$base/runB"
-    ( export HOME="$base/homeB" XDG_RUNTIME_DIR="$base/runB" XDG_DATA_HOME="$base/homeB/.local/share" \
+    mkdir -p "$base/homeB" "$runB"
+    chmod 700 "$runB"
+    ( export HOME="$base/homeB" XDG_RUNTIME_DIR="$runB" XDG_DATA_HOME="$base/homeB/.local/share" \
           XDG_CONFIG_HOME="$base/homeB/.config"
       exec "$exe" >>"$base/log.txt" 2>&1 ) &
     other=$!
@@ -113,10 +118,10 @@ if command -v xwininfo >/dev/null; then
     if wait_window "$other"; then pass "a copy with another HOME runs beside the first"
     else fail "a copy with another HOME shows no window"; fi
     kill -0 "$first" 2>/dev/null && pass "first copy still runs beside it" || fail "first copy ended"
-    if [[ -S "$(find "$base/runB" -maxdepth 1 -name 'vardex-keyboard-*.sock' | head -n1)" ]] \
-        && [[ -S "$(find "$base/run" -maxdepth 1 -name 'vardex-keyboard-*.sock' | head -n1)" ]]; then
+    if [[ -S "$(find "$runB" -maxdepth 1 -name 'vardex-keyboard-*.sock' | head -n1)" ]] \
+        && [[ -S "$(find "$run" -maxdepth 1 -name 'vardex-keyboard-*.sock' | head -n1)" ]]; then
         pass "each copy listens in its own runtime folder"
-    else fail "sockets: $(ls "$base/run" "$base/runB" 2>&1 | tr '\n' ' ')"; fi
+    else fail "sockets: $(ls "$run" "$runB" 2>&1 | tr '\n' ' ')"; fi
     # Top-most last: the windows of a process in the root's stacking order.
     top_of() { # pid -> index of its highest top-level window
         local best=-1 i=0 ids

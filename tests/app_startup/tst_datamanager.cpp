@@ -6,7 +6,13 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <atomic>
 #include <cstring>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "data/DDataManager.h"
 
@@ -77,6 +83,8 @@ private slots:
     void macroRecordHookResult();
     void badSettingsFile_data();
     void badSettingsFile();
+    void specialSettingsFileIsSetAside_data();
+    void specialSettingsFileIsSetAside();
 };
 
 void tst_DDataManager::init()
@@ -383,6 +391,58 @@ void tst_DDataManager::badSettingsFile()
         QCOMPARE(storedValue(QStringLiteral("Keep/me")).toString(), QStringLiteral("yes"));
         QCOMPARE(storedValue(QStringLiteral("oldVersion/VersionInfo")).toString(), QStringLiteral("V_2.01.01"));
     }
+}
+
+void tst_DDataManager::specialSettingsFileIsSetAside_data()
+{
+    QTest::addColumn<bool>("throughLink");
+    QTest::newRow("FIFO") << false;
+    QTest::newRow("link to a FIFO") << true;
+}
+
+// A FIFO at the settings file's path blocks its first reader until someone
+// writes: the start must not wait for that.
+void tst_DDataManager::specialSettingsFileIsSetAside()
+{
+    QFETCH(bool, throughLink);
+    QTemporaryDir elsewhere;
+    QVERIFY(QDir().mkpath(QFileInfo(settingsPath()).absolutePath()));
+    const QString fifo = throughLink ? elsewhere.filePath(QStringLiteral("fifo")) : settingsPath();
+    QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+    if (throughLink)
+        QVERIFY(QFile::link(fifo, settingsPath()));
+
+    // A reader blocked on the FIFO is let go (and counted) by opening it for
+    // writing, so a fault fails the test instead of hanging it.
+    std::atomic<bool> stop{false};
+    std::atomic<bool> blocked{false};
+    std::thread watchdog([&] {
+        const QByteArray path = QFile::encodeName(fifo);
+        while (!stop) {
+            const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                blocked = true;
+                ::close(fd);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
+    {
+        TestDataManager manager;
+        QCOMPARE(manager.themeColors().TextDefaultColor, QStringLiteral("205,205,205"));
+    }
+    stop = true;
+    watchdog.join();
+    QVERIFY(!blocked);
+    // The start ran on defaults in a new file; the node is kept beside it.
+    QVERIFY(QFileInfo(settingsPath()).isFile() && !QFileInfo(settingsPath()).isSymLink());
+    QCOMPARE(storedValue(QStringLiteral("Theme/selectThemeIndex")).toInt(), 0);
+    const QStringList aside = QDir(QFileInfo(settingsPath()).absolutePath())
+                                  .entryList({QStringLiteral("VardexConfig.ini.not-a-file-*")}, QDir::System | QDir::Files);
+    QCOMPARE(aside.size(), 1);
+    struct stat st {};
+    const QString kept = QFileInfo(settingsPath()).absolutePath() + '/' + aside.first();
+    QVERIFY(::stat(QFile::encodeName(kept).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
 }
 
 QTEST_MAIN(tst_DDataManager)

@@ -3,6 +3,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QTemporaryDir>
 
 #include "platform/instanceScope.h"
@@ -57,6 +59,8 @@ private slots:
     void runtimeFolder_data();
     void runtimeFolder();
     void serverPathFallsBackToSettingsFolder();
+    void deepFoldersStillListen_data();
+    void deepFoldersStillListen();
     void memoryKeyIsScoped();
 };
 
@@ -157,6 +161,53 @@ void tst_InstanceScope::serverPathFallsBackToSettingsFolder()
     QVERIFY(QDir(own).removeRecursively());
     QVERIFY(QFile::link(dir.path(), own));
     QVERIFY(instanceScope::runtimeDir().isEmpty());
+}
+
+void tst_InstanceScope::deepFoldersStillListen_data()
+{
+    QTest::addColumn<int>("runtimeDepth");  // characters added to XDG_RUNTIME_DIR; -1 unset
+    QTest::addColumn<int>("settingsDepth"); // characters added to the settings folder
+    QTest::addColumn<bool>("inRuntime");    // the socket stays in XDG_RUNTIME_DIR
+    QTest::newRow("short runtime folder") << 0 << 0 << true;
+    QTest::newRow("runtime folder one byte too deep") << 1 << 0 << false;
+    QTest::newRow("deep runtime folder") << 120 << 0 << false;
+    QTest::newRow("no runtime folder, deep temporary and settings folders") << -1 << 120 << false;
+}
+
+// A socket path longer than the address holds cannot be listened on; the
+// name must fit wherever the folders are, and stay private and scoped.
+void tst_InstanceScope::deepFoldersStillListen()
+{
+    QFETCH(int, runtimeDepth);
+    QFETCH(int, settingsDepth);
+    QFETCH(bool, inRuntime);
+    QTemporaryDir dir(QStringLiteral("/tmp/vxs-XXXXXX"));
+    QVERIFY(dir.isValid());
+    const QString settingsDir = dir.path() + "/s" + QString(settingsDepth, QChar('s'));
+    const QString settings = settingsDir + "/UserConfig/VardexConfig.ini";
+    const QString name = "/vardex-keyboard-" + instanceScope::scopeId(settings) + ".sock";
+    // A runtime folder whose socket path is exactly the longest that fits,
+    // plus `runtimeDepth` characters.
+    const int room = 107 - int(QFile::encodeName(dir.path() + "/").size() + QFile::encodeName(name).size());
+    const QString run = dir.path() + '/' + QString(room + qMax(runtimeDepth, 0), QChar('r'));
+    QVERIFY(QDir().mkpath(run));
+    QVERIFY(::chmod(QFile::encodeName(run).constData(), 0700) == 0);
+    // Unset runtime folder: the temporary folder is too deep as well.
+    const QString deepTmp = dir.path() + '/' + QString(120, QChar('t'));
+    QVERIFY(QDir().mkpath(deepTmp));
+    EnvOverride tmpdir("TMPDIR", QFile::encodeName(runtimeDepth < 0 ? deepTmp : dir.path()));
+    EnvOverride runtime("XDG_RUNTIME_DIR", QFile::encodeName(run), runtimeDepth < 0);
+
+    const QString path = instanceScope::serverPath(settings, settingsDir + "/UserConfig");
+    QVERIFY2(QFile::encodeName(path).size() <= 107, qPrintable(path));
+    QVERIFY(path.endsWith(name));
+    QCOMPARE(QFileInfo(path).absolutePath() == run, inRuntime);
+    QVERIFY(instanceScope::isPrivateDir(QFileInfo(path).absolutePath()));
+    QLocalServer server;
+    QVERIFY2(server.listen(path), qPrintable(server.errorString()));
+    QLocalSocket client;
+    client.connectToServer(path);
+    QVERIFY(client.waitForConnected(2000));
 }
 
 void tst_InstanceScope::memoryKeyIsScoped()

@@ -19,6 +19,7 @@ private slots:
     void embeddedImages();
     void damagedUfwRefused_data();
     void damagedUfwRefused();
+    void faultKeysOfARealDriveIgnored();
     void driveQuery_data();
     void driveQuery();
     void driveTransfer_data();
@@ -30,6 +31,13 @@ private:
     {
         QFile f(QStringLiteral(":/images/UpdateFirmwareFile/") + name);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // The fault keys of an identity file are the simulated keyboard's; once
+    // it runs it stays on for the rest of the process.
+    static void simulate(bool on)
+    {
+        if (on)
+            QCOMPARE(CVardexSim_LoadScenarioText("{\"devices\": []}"), 0);
     }
     static void loadQuendo()
     {
@@ -153,17 +161,40 @@ void TstFirmwareImage::damagedUfwRefused()
     QCOMPARE(QByteArray(pid), QByteArray("Quendo"));
 }
 
+// A real drive whose identity file names fault keys: the query and the
+// transfer go on as if they were not there.
+void TstFirmwareImage::faultKeysOfARealDriveIgnored()
+{
+    QVERIFY(!CVardexSim_IsEnabled());
+    loadQuendo();
+    QTemporaryDir root;
+    const QByteArray dir = QFile::encodeName(makeDrive(root, "kb", "model=Quendo\nquery=-3\nupgrade=-9\nvanish=50\n"));
+    const char *list[] = {dir.constData()};
+    CVardexUpd_SetCandidateDrives(list, 1);
+    QCOMPARE(CVardexUpd_QueryDevicePidVid('A'), 0);
+    QCOMPARE(CVardexUpd_UpgradeDevice('A', 1, 1, nullptr), 0);
+    QFile written(QString::fromLocal8Bit(dir) + "/FIRMWARE.UFW");
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), resource("Quendo.ufw"));
+}
+
 void TstFirmwareImage::driveQuery_data()
 {
     QTest::addColumn<QByteArrayList>("drives"); // identity per letter, "" = no update drive
     QTest::addColumn<char>("letter");
     QTest::addColumn<int>("result");
-    QTest::newRow("the keyboard's drive") << QByteArrayList{"", "model=Quendo\n"} << 'B' << 0;
-    QTest::newRow("a folder without identity") << QByteArrayList{"", "model=Quendo\n"} << 'A' << -5;
-    QTest::newRow("past the list") << QByteArrayList{"model=Quendo\n"} << 'C' << -5;
-    QTest::newRow("another model") << QByteArrayList{"model=Yolma\n"} << 'A' << -5;
-    QTest::newRow("injected -3") << QByteArrayList{"model=Quendo\nquery=-3\n"} << 'A' << -3;
-    QTest::newRow("lower-case letter") << QByteArrayList{"model=Quendo\n"} << 'a' << 0;
+    QTest::addColumn<bool>("simulated"); // the row needs the simulated keyboard
+    QTest::newRow("the keyboard's drive") << QByteArrayList{"", "model=Quendo\n"} << 'B' << 0 << false;
+    QTest::newRow("a folder without identity") << QByteArrayList{"", "model=Quendo\n"} << 'A' << -5 << false;
+    QTest::newRow("past the list") << QByteArrayList{"model=Quendo\n"} << 'C' << -5 << false;
+    QTest::newRow("another model") << QByteArrayList{"model=Yolma\n"} << 'A' << -5 << false;
+    QTest::newRow("lower-case letter") << QByteArrayList{"model=Quendo\n"} << 'a' << 0 << false;
+    // Only the first few kilobytes of the identity file are read.
+    QTest::newRow("a line past 4 KiB is not read")
+        << QByteArrayList{QByteArray(4096, '#') + "\nmodel=Yolma\n"} << 'A' << 0 << false;
+    QTest::newRow("a line within 4 KiB is read")
+        << QByteArrayList{QByteArray(4000, '#') + "\nmodel=Yolma\n"} << 'A' << -5 << false;
+    QTest::newRow("injected -3") << QByteArrayList{"model=Quendo\nquery=-3\n"} << 'A' << -3 << true;
 }
 
 void TstFirmwareImage::driveQuery()
@@ -171,6 +202,8 @@ void TstFirmwareImage::driveQuery()
     QFETCH(QByteArrayList, drives);
     QFETCH(char, letter);
     QFETCH(int, result);
+    QFETCH(bool, simulated);
+    simulate(simulated);
     loadQuendo();
     QTemporaryDir root;
     QList<QByteArray> paths;
@@ -190,9 +223,10 @@ void TstFirmwareImage::driveTransfer_data()
     QTest::addColumn<QByteArray>("identity");
     QTest::addColumn<int>("result");
     QTest::addColumn<bool>("complete");
-    QTest::newRow("written and verified") << QByteArray("model=Quendo\n") << 0 << true;
-    QTest::newRow("drive leaves halfway") << QByteArray("model=Quendo\nvanish=50\n") << -18 << false;
-    QTest::newRow("injected -9") << QByteArray("model=Quendo\nupgrade=-9\n") << -9 << false;
+    QTest::addColumn<bool>("simulated"); // the row needs the simulated keyboard
+    QTest::newRow("written and verified") << QByteArray("model=Quendo\n") << 0 << true << false;
+    QTest::newRow("drive leaves halfway") << QByteArray("model=Quendo\nvanish=50\n") << -18 << false << true;
+    QTest::newRow("injected -9") << QByteArray("model=Quendo\nupgrade=-9\n") << -9 << false << true;
 }
 
 namespace {
@@ -205,6 +239,8 @@ void TstFirmwareImage::driveTransfer()
     QFETCH(QByteArray, identity);
     QFETCH(int, result);
     QFETCH(bool, complete);
+    QFETCH(bool, simulated);
+    simulate(simulated);
     loadQuendo();
     QTemporaryDir root;
     const QByteArray dir = QFile::encodeName(makeDrive(root, "kb", identity));

@@ -18,6 +18,8 @@
 #include "ui/settings/DSettingsDia.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "ui/mainwidget/DMainWidget.h"
+#include "platform/appPaths.h"
+#include "platform/firmwareCopy.h"
 #include "vardexSdk.h"
 
 using Reports = QList<QPair<int, int>>;
@@ -107,6 +109,7 @@ private slots:
     void bootloaderNeverArrives();
     void bootloaderSeenTwiceStartsOnce();
     void unplugDuringTransfer();
+    void imageCopyOfAKilledUpdateIsRemovedAtStart();
     void driveSearch_data();
     void driveSearch();
     void driveWaitsForThisKeyboard();
@@ -768,6 +771,56 @@ void TstFirmwareUpdate::infoOpenedFromSettingsLogo()
     });
     QTest::mouseDClick(settings.findChild<QWidget *>("frame_LogoSet"), Qt::LeftButton);
     QVERIFY(shown);
+}
+
+// An update killed mid-transfer leaves its image copy behind; it must sit
+// where the next start looks, and that start removes it (links not followed).
+void TstFirmwareUpdate::imageCopyOfAKilledUpdateIsRemovedAtStart()
+{
+    const QString root = firmwareCopy::rootIn(appPaths::appDataDir());
+    QDir(root).removeRecursively();
+    QTemporaryDir outside;
+    QFile kept(outside.filePath(QStringLiteral("keep.txt")));
+    QVERIFY(kept.open(QIODevice::WriteOnly));
+    kept.write("keep");
+    kept.close();
+    QVERIFY(QDir().mkpath(root + "/image-AAAAAA"));
+    QVERIFY(QDir().mkpath(root + "/image-BBBBBB"));
+    QFile stale(root + "/image-AAAAAA/Torvi.bin");
+    QVERIFY(stale.open(QIODevice::WriteOnly));
+    stale.write(QByteArray(510 * 1024, '\x5a'));
+    stale.close();
+    QVERIFY(QFile::link(outside.path(), root + "/image-link"));
+
+    QCOMPARE(CVardexSim_LoadScenarioText("{\"devices\": []}"), 0);
+    simRecord("");
+    m_savedSdk = DMainWidget::vendorSdk();
+    DMainWidget::vendorSdk() = VendorSdkCalls::library();
+    std::unique_ptr<DMainWidget> w(makeWindow());
+    DMainWidget::vendorSdk() = m_savedSdk;
+    QCOMPARE(QDir(root).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList());
+    QVERIFY(QFile::exists(outside.filePath(QStringLiteral("keep.txt"))));
+
+    // While a transfer runs, its copy is in that folder.
+    DDeviceKeyboardLink *link = nullptr;
+    const QByteArray path = plugTorvi(w.get(), &link);
+    QVERIFY(!path.isEmpty());
+    QVERIFY(w->checkUpgradeableDevices(1));
+    DUpdateFirmwareDia *dia = w->updateFirmwareDia();
+    QSignalSpy ok(dia, &DUpdateFirmwareDia::sigUpgradeFirmwareSuc);
+    QSignalSpy failed(dia, &DUpdateFirmwareDia::sigUpgradeFirmwareFailed);
+    QStringList seen;
+    connect(dia, &DUpdateFirmwareDia::sigUpgradeProgress, this, [&](int percent) {
+        if (percent > 0 && percent < 100 && seen.isEmpty())
+            for (const QString &folder : QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+                seen += QDir(root + '/' + folder).entryList(QDir::Files);
+    });
+    QTest::mouseClick(dia->items().at(0)->findChild<QPushButton *>("pushButton_Update"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT((simRecord(path), ok.size() + failed.size() > 0), 30000);
+    QCOMPARE(ok.size(), 1);
+    QCOMPARE(seen, QStringList{QStringLiteral("Torvi.bin")});
+    QTRY_COMPARE(QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
 }
 
 QTEST_MAIN(TstFirmwareUpdate)

@@ -7,6 +7,7 @@
 #include "ui/mainwidget/devicePage/keySelectFrame.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/keyboardPictureSize.h"
+#include "hid/onboardEncoding.h"
 #include "sdk/vardexSdk.h"
 
 #include <QFile>
@@ -19,6 +20,7 @@
 #include <cjson/cJSON.h>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <string>
 
@@ -98,6 +100,8 @@ private slots:
     void layoutAgreesWithTheDeviceTable();
     void pictureMatchesItsSize_data();
     void pictureMatchesItsSize();
+    void keysCarryKeyboardCodes_data();
+    void keysCarryKeyboardCodes();
 };
 
 void tst_keyboardlayouts::layoutFile_data()
@@ -382,6 +386,48 @@ void tst_keyboardlayouts::pictureMatchesItsSize()
     const QImage picture(path);
     QVERIFY2(!picture.isNull(), qPrintable(path));
     QCOMPARE(picture.size(), keyboardPictureSize(model));
+}
+
+void tst_keyboardlayouts::keysCarryKeyboardCodes_data()
+{
+    QTest::addColumn<QString>("model");
+    for (const QString &model : kModels)
+        QTest::newRow(qPrintable(model)) << model;
+}
+
+// The download writes each drawn key's code; 401 to 418 and 502 to 507 are
+// keys of the on-screen keyboard only, and a keyboard key carrying one would
+// be sent as the low byte of that code. A media key left unbound must stay
+// the media key it is.
+void tst_keyboardlayouts::keysCarryKeyboardCodes()
+{
+    QFETCH(QString, model);
+    const QHash<QString, QByteArray> media = {{"Play", "07130000"}, {"Mute", "07120000"},
+                                              {"Vol-", "07110000"}, {"Vol+", "07100000"}};
+    cJSON *root = cJSON_Parse(layoutText(model).constData());
+    QVERIFY(root);
+    KeyOperateInfo unbound;
+    std::memset(static_cast<void *>(&unbound), 0, sizeof unbound);
+    std::strcpy(unbound.type, "-1");
+    QStringList wrong;
+    for (int r = 1; r <= 6; ++r) {
+        const cJSON *row = cJSON_GetObjectItem(root, ("EveryKeyInfo_Row0" + QByteArray::number(r)).constData());
+        for (int i = 0; i < cJSON_GetArraySize(row); ++i) {
+            const cJSON *cell = cJSON_GetArrayItem(row, i);
+            const int code = cJSON_GetObjectItem(cell, "Dec")->valueint;
+            const QString caption = QString::fromUtf8(cJSON_GetObjectItem(cell, "Character")->valuestring);
+            if ((code >= 401 && code <= 418) || (code >= 502 && code <= 507))
+                wrong << QStringLiteral("%1 is %2").arg(caption).arg(code);
+            if (!media.contains(caption))
+                continue;
+            const OnboardKeyEntry e = onboard::encodeKey(code, unbound, -1);
+            const QByteArray sent = QByteArray(reinterpret_cast<const char *>(e.bytes.data()), 4).toHex();
+            if (sent != media.value(caption))
+                wrong << QStringLiteral("%1 sent as %2").arg(caption, QString::fromLatin1(sent));
+        }
+    }
+    cJSON_Delete(root);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(tst_keyboardlayouts)

@@ -273,12 +273,21 @@ void tst_KeyFunctionInput::macroBindsWhatTheComboShows()
     page.findChild<QRadioButton *>("radioButton_playOne")->click();
     QCOMPARE(stored(m_stores.profiles, 5).value, QByteArray("5"));
 
-    // A binding whose macro is gone shows the first macro; a change binds it.
+    // A binding whose macro is gone from the list shows no macro; a play
+    // mode change keeps the key on its own macro, never on the first listed.
     QVERIFY(CVardexXML_AddProFileMacroWithKeyInfoItem(m_stores.profiles.constData(), "1", "6", "C", "1", "1", "1", "9"));
     loadKey(&page, 6, QStringLiteral("C"));
-    QCOMPARE(combo->currentIndex(), 0);
+    QCOMPARE(combo->currentIndex(), -1);
+    page.findChild<QRadioButton *>("radioButton_playKeyPressRelStop")->click();
+    QCOMPARE(describe(stored(m_stores.profiles, 6)), describe(Binding{"1", "1", "3", "9"}));
     page.findChild<QRadioButton *>("radioButton_playOne")->click();
-    QCOMPARE(stored(m_stores.profiles, 6).value, QByteArray("2"));
+    QCOMPARE(describe(stored(m_stores.profiles, 6)), describe(Binding{"1", "1", "1", "9"}));
+    // Choosing a listed macro binds that one.
+    combo->setCurrentIndex(1);
+    QCOMPARE(stored(m_stores.profiles, 6).value, QByteArray("5"));
+    // An unbound key still starts on the first listed macro.
+    loadKey(&page, 7, QStringLiteral("D"));
+    QCOMPARE(combo->currentIndex(), 0);
 }
 
 void tst_KeyFunctionInput::macroWithEmptyStoreRefuses()

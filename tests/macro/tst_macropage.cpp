@@ -287,42 +287,100 @@ void tst_macropage::importTakesLastMacroOfFile()
 
 void tst_macropage::importRefusesBadFiles_data()
 {
-    QTest::addColumn<QString>("content");
-    QTest::newRow("no macro") << QString("<?xml version=\"1.0\"?>\n<vardexStore version=\"1\"/>\n");
-    QTest::newRow("not xml") << QString("this is not a macro");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    const QString failed = QStringLiteral("Import macro failed");
+    QTest::newRow("no macro") << QByteArray("<?xml version=\"1.0\"?>\n<vardexStore version=\"1\"/>\n") << failed;
+    QTest::newRow("not xml") << QByteArray("this is not a macro") << failed;
     QTest::newRow("lone press")
-        << QString("<vardexStore version=\"1\"><macro index=\"1\" name=\"a\">"
-                   "<event mark=\"1\" delay=\"0\" type=\"key\" keyCode=\"4\" codeName=\"A\" operate=\"down\"/>"
-                   "</macro></vardexStore>");
+        << QByteArray("<vardexStore version=\"1\"><macro index=\"1\" name=\"a\">"
+                      "<event mark=\"1\" delay=\"0\" type=\"key\" keyCode=\"4\" codeName=\"A\" operate=\"down\"/>"
+                      "</macro></vardexStore>")
+        << failed;
     QTest::newRow("bad type")
-        << QString("<vardexStore version=\"1\"><macro index=\"1\" name=\"a\">"
-                   "<event mark=\"1\" delay=\"0\" type=\"run\" keyCode=\"4\" codeName=\"A\" operate=\"down\"/>"
-                   "<event mark=\"1\" delay=\"0\" type=\"run\" keyCode=\"4\" codeName=\"A\" operate=\"up\"/>"
-                   "</macro></vardexStore>");
-    QString many = "<vardexStore version=\"1\"><macro index=\"1\" name=\"a\">";
+        << QByteArray("<vardexStore version=\"1\"><macro index=\"1\" name=\"a\">"
+                      "<event mark=\"1\" delay=\"0\" type=\"run\" keyCode=\"4\" codeName=\"A\" operate=\"down\"/>"
+                      "<event mark=\"1\" delay=\"0\" type=\"run\" keyCode=\"4\" codeName=\"A\" operate=\"up\"/>"
+                      "</macro></vardexStore>")
+        << failed;
+    QByteArray many = "<vardexStore version=\"1\"><macro index=\"1\" name=\"a\">";
     for (int i = 1; i <= 21; ++i)
-        many += QString("<event mark=\"%1\" delay=\"0\" type=\"key\" keyCode=\"4\" codeName=\"A\" operate=\"down\"/>"
-                        "<event mark=\"%1\" delay=\"0\" type=\"key\" keyCode=\"4\" codeName=\"A\" operate=\"up\"/>")
-                    .arg(i);
-    QTest::newRow("42 events") << many + "</macro></vardexStore>";
+        many += QStringLiteral("<event mark=\"%1\" delay=\"0\" type=\"key\" keyCode=\"4\" codeName=\"A\" operate=\"down\"/>"
+                               "<event mark=\"%1\" delay=\"0\" type=\"key\" keyCode=\"4\" codeName=\"A\" operate=\"up\"/>")
+                    .arg(i)
+                    .toLatin1();
+    QTest::newRow("42 events") << many + "</macro></vardexStore>" << failed;
+
+    // A pair of key A (4), then one pair of the given type and code.
+    auto withCode = [](const char *type, const char *code) {
+        return QByteArray("<vardexStore version=\"1\"><macro index=\"1\" name=\"a\">"
+                          "<event mark=\"1\" delay=\"0\" type=\"key\" keyCode=\"4\" codeName=\"A\" operate=\"down\"/>"
+                          "<event mark=\"1\" delay=\"0\" type=\"key\" keyCode=\"4\" codeName=\"A\" operate=\"up\"/>"
+                          "<event mark=\"2\" delay=\"0\" type=\"")
+               + type + "\" keyCode=\"" + code + "\" codeName=\"x\" operate=\"down\"/>"
+               + "<event mark=\"2\" delay=\"0\" type=\"" + type + "\" keyCode=\"" + code
+               + "\" codeName=\"x\" operate=\"up\"/></macro></vardexStore>";
+    };
+    const QString noKey = QStringLiteral("Import macro failed: event 3 has the key code %1, which is no key");
+    for (const char *code : {"260", "65540", "99999", "-5", "-1", "412"})
+        QTest::newRow(qPrintable(QStringLiteral("key code %1").arg(code))) << withCode("key", code) << noKey.arg(code);
+    const QString noButton =
+        QStringLiteral("Import macro failed: event 3 has the mouse code %1, which is no button action");
+    for (const char *code : {"999", "4", "512"})
+        QTest::newRow(qPrintable(QStringLiteral("mouse code %1").arg(code))) << withCode("mouse", code)
+                                                                              << noButton.arg(code);
+
+    const QByteArray pairOfA = "<event mark=\"1\" delay=\"0\" type=\"key\" keyCode=\"4\" codeName=\"A\" operate=\"down\"/>"
+                               "<event mark=\"1\" delay=\"0\" type=\"key\" keyCode=\"4\" codeName=\"A\" operate=\"up\"/>";
+    QTest::newRow("entity declaration")
+        << QByteArray("<?xml version=\"1.0\"?><!DOCTYPE vardexStore [<!ENTITY k \"4\">]>"
+                      "<vardexStore version=\"1\"><macro index=\"1\" name=\"a\">"
+                      "<event mark=\"1\" delay=\"0\" type=\"key\" keyCode=\"&k;\" codeName=\"A\" operate=\"down\"/>"
+                      "<event mark=\"1\" delay=\"0\" type=\"key\" keyCode=\"&k;\" codeName=\"A\" operate=\"up\"/>"
+                      "</macro></vardexStore>")
+        << QStringLiteral("Import macro failed: the file declares a document type or entity");
+    const QString foreign = QStringLiteral("Import macro failed: the file holds more than macros and their events");
+    QTest::newRow("events 4000 elements deep")
+        << QByteArray("<vardexStore version=\"1\"><macro index=\"1\" name=\"a\">") + QByteArray("<x>").repeated(4000)
+               + pairOfA + QByteArray("</x>").repeated(4000) + "</macro></vardexStore>"
+        << foreign;
+    QTest::newRow("macro inside an unknown element")
+        << QByteArray("<vardexStore version=\"1\"><old><macro index=\"1\" name=\"a\">") + pairOfA
+               + "</macro></old></vardexStore>"
+        << foreign;
+    QTest::newRow("text beside the events")
+        << QByteArray("<vardexStore version=\"1\"><macro index=\"1\" name=\"a\">press") + pairOfA
+               + "</macro></vardexStore>"
+        << foreign;
+    QTest::newRow("name not UTF-8")
+        << QByteArray("<vardexStore version=\"1\"><macro index=\"1\" name=\"\xe9t\xe9\">") + pairOfA
+               + "</macro></vardexStore>"
+        << QStringLiteral("Import macro failed: the file is not UTF-8 text");
+    QTest::newRow("code name cut inside a character")
+        << QByteArray("<vardexStore version=\"1\"><macro index=\"1\" name=\"a\">"
+                      "<event mark=\"1\" delay=\"0\" type=\"key\" keyCode=\"4\" codeName=\"\xc3\" operate=\"down\"/>"
+                      "<event mark=\"1\" delay=\"0\" type=\"key\" keyCode=\"4\" codeName=\"A\" operate=\"up\"/>"
+                      "</macro></vardexStore>")
+        << QStringLiteral("Import macro failed: the file is not UTF-8 text");
 }
 
 void tst_macropage::importRefusesBadFiles()
 {
-    QFETCH(QString, content);
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
     Editor e;
     QVERIFY(addMacro(e.store, 1, "Macro1", pair(1)));
     QTemporaryDir in;
     const QString path = in.filePath(QStringLiteral("bad.xml"));
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(content.toUtf8());
+    f.write(content);
     f.close();
     DMacroPage *page = e.open();
     const qint64 before = inode(e.store);
     e.chooser->file = path;
     e.click("pushButton_Import");
-    QCOMPARE(page->lastNotice(), QStringLiteral("Import macro failed"));
+    QCOMPARE(page->lastNotice(), message);
     QCOMPARE(macroList(e.store), QStringList{"1 Macro1"});
     QCOMPARE(inode(e.store), before);
 }

@@ -84,6 +84,8 @@ void tst_onboardencoding::keyEntry_data()
     row("unbound mute", 127, "-1", "1", "", -1, "07120000");
     row("unbound volume down", 129, "-1", "1", "", -1, "07110000");
     row("unbound volume up", 128, "-1", "1", "", -1, "07100000");
+    row("unbound play/pause", 232, "-1", "1", "", -1, "07130000");
+    row("play/pause remapped to A", 232, "0", "1", "4", -1, "00040000");
     row("unbound A", 4, "-1", "1", "", -1, "00040000");
     row("unbound code above 255", 0x1E4, "-1", "1", "", -1, "00e40000");
     row("key code 0 whatever is bound", 0, "2", "1", "5,4", -1, "00000000");

@@ -601,6 +601,12 @@ private slots:
         QTest::newRow("binary garbage") << QByteArray("\x00\x01\xff\xfe garbage", 12) << QByteArray("1");
         QTest::newRow("no such profile") << good << QByteArray("3");
         QTest::newRow("over 16 MiB") << QByteArray(good + QByteArray(16 * 1024 * 1024, ' ')) << QByteArray("1");
+        // Bytes that are not UTF-8 would be written raw into the store, which
+        // other XML readers then refuse.
+        const QByteArray named = "<vardexStore version=\"1\" kind=\"profileExport\"><profile index=\"1\" name=\"";
+        for (const char *name : {"caf\xe9", "\xc0\xaf", "\xed\xa0\x80", "\xf4\x90\x80\x80", "\xe2\x82"})
+            QTest::newRow(qPrintable("name " + QByteArray(name).toHex()))
+                << QByteArray(named + name + "\"/></vardexStore>") << QByteArray("1");
     }
 
     void importRefusesHostileFiles()

@@ -44,7 +44,7 @@ QString legendFor(int code, const QString &caption)
     case 81: return QString(QChar(0x2193));
     case 80: return QString(QChar(0x2190));
     case 79: return QString(QChar(0x2192));
-    case 412: return QString(QChar(0x25B6)) + QChar(0x2016);
+    case 232: return QString(QChar(0x25B6)) + QChar(0x2016); // play/pause
     default: return caption;
     }
 }

@@ -7,6 +7,11 @@ where the keys sit in the picture.
 """
 
 FN = -10
+# The keyboard's own media keys carry the codes the onboard key table knows
+# them by (unbound, they stay media keys after a download). 401 to 418 are the
+# on-screen keyboard's codes and never a key of the keyboard itself. Play has
+# no usage on the keyboard page; 0xE8 is the one desktops read as play/pause.
+PLAY_PAUSE = 232
 
 # code: (row, col, vk, caption)
 KEYS = {}
@@ -27,7 +32,7 @@ _row(0, [
     (62, 116, "F5"), (63, 117, "F6"), (64, 118, "F7"), (65, 119, "F8"),
     (66, 120, "F9"), (67, 121, "F10"), (68, 122, "F11"), (69, 123, "F12"),
     (70, 44, "PrtSc"), (71, 145, "ScrLk"), (72, 19, "Pause"),
-    (412, 179, "Play"), (416, 173, "Mute"), (417, 174, "Vol-"), (418, 175, "Vol+"),
+    (PLAY_PAUSE, 179, "Play"), (127, 173, "Mute"), (129, 174, "Vol-"), (128, 175, "Vol+"),
     None,
 ])
 _row(1, [

@@ -13,7 +13,7 @@ CAPS_ROW = "57:1.75 4 22 7 9 10 11 13 14 15 51 52 40:2.25"
 SHIFT_ROW = "225:2.25 29 27 6 25 5 17 16 54 55 56"
 BOTTOM_8 = "224:1.25 227:1.25 226:1.25 44:6.25 230:1.25 -10:1.25 101:1.25 228:1.25"
 BOTTOM_7 = "224:1.25 227:1.25 226:1.25 44:6.25 230 -10 228"
-MEDIA = "412 416 417 418"
+MEDIA = "232 127 129 128"
 
 
 def full(media=False):
@@ -83,7 +83,7 @@ SIXTY = [
 # The media keys sit in the function-key row, right of Pause: a row of their
 # own above it would have no grid row to be found in.
 PASKO = tkl()
-PASKO[0] += " g.25 412:.75:.75 416:.75:.75 417:.75:.75 418:.75:.75"
+PASKO[0] += " g.25 232:.75:.75 127:.75:.75 129:.75:.75 128:.75:.75"
 
 # Side light: (total segments, {edge: valid segments}); edges 1 left, 2 right,
 # 3 top, 4 bottom.

@@ -309,6 +309,26 @@
         <source>Save record macro failed</source>
         <translation>فشل حفظ الماكرو المسجل</translation>
     </message>
+    <message>
+        <source>Import macro failed: the file declares a document type or entity</source>
+        <translation>فشل استيراد الماكرو: الملف يعرّف نوع مستند أو كيانًا</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is not UTF-8 text</source>
+        <translation>فشل استيراد الماكرو: الملف ليس نصًا بترميز UTF-8</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than macros and their events</source>
+        <translation>فشل استيراد الماكرو: يحتوي الملف على أكثر من وحدات الماكرو وأحداثها</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the mouse code %2, which is no button action</source>
+        <translation>فشل استيراد الماكرو: الحدث %1 يحمل رمز الفأرة %2، وهو ليس إجراء زر</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the key code %2, which is no key</source>
+        <translation>فشل استيراد الماكرو: الحدث %1 يحمل رمز المفتاح %2، وهو ليس مفتاحًا</translation>
+    </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>

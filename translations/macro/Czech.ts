@@ -309,6 +309,26 @@
         <source>Save record macro failed</source>
         <translation>Zaznamenané makro se nepodařilo uložit</translation>
     </message>
+    <message>
+        <source>Import macro failed: the file declares a document type or entity</source>
+        <translation>Makro se nepodařilo importovat: soubor deklaruje typ dokumentu nebo entitu</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is not UTF-8 text</source>
+        <translation>Makro se nepodařilo importovat: soubor není text v UTF-8</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than macros and their events</source>
+        <translation>Makro se nepodařilo importovat: soubor obsahuje víc než makra a jejich události</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the mouse code %2, which is no button action</source>
+        <translation>Makro se nepodařilo importovat: událost %1 má kód myši %2, což není akce tlačítka</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the key code %2, which is no key</source>
+        <translation>Makro se nepodařilo importovat: událost %1 má kód klávesy %2, což není klávesa</translation>
+    </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>

@@ -309,6 +309,26 @@
         <source>Save record macro failed</source>
         <translation>Save record macro failed</translation>
     </message>
+    <message>
+        <source>Import macro failed: the file declares a document type or entity</source>
+        <translation>Import macro failed: the file declares a document type or entity</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is not UTF-8 text</source>
+        <translation>Import macro failed: the file is not UTF-8 text</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than macros and their events</source>
+        <translation>Import macro failed: the file holds more than macros and their events</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the mouse code %2, which is no button action</source>
+        <translation>Import macro failed: event %1 has the mouse code %2, which is no button action</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the key code %2, which is no key</source>
+        <translation>Import macro failed: event %1 has the key code %2, which is no key</translation>
+    </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>

@@ -309,6 +309,26 @@
         <source>Save record macro failed</source>
         <translation>Échec de l&apos;enregistrement de la macro</translation>
     </message>
+    <message>
+        <source>Import macro failed: the file declares a document type or entity</source>
+        <translation>Échec de l&apos;importation de la macro : le fichier déclare un type de document ou une entité</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is not UTF-8 text</source>
+        <translation>Échec de l&apos;importation de la macro : le fichier n&apos;est pas un texte UTF-8</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than macros and their events</source>
+        <translation>Échec de l&apos;importation de la macro : le fichier contient autre chose que des macros et leurs événements</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the mouse code %2, which is no button action</source>
+        <translation>Échec de l&apos;importation de la macro : l&apos;événement %1 a le code souris %2, qui n&apos;est pas une action de bouton</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the key code %2, which is no key</source>
+        <translation>Échec de l&apos;importation de la macro : l&apos;événement %1 a le code de touche %2, qui n&apos;est pas une touche</translation>
+    </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>

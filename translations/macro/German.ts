@@ -309,6 +309,26 @@
         <source>Save record macro failed</source>
         <translation>Aufgenommenes Makro konnte nicht gespeichert werden</translation>
     </message>
+    <message>
+        <source>Import macro failed: the file declares a document type or entity</source>
+        <translation>Makro konnte nicht importiert werden: Die Datei deklariert einen Dokumenttyp oder eine Entität</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is not UTF-8 text</source>
+        <translation>Makro konnte nicht importiert werden: Die Datei ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than macros and their events</source>
+        <translation>Makro konnte nicht importiert werden: Die Datei enthält mehr als Makros und ihre Ereignisse</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the mouse code %2, which is no button action</source>
+        <translation>Makro konnte nicht importiert werden: Ereignis %1 hat den Mauscode %2, der keine Tastenaktion ist</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the key code %2, which is no key</source>
+        <translation>Makro konnte nicht importiert werden: Ereignis %1 hat den Tastencode %2, der keine Taste ist</translation>
+    </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>

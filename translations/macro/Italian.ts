@@ -309,6 +309,26 @@
         <source>Save record macro failed</source>
         <translation>Impossibile salvare la macro registrata</translation>
     </message>
+    <message>
+        <source>Import macro failed: the file declares a document type or entity</source>
+        <translation>Impossibile importare la macro: il file dichiara un tipo di documento o un&apos;entità</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is not UTF-8 text</source>
+        <translation>Impossibile importare la macro: il file non è testo UTF-8</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than macros and their events</source>
+        <translation>Impossibile importare la macro: il file contiene altro oltre alle macro e ai loro eventi</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the mouse code %2, which is no button action</source>
+        <translation>Impossibile importare la macro: l&apos;evento %1 ha il codice mouse %2, che non è un&apos;azione di pulsante</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the key code %2, which is no key</source>
+        <translation>Impossibile importare la macro: l&apos;evento %1 ha il codice tasto %2, che non è un tasto</translation>
+    </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>

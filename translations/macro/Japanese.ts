@@ -309,6 +309,26 @@
         <source>Save record macro failed</source>
         <translation>記録したマクロの保存に失敗しました</translation>
     </message>
+    <message>
+        <source>Import macro failed: the file declares a document type or entity</source>
+        <translation>マクロのインポートに失敗しました: ファイルが文書型またはエンティティを宣言しています</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is not UTF-8 text</source>
+        <translation>マクロのインポートに失敗しました: ファイルが UTF-8 テキストではありません</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than macros and their events</source>
+        <translation>マクロのインポートに失敗しました: ファイルにマクロとそのイベント以外のものが含まれています</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the mouse code %2, which is no button action</source>
+        <translation>マクロのインポートに失敗しました: イベント %1 のマウスコード %2 はボタン操作ではありません</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the key code %2, which is no key</source>
+        <translation>マクロのインポートに失敗しました: イベント %1 のキーコード %2 はキーではありません</translation>
+    </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>

@@ -309,6 +309,26 @@
         <source>Save record macro failed</source>
         <translation>녹화한 매크로 저장 실패</translation>
     </message>
+    <message>
+        <source>Import macro failed: the file declares a document type or entity</source>
+        <translation>매크로 가져오기 실패: 파일이 문서 형식 또는 엔터티를 선언합니다</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is not UTF-8 text</source>
+        <translation>매크로 가져오기 실패: 파일이 UTF-8 텍스트가 아닙니다</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than macros and their events</source>
+        <translation>매크로 가져오기 실패: 파일에 매크로와 그 이벤트 외의 내용이 있습니다</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the mouse code %2, which is no button action</source>
+        <translation>매크로 가져오기 실패: 이벤트 %1의 마우스 코드 %2은(는) 버튼 동작이 아닙니다</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the key code %2, which is no key</source>
+        <translation>매크로 가져오기 실패: 이벤트 %1의 키 코드 %2은(는) 키가 아닙니다</translation>
+    </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>

@@ -309,6 +309,26 @@
         <source>Save record macro failed</source>
         <translation>Nie udało się zapisać nagranego makra</translation>
     </message>
+    <message>
+        <source>Import macro failed: the file declares a document type or entity</source>
+        <translation>Nie udało się zaimportować makra: plik deklaruje typ dokumentu lub encję</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is not UTF-8 text</source>
+        <translation>Nie udało się zaimportować makra: plik nie jest tekstem UTF-8</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than macros and their events</source>
+        <translation>Nie udało się zaimportować makra: plik zawiera coś więcej niż makra i ich zdarzenia</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the mouse code %2, which is no button action</source>
+        <translation>Nie udało się zaimportować makra: zdarzenie %1 ma kod myszy %2, który nie jest akcją przycisku</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the key code %2, which is no key</source>
+        <translation>Nie udało się zaimportować makra: zdarzenie %1 ma kod klawisza %2, który nie jest klawiszem</translation>
+    </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>

@@ -309,6 +309,26 @@
         <source>Save record macro failed</source>
         <translation>Falha ao guardar a macro gravada</translation>
     </message>
+    <message>
+        <source>Import macro failed: the file declares a document type or entity</source>
+        <translation>Falha ao importar a macro: o ficheiro declara um tipo de documento ou uma entidade</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is not UTF-8 text</source>
+        <translation>Falha ao importar a macro: o ficheiro não é texto UTF-8</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than macros and their events</source>
+        <translation>Falha ao importar a macro: o ficheiro contém mais do que macros e os seus eventos</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the mouse code %2, which is no button action</source>
+        <translation>Falha ao importar a macro: o evento %1 tem o código de rato %2, que não é uma ação de botão</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the key code %2, which is no key</source>
+        <translation>Falha ao importar a macro: o evento %1 tem o código de tecla %2, que não é uma tecla</translation>
+    </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>

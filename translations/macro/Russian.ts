@@ -309,6 +309,26 @@
         <source>Save record macro failed</source>
         <translation>Не удалось сохранить запись макроса</translation>
     </message>
+    <message>
+        <source>Import macro failed: the file declares a document type or entity</source>
+        <translation>Не удалось импортировать макрос: файл объявляет тип документа или сущность</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is not UTF-8 text</source>
+        <translation>Не удалось импортировать макрос: файл не является текстом UTF-8</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than macros and their events</source>
+        <translation>Не удалось импортировать макрос: файл содержит не только макросы и их события</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the mouse code %2, which is no button action</source>
+        <translation>Не удалось импортировать макрос: у события %1 код мыши %2, это не действие кнопки</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the key code %2, which is no key</source>
+        <translation>Не удалось импортировать макрос: у события %1 код клавиши %2, это не клавиша</translation>
+    </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>

@@ -309,6 +309,26 @@
         <source>Save record macro failed</source>
         <translation>No se pudo guardar la macro grabada</translation>
     </message>
+    <message>
+        <source>Import macro failed: the file declares a document type or entity</source>
+        <translation>Error al importar la macro: el archivo declara un tipo de documento o una entidad</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is not UTF-8 text</source>
+        <translation>Error al importar la macro: el archivo no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than macros and their events</source>
+        <translation>Error al importar la macro: el archivo contiene algo más que macros y sus eventos</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the mouse code %2, which is no button action</source>
+        <translation>Error al importar la macro: el evento %1 tiene el código de ratón %2, que no es una acción de botón</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the key code %2, which is no key</source>
+        <translation>Error al importar la macro: el evento %1 tiene el código de tecla %2, que no es una tecla</translation>
+    </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>

@@ -309,6 +309,26 @@
         <source>Save record macro failed</source>
         <translation>Не вдалося зберегти записаний макрос</translation>
     </message>
+    <message>
+        <source>Import macro failed: the file declares a document type or entity</source>
+        <translation>Не вдалося імпортувати макрос: файл оголошує тип документа або сутність</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is not UTF-8 text</source>
+        <translation>Не вдалося імпортувати макрос: файл не є текстом UTF-8</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than macros and their events</source>
+        <translation>Не вдалося імпортувати макрос: файл містить не лише макроси та їхні події</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the mouse code %2, which is no button action</source>
+        <translation>Не вдалося імпортувати макрос: подія %1 має код миші %2, це не дія кнопки</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the key code %2, which is no key</source>
+        <translation>Не вдалося імпортувати макрос: подія %1 має код клавіші %2, це не клавіша</translation>
+    </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>

@@ -309,6 +309,26 @@
         <source>Save record macro failed</source>
         <translation>保存录制的宏失败</translation>
     </message>
+    <message>
+        <source>Import macro failed: the file declares a document type or entity</source>
+        <translation>导入宏失败：文件声明了文档类型或实体</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is not UTF-8 text</source>
+        <translation>导入宏失败：文件不是 UTF-8 文本</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than macros and their events</source>
+        <translation>导入宏失败：文件包含宏及其事件以外的内容</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the mouse code %2, which is no button action</source>
+        <translation>导入宏失败：事件 %1 的鼠标代码 %2 不是按键动作</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the key code %2, which is no key</source>
+        <translation>导入宏失败：事件 %1 的按键代码 %2 不是按键</translation>
+    </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>

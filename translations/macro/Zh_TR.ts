@@ -309,6 +309,26 @@
         <source>Save record macro failed</source>
         <translation>儲存錄製的巨集失敗</translation>
     </message>
+    <message>
+        <source>Import macro failed: the file declares a document type or entity</source>
+        <translation>匯入巨集失敗：檔案宣告了文件類型或實體</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file is not UTF-8 text</source>
+        <translation>匯入巨集失敗：檔案不是 UTF-8 文字</translation>
+    </message>
+    <message>
+        <source>Import macro failed: the file holds more than macros and their events</source>
+        <translation>匯入巨集失敗：檔案包含巨集及其事件以外的內容</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the mouse code %2, which is no button action</source>
+        <translation>匯入巨集失敗：事件 %1 的滑鼠代碼 %2 不是按鍵動作</translation>
+    </message>
+    <message>
+        <source>Import macro failed: event %1 has the key code %2, which is no key</source>
+        <translation>匯入巨集失敗：事件 %1 的按鍵代碼 %2 不是按鍵</translation>
+    </message>
 </context>
 <context>
     <name>macroMenuToolWidget</name>

@@ -98,9 +98,9 @@ void DMacroCmdPage::showBinding(const KeyOperateInfo &info)
     }
     // Found by number, so that two macros of one name stay apart.
     m_macroNumber = std::atoi(info.value);
-    const int row = ui->comboBox_Macro->findData(QString::number(m_macroNumber));
-    if (row >= 0)
-        ui->comboBox_Macro->setCurrentIndex(row);
+    // A macro deleted from the list since it was bound is shown as no choice:
+    // the key keeps it (the profile holds its copy) until another is chosen.
+    ui->comboBox_Macro->setCurrentIndex(ui->comboBox_Macro->findData(QString::number(m_macroNumber)));
     m_playCount = std::atoi(info.playCount);
     m_playMode = mode;
 }
@@ -169,10 +169,11 @@ void DMacroCmdPage::saveFromControls()
         count = ui->lineEdit_playMany->text().toInt();
         m_playCount = count;
     }
-    // The macro is the one the combo box shows.
+    // The macro is the one the combo box shows, or, when it shows none, the
+    // one the key is bound to (never silently another one).
     const int number = ui->comboBox_Macro->currentIndex() >= 0
                            ? ui->comboBox_Macro->currentData().toString().toInt()
-                           : 0;
+                           : m_macroNumber;
     saveKeyBinding(count, mode, number);
 }
 

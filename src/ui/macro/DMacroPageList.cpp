@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QScrollBar>
+#include <QSet>
+
+#include <iterator>
 
 #include "data/DDataManager.h"
 #include "ui/macro/DCatchKeyAndMouseItem.h"
@@ -292,13 +295,41 @@ void DMacroPage::on_pushButton_Import_clicked()
         return;
     }
     // Take the file's last macro, whole and well formed, or nothing.
-    const std::vector<MacroNodeEntry> inFile = macroModel::listMacros(file.constData());
     std::list<MacroEventRecord> events;
-    if (inFile.empty()
-        || !CVardexXML_SelectAllKeyOrMouseEvent(file.constData(), macroModel::entryIndex(inFile.back()).constData(),
-                                                events)
-        || !macroModel::isWellFormed(events)) {
+    switch (CVardexXML_ReadMacroFile(file.constData(), events)) {
+    case MacroFileOk:
+        break;
+    case MacroFileDeclarations:
+        showNotice(tr("Import macro failed: the file declares a document type or entity"));
+        return;
+    case MacroFileNotUtf8:
+        showNotice(tr("Import macro failed: the file is not UTF-8 text"));
+        return;
+    case MacroFileForeignContent:
+        showNotice(tr("Import macro failed: the file holds more than macros and their events"));
+        return;
+    default:
         showNotice(tr("Import macro failed"));
+        return;
+    }
+    if (!macroModel::isWellFormed(events)) {
+        showNotice(tr("Import macro failed"));
+        return;
+    }
+    // The keyboard plays only a code's low byte: a code that is no key (or
+    // no button action) would play some other key.
+    const QList<int> keys = m_keyNameMap.keys();
+    const int unplayable = macroModel::firstUnplayableEvent(events, QSet<int>(keys.begin(), keys.end()));
+    if (unplayable >= 0) {
+        const MacroEventRecord &e = *std::next(events.begin(), unplayable);
+        const QString code = QString::fromLatin1(e.keyCode, int(qstrnlen(e.keyCode, sizeof e.keyCode)));
+        showNotice(qstrncmp(e.type, "mouse", sizeof e.type) == 0
+                       ? tr("Import macro failed: event %1 has the mouse code %2, which is no button action")
+                             .arg(unplayable + 1)
+                             .arg(code)
+                       : tr("Import macro failed: event %1 has the key code %2, which is no key")
+                             .arg(unplayable + 1)
+                             .arg(code));
         return;
     }
 

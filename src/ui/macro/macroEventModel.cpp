@@ -278,6 +278,20 @@ bool isWellFormed(const std::list<MacroEventRecord> &events)
     return presses <= kMaxPresses && pressed.size() == released.size();
 }
 
+int firstUnplayableEvent(const std::list<MacroEventRecord> &events, const QSet<int> &keyCodes)
+{
+    int i = 0;
+    for (const MacroEventRecord &e : events) {
+        bool number = false;
+        const int code = QByteArray(e.keyCode, int(qstrnlen(e.keyCode, sizeof e.keyCode))).toInt(&number);
+        const bool mouse = qstrncmp(e.type, "mouse", sizeof e.type) == 0;
+        if (!number || (mouse ? mouseButtonOf(code) == ButtonNone : !keyCodes.contains(code)))
+            return i;
+        ++i;
+    }
+    return -1;
+}
+
 int countPresses(const QList<EventText> &events)
 {
     int presses = 0;

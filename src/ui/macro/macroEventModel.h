@@ -2,6 +2,7 @@
 #define MACROEVENTMODEL_H
 
 #include <QByteArray>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -102,6 +103,12 @@ QString exportFileName(const QString &macroName, const QString &macroIndex);
 // followed by its release, known types and operates, delays 0..kMaxDelay,
 // decimal key codes and marks.
 bool isWellFormed(const std::list<MacroEventRecord> &events);
+
+// The first event (counting from 0) the keyboard cannot play as written: a
+// key code the key tables do not hold, or a mouse code other than the six
+// button actions (the download sends only a code's low byte, so 260 would
+// play A). -1 when every event can be played.
+int firstUnplayableEvent(const std::list<MacroEventRecord> &events, const QSet<int> &keyCodes);
 
 int countPresses(const QList<EventText> &events);
 

@@ -13,6 +13,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/appPaths.h"
+#include "platform/firmwareCopy.h"
 #include "ui/firmware/DFirwareInfoShow.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/settings/DSettingsDia.h"
@@ -43,7 +45,7 @@ bool isUfwModel(const QString &model)
 QByteArray readImageCopy(const QString &name, bool *opened)
 {
     *opened = false;
-    QTemporaryDir dir;
+    QTemporaryDir dir(firmwareCopy::folderTemplate(appPaths::appDataDir()));
     if (!dir.isValid())
         return {};
     const QString copy = dir.path() + QLatin1Char('/') + name;
@@ -67,6 +69,8 @@ bool sameText(const QString &a, const char *b)
 
 void DMainWidget::loadUpdaterEntryPoints()
 {
+    // No update runs yet: what the folder holds was left by one that was killed.
+    firmwareCopy::removeLeftovers(appPaths::appDataDir());
     // The settings dialog's logo opens the firmware information.
     if (!DSettingsDia::firmwareInfoOpener()) {
         DSettingsDia::firmwareInfoOpener() = [](QWidget *parent) {
@@ -381,7 +385,7 @@ void DMainWidget::hidFirmwareUpgrade()
                                                                          : QStringLiteral(".bin"));
         int rc = -2;
         {
-            QTemporaryDir dir;
+            QTemporaryDir dir(firmwareCopy::folderTemplate(appPaths::appDataDir()));
             const QString copy = dir.path() + QLatin1Char('/') + name;
             if (dir.isValid() && QFile::copy(QLatin1String(kImageFolder) + name, copy)) {
                 // The real image size: the transfer never reads past it.

@@ -1,7 +1,9 @@
 #include "ui/widgets/ArrowWidget.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
@@ -54,11 +56,47 @@ void ArrowWidget::setContentWidget(QWidget *content)
     layout->addWidget(content);
 }
 
+void ArrowWidget::showAsMenu()
+{
+    if (!m_menuMode) {
+        m_menuMode = true;
+        qApp->installEventFilter(this);
+    }
+    show();
+}
+
+void ArrowWidget::closeMenu()
+{
+    hide();
+    emit sigArrowWidgetHide();
+}
+
+void ArrowWidget::hideEvent(QHideEvent *event)
+{
+    if (m_menuMode) {
+        m_menuMode = false;
+        qApp->removeEventFilter(this);
+    }
+    QDialog::hideEvent(event);
+}
+
 bool ArrowWidget::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == this && event->type() == QEvent::WindowDeactivate) {
+    // Seen twice (as our own filter and as the application's): act once.
+    if (watched == this && event->type() == QEvent::WindowDeactivate && isVisible()) {
         hide();
         emit sigArrowWidgetHide();
+    }
+    if (m_menuMode && isVisible()) {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            closeMenu();
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonPress) {
+            auto *widget = qobject_cast<QWidget *>(watched);
+            if (widget && widget->window() != this)
+                closeMenu();
+        }
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -21,6 +21,13 @@ public:
     // Call once per bubble; the bubble's layout adopts the content.
     void setContentWidget(QWidget *content);
 
+    // Shows the bubble as a menu of the window under it, without taking the
+    // activation: an activated tool-tip window leaves Qt with no focus window
+    // once it hides (the window manager keeps the X focus on the window under
+    // it), and typing there stops. A press outside the bubble, or Escape,
+    // closes it.
+    void showAsMenu();
+
     bool isPopupShown() const { return m_popupShown; }
     void setPopupShown(bool shown) { m_popupShown = shown; }
 
@@ -38,10 +45,14 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
+    void closeMenu();
+
     int m_arrowPosition = 50;
     int m_direction;
     QColor m_fillColor;
     bool m_popupShown = false;
+    bool m_menuMode = false; // shown by showAsMenu, watching the application
 };

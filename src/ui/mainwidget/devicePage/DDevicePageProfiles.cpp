@@ -94,8 +94,9 @@ void DDevicePage::on_pushButton_ProfileOperate_clicked()
     QWidget *button = ui->pushButton_ProfileOperate;
     const QPoint anchor = button->mapToGlobal(QPoint(button->width() / 2, button->height() - 6));
     bubble->move(anchor - QPoint(127, 200));
-    bubble->show();
-    bubble->activateWindow();
+    // Not activated: the page's window keeps the keyboard, so typing goes on
+    // once the menu closes, and Escape still reaches the menu.
+    bubble->showAsMenu();
 }
 
 // ---------------------------------------------------------------------------
