@@ -18,68 +18,13 @@
 #include "ui/settings/DSettingsDia.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "ui/mainwidget/DMainWidget.h"
+#include "firmwareTestSupport.h"
 #include "vardexSdk.h"
 
 using Reports = QList<QPair<int, int>>;
 Q_DECLARE_METATYPE(Reports)
 
-namespace {
-
-void setText(char *field, size_t size, const QByteArray &text)
-{
-    std::memset(field, 0, size);
-    std::memcpy(field, text.constData(), size_t(qMin(text.size(), int(size) - 1)));
-}
-#define SET(field, text) setText(field, sizeof field, text)
-
-hidStructInfoAll record(const QByteArray &path, const QByteArray &model, const QByteArray &version,
-                        const QByteArray &chip = "NUC", const QByteArray &part2 = "01", const QByteArray &maker = "VD",
-                        int dongle = 0)
-{
-    hidStructInfoAll r;
-    SET(r.hidPath, path);
-    SET(r.hidName, model);
-    SET(r.productName, "Vardex");
-    SET(r.likeName, model + " 66");
-    SET(r.firmwareVersion, version);
-    SET(r.fwInfoPart1, chip);
-    SET(r.fwInfoPart2, part2);
-    SET(r.fwInfoPart4, maker);
-    r.hidUsbOrDongle = dongle;
-    return r;
-}
-
-// The record the device page would make of a simulated keyboard.
-hidStructInfoAll simRecord(const QByteArray &path)
-{
-    hidStructInfo hid;
-    hidFirmwareInfo fw;
-    std::memset(&hid, 0, sizeof hid);
-    std::memset(&fw, 0, sizeof fw);
-    std::list<std::string> present; // as the page enumerates: drops what left meanwhile
-    CVardexHid_GetHidInfoList(present);
-    if (!CVardexHid_GetHidAndFirmwareInfoStu(path.constData(), &hid, &fw))
-        return hidStructInfoAll();
-    return record(path, hid.hidName, fw.firmwareVersion, fw.identity[0], fw.identity[1], fw.identity[3]);
-}
-
-} // namespace
-
-// Stands in for the device page: the attached keyboards and their links.
-class FakeDevicePage : public DDevicePageView
-{
-    Q_OBJECT
-public:
-    using DDevicePageView::DDevicePageView;
-    QMap<QString, hidStructInfoAll> devices;
-    QMap<QString, DDeviceKeyboardLink *> links;
-    void updateHidList(int, QString) override {}
-    void retranslate() override {}
-    void setDeviceListVisible(bool) override {}
-    void stopLightSyncIfRunning() override {}
-    QMap<QString, hidStructInfoAll> connectedDevices() const override { return devices; }
-    QMap<QString, DDeviceKeyboardLink *> keyboardLinks() const override { return links; }
-};
+using namespace fwtest;
 
 class TstFirmwareUpdate : public QObject
 {
@@ -134,6 +79,7 @@ void TstFirmwareUpdate::init()
     DMainWidget::trayAvailable() = [] { return false; };
     DMainWidget::bootloaderWaitMs() = 15000;
     DMainWidget::driveLeaveWaitMs() = 5000;
+    DMainWidget::updateModeScanDelayMs() = -1;
 }
 
 void TstFirmwareUpdate::cleanup()
@@ -323,8 +269,8 @@ void TstFirmwareUpdate::failureKeepsOthersDisabled()
     QCOMPARE(starts.size(), 1);
     dia->setUpgradeProgress(100, 40);
     QCoreApplication::processEvents();
-    std::thread([&] { dia->upgradeFirmwareFailed(); }).join();
-    QTRY_COMPARE(dia->lastNotice(), QString("Update failed"));
+    std::thread([&] { dia->upgradeFirmwareFailed(DUpdateFirmwareDia::UpdateFailure::KeyboardLeft); }).join();
+    QTRY_COMPARE(dia->lastNotice(), QString("Update failed: the keyboard left during the update"));
     QVERIFY(!a->updateEnabled());
     QVERIFY(b->updateEnabled());
     QVERIFY(!b->completePageShown());
@@ -338,7 +284,11 @@ void TstFirmwareUpdate::failureKeepsOthersDisabled()
 
 void TstFirmwareUpdate::successEnablesAll()
 {
-    std::unique_ptr<DUpdateFirmwareDia> dia(dialogWith({record("/a", "Torvi", "V1"), record("/b", "Torvi", "V1")}));
+    hidStructInfoAll a = record("/a", "Torvi", "V1");
+    hidStructInfoAll b = record("/b", "Torvi", "V1");
+    SET(a.newFirmwareVersion, "V2");
+    SET(b.newFirmwareVersion, "V3");
+    std::unique_ptr<DUpdateFirmwareDia> dia(dialogWith({a, b}));
     QMetaObject::invokeMethod(dia->items().at(1), "sigStartUpgradeing");
     dia->upgradeFirmwareSuc();
     QCoreApplication::processEvents();
@@ -346,6 +296,9 @@ void TstFirmwareUpdate::successEnablesAll()
     QVERIFY(dia->items().at(1)->completePageShown());
     QVERIFY(!dia->items().at(0)->completePageShown());
     QVERIFY(dia->items().at(0)->updateEnabled());
+    // The updated keyboard now runs the new version; the other one not.
+    QCOMPARE(dia->items().at(1)->currentVersionText(), QString("V3"));
+    QCOMPARE(dia->items().at(0)->currentVersionText(), QString("V1"));
 }
 
 void TstFirmwareUpdate::refusedSwitchFailsRow()
@@ -356,7 +309,7 @@ void TstFirmwareUpdate::refusedSwitchFailsRow()
     UpdateFirmwareInfoItem *row = dia->items().at(0);
     QTest::mouseClick(row->findChild<QPushButton *>("pushButton_Update"), Qt::LeftButton);
     QCOMPARE(starts.size(), 0);
-    QCOMPARE(dia->lastNotice(), QString("Update failed"));
+    QCOMPARE(dia->lastNotice(), QString("Update failed: the keyboard could not be reached"));
     QVERIFY(!row->isBusy());
     QVERIFY(dia->items().at(1)->updateEnabled());
 }
@@ -475,7 +428,8 @@ void TstFirmwareUpdate::bootloaderRoad()
     if (success) {
         QFile image(":/images/UpdateFirmwareFile/Torvi.bin");
         QVERIFY(image.open(QIODevice::ReadOnly));
-        const QByteArray bytes = image.readAll();
+        // The keyboard gets the image, never the seal after it.
+        const QByteArray bytes = image.readAll().chopped(CVARDEX_FW_BIN_SEAL_SIZE);
         QCOMPARE(CVardexSim_GetFirmwareImage(path.constData(), &size, &crc), 0);
         QCOMPARE(size, unsigned(bytes.size()));
         QCOMPARE(crc, CVardexFw_Crc32(0, reinterpret_cast<const unsigned char *>(bytes.constData()), size_t(bytes.size())));
@@ -545,7 +499,13 @@ void TstFirmwareUpdate::bootloaderWithoutUpdateIgnored()
     QVERIFY(link->hidInterface()->hidApi_Write(report) >= 0);
     char boot[128] = {};
     QTRY_COMPARE(CVardexSim_GetBootloaderPath(path.constData(), boot, sizeof boot), 0);
-    QTest::qWait(1200); // past the 600 ms road
+    // Past the 600 ms road: it is offered its update, nothing is written.
+    QTRY_VERIFY(w->updateFirmwareDia());
+    QStringList offered;
+    for (const UpdateFirmwareInfoItem *row : w->updateFirmwareDia()->items())
+        offered << row->hidPath() + " " + row->currentVersionText();
+    QVERIFY2(offered.contains(QString::fromLatin1(boot) + " in update mode"), qPrintable(offered.join(", ")));
+    QTest::qWait(300);
     unsigned size = 0, crc = 0;
     QCOMPARE(CVardexSim_GetFirmwareImage(path.constData(), &size, &crc), -1);
     QCOMPARE(CVardexSim_GetBootloaderReportCount(path.constData()), 0);
@@ -565,6 +525,7 @@ void TstFirmwareUpdate::bootloaderNeverArrives()
     QSignalSpy failed(dia, &DUpdateFirmwareDia::sigUpgradeFirmwareFailed);
     w->onStartHidUpgrade("/dev/hidraw7", "", "Torvi", 0);
     QTRY_COMPARE(failed.size(), 1);
+    QCOMPARE(dia->lastNotice(), QString("Update failed: the keyboard did not enter update mode"));
 }
 
 void TstFirmwareUpdate::unplugDuringTransfer()
@@ -614,10 +575,16 @@ void TstFirmwareUpdate::driveSearch_data()
     QTest::addColumn<int>("drives");      // candidate folders A..
     QTest::addColumn<QByteArray>("last"); // identity of the last one
     QTest::addColumn<bool>("success");
-    QTest::newRow("-5 on A..Y, found on Z") << 26 << QByteArray("model=Quendo\n") << true;
-    QTest::newRow("-3 at A stops") << 1 << QByteArray("model=Quendo\nquery=-3\n") << false;
-    QTest::newRow("no drive at all") << 0 << QByteArray() << false;
-    QTest::newRow("transfer fails") << 1 << QByteArray("model=Quendo\nvanish=30\n") << false;
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("-5 on A..Y, found on Z") << 26 << QByteArray("model=Quendo\n") << true << "Update successful";
+    QTest::newRow("-3 at A stops") << 1 << QByteArray("model=Quendo\nquery=-3\n") << false
+                                   << "Update failed: the update drive did not answer";
+    QTest::newRow("no drive at all") << 0 << QByteArray() << false
+                                     << "Update failed: no update drive was found, mount it and try again";
+    QTest::newRow("transfer fails") << 1 << QByteArray("model=Quendo\nvanish=30\n") << false
+                                    << "Update failed: the keyboard left during the update";
+    QTest::newRow("drive not writable") << 1 << QByteArray("model=Quendo\nupgrade=-6\n") << false
+                                        << "Update failed: the update drive could not be written";
 }
 
 void TstFirmwareUpdate::driveSearch()
@@ -625,6 +592,7 @@ void TstFirmwareUpdate::driveSearch()
     QFETCH(int, drives);
     QFETCH(QByteArray, last);
     QFETCH(bool, success);
+    QFETCH(QString, notice);
     QTemporaryDir root;
     QList<QByteArray> paths;
     for (int i = 0; i < drives; ++i) {
@@ -654,8 +622,8 @@ void TstFirmwareUpdate::driveSearch()
     QTest::qWait(50);
     QCOMPARE(ok.size(), success ? 1 : 0);
     QCOMPARE(failed.size(), success ? 0 : 1);
+    QCOMPARE(dia->lastNotice(), notice);
     if (success) {
-        QCOMPARE(dia->lastNotice(), QString("Update successful"));
         QVERIFY(dia->items().at(0)->completePageShown());
         QCOMPARE(dia->items().at(0)->progressNum(), 100);
     }

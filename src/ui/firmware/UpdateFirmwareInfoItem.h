@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 #include "data/hidStructInfoAll.h"
@@ -25,6 +26,16 @@ public:
     ~UpdateFirmwareInfoItem() override;
 
     void setHidInfo(hidStructInfoAll info, MainHidInterFace *hidInterface, QString strSN);
+    // Asked on every press before anything is sent: the reason the update
+    // cannot start (0 when it can), and whether the keyboard already waits
+    // in update mode (then it is not switched again).
+    using StartCheck = std::function<int(bool *inUpdateMode)>;
+    void setStartCheck(StartCheck check) { m_startCheck = std::move(check); }
+    // The keyboard waits in update mode: its running version is unknown.
+    void setInUpdateMode();
+    // After a successful update the new version is the current one.
+    void showInstalledVersion();
+    QString currentVersionText() const;
     void setUpdateEnabled(bool enabled);
     void setProgressNum(int percent);
     void showCompletePage();
@@ -42,8 +53,8 @@ public:
 
 signals:
     void sigStartUpgradeing();
-    // The keyboard did not take the switch into its bootloader.
-    void sigIntoFirmwareRefused();
+    // The update did not start: a reason of DUpdateFirmwareDia::UpdateFailure.
+    void sigUpdateRefused(int reason);
 
 private slots:
     void on_pushButton_Update_clicked();
@@ -56,6 +67,7 @@ private:
     QString m_strHidName;
     int m_hidUsbOrDongle = 0;
     bool m_busy = false;
+    StartCheck m_startCheck;
 };
 
 #endif // UPDATEFIRMWAREINFOITEM_H
