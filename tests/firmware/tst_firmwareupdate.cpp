@@ -43,6 +43,7 @@ private slots:
     void failureKeepsOthersDisabled();
     void successEnablesAll();
     void refusedSwitchFailsRow();
+    void rowOutlivesItsTransport();
     void closeRefusedWhileUpdating();
     void escapeClosesThroughOpener();
     void usableOverModalSettings();
@@ -312,6 +313,22 @@ void TstFirmwareUpdate::refusedSwitchFailsRow()
     QCOMPARE(dia->lastNotice(), QString("Update failed: the keyboard could not be reached"));
     QVERIFY(!row->isBusy());
     QVERIFY(dia->items().at(1)->updateEnabled());
+}
+
+// The keyboard left (into update mode, unplugged) and its link took its
+// transport along; the row stays in the dialog and may be pressed again.
+void TstFirmwareUpdate::rowOutlivesItsTransport()
+{
+    std::unique_ptr<DUpdateFirmwareDia> dia(dialogWith({record("/a", "Torvi", "V1")}));
+    UpdateFirmwareInfoItem *row = dia->items().at(0);
+    auto *transport = new MainHidInterFace(0, "Torvi");
+    row->setHidInfo(record("/a", "Torvi", "V1"), transport, "SN1");
+    delete transport;
+    QSignalSpy starts(dia.get(), &DUpdateFirmwareDia::sigStartHidUpgrade);
+    QTest::mouseClick(row->findChild<QPushButton *>("pushButton_Update"), Qt::LeftButton);
+    QCOMPARE(starts.size(), 0);
+    QCOMPARE(dia->lastNotice(), QString("Update failed: the keyboard could not be reached"));
+    QVERIFY(!row->isBusy());
 }
 
 void TstFirmwareUpdate::closeRefusedWhileUpdating()

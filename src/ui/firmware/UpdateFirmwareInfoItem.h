@@ -1,6 +1,7 @@
 #ifndef UPDATEFIRMWAREINFOITEM_H
 #define UPDATEFIRMWAREINFOITEM_H
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -8,8 +9,8 @@
 #include <memory>
 
 #include "data/hidStructInfoAll.h"
+#include "hid/MainHidInterFace.h"
 
-class MainHidInterFace;
 
 namespace Ui {
 class UpdateFirmwareInfoItem;
@@ -41,7 +42,7 @@ public:
     void showCompletePage();
     void showUpdatePage();
 
-    MainHidInterFace *hidInterface() const { return m_hidInterface; }
+    MainHidInterFace *hidInterface() const { return m_hidInterface.data(); }
     QString hidPath() const { return m_strHidPath; }
     QString hidSN() const { return m_strSN; }
     QString hidName() const { return m_strHidName; }
@@ -61,7 +62,9 @@ private slots:
 
 private:
     std::unique_ptr<Ui::UpdateFirmwareInfoItem> ui;
-    MainHidInterFace *m_hidInterface = nullptr;
+    // Owned by the keyboard's link, which goes when the keyboard leaves
+    // (into update mode, say) while the row stays.
+    QPointer<MainHidInterFace> m_hidInterface;
     QString m_strHidPath;
     QString m_strSN;
     QString m_strHidName;
