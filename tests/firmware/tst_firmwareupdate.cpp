@@ -462,6 +462,7 @@ void TstFirmwareUpdate::bootloaderRoad()
         QCOMPARE(CVardexSim_GetFirmwareImage(path.constData(), &size, &crc), -1);
         QVERIFY(!dia->items().at(0)->completePageShown());
         QVERIFY(!dia->items().at(0)->isBusy());
+        QCOMPARE(dia->lastNotice(), QString("Update failed: the keyboard refused the image"));
     }
     w.reset();
     CVardexSim_Enable("1");
@@ -568,6 +569,7 @@ void TstFirmwareUpdate::unplugDuringTransfer()
     QTRY_VERIFY_WITH_TIMEOUT(ok.size() + failed.size() > 0, 30000);
     QVERIFY(pulled);
     QCOMPARE(failed.size(), 1);
+    QCOMPARE(dia->lastNotice(), QString("Update failed: the keyboard left during the update"));
     QCOMPARE(ok.size(), 0);
     QVERIFY(!w->firmwareWorkerBusy());
 
