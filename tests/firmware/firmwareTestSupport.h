@@ -13,6 +13,7 @@
 #include "data/hidStructInfoAll.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "ui/mainwidget/DDevicePageView.h"
+#include "ui/mainwidget/DMainWidget.h"
 #include "vardexSdk.h"
 
 namespace fwtest {
@@ -69,6 +70,21 @@ public:
     QMap<QString, hidStructInfoAll> connectedDevices() const override { return devices; }
     QMap<QString, DDeviceKeyboardLink *> keyboardLinks() const override { return links; }
 };
+
+// Windows made from here on get a FakeDevicePage (kept in *page), no tray,
+// the update's own waits, and no start-up look for keyboards in update mode.
+inline void prepareWindows(FakeDevicePage **page)
+{
+    *page = nullptr;
+    DMainWidget::factories().devicePage = [page](QWidget *parent) {
+        *page = new FakeDevicePage(parent);
+        return *page;
+    };
+    DMainWidget::trayAvailable() = [] { return false; };
+    DMainWidget::bootloaderWaitMs() = 15000;
+    DMainWidget::driveLeaveWaitMs() = 5000;
+    DMainWidget::updateModeScanDelayMs() = -1;
+}
 
 } // namespace fwtest
 

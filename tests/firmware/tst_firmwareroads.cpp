@@ -48,15 +48,7 @@ private:
 
 void TstFirmwareRoads::init()
 {
-    m_page = nullptr;
-    DMainWidget::factories().devicePage = [this](QWidget *parent) {
-        m_page = new FakeDevicePage(parent);
-        return m_page;
-    };
-    DMainWidget::trayAvailable() = [] { return false; };
-    DMainWidget::bootloaderWaitMs() = 15000;
-    DMainWidget::driveLeaveWaitMs() = 5000;
-    DMainWidget::updateModeScanDelayMs() = -1;
+    prepareWindows(&m_page);
     // The embedded images, in a folder a test may spoil.
     m_images = std::make_unique<QTemporaryDir>();
     for (const char *name : {"Torvi.bin", "Quendo.ufw"})

@@ -72,15 +72,7 @@ private:
 
 void TstFirmwareUpdate::init()
 {
-    m_page = nullptr;
-    DMainWidget::factories().devicePage = [this](QWidget *parent) {
-        m_page = new FakeDevicePage(parent);
-        return m_page;
-    };
-    DMainWidget::trayAvailable() = [] { return false; };
-    DMainWidget::bootloaderWaitMs() = 15000;
-    DMainWidget::driveLeaveWaitMs() = 5000;
-    DMainWidget::updateModeScanDelayMs() = -1;
+    prepareWindows(&m_page);
 }
 
 void TstFirmwareUpdate::cleanup()
