@@ -11,6 +11,7 @@
 #include <hidapi/hidapi.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
@@ -30,6 +31,7 @@ struct BootHandle {
     std::string path;
     bool sim = false;
     hid_device *dev = nullptr;
+    std::atomic<bool> dropped{false};
 };
 
 std::mutex gMu;
@@ -68,6 +70,8 @@ bool containsNoCase(const std::string &text, const char *needle)
 // One report and its answer; false when the bootloader is gone or silent.
 bool exchange(BootHandle &h, const sim::Report &out, sim::Report *in)
 {
+    if (h.dropped)
+        return false;
     if (h.sim)
         return sim::bootExchange(h.path, out, in);
     if (hid_write(h.dev, out.data(), out.size()) < 0)
@@ -145,7 +149,7 @@ int CVardexHid_OpenBootloader(const char *path)
     auto h = std::make_shared<BootHandle>();
     h->path = p;
     if (simMode()) {
-        if (!sim::isBootPath(p))
+        if (!sim::isBootPath(p) || !sim::hostAlive())
             return 0;
         const auto present = sim::bootPaths();
         if (std::find(present.begin(), present.end(), p) == present.end())
@@ -181,26 +185,46 @@ void CVardexHid_CloseBootloader(int handle)
         hid_close(h->dev);
 }
 
+int CVardexHid_BootloaderModel(int handle, char *model, int cap)
+{
+    if (!model || cap < 1)
+        return -1;
+    model[0] = 0;
+    auto h = find(handle);
+    if (!h)
+        return -1;
+    sim::Report r{}, in{};
+    r[0] = CVARDEX_BOOT_REPORT;
+    r[1] = CVARDEX_BOOT_IDENTIFY;
+    if (!exchange(*h, r, &in) || in[2] != 0)
+        return -1;
+    const char *text = reinterpret_cast<const char *>(in.data() + 8);
+    const size_t n = std::min<size_t>(strnlen(text, 32), size_t(cap - 1));
+    std::memcpy(model, text, n);
+    model[n] = 0;
+    return n ? 0 : -1;
+}
+
 int CVardexHid_FirmwareUpgrade(int handle, const char *imagePath, uint32_t size, int, int,
                                CVardexBootProgress progress)
 {
     auto h = find(handle);
     if (!h)
         return -1;
-    std::FILE *f = imagePath ? std::fopen(imagePath, "rb") : nullptr;
-    if (!f)
-        return -2;
+    // The whole file is judged before the keyboard hears of it: a damaged
+    // image written to flash would leave the keyboard without firmware.
     std::vector<uint8_t> image;
-    uint8_t block[4096];
-    size_t n;
-    while ((n = std::fread(block, 1, sizeof block, f)) > 0 && image.size() <= CVARDEX_BOOT_MAX_IMAGE)
-        image.insert(image.end(), block, block + n);
-    std::fclose(f);
-    // Never send more than the image holds, whatever size was asked for.
-    if (size != 0 && size < image.size())
-        image.resize(size);
-    if (image.empty() || image.size() > CVARDEX_BOOT_MAX_IMAGE)
-        return -2;
+    if (int rc = CVardexFw_ReadImageFile(imagePath, size_t(CVARDEX_BOOT_MAX_IMAGE) + CVARDEX_FW_BIN_SEAL_SIZE, image))
+        return rc;
+    char model[33];
+    if (CVardexHid_BootloaderModel(handle, model, sizeof model) != 0)
+        return -1;
+    size_t imageSize = 0;
+    if (int rc = CVardexFw_CheckBin(image.data(), image.size(), model, &imageSize))
+        return rc;
+    if (size != 0 && imageSize > size)
+        return CVARDEX_FW_TOO_LARGE;
+    image.resize(imageSize);
 
     const uint32_t total = uint32_t(image.size());
     sim::Report r{};
@@ -231,3 +255,24 @@ int CVardexHid_FirmwareUpgrade(int handle, const char *imagePath, uint32_t size,
     r[1] = CVARDEX_BOOT_FINISH;
     return send(*h, r);
 }
+
+namespace vardex {
+namespace sim {
+
+void dropHostHandles()
+{
+    // As when the host process dies: its handles are gone, the transfer it
+    // was making stops at the next report.
+    std::lock_guard<std::mutex> lock(gMu);
+    for (auto it = gHandles.begin(); it != gHandles.end();) {
+        if (it->second->sim) {
+            it->second->dropped = true;
+            it = gHandles.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+} // namespace sim
+} // namespace vardex

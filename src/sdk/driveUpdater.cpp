@@ -11,6 +11,9 @@
 #include "vardexSdk.h"
 
 #include <cerrno>
+#include "simBootloader.h"
+#include "simKeyboard.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,6 +22,7 @@
 #include <mutex>
 #include <sstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <fcntl.h>
@@ -113,8 +117,16 @@ std::vector<std::string> systemCandidates()
 
 std::vector<std::string> candidates()
 {
-    std::lock_guard<std::mutex> lock(g_mu);
-    return g_haveCandidates ? g_candidates : systemCandidates();
+    {
+        std::lock_guard<std::mutex> lock(g_mu);
+        if (g_haveCandidates)
+            return g_candidates;
+    }
+    // The simulated keyboards' drives stand in for the mounted ones.
+    vardex::sim::initFromEnvironment();
+    if (vardex::sim::enabled())
+        return vardex::sim::drivePaths();
+    return systemCandidates();
 }
 
 // The drive behind a letter, or empty.
@@ -153,7 +165,8 @@ void CVardexUpd_SetCandidateDrives(const char *const *dirs, int count)
 int CVardexUpd_LoadUfwData(const unsigned char *data, uint32_t size)
 {
     LoadedImage image;
-    if (!data || size < CVARDEX_UFW_HEADER_SIZE || std::memcmp(data, "VUFW", 4) != 0)
+    // The library keeps its own copy: a caller's size is not taken on trust.
+    if (!data || size < CVARDEX_UFW_HEADER_SIZE || size > CVARDEX_UFW_MAX_SIZE || std::memcmp(data, "VUFW", 4) != 0)
         return -3;
     if (le32(data + 4) != CVARDEX_UFW_FORMAT || le32(data + 40) != CVardexFw_Crc32(0, data, 40))
         return -3;
@@ -241,7 +254,15 @@ int CVardexUpd_UpgradeDevice(char letter, int verify, int reboot, CVardexUpdProg
         return -6;
     const std::size_t chunk = 64 * 1024;
     int lastPercent = -1;
+    const bool simulated = vardex::sim::enabled();
     for (std::size_t done = 0; done < bytes.size();) {
+        if (!vardex::sim::hostAlive()) {
+            std::fclose(f);
+            return -18;
+        }
+        // A simulated drive writes at the pace of a real one.
+        if (simulated)
+            std::this_thread::sleep_for(std::chrono::milliseconds(15));
         const std::size_t n = std::min(chunk, bytes.size() - done);
         if (std::fwrite(bytes.data() + done, 1, n, f) != n) {
             std::fclose(f);
@@ -267,10 +288,28 @@ int CVardexUpd_UpgradeDevice(char letter, int verify, int reboot, CVardexUpdProg
     }
     if (reboot) {
         // The keyboard restarts on its new firmware: the drive notes it.
-        std::ofstream done(dir + "/" + kIdentityFile, std::ios::app);
-        done << "installed=" << std::string(reinterpret_cast<const char *>(bytes.data() + 24),
-                                            strnlen(reinterpret_cast<const char *>(bytes.data() + 24), 4))
-             << "\n";
+        const std::string version(reinterpret_cast<const char *>(bytes.data() + 24),
+                                  strnlen(reinterpret_cast<const char *>(bytes.data() + 24), 4));
+        {
+            std::ofstream done(dir + "/" + kIdentityFile, std::ios::app);
+            done << "installed=" << version << "\n";
+        }
+        vardex::sim::driveInstalled(dir, version);
     }
+    return 0;
+}
+
+int CVardexUpd_DriveModel(char letter, char *model, int cap)
+{
+    if (!model || cap < 1)
+        return -3;
+    model[0] = 0;
+    const std::string dir = driveAt(letter);
+    bool ok = false;
+    const auto id = dir.empty() ? std::map<std::string, std::string>() : readIdentity(dir, &ok);
+    const auto it = id.find("model");
+    if (!ok || it == id.end())
+        return -5;
+    std::snprintf(model, size_t(cap), "%s", it->second.c_str());
     return 0;
 }

@@ -3,7 +3,12 @@
 // the version order both are judged by.
 #include "vardexSdk.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cctype>
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -136,4 +141,96 @@ int CVardexFw_MakeUfwHeader(const char *identity, const char *version, const uns
     putLe16(header + 36, CVardexFw_Crc16(payload, payloadSize));
     putLe32(header + 40, CVardexFw_Crc32(0, header, 40));
     return 0;
+}
+
+namespace {
+
+uint32_t getLe32(const unsigned char *p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+} // namespace
+
+int CVardexFw_MakeBinSeal(const unsigned char *image, uint32_t size, unsigned char *seal)
+{
+    if (!seal || (!image && size))
+        return -1;
+    std::memcpy(seal, "VSEL", 4);
+    putLe32(seal + 4, size);
+    putLe32(seal + 8, CVardexFw_Crc32(0, image, size));
+    putLe32(seal + 12, CVardexFw_Crc32(0, seal, 12));
+    return 0;
+}
+
+int CVardexFw_CheckBin(const unsigned char *file, size_t size, const char *model, size_t *imageSize)
+{
+    if (!file || size == 0)
+        return CVARDEX_FW_EMPTY;
+    if (size > size_t(CVARDEX_BOOT_MAX_IMAGE) + CVARDEX_FW_BIN_SEAL_SIZE)
+        return CVARDEX_FW_TOO_LARGE;
+    if (size <= CVARDEX_FW_BIN_SEAL_SIZE)
+        return CVARDEX_FW_DAMAGED;
+    const size_t image = size - CVARDEX_FW_BIN_SEAL_SIZE;
+    const unsigned char *seal = file + image;
+    if (std::memcmp(seal, "VSEL", 4) != 0 || getLe32(seal + 12) != CVardexFw_Crc32(0, seal, 12)
+        || getLe32(seal + 4) != image || getLe32(seal + 8) != CVardexFw_Crc32(0, file, image))
+        return CVARDEX_FW_DAMAGED;
+    if (model) {
+        char identity[CVARDEX_FW_BIN_IDENTITY_SIZE + 1];
+        CVardexFw_BinIdentity(file, image, identity);
+        // Field 4 of "chip,part2,part3,maker,model,version".
+        const char *field = identity;
+        for (int commas = 0; commas < 4 && field; ++commas) {
+            field = std::strchr(field, ',');
+            if (field)
+                ++field;
+        }
+        const char *end = field ? std::strchr(field, ',') : nullptr;
+        if (!field || !end || size_t(end - field) != std::strlen(model)
+            || std::strncmp(field, model, size_t(end - field)) != 0)
+            return CVARDEX_FW_OTHER_MODEL;
+    }
+    if (imageSize)
+        *imageSize = image;
+    return CVARDEX_FW_OK;
+}
+
+int CVardexFw_ReadImageFile(const char *path, size_t maxSize, std::vector<unsigned char> &out)
+{
+    out.clear();
+    if (!path)
+        return CVARDEX_FW_UNREADABLE;
+    // Non-blocking open: a FIFO opened for reading would wait for a writer.
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return CVARDEX_FW_UNREADABLE;
+    struct stat st;
+    int rc = CVARDEX_FW_OK;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        rc = CVARDEX_FW_UNREADABLE;
+    else if (st.st_size == 0)
+        rc = CVARDEX_FW_EMPTY;
+    else if (uint64_t(st.st_size) > maxSize)
+        rc = CVARDEX_FW_TOO_LARGE;
+    if (rc == CVARDEX_FW_OK) {
+        out.resize(size_t(st.st_size));
+        size_t done = 0;
+        while (done < out.size()) {
+            const ssize_t n = ::read(fd, out.data() + done, out.size() - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            done += size_t(n);
+        }
+        // A file that changed length while read is not the one checked.
+        unsigned char extra;
+        if (done != out.size() || ::read(fd, &extra, 1) != 0)
+            rc = CVARDEX_FW_UNREADABLE;
+    }
+    ::close(fd);
+    if (rc != CVARDEX_FW_OK)
+        out.clear();
+    return rc;
 }

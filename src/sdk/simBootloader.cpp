@@ -6,6 +6,12 @@
 
 #include "vardexSdk.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <thread>
@@ -31,10 +37,50 @@ struct KeyboardFirmware {
     int reports = 0;
 };
 
-// Both guarded by world().mu.
+// All guarded by world().mu.
 std::map<std::string, Boot> gBoots;                 // by bootloader path
 std::map<std::string, KeyboardFirmware> gFirmware;  // by keyboard path
+std::map<std::string, std::string> gDrives;         // update drive folder -> keyboard path
 int gNextBoot = 0;
+std::atomic<bool> gHostAlive{true};
+
+const char kDriveIdentityFile[] = "VARDEXUP.ID";
+const char kDriveImageFile[] = "FIRMWARE.UFW";
+
+bool takesDriveRoad(const Device &d)
+{
+    if (d.updateRoad != UpdateRoad::ByModel)
+        return d.updateRoad == UpdateRoad::Drive;
+    const std::string code = d.model->code;
+    return code == "Quendo" || code == "Yolma" || code == "Pravo";
+}
+
+void removeDriveFolder(const std::string &dir)
+{
+    ::unlink((dir + "/" + kDriveIdentityFile).c_str());
+    ::unlink((dir + "/" + kDriveImageFile).c_str());
+    ::rmdir(dir.c_str());
+}
+
+// A fresh folder standing for the keyboard's update drive; empty on failure.
+std::string makeDriveFolder(const std::string &model)
+{
+    const char *tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/vardex-simdrive-XXXXXX";
+    std::vector<char> buf(pattern.begin(), pattern.end());
+    buf.push_back(0);
+    if (!::mkdtemp(buf.data()))
+        return {};
+    const std::string dir = buf.data();
+    std::FILE *f = std::fopen((dir + "/" + kDriveIdentityFile).c_str(), "w");
+    if (!f) {
+        ::rmdir(dir.c_str());
+        return {};
+    }
+    std::fprintf(f, "model=%s\n", model.c_str());
+    std::fclose(f);
+    return dir;
+}
 
 // How long a keyboard takes to leave, and to come back.
 constexpr int kLeaveMs = 100;
@@ -107,6 +153,25 @@ Report answer(const Report &r, uint8_t status)
 void enterBootloaderLocked(World &, Device &d)
 {
     const std::string keyboardPath = d.path;
+    if (takesDriveRoad(d)) {
+        const std::string model = d.model->code;
+        std::thread([keyboardPath, model] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(kLeaveMs));
+            World &w = world();
+            {
+                std::lock_guard<std::mutex> lock(w.mu);
+                Device *k = w.find(keyboardPath);
+                if (!k || !k->plugged)
+                    return;
+                w.unplugLocked(*k);
+                const std::string dir = makeDriveFolder(model);
+                if (!dir.empty())
+                    gDrives[dir] = keyboardPath;
+            }
+            notify(keyboardPath, 0);
+        }).detach();
+        return;
+    }
     std::thread([keyboardPath] {
         std::this_thread::sleep_for(std::chrono::milliseconds(kLeaveMs));
         World &w = world();
@@ -133,7 +198,41 @@ void clearBootloadersLocked()
 {
     gBoots.clear();
     gFirmware.clear();
+    for (const auto &drive : gDrives)
+        removeDriveFolder(drive.first);
+    gDrives.clear();
 }
+
+std::vector<std::string> drivePaths()
+{
+    World &w = world();
+    std::lock_guard<std::mutex> lock(w.mu);
+    std::vector<std::string> out;
+    for (const auto &drive : gDrives)
+        out.push_back(drive.first);
+    return out;
+}
+
+void driveInstalled(const std::string &dir, const std::string &version)
+{
+    World &w = world();
+    std::string keyboardPath;
+    {
+        std::lock_guard<std::mutex> lock(w.mu);
+        auto it = gDrives.find(dir);
+        if (it == gDrives.end())
+            return;
+        keyboardPath = it->second;
+        gDrives.erase(it);
+        removeDriveFolder(dir);
+        if (Device *d = w.find(keyboardPath))
+            if (!version.empty())
+                d->firmwareVersion = version;
+    }
+    returnKeyboardLater(std::string(), keyboardPath);
+}
+
+bool hostAlive() { return gHostAlive.load(); }
 
 bool isBootPath(const std::string &path) { return path.rfind("sim://boot/", 0) == 0; }
 
@@ -152,6 +251,7 @@ bool bootExchange(const std::string &path, const Report &r, Report *in)
     World &w = world();
     std::string returning;
     std::string keyboardPath;
+    std::string identifyModel;
     {
         std::lock_guard<std::mutex> lock(w.mu);
         auto it = gBoots.find(path);
@@ -159,7 +259,8 @@ bool bootExchange(const std::string &path, const Report &r, Report *in)
             return false;
         Boot &b = it->second;
         w.logLine(path, '>', r);
-        ++gFirmware[b.keyboardPath].reports;
+        if (r[1] != CVARDEX_BOOT_IDENTIFY)
+            ++gFirmware[b.keyboardPath].reports;
         uint8_t status = 0;
         if (r[0] != CVARDEX_BOOT_REPORT) {
             status = 1;
@@ -177,11 +278,18 @@ bool bootExchange(const std::string &path, const Report &r, Report *in)
                 status = 1;
             else
                 b.image.insert(b.image.end(), r.begin() + 8, r.begin() + 8 + count);
+        } else if (r[1] == CVARDEX_BOOT_IDENTIFY) {
+            const Device *d = w.find(b.keyboardPath);
+            status = d ? 0 : 1;
+            if (d)
+                identifyModel = d->model->code;
         } else if (r[1] == CVARDEX_BOOT_FINISH) {
             KeyboardFirmware &fw = gFirmware[b.keyboardPath];
+            const Device *d = w.find(b.keyboardPath);
             const bool whole = b.started && b.image.size() == b.expectSize
                 && CVardexFw_Crc32(0, b.image.data(), b.image.size()) == b.expectCrc;
-            if (!whole) {
+            // The keyboard's own loader refuses firmware built for another model.
+            if (!whole || !d || imageVersion(b.image, *d).empty()) {
                 status = 2;
             } else if (fw.failures > 0) {
                 --fw.failures;
@@ -193,7 +301,7 @@ bool bootExchange(const std::string &path, const Report &r, Report *in)
                 fw.bootPath.clear();
                 if (Device *d = w.find(b.keyboardPath)) {
                     const std::string version = imageVersion(b.image, *d);
-                    if (!version.empty()) {
+                    {
                         d->firmwareVersion = version;
                         // The image's own build date and time, as it reports them.
                         const auto text = [&](size_t at, size_t n) {
@@ -213,6 +321,7 @@ bool bootExchange(const std::string &path, const Report &r, Report *in)
             status = 1;
         }
         *in = answer(r, status);
+        std::memcpy(in->data() + 8, identifyModel.data(), std::min<size_t>(identifyModel.size(), 32));
         w.logLine(path, '<', *in);
         if (!returning.empty())
             gBoots.erase(it);
@@ -277,6 +386,28 @@ int CVardexSim_GetBootloaderPath(const char *path, char *out, int outSize)
     const std::string boot = it == gFirmware.end() ? std::string() : it->second.bootPath;
     std::snprintf(out, size_t(outSize), "%s", boot.c_str());
     return boot.empty() ? -1 : 0;
+}
+
+int CVardexSim_SetHostAlive(int alive)
+{
+    gHostAlive = alive != 0;
+    if (!alive)
+        dropHostHandles();
+    return 0;
+}
+
+int CVardexSim_GetUpdateDrive(const char *path, char *out, int outSize)
+{
+    if (!path || !out || outSize < 1)
+        return -1;
+    World &w = world();
+    std::lock_guard<std::mutex> lock(w.mu);
+    std::string dir;
+    for (const auto &drive : gDrives)
+        if (drive.second == path)
+            dir = drive.first;
+    std::snprintf(out, size_t(outSize), "%s", dir.c_str());
+    return dir.empty() ? -1 : 0;
 }
 
 int CVardexSim_UnplugBootloader(const char *path)

@@ -20,6 +20,17 @@ bool isBootPath(const std::string &path);
 std::vector<std::string> bootPaths();
 // One report to a bootloader and its answer; false when it is gone.
 bool bootExchange(const std::string &path, const Report &out, Report *in);
+// Folders standing for the update drives of keyboards that take the drive
+// road and are in update mode.
+std::vector<std::string> drivePaths();
+// The image was written to the drive in dir: the keyboard returns running
+// version (kept as it was when empty).
+void driveInstalled(const std::string &dir, const std::string &version);
+// False while the host stands "dead" (CVardexSim_SetHostAlive): nothing it
+// had open works, and it opens nothing.
+bool hostAlive();
+// Invalidates every open simulated bootloader handle (bootloaderApi.cpp).
+void dropHostHandles();
 
 } // namespace sim
 } // namespace vardex

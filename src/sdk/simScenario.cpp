@@ -7,7 +7,7 @@
 //       "reachable": true, "plugged": true, "serial": "<32 chars or empty>",
 //       "battery": 80, "charging": 0, "firmwareVersion": "V1.0.3",
 //       "lightSleep": 300, "keyboardSleep": 1800, "statusIntervalMs": 1000,
-//       "replyDelayMs": 1,
+//       "replyDelayMs": 1, "updateRoad": "bootloader" | "drive" (default: the model's),
 //       "keyLightTypes": [0, 1, 2], "keyMarkers": 1, "keySpeedMax": 5, "keyBrightnessMax": 5,
 //       "sideLightTypes": [0, 1], "sideMarkers": 1, "sideSpeedMax": 5, "sideBrightnessMax": 5,
 //       "dropAcks": false, "ackDelayMs": 0, "onboardDropAck": -1, "onboardForeignAck": -1,
@@ -157,6 +157,21 @@ bool loadScenarioLocked(World &w, const std::string &json, std::string *error)
              readOnboardScenario(obj, d, error) && readBatterySchedule(obj, d, error);
         if (!ok) {
             *error = where + *error;
+            break;
+        }
+        std::string road;
+        if (!readText(obj, "updateRoad", 16, &road, error)) {
+            *error = where + *error;
+            ok = false;
+            break;
+        }
+        if (road == "bootloader") {
+            d.updateRoad = UpdateRoad::Bootloader;
+        } else if (road == "drive") {
+            d.updateRoad = UpdateRoad::Drive;
+        } else if (!road.empty()) {
+            *error = where + "\"updateRoad\" must be \"bootloader\" or \"drive\"";
+            ok = false;
             break;
         }
         d.reachable = reachable != 0;

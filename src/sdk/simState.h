@@ -37,8 +37,12 @@ struct BatteryStep {
     int charging = 0;
 };
 
+// How a keyboard takes its firmware: the road of its model, or one chosen.
+enum class UpdateRoad { ByModel, Bootloader, Drive };
+
 struct Device {
     std::string path;
+    UpdateRoad updateRoad = UpdateRoad::ByModel;
     const DeviceModel *model = nullptr;
     bool receiver = false;
     bool plugged = true;

@@ -711,13 +711,21 @@ VARDEX_SDK_API int CVardexSim_GetLightSyncFrame(const char *path, int part, unsi
 VARDEX_SDK_API int CVardexSim_SetFirmwareFailures(const char *path, int count);
 // The image the keyboard last received: size and CRC32; -1 when none.
 VARDEX_SDK_API int CVardexSim_GetFirmwareImage(const char *path, unsigned int *size, unsigned int *crc32);
-// How many reports the keyboard's bootloaders have received.
+// How many image reports (start, data, finish) the keyboard's bootloaders
+// have received; asking who it is does not count.
 VARDEX_SDK_API int CVardexSim_GetBootloaderReportCount(const char *path);
 // The bootloader path of a keyboard waiting in its bootloader, "" if none.
 VARDEX_SDK_API int CVardexSim_GetBootloaderPath(const char *path, char *out, int outSize);
 // Pulls the bootloader of a keyboard out (it comes back later as the
 // keyboard with its old firmware); -1 when it is not in its bootloader.
 VARDEX_SDK_API int CVardexSim_UnplugBootloader(const char *path);
+// 0: the host "dies" as a killed process does: every open bootloader handle
+// and running drive transfer stops where it is, and no bootloader opens; the
+// keyboards stay in update mode. 1: the host runs again.
+VARDEX_SDK_API int CVardexSim_SetHostAlive(int alive);
+// The folder standing for the update drive of a keyboard in update mode on
+// the drive road, "" if none.
+VARDEX_SDK_API int CVardexSim_GetUpdateDrive(const char *path, char *out, int outSize);
 }
 // ---- end: simulator ----
 
@@ -827,6 +835,27 @@ enum {
 //  64     payload
 enum { CVARDEX_UFW_HEADER_SIZE = 64, CVARDEX_UFW_FORMAT = 1 };
 
+// A ".bin" file ends in a seal of CVARDEX_FW_BIN_SEAL_SIZE bytes that the
+// image generator appends, after the image (the identity block's offsets are
+// those of the image itself), little-endian:
+//   0  4  magic "VSEL"
+//   4  4  image size (the file's size less the seal)
+//   8  4  CRC32 of the image
+//  12  4  CRC32 of seal bytes 0..11
+// Only the image, never the seal, is sent to a keyboard.
+enum { CVARDEX_FW_BIN_SEAL_SIZE = 16 };
+// Results of the image checks (CVardexFw_CheckBin, CVardexFw_ReadImageFile).
+enum {
+    CVARDEX_FW_OK = 0,
+    CVARDEX_FW_UNREADABLE = -2, // missing, not a regular file, or unreadable
+    CVARDEX_FW_DAMAGED = -4,    // no seal, or its size or CRC does not match
+    CVARDEX_FW_OTHER_MODEL = -5,
+    CVARDEX_FW_EMPTY = -7,
+    CVARDEX_FW_TOO_LARGE = -8
+};
+// Largest ".ufw" file the drive updater loads.
+enum { CVARDEX_UFW_MAX_SIZE = 8 * 1024 * 1024 };
+
 // CRC-32 (IEEE 802.3), continued from crc (0 to start).
 VARDEX_SDK_API uint32_t CVardexFw_Crc32(uint32_t crc, const unsigned char *data, size_t size);
 // CRC-16/CCITT-FALSE.
@@ -843,6 +872,17 @@ VARDEX_SDK_API void CVardexFw_BinIdentity(const unsigned char *image, size_t siz
 VARDEX_SDK_API int CVardexFw_MakeUfwHeader(const char *identity, const char *version,
                                            const unsigned char *payload, uint32_t payloadSize,
                                            unsigned char *header);
+// Writes the seal of a ".bin" image into seal (CVARDEX_FW_BIN_SEAL_SIZE
+// bytes). 0, or -1 when an argument is missing.
+VARDEX_SDK_API int CVardexFw_MakeBinSeal(const unsigned char *image, uint32_t size, unsigned char *seal);
+// Checks a whole ".bin" file in memory: its seal, and, when model is given,
+// that its identity names that model (exactly). CVARDEX_FW_* result; on
+// success *imageSize (when given) is the size of the image without its seal.
+VARDEX_SDK_API int CVardexFw_CheckBin(const unsigned char *file, size_t size, const char *model,
+                                      size_t *imageSize);
+// Reads a whole file of at most maxSize bytes into out. Refuses at once what
+// is not a regular file (a FIFO would block the reader). CVARDEX_FW_* result.
+VARDEX_SDK_API int CVardexFw_ReadImageFile(const char *path, size_t maxSize, std::vector<unsigned char> &out);
 
 // The updater of drive-road keyboards. It keeps the image last loaded (one
 // per process); the results are those of the drive updater: 0 success,
@@ -859,6 +899,9 @@ VARDEX_SDK_API int CVardexUpd_UpgradeDevice(char letter, int verify, int reboot,
 // Replaces the search for update drives by a fixed list of folders (letter
 // A is dirs[0]); a negative count returns to the search of mounted drives.
 VARDEX_SDK_API void CVardexUpd_SetCandidateDrives(const char *const *dirs, int count);
+// The model code named by the update drive behind a letter (NUL-ended in
+// cap bytes); -5 when there is no update drive there.
+VARDEX_SDK_API int CVardexUpd_DriveModel(char letter, char *model, int cap);
 
 // The bootloader road: a keyboard switched into its bootloader (0x0A)
 // returns as a bootloader device (0416:3F00 or 1FC9:F7DF) that takes the
@@ -866,13 +909,16 @@ VARDEX_SDK_API void CVardexUpd_SetCandidateDrives(const char *const *dirs, int c
 //   host:  [0] 0x02 [1] 0x01 start  [2..5] size  [6..9] CRC32 of the image
 //          [0] 0x02 [1] 0x02 data   [2..5] offset [6] count (1..56) [8..63] bytes
 //          [0] 0x02 [1] 0x03 finish
+//          [0] 0x02 [1] 0x04 identify
 //   reply: [0] 0x02 [1] command | 0x80 [2] status [3..6] offset echoed
+//          identify: [8..39] the keyboard's model code, NUL-padded
 // Status 0 ok, 1 out of order, 2 CRC or size mismatch, 3 image too large.
 enum {
     CVARDEX_BOOT_REPORT = 0x02,
     CVARDEX_BOOT_START = 0x01,
     CVARDEX_BOOT_DATA = 0x02,
     CVARDEX_BOOT_FINISH = 0x03,
+    CVARDEX_BOOT_IDENTIFY = 0x04,
     CVARDEX_BOOT_CHUNK = 56,
     CVARDEX_BOOT_MAX_IMAGE = 0x80000
 };
@@ -883,10 +929,17 @@ VARDEX_SDK_API bool CVardexHid_IsBootloaderPath(const char *path);
 // A handle (> 0) for a bootloader path, 0 when it cannot be opened.
 VARDEX_SDK_API int CVardexHid_OpenBootloader(const char *path);
 VARDEX_SDK_API void CVardexHid_CloseBootloader(int handle);
+// The model code of the keyboard behind an open bootloader (NUL-ended in cap
+// bytes); -1 when it is gone or does not say.
+VARDEX_SDK_API int CVardexHid_BootloaderModel(int handle, char *model, int cap);
 typedef void (*CVardexBootProgress)(int total, int done);
-// Sends the first size bytes of the image file to an open bootloader; size
-// 0 sends the whole file. 0 on success; -1 bootloader gone or silent, -2
-// file unreadable or larger than CVARDEX_BOOT_MAX_IMAGE, -3 refused.
+// Sends a sealed ".bin" file (see CVardexFw_CheckBin) to an open bootloader,
+// the image without its seal; size, when not 0, is the largest image the
+// caller accepts (a larger one is refused, never cut). The
+// file is checked whole before anything is sent: it must be a regular file
+// whose seal matches and whose identity names the bootloader's model.
+// 0 on success; -1 bootloader gone or silent, -3 refused, or a
+// CVARDEX_FW_* result for the file.
 VARDEX_SDK_API int CVardexHid_FirmwareUpgrade(int handle, const char *imagePath, uint32_t size, int flags,
                                               int usbOrDongle, CVardexBootProgress progress);
 // ---- end: firmware ----

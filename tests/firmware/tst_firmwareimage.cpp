@@ -1,12 +1,20 @@
 // The image formats, the version order and the drive updater.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstring>
 
+#include "imageFixtures.h"
 #include "vardexSdk.h"
+
+using fixtures::ImageFault;
+Q_DECLARE_METATYPE(fixtures::ImageFault)
 
 class TstFirmwareImage : public QObject
 {
@@ -24,6 +32,15 @@ private slots:
     void driveQuery();
     void driveTransfer_data();
     void driveTransfer();
+    void binCheck_data();
+    void binCheck();
+    void readImageFile_data();
+    void readImageFile();
+    void ufwLoadCapped_data();
+    void ufwLoadCapped();
+    void libraryRefusesBadFiles_data();
+    void libraryRefusesBadFiles();
+    void driveFinalWriteFailure();
     void cleanup() { CVardexUpd_SetCandidateDrives(nullptr, -1); }
 
 private:
@@ -112,7 +129,12 @@ void TstFirmwareImage::binIdentityReadsWithinImage()
 void TstFirmwareImage::embeddedImages()
 {
     const QByteArray bin = resource("Torvi.bin");
-    QCOMPARE(bin.size(), 522240);
+    QCOMPARE(bin.size(), 522240 + CVARDEX_FW_BIN_SEAL_SIZE);
+    size_t imageSize = 0;
+    QCOMPARE(CVardexFw_CheckBin(reinterpret_cast<const unsigned char *>(bin.constData()), size_t(bin.size()), "Torvi",
+                                &imageSize),
+             int(CVARDEX_FW_OK));
+    QCOMPARE(imageSize, size_t(522240));
     char identity[CVARDEX_FW_BIN_IDENTITY_SIZE + 1];
     CVardexFw_BinIdentity(reinterpret_cast<const unsigned char *>(bin.constData()), size_t(bin.size()), identity);
     QCOMPARE(QByteArray(identity), QByteArray("NUC,01,KB,VD,Torvi,V1.0.10"));
@@ -257,6 +279,177 @@ void TstFirmwareImage::driveTransfer()
     } else {
         QVERIFY(g_percents.isEmpty() || g_percents.last() < 100);
     }
+}
+
+void TstFirmwareImage::binCheck_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("result");
+    const QByteArray good = fixtures::binFile("Torvi");
+    QTest::newRow("good") << good << int(CVARDEX_FW_OK);
+    QTest::newRow("truncated") << fixtures::imageWith(ImageFault::Truncated, false, "Torvi") << int(CVARDEX_FW_DAMAGED);
+    QTest::newRow("one image byte flipped") << fixtures::imageWith(ImageFault::FlippedByte, false, "Torvi")
+                                            << int(CVARDEX_FW_DAMAGED);
+    QTest::newRow("without its seal") << good.left(good.size() - CVARDEX_FW_BIN_SEAL_SIZE) << int(CVARDEX_FW_DAMAGED);
+    QByteArray sealSize = good;
+    sealSize[good.size() - CVARDEX_FW_BIN_SEAL_SIZE + 4] = char(sealSize[good.size() - CVARDEX_FW_BIN_SEAL_SIZE + 4] + 1);
+    QTest::newRow("seal altered") << sealSize << int(CVARDEX_FW_DAMAGED);
+    QTest::newRow("oversize") << fixtures::imageWith(ImageFault::Oversize, false, "Torvi") << int(CVARDEX_FW_TOO_LARGE);
+    QTest::newRow("largest a keyboard takes") << fixtures::binFile("Torvi", CVARDEX_BOOT_MAX_IMAGE) << int(CVARDEX_FW_OK);
+    QTest::newRow("empty") << QByteArray() << int(CVARDEX_FW_EMPTY);
+    QTest::newRow("another model") << fixtures::binFile("Kalvo") << int(CVARDEX_FW_OTHER_MODEL);
+    QTest::newRow("model only a prefix") << fixtures::binFile("Torvi2") << int(CVARDEX_FW_OTHER_MODEL);
+}
+
+void TstFirmwareImage::binCheck()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, result);
+    size_t imageSize = 0;
+    QCOMPARE(CVardexFw_CheckBin(reinterpret_cast<const unsigned char *>(file.constData()), size_t(file.size()), "Torvi",
+                                &imageSize),
+             result);
+    if (result == CVARDEX_FW_OK)
+        QCOMPARE(imageSize, size_t(file.size() - CVARDEX_FW_BIN_SEAL_SIZE));
+}
+
+void TstFirmwareImage::readImageFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("result");
+    QTest::newRow("regular") << "file" << 100 << int(CVARDEX_FW_OK);
+    QTest::newRow("exactly the cap") << "file" << 4096 << int(CVARDEX_FW_OK);
+    QTest::newRow("one byte over the cap") << "file" << 4097 << int(CVARDEX_FW_TOO_LARGE);
+    QTest::newRow("empty") << "file" << 0 << int(CVARDEX_FW_EMPTY);
+    QTest::newRow("FIFO") << "fifo" << 0 << int(CVARDEX_FW_UNREADABLE);
+    QTest::newRow("folder") << "dir" << 0 << int(CVARDEX_FW_UNREADABLE);
+    QTest::newRow("missing") << "none" << 0 << int(CVARDEX_FW_UNREADABLE);
+}
+
+void TstFirmwareImage::readImageFile()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, size);
+    QFETCH(int, result);
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/image.bin";
+    const QByteArray bytes = fixtures::filler(size, 3);
+    if (kind == "file") {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    } else if (kind == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == "dir") {
+        QVERIFY(QDir().mkdir(path));
+    }
+    // A FIFO nobody writes to would block a plain reader for ever.
+    std::vector<unsigned char> out(3, 1);
+    QCOMPARE(CVardexFw_ReadImageFile(QFile::encodeName(path).constData(), 4096, out), result);
+    if (result == CVARDEX_FW_OK)
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(out.data()), int(out.size())), bytes);
+    else
+        QVERIFY(out.empty());
+}
+
+void TstFirmwareImage::ufwLoadCapped_data()
+{
+    QTest::addColumn<int>("payload");
+    QTest::addColumn<int>("result");
+    QTest::newRow("at the cap") << CVARDEX_UFW_MAX_SIZE - CVARDEX_UFW_HEADER_SIZE << 0;
+    QTest::newRow("one byte over") << CVARDEX_UFW_MAX_SIZE - CVARDEX_UFW_HEADER_SIZE + 1 << -3;
+}
+
+void TstFirmwareImage::ufwLoadCapped()
+{
+    QFETCH(int, payload);
+    QFETCH(int, result);
+    const QByteArray ufw = fixtures::ufwFile("Quendo", payload);
+    QCOMPARE(CVardexUpd_LoadUfwData(reinterpret_cast<const unsigned char *>(ufw.constData()), uint32_t(ufw.size())),
+             result);
+}
+
+void TstFirmwareImage::libraryRefusesBadFiles_data()
+{
+    QTest::addColumn<ImageFault>("fault");
+    QTest::addColumn<int>("result");
+    QTest::newRow("good") << ImageFault::None << 0;
+    QTest::newRow("truncated") << ImageFault::Truncated << int(CVARDEX_FW_DAMAGED);
+    QTest::newRow("one byte flipped") << ImageFault::FlippedByte << int(CVARDEX_FW_DAMAGED);
+    QTest::newRow("oversize") << ImageFault::Oversize << int(CVARDEX_FW_TOO_LARGE);
+    QTest::newRow("empty") << ImageFault::Empty << int(CVARDEX_FW_EMPTY);
+    QTest::newRow("another model") << ImageFault::OtherModel << int(CVARDEX_FW_OTHER_MODEL);
+    QTest::newRow("FIFO") << ImageFault::Fifo << int(CVARDEX_FW_UNREADABLE);
+}
+
+// What an outside program calling the library with any file gets.
+void TstFirmwareImage::libraryRefusesBadFiles()
+{
+    QFETCH(ImageFault, fault);
+    QFETCH(int, result);
+    QCOMPARE(CVardexSim_LoadScenarioText("{\"devices\": [{\"model\": \"Torvi\"}]}"), 0);
+    std::list<std::string> paths;
+    CVardexHid_GetHidInfoList(paths);
+    QCOMPARE(int(paths.size()), 1);
+    const std::string keyboard = paths.front();
+    const int hid = CVardexHid_OpenPath(keyboard.c_str());
+    QVERIFY(hid > 0);
+    const unsigned char intoFirmware[64] = {0x01, 0x0A};
+    QVERIFY(CVardexHid_HidWriteBuff(hid, intoFirmware, keyboard.c_str()) >= 0);
+    char boot[128] = {};
+    QTRY_COMPARE(CVardexSim_GetBootloaderPath(keyboard.c_str(), boot, sizeof boot), 0);
+    const int handle = CVardexHid_OpenBootloader(boot);
+    QVERIFY(handle > 0);
+    char model[33] = {};
+    QCOMPARE(CVardexHid_BootloaderModel(handle, model, sizeof model), 0);
+    QCOMPARE(QByteArray(model), QByteArray("Torvi"));
+
+    QTemporaryDir dir;
+    const QString file = dir.path() + "/Torvi.bin";
+    QVERIFY(fixtures::writeImage(file, fault, false, "Torvi"));
+    QCOMPARE(CVardexHid_FirmwareUpgrade(handle, QFile::encodeName(file).constData(), CVARDEX_BOOT_MAX_IMAGE, 0, 0, nullptr),
+             result);
+    CVardexHid_CloseBootloader(handle);
+    CVardexHid_Close(hid);
+    unsigned size = 0, crc = 0;
+    if (result == 0) {
+        QCOMPARE(CVardexSim_GetFirmwareImage(keyboard.c_str(), &size, &crc), 0);
+        QCOMPARE(size, 522240u); // the image, never its seal
+    } else {
+        // Refused before a single image report reached the keyboard.
+        QCOMPARE(CVardexSim_GetFirmwareImage(keyboard.c_str(), &size, &crc), -1);
+        QCOMPARE(CVardexSim_GetBootloaderReportCount(keyboard.c_str()), 0);
+        CVardexSim_UnplugBootloader(keyboard.c_str());
+    }
+    CVardexSim_Enable("1");
+}
+
+// A drive that takes all but the last bytes of the image (it is full): with
+// verification off nothing reads the file back, so the failing last write
+// itself must end the transfer.
+void TstFirmwareImage::driveFinalWriteFailure()
+{
+    loadQuendo();
+    QTemporaryDir root;
+    const QByteArray dir = QFile::encodeName(makeDrive(root, "kb", "model=Quendo\n"));
+    const char *list[] = {dir.constData()};
+    CVardexUpd_SetCandidateDrives(list, 1);
+    const int size = resource("Quendo.ufw").size();
+    // Whole 64 KiB writes go through; the short tail is written at close.
+    const rlim_t room = rlim_t(size - size % (64 * 1024));
+    QVERIFY(room < rlim_t(size));
+    struct rlimit saved;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limit = saved;
+    limit.rlim_cur = room;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    const int rc = CVardexUpd_UpgradeDevice('A', 0, 0, nullptr);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
+    QCOMPARE(rc, -6);
+    QCOMPARE(QFileInfo(QString::fromLocal8Bit(dir) + "/FIRMWARE.UFW").size(), qint64(room));
 }
 
 QTEST_MAIN(TstFirmwareImage)

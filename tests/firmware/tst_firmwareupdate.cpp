@@ -20,68 +20,13 @@
 #include "ui/mainwidget/DMainWidget.h"
 #include "platform/appPaths.h"
 #include "platform/firmwareCopy.h"
+#include "firmwareTestSupport.h"
 #include "vardexSdk.h"
 
 using Reports = QList<QPair<int, int>>;
 Q_DECLARE_METATYPE(Reports)
 
-namespace {
-
-void setText(char *field, size_t size, const QByteArray &text)
-{
-    std::memset(field, 0, size);
-    std::memcpy(field, text.constData(), size_t(qMin(text.size(), int(size) - 1)));
-}
-#define SET(field, text) setText(field, sizeof field, text)
-
-hidStructInfoAll record(const QByteArray &path, const QByteArray &model, const QByteArray &version,
-                        const QByteArray &chip = "NUC", const QByteArray &part2 = "01", const QByteArray &maker = "VD",
-                        int dongle = 0)
-{
-    hidStructInfoAll r;
-    SET(r.hidPath, path);
-    SET(r.hidName, model);
-    SET(r.productName, "Vardex");
-    SET(r.likeName, model + " 66");
-    SET(r.firmwareVersion, version);
-    SET(r.fwInfoPart1, chip);
-    SET(r.fwInfoPart2, part2);
-    SET(r.fwInfoPart4, maker);
-    r.hidUsbOrDongle = dongle;
-    return r;
-}
-
-// The record the device page would make of a simulated keyboard.
-hidStructInfoAll simRecord(const QByteArray &path)
-{
-    hidStructInfo hid;
-    hidFirmwareInfo fw;
-    std::memset(&hid, 0, sizeof hid);
-    std::memset(&fw, 0, sizeof fw);
-    std::list<std::string> present; // as the page enumerates: drops what left meanwhile
-    CVardexHid_GetHidInfoList(present);
-    if (!CVardexHid_GetHidAndFirmwareInfoStu(path.constData(), &hid, &fw))
-        return hidStructInfoAll();
-    return record(path, hid.hidName, fw.firmwareVersion, fw.identity[0], fw.identity[1], fw.identity[3]);
-}
-
-} // namespace
-
-// Stands in for the device page: the attached keyboards and their links.
-class FakeDevicePage : public DDevicePageView
-{
-    Q_OBJECT
-public:
-    using DDevicePageView::DDevicePageView;
-    QMap<QString, hidStructInfoAll> devices;
-    QMap<QString, DDeviceKeyboardLink *> links;
-    void updateHidList(int, QString) override {}
-    void retranslate() override {}
-    void setDeviceListVisible(bool) override {}
-    void stopLightSyncIfRunning() override {}
-    QMap<QString, hidStructInfoAll> connectedDevices() const override { return devices; }
-    QMap<QString, DDeviceKeyboardLink *> keyboardLinks() const override { return links; }
-};
+using namespace fwtest;
 
 class TstFirmwareUpdate : public QObject
 {
@@ -100,6 +45,7 @@ private slots:
     void failureKeepsOthersDisabled();
     void successEnablesAll();
     void refusedSwitchFailsRow();
+    void rowOutlivesItsTransport();
     void closeRefusedWhileUpdating();
     void escapeClosesThroughOpener();
     void usableOverModalSettings();
@@ -129,14 +75,7 @@ private:
 
 void TstFirmwareUpdate::init()
 {
-    m_page = nullptr;
-    DMainWidget::factories().devicePage = [this](QWidget *parent) {
-        m_page = new FakeDevicePage(parent);
-        return m_page;
-    };
-    DMainWidget::trayAvailable() = [] { return false; };
-    DMainWidget::bootloaderWaitMs() = 15000;
-    DMainWidget::driveLeaveWaitMs() = 5000;
+    prepareWindows(&m_page);
 }
 
 void TstFirmwareUpdate::cleanup()
@@ -326,8 +265,8 @@ void TstFirmwareUpdate::failureKeepsOthersDisabled()
     QCOMPARE(starts.size(), 1);
     dia->setUpgradeProgress(100, 40);
     QCoreApplication::processEvents();
-    std::thread([&] { dia->upgradeFirmwareFailed(); }).join();
-    QTRY_COMPARE(dia->lastNotice(), QString("Update failed"));
+    std::thread([&] { dia->upgradeFirmwareFailed(DUpdateFirmwareDia::UpdateFailure::KeyboardLeft); }).join();
+    QTRY_COMPARE(dia->lastNotice(), QString("Update failed: the keyboard left during the update"));
     QVERIFY(!a->updateEnabled());
     QVERIFY(b->updateEnabled());
     QVERIFY(!b->completePageShown());
@@ -341,7 +280,11 @@ void TstFirmwareUpdate::failureKeepsOthersDisabled()
 
 void TstFirmwareUpdate::successEnablesAll()
 {
-    std::unique_ptr<DUpdateFirmwareDia> dia(dialogWith({record("/a", "Torvi", "V1"), record("/b", "Torvi", "V1")}));
+    hidStructInfoAll a = record("/a", "Torvi", "V1");
+    hidStructInfoAll b = record("/b", "Torvi", "V1");
+    SET(a.newFirmwareVersion, "V2");
+    SET(b.newFirmwareVersion, "V3");
+    std::unique_ptr<DUpdateFirmwareDia> dia(dialogWith({a, b}));
     QMetaObject::invokeMethod(dia->items().at(1), "sigStartUpgradeing");
     dia->upgradeFirmwareSuc();
     QCoreApplication::processEvents();
@@ -349,6 +292,9 @@ void TstFirmwareUpdate::successEnablesAll()
     QVERIFY(dia->items().at(1)->completePageShown());
     QVERIFY(!dia->items().at(0)->completePageShown());
     QVERIFY(dia->items().at(0)->updateEnabled());
+    // The updated keyboard now runs the new version; the other one not.
+    QCOMPARE(dia->items().at(1)->currentVersionText(), QString("V3"));
+    QCOMPARE(dia->items().at(0)->currentVersionText(), QString("V1"));
 }
 
 void TstFirmwareUpdate::refusedSwitchFailsRow()
@@ -359,9 +305,25 @@ void TstFirmwareUpdate::refusedSwitchFailsRow()
     UpdateFirmwareInfoItem *row = dia->items().at(0);
     QTest::mouseClick(row->findChild<QPushButton *>("pushButton_Update"), Qt::LeftButton);
     QCOMPARE(starts.size(), 0);
-    QCOMPARE(dia->lastNotice(), QString("Update failed"));
+    QCOMPARE(dia->lastNotice(), QString("Update failed: the keyboard could not be reached"));
     QVERIFY(!row->isBusy());
     QVERIFY(dia->items().at(1)->updateEnabled());
+}
+
+// The keyboard left (into update mode, unplugged) and its link took its
+// transport along; the row stays in the dialog and may be pressed again.
+void TstFirmwareUpdate::rowOutlivesItsTransport()
+{
+    std::unique_ptr<DUpdateFirmwareDia> dia(dialogWith({record("/a", "Torvi", "V1")}));
+    UpdateFirmwareInfoItem *row = dia->items().at(0);
+    auto *transport = new MainHidInterFace(0, "Torvi");
+    row->setHidInfo(record("/a", "Torvi", "V1"), transport, "SN1");
+    delete transport;
+    QSignalSpy starts(dia.get(), &DUpdateFirmwareDia::sigStartHidUpgrade);
+    QTest::mouseClick(row->findChild<QPushButton *>("pushButton_Update"), Qt::LeftButton);
+    QCOMPARE(starts.size(), 0);
+    QCOMPARE(dia->lastNotice(), QString("Update failed: the keyboard could not be reached"));
+    QVERIFY(!row->isBusy());
 }
 
 void TstFirmwareUpdate::closeRefusedWhileUpdating()
@@ -478,7 +440,8 @@ void TstFirmwareUpdate::bootloaderRoad()
     if (success) {
         QFile image(":/images/UpdateFirmwareFile/Torvi.bin");
         QVERIFY(image.open(QIODevice::ReadOnly));
-        const QByteArray bytes = image.readAll();
+        // The keyboard gets the image, never the seal after it.
+        const QByteArray bytes = image.readAll().chopped(CVARDEX_FW_BIN_SEAL_SIZE);
         QCOMPARE(CVardexSim_GetFirmwareImage(path.constData(), &size, &crc), 0);
         QCOMPARE(size, unsigned(bytes.size()));
         QCOMPARE(crc, CVardexFw_Crc32(0, reinterpret_cast<const unsigned char *>(bytes.constData()), size_t(bytes.size())));
@@ -494,6 +457,7 @@ void TstFirmwareUpdate::bootloaderRoad()
         QCOMPARE(CVardexSim_GetFirmwareImage(path.constData(), &size, &crc), -1);
         QVERIFY(!dia->items().at(0)->completePageShown());
         QVERIFY(!dia->items().at(0)->isBusy());
+        QCOMPARE(dia->lastNotice(), QString("Update failed: the keyboard refused the image"));
     }
     w.reset();
     CVardexSim_Enable("1");
@@ -548,7 +512,13 @@ void TstFirmwareUpdate::bootloaderWithoutUpdateIgnored()
     QVERIFY(link->hidInterface()->hidApi_Write(report) >= 0);
     char boot[128] = {};
     QTRY_COMPARE(CVardexSim_GetBootloaderPath(path.constData(), boot, sizeof boot), 0);
-    QTest::qWait(1200); // past the 600 ms road
+    // Past the 600 ms road: it is offered its update, nothing is written.
+    QTRY_VERIFY(w->updateFirmwareDia());
+    QStringList offered;
+    for (const UpdateFirmwareInfoItem *row : w->updateFirmwareDia()->items())
+        offered << row->hidPath() + " " + row->currentVersionText();
+    QVERIFY2(offered.contains(QString::fromLatin1(boot) + " in update mode"), qPrintable(offered.join(", ")));
+    QTest::qWait(300);
     unsigned size = 0, crc = 0;
     QCOMPARE(CVardexSim_GetFirmwareImage(path.constData(), &size, &crc), -1);
     QCOMPARE(CVardexSim_GetBootloaderReportCount(path.constData()), 0);
@@ -568,6 +538,7 @@ void TstFirmwareUpdate::bootloaderNeverArrives()
     QSignalSpy failed(dia, &DUpdateFirmwareDia::sigUpgradeFirmwareFailed);
     w->onStartHidUpgrade("/dev/hidraw7", "", "Torvi", 0);
     QTRY_COMPARE(failed.size(), 1);
+    QCOMPARE(dia->lastNotice(), QString("Update failed: the keyboard did not enter update mode"));
 }
 
 void TstFirmwareUpdate::unplugDuringTransfer()
@@ -593,6 +564,7 @@ void TstFirmwareUpdate::unplugDuringTransfer()
     QTRY_VERIFY_WITH_TIMEOUT(ok.size() + failed.size() > 0, 30000);
     QVERIFY(pulled);
     QCOMPARE(failed.size(), 1);
+    QCOMPARE(dia->lastNotice(), QString("Update failed: the keyboard left during the update"));
     QCOMPARE(ok.size(), 0);
     QVERIFY(!w->firmwareWorkerBusy());
 
@@ -617,10 +589,16 @@ void TstFirmwareUpdate::driveSearch_data()
     QTest::addColumn<int>("drives");      // candidate folders A..
     QTest::addColumn<QByteArray>("last"); // identity of the last one
     QTest::addColumn<bool>("success");
-    QTest::newRow("-5 on A..Y, found on Z") << 26 << QByteArray("model=Quendo\n") << true;
-    QTest::newRow("-3 at A stops") << 1 << QByteArray("model=Quendo\nquery=-3\n") << false;
-    QTest::newRow("no drive at all") << 0 << QByteArray() << false;
-    QTest::newRow("transfer fails") << 1 << QByteArray("model=Quendo\nvanish=30\n") << false;
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("-5 on A..Y, found on Z") << 26 << QByteArray("model=Quendo\n") << true << "Update successful";
+    QTest::newRow("-3 at A stops") << 1 << QByteArray("model=Quendo\nquery=-3\n") << false
+                                   << "Update failed: the update drive did not answer";
+    QTest::newRow("no drive at all") << 0 << QByteArray() << false
+                                     << "Update failed: no update drive was found, mount it and try again";
+    QTest::newRow("transfer fails") << 1 << QByteArray("model=Quendo\nvanish=30\n") << false
+                                    << "Update failed: the keyboard left during the update";
+    QTest::newRow("drive not writable") << 1 << QByteArray("model=Quendo\nupgrade=-6\n") << false
+                                        << "Update failed: the update drive could not be written";
 }
 
 void TstFirmwareUpdate::driveSearch()
@@ -628,6 +606,7 @@ void TstFirmwareUpdate::driveSearch()
     QFETCH(int, drives);
     QFETCH(QByteArray, last);
     QFETCH(bool, success);
+    QFETCH(QString, notice);
     QTemporaryDir root;
     QList<QByteArray> paths;
     for (int i = 0; i < drives; ++i) {
@@ -657,8 +636,8 @@ void TstFirmwareUpdate::driveSearch()
     QTest::qWait(50);
     QCOMPARE(ok.size(), success ? 1 : 0);
     QCOMPARE(failed.size(), success ? 0 : 1);
+    QCOMPARE(dia->lastNotice(), notice);
     if (success) {
-        QCOMPARE(dia->lastNotice(), QString("Update successful"));
         QVERIFY(dia->items().at(0)->completePageShown());
         QCOMPARE(dia->items().at(0)->progressNum(), 100);
     }

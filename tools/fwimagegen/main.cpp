@@ -1,5 +1,6 @@
 // fwimagegen - writes the firmware images embedded in the tool: "Torvi.bin"
-// (bootloader road, identity block inside the image) and "Quendo.ufw"
+// (bootloader road, identity block inside the image, sealed with its size
+// and CRC-32 so that a cut or damaged file is never sent) and "Quendo.ufw"
 // (drive road container). The bodies are deterministic filler: the tool
 // only carries them to the keyboard and checks what arrived.
 //
@@ -63,6 +64,10 @@ int main(int argc, char **argv)
     putText(bin, CVARDEX_FW_BIN_DATE_OFFSET, 12, kTorviDate);
     putText(bin, CVARDEX_FW_BIN_TIME_OFFSET, 16, kTorviTime);
     putText(bin, CVARDEX_FW_BIN_IDENTITY_OFFSET, CVARDEX_FW_BIN_IDENTITY_SIZE, kTorviIdentity);
+    unsigned char seal[CVARDEX_FW_BIN_SEAL_SIZE];
+    if (CVardexFw_MakeBinSeal(bin.data(), static_cast<uint32_t>(bin.size()), seal) != 0)
+        return 1;
+    bin.insert(bin.end(), seal, seal + sizeof seal);
     if (!writeFile(dir + "/Torvi.bin", bin))
         return 1;
 

@@ -23,12 +23,68 @@
         <translation>Aktualizace proběhla úspěšně</translation>
     </message>
     <message>
-        <source>Update failed</source>
-        <translation>Aktualizace se nezdařila</translation>
-    </message>
-    <message>
         <source>Please wait until the update has finished</source>
         <translation>Počkejte prosím na dokončení aktualizace</translation>
+    </message>
+    <message>
+        <source>the firmware image is damaged</source>
+        <translation>obraz firmwaru je poškozený</translation>
+    </message>
+    <message>
+        <source>the firmware image is empty</source>
+        <translation>obraz firmwaru je prázdný</translation>
+    </message>
+    <message>
+        <source>the firmware image is too large</source>
+        <translation>obraz firmwaru je příliš velký</translation>
+    </message>
+    <message>
+        <source>the firmware image is for another model</source>
+        <translation>obraz firmwaru je pro jiný model</translation>
+    </message>
+    <message>
+        <source>the firmware image could not be read</source>
+        <translation>obraz firmwaru nelze přečíst</translation>
+    </message>
+    <message>
+        <source>the firmware image could not be prepared, check the free disk space</source>
+        <translation>obraz firmwaru nelze připravit, zkontrolujte volné místo na disku</translation>
+    </message>
+    <message>
+        <source>the keyboard could not be reached</source>
+        <translation>klávesnice není dostupná</translation>
+    </message>
+    <message>
+        <source>the keyboard did not enter update mode</source>
+        <translation>klávesnice nepřešla do režimu aktualizace</translation>
+    </message>
+    <message>
+        <source>the keyboard left during the update</source>
+        <translation>klávesnice se během aktualizace odpojila</translation>
+    </message>
+    <message>
+        <source>the keyboard refused the image</source>
+        <translation>klávesnice obraz odmítla</translation>
+    </message>
+    <message>
+        <source>no update drive was found, mount it and try again</source>
+        <translation>jednotka aktualizace nebyla nalezena, připojte ji a zkuste to znovu</translation>
+    </message>
+    <message>
+        <source>the update drive did not answer</source>
+        <translation>jednotka aktualizace neodpovídá</translation>
+    </message>
+    <message>
+        <source>the update drive could not be written</source>
+        <translation>na jednotku aktualizace nelze zapisovat</translation>
+    </message>
+    <message>
+        <source>the update was interrupted</source>
+        <translation>aktualizace byla přerušena</translation>
+    </message>
+    <message>
+        <source>Update failed: %1</source>
+        <translation>Aktualizace se nezdařila: %1</translation>
     </message>
 </context>
 <context>
@@ -56,6 +112,10 @@
     <message>
         <source>Complete</source>
         <translation>Dokončeno</translation>
+    </message>
+    <message>
+        <source>in update mode</source>
+        <translation>v režimu aktualizace</translation>
     </message>
 </context>
 </TS>

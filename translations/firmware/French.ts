@@ -23,12 +23,68 @@
         <translation>Mise à jour réussie</translation>
     </message>
     <message>
-        <source>Update failed</source>
-        <translation>Échec de la mise à jour</translation>
-    </message>
-    <message>
         <source>Please wait until the update has finished</source>
         <translation>Veuillez attendre la fin de la mise à jour</translation>
+    </message>
+    <message>
+        <source>the firmware image is damaged</source>
+        <translation>l&apos;image du micrologiciel est endommagée</translation>
+    </message>
+    <message>
+        <source>the firmware image is empty</source>
+        <translation>l&apos;image du micrologiciel est vide</translation>
+    </message>
+    <message>
+        <source>the firmware image is too large</source>
+        <translation>l&apos;image du micrologiciel est trop grande</translation>
+    </message>
+    <message>
+        <source>the firmware image is for another model</source>
+        <translation>l&apos;image du micrologiciel est destinée à un autre modèle</translation>
+    </message>
+    <message>
+        <source>the firmware image could not be read</source>
+        <translation>impossible de lire l&apos;image du micrologiciel</translation>
+    </message>
+    <message>
+        <source>the firmware image could not be prepared, check the free disk space</source>
+        <translation>impossible de préparer l&apos;image du micrologiciel, vérifiez l&apos;espace disque libre</translation>
+    </message>
+    <message>
+        <source>the keyboard could not be reached</source>
+        <translation>impossible de joindre le clavier</translation>
+    </message>
+    <message>
+        <source>the keyboard did not enter update mode</source>
+        <translation>le clavier n&apos;est pas passé en mode mise à jour</translation>
+    </message>
+    <message>
+        <source>the keyboard left during the update</source>
+        <translation>le clavier s&apos;est déconnecté pendant la mise à jour</translation>
+    </message>
+    <message>
+        <source>the keyboard refused the image</source>
+        <translation>le clavier a refusé l&apos;image</translation>
+    </message>
+    <message>
+        <source>no update drive was found, mount it and try again</source>
+        <translation>aucun lecteur de mise à jour trouvé, montez-le puis réessayez</translation>
+    </message>
+    <message>
+        <source>the update drive did not answer</source>
+        <translation>le lecteur de mise à jour ne répond pas</translation>
+    </message>
+    <message>
+        <source>the update drive could not be written</source>
+        <translation>impossible d&apos;écrire sur le lecteur de mise à jour</translation>
+    </message>
+    <message>
+        <source>the update was interrupted</source>
+        <translation>la mise à jour a été interrompue</translation>
+    </message>
+    <message>
+        <source>Update failed: %1</source>
+        <translation>Échec de la mise à jour : %1</translation>
     </message>
 </context>
 <context>
@@ -56,6 +112,10 @@
     <message>
         <source>Complete</source>
         <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>in update mode</source>
+        <translation>en mode mise à jour</translation>
     </message>
 </context>
 </TS>

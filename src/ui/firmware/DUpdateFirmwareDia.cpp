@@ -36,7 +36,44 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent)
 
 DUpdateFirmwareDia::~DUpdateFirmwareDia() = default;
 
-void DUpdateFirmwareDia::setUpgradeDeviceList(QList<hidStructInfoAll> list, QMap<QString, DDeviceKeyboardLink *> links)
+QString DUpdateFirmwareDia::failureText(UpdateFailure why)
+{
+    switch (why) {
+    case UpdateFailure::None:
+    case UpdateFailure::Interrupted:
+        break;
+    case UpdateFailure::ImageDamaged:
+        return tr("the firmware image is damaged");
+    case UpdateFailure::ImageEmpty:
+        return tr("the firmware image is empty");
+    case UpdateFailure::ImageTooLarge:
+        return tr("the firmware image is too large");
+    case UpdateFailure::ImageOtherModel:
+        return tr("the firmware image is for another model");
+    case UpdateFailure::ImageUnreadable:
+        return tr("the firmware image could not be read");
+    case UpdateFailure::ImageNotPrepared:
+        return tr("the firmware image could not be prepared, check the free disk space");
+    case UpdateFailure::KeyboardUnreachable:
+        return tr("the keyboard could not be reached");
+    case UpdateFailure::NoUpdateMode:
+        return tr("the keyboard did not enter update mode");
+    case UpdateFailure::KeyboardLeft:
+        return tr("the keyboard left during the update");
+    case UpdateFailure::KeyboardRefused:
+        return tr("the keyboard refused the image");
+    case UpdateFailure::NoUpdateDrive:
+        return tr("no update drive was found, mount it and try again");
+    case UpdateFailure::DriveNoAnswer:
+        return tr("the update drive did not answer");
+    case UpdateFailure::DriveNotWritten:
+        return tr("the update drive could not be written");
+    }
+    return tr("the update was interrupted");
+}
+
+void DUpdateFirmwareDia::setUpgradeDeviceList(QList<hidStructInfoAll> list, QMap<QString, DDeviceKeyboardLink *> links,
+                                              const QStringList &updateModePaths)
 {
     clearUpgradeItems();
     m_items.clear();
@@ -47,8 +84,13 @@ void DUpdateFirmwareDia::setUpgradeDeviceList(QList<hidStructInfoAll> list, QMap
         // A record without an open link gets a row whose switch fails.
         DDeviceKeyboardLink *link = links.value(QString::fromUtf8(info.hidPath));
         item->setHidInfo(info, link ? link->hidInterface() : nullptr, link ? link->currentSN() : QString());
+        if (updateModePaths.contains(QString::fromUtf8(info.hidPath)))
+            item->setInUpdateMode();
+        item->setStartCheck([this, item](bool *inUpdateMode) {
+            return m_startCheck ? int(m_startCheck(*item, inUpdateMode)) : 0;
+        });
         connect(item, &UpdateFirmwareInfoItem::sigStartUpgradeing, this, &DUpdateFirmwareDia::onStartUpgradeing);
-        connect(item, &UpdateFirmwareInfoItem::sigIntoFirmwareRefused, this, &DUpdateFirmwareDia::onIntoFirmwareRefused);
+        connect(item, &UpdateFirmwareInfoItem::sigUpdateRefused, this, &DUpdateFirmwareDia::onUpdateRefused);
         m_rowLayout->insertWidget(m_rowLayout->count() - 1, item);
         m_items.append(item);
     }
@@ -88,7 +130,7 @@ void DUpdateFirmwareDia::setUpgradeProgress(int total, int done)
 }
 
 void DUpdateFirmwareDia::upgradeFirmwareSuc() { emit sigUpgradeFirmwareSuc(); }
-void DUpdateFirmwareDia::upgradeFirmwareFailed() { emit sigUpgradeFirmwareFailed(); }
+void DUpdateFirmwareDia::upgradeFirmwareFailed(UpdateFailure why) { emit sigUpgradeFirmwareFailed(int(why)); }
 
 bool DUpdateFirmwareDia::updateRunning() const
 {
@@ -115,23 +157,25 @@ void DUpdateFirmwareDia::onUpgradeProgress(int ProgressNum)
 
 void DUpdateFirmwareDia::onUpgradeFirmwareSuc()
 {
-    if (m_activeItem)
+    if (m_activeItem) {
         m_activeItem->showCompletePage();
+        m_activeItem->showInstalledVersion();
+    }
     for (UpdateFirmwareInfoItem *row : qAsConst(m_items))
         row->setUpdateEnabled(true);
     showNotice(tr("Update successful"));
 }
 
-void DUpdateFirmwareDia::onUpgradeFirmwareFailed()
+void DUpdateFirmwareDia::onUpgradeFirmwareFailed(int reason)
 {
     if (m_activeItem)
         m_activeItem->showUpdatePage();
-    showNotice(tr("Update failed"));
+    onUpdateRefused(reason);
 }
 
-void DUpdateFirmwareDia::onIntoFirmwareRefused()
+void DUpdateFirmwareDia::onUpdateRefused(int reason)
 {
-    showNotice(tr("Update failed"));
+    showNotice(tr("Update failed: %1").arg(failureText(UpdateFailure(reason))));
 }
 
 void DUpdateFirmwareDia::on_pushButton_Close_clicked()

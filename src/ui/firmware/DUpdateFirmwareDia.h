@@ -6,7 +6,10 @@
 #include <QMap>
 #include <QString>
 
+#include <QStringList>
+
 #include <atomic>
+#include <functional>
 #include <memory>
 
 #include "data/hidStructInfoAll.h"
@@ -27,15 +30,41 @@ class DUpdateFirmwareDia : public QDialog
 {
     Q_OBJECT
 public:
+    // Why an update failed; every failure the user sees names one.
+    enum class UpdateFailure : int {
+        None = 0,
+        Interrupted,
+        ImageDamaged,
+        ImageEmpty,
+        ImageTooLarge,
+        ImageOtherModel,
+        ImageUnreadable,
+        ImageNotPrepared,
+        KeyboardUnreachable,
+        NoUpdateMode,
+        KeyboardLeft,
+        KeyboardRefused,
+        NoUpdateDrive,
+        DriveNoAnswer,
+        DriveNotWritten
+    };
+    static QString failureText(UpdateFailure why);
+
     explicit DUpdateFirmwareDia(QWidget *parent = nullptr);
     ~DUpdateFirmwareDia() override;
 
-    void setUpgradeDeviceList(QList<hidStructInfoAll> list, QMap<QString, DDeviceKeyboardLink *> links);
+    // Records whose path is in updateModePaths stand for keyboards already
+    // waiting in update mode.
+    void setUpgradeDeviceList(QList<hidStructInfoAll> list, QMap<QString, DDeviceKeyboardLink *> links,
+                              const QStringList &updateModePaths = {});
     void clearUpgradeItems();
+    // Asked before a row sends anything (see UpdateFirmwareInfoItem).
+    using StartCheck = std::function<UpdateFailure(const UpdateFirmwareInfoItem &row, bool *inUpdateMode)>;
+    void setStartCheck(StartCheck check) { m_startCheck = std::move(check); }
     // Any thread.
     void setUpgradeProgress(int total, int done);
     void upgradeFirmwareSuc();
-    void upgradeFirmwareFailed();
+    void upgradeFirmwareFailed(UpdateFailure why = UpdateFailure::Interrupted);
 
     // The percentage a transfer report shows (single-precision, truncated).
     static int percentOf(int total, int done);
@@ -50,7 +79,7 @@ signals:
     void sigStartHidUpgrade(QString strHidPath, QString strSn, QString strHidName, int hidUsbOrDongle);
     void sigUpgradeProgress(int ProgressNum);
     void sigUpgradeFirmwareSuc();
-    void sigUpgradeFirmwareFailed();
+    void sigUpgradeFirmwareFailed(int reason);
 
 public slots:
     // Escape and window closing take the Close button's road.
@@ -60,8 +89,8 @@ private slots:
     void onStartUpgradeing();
     void onUpgradeProgress(int ProgressNum);
     void onUpgradeFirmwareSuc();
-    void onUpgradeFirmwareFailed();
-    void onIntoFirmwareRefused();
+    void onUpgradeFirmwareFailed(int reason);
+    void onUpdateRefused(int reason);
     void on_pushButton_Close_clicked();
 
 protected:
@@ -77,6 +106,7 @@ private:
     CbNotice *m_notice = nullptr;
     std::atomic<int> m_lastPercent{-1};
     QString m_lastNotice;
+    StartCheck m_startCheck;
 };
 
 #endif // DUPDATEFIRMWAREDIA_H

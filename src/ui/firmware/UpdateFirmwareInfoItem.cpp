@@ -4,6 +4,7 @@
 
 #include "hid/MainHidInterFace.h"
 #include "hid/hidCmdBuff.h"
+#include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui_UpdateFirmwareInfoItem.h"
 
 UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent)
@@ -44,6 +45,18 @@ void UpdateFirmwareInfoItem::setHidInfo(hidStructInfoAll info, MainHidInterFace 
     ui->label_NewVer->setText(QString::fromUtf8(info.newFirmwareVersion));
 }
 
+void UpdateFirmwareInfoItem::setInUpdateMode()
+{
+    ui->label_OldVer->setText(tr("in update mode"));
+}
+
+void UpdateFirmwareInfoItem::showInstalledVersion()
+{
+    ui->label_OldVer->setText(ui->label_NewVer->text());
+}
+
+QString UpdateFirmwareInfoItem::currentVersionText() const { return ui->label_OldVer->text(); }
+
 void UpdateFirmwareInfoItem::setUpdateEnabled(bool enabled)
 {
     ui->pushButton_Update->setEnabled(enabled);
@@ -77,18 +90,29 @@ void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
     if (m_busy)
         return;
     m_busy = true;
-    unsigned char report[64] = {};
-    report[0] = 0x01;
-    report[1] = static_cast<unsigned char>(HidSendCmd::IntoFirmware);
-    const int written = m_hidInterface ? m_hidInterface->hidApi_Write(report) : -1;
-    if (written < 0) {
-        qDebug() << "USB serial port [Into firmware] Failed ...";
-        // A keyboard that never got the switch will not come back as a
-        // bootloader: the update fails here instead of waiting for ever.
+    // A keyboard sent into update mode with an image that will be refused
+    // would stay there: the image is judged first.
+    bool inUpdateMode = false;
+    const int refused = m_startCheck ? m_startCheck(&inUpdateMode) : 0;
+    if (refused != 0) {
         m_busy = false;
-        emit sigIntoFirmwareRefused();
+        emit sigUpdateRefused(refused);
         return;
     }
-    qDebug() << "USB serial port [Into firmware] Successful ...";
+    if (!inUpdateMode) {
+        unsigned char report[64] = {};
+        report[0] = 0x01;
+        report[1] = static_cast<unsigned char>(HidSendCmd::IntoFirmware);
+        const int written = m_hidInterface ? m_hidInterface->hidApi_Write(report) : -1;
+        if (written < 0) {
+            qDebug() << "USB serial port [Into firmware] Failed ...";
+            // A keyboard that never got the switch will not come back as a
+            // bootloader: the update fails here instead of waiting for ever.
+            m_busy = false;
+            emit sigUpdateRefused(int(DUpdateFirmwareDia::UpdateFailure::KeyboardUnreachable));
+            return;
+        }
+        qDebug() << "USB serial port [Into firmware] Successful ...";
+    }
     emit sigStartUpgradeing();
 }

@@ -1,14 +1,16 @@
 #ifndef UPDATEFIRMWAREINFOITEM_H
 #define UPDATEFIRMWAREINFOITEM_H
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 #include "data/hidStructInfoAll.h"
+#include "hid/MainHidInterFace.h"
 
-class MainHidInterFace;
 
 namespace Ui {
 class UpdateFirmwareInfoItem;
@@ -25,12 +27,22 @@ public:
     ~UpdateFirmwareInfoItem() override;
 
     void setHidInfo(hidStructInfoAll info, MainHidInterFace *hidInterface, QString strSN);
+    // Asked on every press before anything is sent: the reason the update
+    // cannot start (0 when it can), and whether the keyboard already waits
+    // in update mode (then it is not switched again).
+    using StartCheck = std::function<int(bool *inUpdateMode)>;
+    void setStartCheck(StartCheck check) { m_startCheck = std::move(check); }
+    // The keyboard waits in update mode: its running version is unknown.
+    void setInUpdateMode();
+    // After a successful update the new version is the current one.
+    void showInstalledVersion();
+    QString currentVersionText() const;
     void setUpdateEnabled(bool enabled);
     void setProgressNum(int percent);
     void showCompletePage();
     void showUpdatePage();
 
-    MainHidInterFace *hidInterface() const { return m_hidInterface; }
+    MainHidInterFace *hidInterface() const { return m_hidInterface.data(); }
     QString hidPath() const { return m_strHidPath; }
     QString hidSN() const { return m_strSN; }
     QString hidName() const { return m_strHidName; }
@@ -42,20 +54,23 @@ public:
 
 signals:
     void sigStartUpgradeing();
-    // The keyboard did not take the switch into its bootloader.
-    void sigIntoFirmwareRefused();
+    // The update did not start: a reason of DUpdateFirmwareDia::UpdateFailure.
+    void sigUpdateRefused(int reason);
 
 private slots:
     void on_pushButton_Update_clicked();
 
 private:
     std::unique_ptr<Ui::UpdateFirmwareInfoItem> ui;
-    MainHidInterFace *m_hidInterface = nullptr;
+    // Owned by the keyboard's link, which goes when the keyboard leaves
+    // (into update mode, say) while the row stays.
+    QPointer<MainHidInterFace> m_hidInterface;
     QString m_strHidPath;
     QString m_strSN;
     QString m_strHidName;
     int m_hidUsbOrDongle = 0;
     bool m_busy = false;
+    StartCheck m_startCheck;
 };
 
 #endif // UPDATEFIRMWAREINFOITEM_H

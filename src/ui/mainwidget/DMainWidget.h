@@ -28,6 +28,7 @@ class QSettings;
 class QTimer;
 class HotplugMonitor;
 class DUpdateFirmwareDia;
+class UpdateFirmwareInfoItem;
 
 namespace Ui {
 class DMainWidget;
@@ -115,11 +116,26 @@ public:
     // and the drive road's wait for it to leave (replaceable in tests).
     static int &bootloaderWaitMs();
     static int &driveLeaveWaitMs();
+    // Where the embedded images are read from (replaceable in tests), and
+    // how long after start-up keyboards left in update mode are looked for.
+    static QString &firmwareImageFolder();
+    static int &updateModeScanDelayMs();
+    // Why the image of a model cannot be sent (None when it can); the whole
+    // file is checked. On success image and version (when given) are filled.
+    using UpdateFailure = DUpdateFirmwareDia::UpdateFailure;
+    UpdateFailure checkEmbeddedImage(const QString &model, int usbOrDongle, QByteArray *image = nullptr,
+                                     QString *version = nullptr);
+    // Keyboards waiting in update mode with no update running for them, as
+    // rows of the update dialog (path: the bootloader's, or the drive's).
+    QList<hidStructInfoAll> updateModeKeyboards();
+    // Offers their update when there are some and no update runs.
+    void offerUpdateModeKeyboards();
 
     // The transfer roads (DMainWidgetFirmware.cpp).
     void searchBootloaderHid();
     void hidFirmwareUpgrade();
-    bool retryHidUpgrade();
+    // Another attempt, or the failure why when there is none left.
+    bool retryHidUpgrade(UpdateFailure why);
     void searchJlUpgradeDrive();
     void jlFirmwareUpgrade();
     void setHidUpgradeProgress(int total, int done);
@@ -217,10 +233,13 @@ private:
     void loadUpdaterEntryPoints();
     // Runs fn on the interface thread with the open update dialog, if any.
     void reportToUpdateDialog(std::function<void(DUpdateFirmwareDia *)> fn);
-    void finishUpgrade(bool success);
+    void finishUpgrade(bool success, UpdateFailure why = UpdateFailure::None);
+    UpdateFailure checkBeforeSwitch(const UpdateFirmwareInfoItem &row, bool *inUpdateMode);
+    bool waitsInUpdateMode(const QString &path) const { return m_updateModePaths.contains(path); }
     // Finds and opens a bootloader; 0 when there is none.
     static int openBootloader();
     QList<hidStructInfoAll> m_upgradeHidList;
+    QStringList m_updateModePaths; // rows of m_upgradeHidList already in update mode
     QString m_strNewFirmwareVersion;
     int m_upgradeWindowOpenMode = 0;
     QPointer<DUpdateFirmwareDia> m_pUpdateFirmwareDia;

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QMetaObject>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -16,13 +17,18 @@
 #include "platform/appPaths.h"
 #include "platform/firmwareCopy.h"
 #include "ui/firmware/DFirwareInfoShow.h"
+#include "hid/MainHidInterFace.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
+#include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "ui/settings/DSettingsDia.h"
 #include "vardexSdk.h"
 
 namespace {
 
-const char kImageFolder[] = ":/images/UpdateFirmwareFile/";
+using UpdateFailure = DUpdateFirmwareDia::UpdateFailure;
+
+// A ".bin" file: the image and its seal.
+const qint64 kBinFileMax = qint64(CVARDEX_BOOT_MAX_IMAGE) + CVARDEX_FW_BIN_SEAL_SIZE;
 
 enum class Road { None, Bootloader, Drive };
 
@@ -40,29 +46,85 @@ bool isUfwModel(const QString &model)
     return model == QLatin1String("Quendo") || model == QLatin1String("Yolma") || model == QLatin1String("Pravo");
 }
 
-// The embedded image copied into a temporary folder, as the updater reads a
-// file; empty when it is not embedded or cannot be copied.
-QByteArray readImageCopy(const QString &name, bool *opened)
+QString imageName(const QString &model, int usbOrDongle)
 {
-    *opened = false;
-    QTemporaryDir dir(firmwareCopy::folderTemplate(appPaths::appDataDir()));
-    if (!dir.isValid())
-        return {};
-    const QString copy = dir.path() + QLatin1Char('/') + name;
-    if (!QFile::copy(QLatin1String(kImageFolder) + name, copy))
-        return {};
-    QFile file(copy);
+    return model + (usbOrDongle == 1 ? QStringLiteral("_Dongle") : QString())
+        + (isUfwModel(model) ? QStringLiteral(".ufw") : QStringLiteral(".bin"));
+}
+
+UpdateFailure failureOfFile(int rc)
+{
+    switch (rc) {
+    case CVARDEX_FW_DAMAGED:
+        return UpdateFailure::ImageDamaged;
+    case CVARDEX_FW_EMPTY:
+        return UpdateFailure::ImageEmpty;
+    case CVARDEX_FW_TOO_LARGE:
+        return UpdateFailure::ImageTooLarge;
+    case CVARDEX_FW_OTHER_MODEL:
+        return UpdateFailure::ImageOtherModel;
+    default:
+        return UpdateFailure::ImageUnreadable;
+    }
+}
+
+// The whole image file, read without blocking on what is not a regular file
+// and never beyond cap. *missing tells an image that is not there at all.
+UpdateFailure readImage(const QString &path, qint64 cap, QByteArray *bytes, bool *missing)
+{
+    const QFileInfo info(path);
+    *missing = !info.exists();
+    if (*missing)
+        return UpdateFailure::ImageUnreadable;
+    if (!path.startsWith(QLatin1Char(':'))) {
+        std::vector<unsigned char> data;
+        if (const int rc = CVardexFw_ReadImageFile(QFile::encodeName(path).constData(), size_t(cap), data))
+            return failureOfFile(rc);
+        *bytes = QByteArray(reinterpret_cast<const char *>(data.data()), int(data.size()));
+        return UpdateFailure::None;
+    }
+    if (info.size() == 0)
+        return UpdateFailure::ImageEmpty;
+    if (info.size() > cap)
+        return UpdateFailure::ImageTooLarge;
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         qDebug() << "Open hex file error";
-        return {};
+        return UpdateFailure::ImageUnreadable;
     }
-    *opened = true;
-    return file.readAll();
+    *bytes = file.readAll();
+    return UpdateFailure::None;
 }
 
 bool sameText(const QString &a, const char *b)
 {
     return QString::compare(a, QString::fromUtf8(b), Qt::CaseInsensitive) == 0;
+}
+
+// What a chip vendor updater's result means to the user.
+UpdateFailure driveFailure(int rc)
+{
+    switch (rc) {
+    case -3:
+        return UpdateFailure::ImageDamaged;
+    case -5:
+        return UpdateFailure::NoUpdateDrive;
+    case -6:
+    case -9:
+        return UpdateFailure::DriveNotWritten;
+    case -10:
+        return UpdateFailure::ImageUnreadable;
+    case -18:
+        return UpdateFailure::KeyboardLeft;
+    default:
+        return UpdateFailure::Interrupted;
+    }
+}
+
+void setField(char *field, size_t size, const QByteArray &text)
+{
+    std::memset(field, 0, size);
+    std::memcpy(field, text.constData(), size_t(qMin(text.size(), int(size) - 1)));
 }
 
 } // namespace
@@ -83,6 +145,10 @@ void DMainWidget::loadUpdaterEntryPoints()
     JL_getUfwPidVid = &CVardexUpd_GetUfwPidVid;
     JL_upgradeDevice = &CVardexUpd_UpgradeDevice;
     JL_queryDevicePidVid = &CVardexUpd_QueryDevicePidVid;
+    // A keyboard left in update mode (an update cut short, the tool killed)
+    // is offered its update once the keyboards have been enumerated.
+    if (updateModeScanDelayMs() >= 0)
+        QTimer::singleShot(updateModeScanDelayMs(), this, &DMainWidget::offerUpdateModeKeyboards);
 }
 
 bool DMainWidget::hasUpgradeRoad(const QString &model)
@@ -115,6 +181,13 @@ bool DMainWidget::checkUpgradeableDevices(int mode)
                     size_t(qMin(version.size(), int(sizeof info.newFirmwareVersion) - 1)));
         m_upgradeHidList.append(info);
     }
+    // A keyboard left in update mode is never left out: it has no firmware
+    // to run until its update completes.
+    m_updateModePaths.clear();
+    for (const hidStructInfoAll &info : updateModeKeyboards()) {
+        m_upgradeHidList.append(info);
+        m_updateModePaths << QString::fromUtf8(info.hidPath);
+    }
     if (m_upgradeHidList.isEmpty())
         return false;
     m_upgradeWindowOpenMode = mode;
@@ -125,6 +198,55 @@ bool DMainWidget::checkUpgradeableDevices(int mode)
     return true;
 }
 
+DMainWidget::UpdateFailure DMainWidget::checkEmbeddedImage(const QString &model, int usbOrDongle, QByteArray *image,
+                                                          QString *version)
+{
+    const QString name = imageName(model, usbOrDongle);
+    const bool ufw = isUfwModel(model);
+    QByteArray bytes;
+    bool missing = false;
+    UpdateFailure why = readImage(firmwareImageFolder() + name, ufw ? qint64(CVARDEX_UFW_MAX_SIZE) : kBinFileMax,
+                                  &bytes, &missing);
+    QString found;
+    if (why == UpdateFailure::None && ufw) {
+        uint16_t crc16 = 0;
+        uint32_t crc32 = 0;
+        char identity[17] = {};
+        char text[5] = {};
+        if (!JL_loadUfwData || !JL_getUfwCrc || !JL_getUfwPidVid
+            || JL_loadUfwData(reinterpret_cast<const unsigned char *>(bytes.constData()), uint32_t(bytes.size())) != 0
+            || JL_getUfwCrc(&crc16, &crc32) != 0 || JL_getUfwPidVid(identity, 17, text, 4) != 0) {
+            qDebug() << "---------------- *** File error *** ---------------";
+            why = UpdateFailure::ImageDamaged;
+        } else {
+            identity[16] = 0;
+            found = QString::fromLatin1(text, int(strnlen(text, 4)));
+            if (QString::fromLatin1(identity) != model)
+                why = UpdateFailure::ImageOtherModel;
+        }
+    } else if (why == UpdateFailure::None) {
+        size_t imageSize = 0;
+        const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
+        if (const int rc = CVardexFw_CheckBin(data, size_t(bytes.size()), model.toUtf8().constData(), &imageSize)) {
+            why = failureOfFile(rc);
+        } else {
+            char identity[CVARDEX_FW_BIN_IDENTITY_SIZE + 1];
+            CVardexFw_BinIdentity(data, imageSize, identity);
+            found = QString::fromLatin1(identity).section(QLatin1Char(','), 5, 5);
+        }
+    }
+    if (why != UpdateFailure::None) {
+        if (!missing)
+            qDebug() << "firmware: image" << name << "refused:" << DUpdateFirmwareDia::failureText(why);
+        return why;
+    }
+    if (image)
+        *image = bytes;
+    if (version)
+        *version = found;
+    return UpdateFailure::None;
+}
+
 bool DMainWidget::isFirmwareNewer(hidStructInfoAll info)
 {
     info.hidName[sizeof info.hidName - 1] = 0;
@@ -132,33 +254,16 @@ bool DMainWidget::isFirmwareNewer(hidStructInfoAll info)
     // A model whose image has no road to the keyboard is not offered.
     if (!hasUpgradeRoad(model))
         return false;
-    const bool ufw = isUfwModel(model);
-    const QString name = model + (info.hidUsbOrDongle == 1 ? QStringLiteral("_Dongle") : QString())
-        + (ufw ? QStringLiteral(".ufw") : QStringLiteral(".bin"));
-    bool opened = false;
-    QByteArray image = readImageCopy(name, &opened);
-    if (!opened)
+    // A damaged image is never offered: it could only fail, or do harm.
+    QByteArray image;
+    QString version;
+    if (checkEmbeddedImage(model, info.hidUsbOrDongle, &image, &version) != UpdateFailure::None)
         return false;
     info.firmwareVersion[sizeof info.firmwareVersion - 1] = 0;
 
-    if (ufw) {
-        if (!JL_loadUfwData || !JL_getUfwCrc || !JL_getUfwPidVid) {
-            qDebug() << "---------------- *** File error *** ---------------";
-            return false;
-        }
-        uint16_t crc16 = 0;
-        uint32_t crc32 = 0;
-        char identity[17] = {};
-        char version[5] = {};
-        if (JL_loadUfwData(reinterpret_cast<const unsigned char *>(image.constData()), uint32_t(image.size())) != 0
-            || JL_getUfwCrc(&crc16, &crc32) != 0 || JL_getUfwPidVid(identity, 17, version, 4) != 0) {
-            qDebug() << "---------------- *** File error *** ---------------";
-            return false;
-        }
-        identity[16] = 0;
-        m_strNewFirmwareVersion = QString::fromLatin1(version, int(strnlen(version, 4)));
-        return model == QString::fromLatin1(identity)
-            && CVardexFw_CompareVersions(version, info.firmwareVersion) > 0;
+    if (isUfwModel(model)) {
+        m_strNewFirmwareVersion = version;
+        return CVardexFw_CompareVersions(version.toLatin1().constData(), info.firmwareVersion) > 0;
     }
 
     char identity[CVARDEX_FW_BIN_IDENTITY_SIZE + 1];
@@ -168,7 +273,6 @@ bool DMainWidget::isFirmwareNewer(hidStructInfoAll info)
     info.fwInfoPart1[sizeof info.fwInfoPart1 - 1] = 0;
     info.fwInfoPart2[sizeof info.fwInfoPart2 - 1] = 0;
     info.fwInfoPart4[sizeof info.fwInfoPart4 - 1] = 0;
-    const QString version = text.section(QLatin1Char(','), 5, 5);
     const bool newer = sameText(text.section(QLatin1Char(','), 0, 0), info.fwInfoPart1)
         && sameText(text.section(QLatin1Char(','), 1, 1), info.fwInfoPart2)
         && sameText(text.section(QLatin1Char(','), 3, 3), info.fwInfoPart4)
@@ -177,6 +281,93 @@ bool DMainWidget::isFirmwareNewer(hidStructInfoAll info)
     if (newer)
         m_strNewFirmwareVersion = version;
     return newer;
+}
+
+QList<hidStructInfoAll> DMainWidget::updateModeKeyboards()
+{
+    std::map<std::string, hidModelInfo> models;
+    CVardexHid_GetHidInfoStuMapList(models);
+    QList<hidStructInfoAll> out;
+    const auto add = [&](const QString &path, const QString &model) {
+        hidStructInfoAll r;
+        setField(r.hidPath, sizeof r.hidPath, path.toUtf8());
+        setField(r.hidName, sizeof r.hidName, model.toUtf8());
+        const auto it = models.find(model.toStdString());
+        setField(r.productName, sizeof r.productName, it != models.end() ? QByteArray(it->second.productName) : QByteArray());
+        setField(r.likeName, sizeof r.likeName, it != models.end() ? QByteArray(it->second.likeName) : model.toUtf8());
+        // Offered even when its image is at fault: the press then says why.
+        QString version;
+        checkEmbeddedImage(model, 0, nullptr, &version);
+        setField(r.newFirmwareVersion, sizeof r.newFirmwareVersion, version.toLatin1());
+        out.append(r);
+    };
+
+    std::list<std::string> paths;
+    CVardexHid_GetBootloaderList(paths);
+    for (const std::string &path : paths) {
+        const int handle = CVardexHid_OpenBootloader(path.c_str());
+        if (!handle)
+            continue;
+        char model[33] = {};
+        const bool known = CVardexHid_BootloaderModel(handle, model, sizeof model) == 0;
+        CVardexHid_CloseBootloader(handle);
+        if (known && roadOf(QString::fromUtf8(model)) == Road::Bootloader)
+            add(QString::fromStdString(path), QString::fromUtf8(model));
+    }
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        char model[33] = {};
+        if (CVardexUpd_DriveModel(letter, model, sizeof model) == 0 && roadOf(QString::fromUtf8(model)) == Road::Drive)
+            add(QStringLiteral("update drive %1:").arg(QLatin1Char(letter)), QString::fromUtf8(model));
+    }
+    return out;
+}
+
+void DMainWidget::offerUpdateModeKeyboards()
+{
+    // The keyboard an update is running for is not offered a second one.
+    if (m_workerBusy || m_bootloaderRoadActive || (m_driveWaitTimer && m_driveWaitTimer->isActive())
+        || (m_pUpdateFirmwareDia && m_pUpdateFirmwareDia->updateRunning()))
+        return;
+    const QList<hidStructInfoAll> waiting = updateModeKeyboards();
+    if (waiting.isEmpty())
+        return;
+    if (!m_pUpdateFirmwareDia) {
+        checkUpgradeableDevices(1);
+        return;
+    }
+    // An open dialog gains the rows it lacks.
+    QStringList shown;
+    for (const UpdateFirmwareInfoItem *row : m_pUpdateFirmwareDia->items())
+        shown << row->hidPath();
+    for (const hidStructInfoAll &r : waiting) {
+        if (!shown.contains(QString::fromUtf8(r.hidPath))) {
+            checkUpgradeableDevices(1);
+            m_pUpdateFirmwareDia->setUpgradeDeviceList(m_upgradeHidList, m_devicePage ? m_devicePage->keyboardLinks()
+                                                                                       : QMap<QString, DDeviceKeyboardLink *>(),
+                                                       m_updateModePaths);
+            return;
+        }
+    }
+}
+
+DMainWidget::UpdateFailure DMainWidget::checkBeforeSwitch(const UpdateFirmwareInfoItem &row, bool *inUpdateMode)
+{
+    const UpdateFailure why = checkEmbeddedImage(row.hidName(), row.hidUsbOrDongle());
+    if (why != UpdateFailure::None)
+        return why;
+    *inUpdateMode = waitsInUpdateMode(row.hidPath());
+    if (!*inUpdateMode && !(row.hidInterface() && row.hidInterface()->isHidOpen())) {
+        // Its keyboard left the row's link: a keyboard of its model waiting
+        // in update mode is that one (a failed or interrupted update).
+        for (const hidStructInfoAll &r : updateModeKeyboards()) {
+            if (row.hidName() == QString::fromUtf8(r.hidName)) {
+                m_updateModePaths << row.hidPath();
+                *inUpdateMode = true;
+                break;
+            }
+        }
+    }
+    return UpdateFailure::None;
 }
 
 // ------------------------------------------------------------- the dialog
@@ -190,6 +381,18 @@ int &DMainWidget::bootloaderWaitMs()
 int &DMainWidget::driveLeaveWaitMs()
 {
     static int ms = 5000;
+    return ms;
+}
+
+QString &DMainWidget::firmwareImageFolder()
+{
+    static QString folder = QStringLiteral(":/images/UpdateFirmwareFile/");
+    return folder;
+}
+
+int &DMainWidget::updateModeScanDelayMs()
+{
+    static int ms = 1500;
     return ms;
 }
 
@@ -214,8 +417,12 @@ void DMainWidget::onUpdateFirmwareWindowOpen()
 
     auto *dia = new DUpdateFirmwareDia(this);
     m_pUpdateFirmwareDia = dia;
-    dia->setUpgradeDeviceList(m_upgradeHidList, m_devicePage ? m_devicePage->keyboardLinks()
-                                                             : QMap<QString, DDeviceKeyboardLink *>());
+    dia->setUpgradeDeviceList(m_upgradeHidList,
+                              m_devicePage ? m_devicePage->keyboardLinks() : QMap<QString, DDeviceKeyboardLink *>(),
+                              m_updateModePaths);
+    dia->setStartCheck([this](const UpdateFirmwareInfoItem &row, bool *inUpdateMode) {
+        return checkBeforeSwitch(row, inUpdateMode);
+    });
     connect(dia, &DUpdateFirmwareDia::sigUpdateFirmwareWindowClose, this, &DMainWidget::onUpdateFirmwareWindowClose);
     connect(dia, &DUpdateFirmwareDia::sigStartHidUpgrade, this, &DMainWidget::onStartHidUpgrade);
     const QPoint origin = mapToGlobal(QPoint(0, 0));
@@ -250,13 +457,15 @@ void DMainWidget::reportToUpdateDialog(std::function<void(DUpdateFirmwareDia *)>
         Qt::QueuedConnection);
 }
 
-void DMainWidget::finishUpgrade(bool success)
+void DMainWidget::finishUpgrade(bool success, UpdateFailure why)
 {
-    reportToUpdateDialog([success](DUpdateFirmwareDia *dia) {
+    if (!success)
+        qDebug() << "firmware: update failed:" << DUpdateFirmwareDia::failureText(why);
+    reportToUpdateDialog([success, why](DUpdateFirmwareDia *dia) {
         if (success)
             dia->upgradeFirmwareSuc();
         else
-            dia->upgradeFirmwareFailed();
+            dia->upgradeFirmwareFailed(why);
     });
 }
 
@@ -271,9 +480,17 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString s
     m_upgradeKeyboardLeft = false;
     m_strUpgradeHidPath = strHidPath;
     m_lastQueuedPercent = -1;
+    m_strUpgradeHidName = strHidName;
+    m_upgradeUsbOrDongle = hidUsbOrDongle;
+    // A keyboard already in update mode was not switched: nothing to wait for.
+    const bool waiting = waitsInUpdateMode(strHidPath);
 
     switch (roadOf(strHidName)) {
     case Road::Drive: {
+        if (waiting) {
+            searchJlUpgradeDrive();
+            break;
+        }
         // Wait for this keyboard to leave (it restarts as a drive), at most
         // the leave wait, without blocking the window.
         if (!m_driveWaitTimer) {
@@ -293,8 +510,6 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString s
         break;
     }
     case Road::Bootloader:
-        m_strUpgradeHidName = strHidName;
-        m_upgradeUsbOrDongle = hidUsbOrDongle;
         m_bootloaderRoadActive = true;
         if (!m_bootloaderWaitTimer) {
             m_bootloaderWaitTimer = new QTimer(this);
@@ -302,16 +517,17 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString s
             connect(m_bootloaderWaitTimer, &QTimer::timeout, this, [this] {
                 if (!m_bootloaderRoadActive || m_workerBusy)
                     return;
-                qDebug() << "firmware: no bootloader arrived";
                 m_bootloaderRoadActive = false;
-                finishUpgrade(false);
+                finishUpgrade(false, UpdateFailure::NoUpdateMode);
             });
         }
         m_bootloaderWaitTimer->start(bootloaderWaitMs());
+        if (waiting)
+            searchBootloaderHid();
         break;
     case Road::None:
         // Not offered; a row for it cannot get here, but never wait for ever.
-        finishUpgrade(false);
+        finishUpgrade(false, UpdateFailure::Interrupted);
         break;
     }
 }
@@ -321,9 +537,11 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString s
 void DMainWidget::ontheHidIntoFirmwareUpgrade()
 {
     m_bootloaderArrivalPending = false;
-    // Only the bootloader of the keyboard being updated is written, once.
+    // Only the bootloader of the keyboard being updated is written, once;
+    // any other is offered its update, never written unasked.
     if (!m_bootloaderRoadActive || m_workerBusy) {
         qDebug() << "firmware: bootloader arrived with no update waiting for it";
+        offerUpdateModeKeyboards();
         return;
     }
     searchBootloaderHid();
@@ -381,18 +599,24 @@ void jlUpgradeProgressCallback(int percent)
 void DMainWidget::hidFirmwareUpgrade()
 {
     for (;;) {
-        const QString name = m_strUpgradeHidName + (m_upgradeUsbOrDongle ? QStringLiteral("_Dongle.bin")
-                                                                         : QStringLiteral(".bin"));
-        int rc = -2;
-        {
+        const QString name = imageName(m_strUpgradeHidName, m_upgradeUsbOrDongle);
+        // Judged again here: the image may have changed since the press.
+        QByteArray image;
+        UpdateFailure why = checkEmbeddedImage(m_strUpgradeHidName, m_upgradeUsbOrDongle, &image);
+        int rc = -1;
+        if (why == UpdateFailure::None) {
             QTemporaryDir dir(firmwareCopy::folderTemplate(appPaths::appDataDir()));
-            const QString copy = dir.path() + QLatin1Char('/') + name;
-            if (dir.isValid() && QFile::copy(QLatin1String(kImageFolder) + name, copy)) {
+            QFile copy(dir.path() + QLatin1Char('/') + name);
+            if (dir.isValid() && copy.open(QIODevice::WriteOnly) && copy.write(image) == image.size() && copy.flush()) {
+                copy.close();
                 // The real image size: the transfer never reads past it.
-                rc = CVardexHid_FirmwareUpgrade(m_hBootloaderHandle, QFile::encodeName(copy).constData(), 0, 0,
-                                                m_upgradeUsbOrDongle, &hidUpgradeProgressCallback);
+                rc = CVardexHid_FirmwareUpgrade(m_hBootloaderHandle, QFile::encodeName(copy.fileName()).constData(),
+                                                0, 0, m_upgradeUsbOrDongle, &hidUpgradeProgressCallback);
+                if (rc != 0 && rc != -1 && rc != -3)
+                    why = failureOfFile(rc);
             } else {
                 qDebug() << "firmware: the image could not be copied";
+                why = UpdateFailure::ImageNotPrepared;
             }
         }
         CVardexHid_CloseBootloader(m_hBootloaderHandle);
@@ -401,13 +625,18 @@ void DMainWidget::hidFirmwareUpgrade()
             finishUpgrade(true);
             return;
         }
+        // The image itself at fault: another attempt would fail the same way.
+        if (why != UpdateFailure::None) {
+            finishUpgrade(false, why);
+            return;
+        }
         qDebug() << "firmware: bootloader transfer failed" << rc;
-        if (rc == -2 || !retryHidUpgrade())
+        if (!retryHidUpgrade(rc == -3 ? UpdateFailure::KeyboardRefused : UpdateFailure::KeyboardLeft))
             return;
     }
 }
 
-bool DMainWidget::retryHidUpgrade()
+bool DMainWidget::retryHidUpgrade(UpdateFailure why)
 {
     if (m_hidUpgradeRetryNum < 3) {
         ++m_hidUpgradeRetryNum;
@@ -415,8 +644,9 @@ bool DMainWidget::retryHidUpgrade()
         if (m_hBootloaderHandle)
             return true;
         qDebug() << "firmware: bootloader gone before the retry";
+        why = UpdateFailure::KeyboardLeft;
     }
-    finishUpgrade(false);
+    finishUpgrade(false, why);
     return false;
 }
 
@@ -460,26 +690,31 @@ QString jlErrorText(int rc, bool query)
 void DMainWidget::searchJlUpgradeDrive()
 {
     if (!JL_queryDevicePidVid || !JL_upgradeDevice) {
-        finishUpgrade(false);
+        finishUpgrade(false, UpdateFailure::Interrupted);
         return;
     }
-    bool found = false;
+    // The updater writes the image it loaded last, which another check may
+    // have replaced: load this keyboard's own again, checked whole.
+    const UpdateFailure why = checkEmbeddedImage(m_strUpgradeHidName, m_upgradeUsbOrDongle);
+    if (why != UpdateFailure::None) {
+        finishUpgrade(false, why);
+        return;
+    }
+    int rc = -5;
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         deviceLetterStr = QString(QLatin1Char(letter)) + QLatin1Char(':');
         qDebug() << "--------------------------------------- ************************* JL try deviceLetterStr:"
                  << deviceLetterStr;
-        const int rc = JL_queryDevicePidVid(letter);
-        if (rc == 0) {
-            found = true;
+        rc = JL_queryDevicePidVid(letter);
+        if (rc == 0)
             break;
-        }
         if (rc != -5 || letter == 'Z') {
             qDebug() << jlErrorText(rc, true);
             break;
         }
     }
-    if (!found) {
-        finishUpgrade(false);
+    if (rc != 0) {
+        finishUpgrade(false, rc == -5 ? UpdateFailure::NoUpdateDrive : UpdateFailure::DriveNoAnswer);
         return;
     }
     waitForFirmwareWorker();
@@ -496,5 +731,5 @@ void DMainWidget::jlFirmwareUpgrade()
     const int rc = JL_upgradeDevice(letter, 1, 1, &jlUpgradeProgressCallback);
     if (rc != 0)
         qDebug() << jlErrorText(rc, false);
-    finishUpgrade(rc == 0);
+    finishUpgrade(rc == 0, driveFailure(rc));
 }

@@ -1,0 +1,256 @@
+// Both update roads end to end against the simulated keyboards: damaged
+// images never reach a keyboard, and a keyboard left in update mode (the
+// tool killed mid-transfer) is offered its update again and gets it.
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "firmwareTestSupport.h"
+#include "imageFixtures.h"
+#include "hid/MainHidInterFace.h"
+#include "ui/firmware/DUpdateFirmwareDia.h"
+#include "ui/firmware/UpdateFirmwareInfoItem.h"
+#include "ui/mainwidget/DMainWidget.h"
+#include "vardexSdk.h"
+
+using namespace fwtest;
+using fixtures::ImageFault;
+Q_DECLARE_METATYPE(fixtures::ImageFault)
+
+class TstFirmwareRoads : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void simulatedRoad_data();
+    void simulatedRoad();
+    void imageFaults_data();
+    void imageFaults();
+    void killedMidTransfer_data();
+    void killedMidTransfer();
+
+private:
+    // A window over the simulated keyboards, with the vendor library.
+    std::unique_ptr<DMainWidget> makeWindow();
+    // Plugs a simulated keyboard of model and gives it an open link.
+    QByteArray plug(DMainWidget *w, const char *model);
+    static void clickUpdate(UpdateFirmwareInfoItem *row)
+    {
+        QTest::mouseClick(row->findChild<QPushButton *>("pushButton_Update"), Qt::LeftButton);
+    }
+    FakeDevicePage *m_page = nullptr;
+    std::unique_ptr<QTemporaryDir> m_images;
+};
+
+void TstFirmwareRoads::init()
+{
+    prepareWindows(&m_page);
+    // The embedded images, in a folder a test may spoil.
+    m_images = std::make_unique<QTemporaryDir>();
+    for (const char *name : {"Torvi.bin", "Quendo.ufw"})
+        QVERIFY(QFile::copy(QStringLiteral(":/images/UpdateFirmwareFile/") + name, m_images->path() + "/" + name));
+    DMainWidget::firmwareImageFolder() = m_images->path() + "/";
+    QCOMPARE(CVardexSim_LoadScenarioText("{\"devices\": []}"), 0);
+    simRecord(""); // the library forgets the keyboards of the last case
+}
+
+void TstFirmwareRoads::cleanup()
+{
+    CVardexSim_SetHostAlive(1);
+    DMainWidget::firmwareImageFolder() = QStringLiteral(":/images/UpdateFirmwareFile/");
+    CVardexSim_Enable("1");
+}
+
+std::unique_ptr<DMainWidget> TstFirmwareRoads::makeWindow()
+{
+    const VendorSdkCalls saved = DMainWidget::vendorSdk();
+    DMainWidget::vendorSdk() = VendorSdkCalls::library();
+    auto w = std::make_unique<DMainWidget>();
+    DMainWidget::vendorSdk() = saved;
+    w->resize(1280, 715);
+    return w;
+}
+
+QByteArray TstFirmwareRoads::plug(DMainWidget *w, const char *model)
+{
+    char path[256] = {};
+    if (CVardexSim_AddDevice(model, 0, path, sizeof path) != 0)
+        return {};
+    QTest::qWait(400); // the hot-plug road settles
+    auto *link = new DDeviceKeyboardLink(w);
+    link->openHidDevice(0, simRecord(path));
+    m_page->devices[path] = simRecord(path);
+    m_page->links[path] = link;
+    return path;
+}
+
+// Each model comes back the way it takes its firmware; a scenario may
+// choose the other road.
+void TstFirmwareRoads::simulatedRoad_data()
+{
+    QTest::addColumn<QByteArray>("device");
+    QTest::addColumn<bool>("drive");
+    QTest::newRow("Torvi: bootloader") << QByteArray("{\"model\": \"Torvi\"}") << false;
+    QTest::newRow("Quendo: drive") << QByteArray("{\"model\": \"Quendo\"}") << true;
+    QTest::newRow("Yolma: drive") << QByteArray("{\"model\": \"Yolma\"}") << true;
+    QTest::newRow("Quendo told bootloader") << QByteArray("{\"model\": \"Quendo\", \"updateRoad\": \"bootloader\"}") << false;
+    QTest::newRow("Torvi told drive") << QByteArray("{\"model\": \"Torvi\", \"updateRoad\": \"drive\"}") << true;
+}
+
+void TstFirmwareRoads::simulatedRoad()
+{
+    QFETCH(QByteArray, device);
+    QFETCH(bool, drive);
+    QCOMPARE(CVardexSim_LoadScenarioText("{\"devices\": [" + device + "]}"), 0);
+    std::list<std::string> paths;
+    CVardexHid_GetHidInfoList(paths);
+    QCOMPARE(int(paths.size()), 1);
+    const std::string keyboard = paths.front();
+    const int hid = CVardexHid_OpenPath(keyboard.c_str());
+    const unsigned char intoFirmware[64] = {0x01, 0x0A};
+    QVERIFY(CVardexHid_HidWriteBuff(hid, intoFirmware, keyboard.c_str()) >= 0);
+    CVardexHid_Close(hid);
+    char where[256] = {};
+    QTRY_VERIFY(CVardexSim_GetUpdateDrive(keyboard.c_str(), where, sizeof where) == 0
+                || CVardexSim_GetBootloaderPath(keyboard.c_str(), where, sizeof where) == 0);
+    QCOMPARE(CVardexSim_GetUpdateDrive(keyboard.c_str(), where, sizeof where) == 0, drive);
+    if (drive) {
+        // A mounted drive naming the keyboard's model, found by the updater.
+        QFile id(QString::fromLocal8Bit(where) + "/VARDEXUP.ID");
+        QVERIFY(id.open(QIODevice::ReadOnly));
+        QCOMPARE(id.readAll(), "model=" + device.mid(11, device.indexOf('"', 11) - 11) + "\n");
+        char model[33] = {};
+        QCOMPARE(CVardexUpd_DriveModel('A', model, sizeof model), 0);
+    }
+    CVardexSim_LoadScenarioText("{\"devices\": []}");
+    if (drive)
+        QVERIFY(!QFileInfo::exists(QString::fromLocal8Bit(where)));
+}
+
+void TstFirmwareRoads::imageFaults_data()
+{
+    QTest::addColumn<QByteArray>("model");
+    QTest::addColumn<ImageFault>("fault");
+    QTest::addColumn<QString>("notice");
+    const struct {
+        const char *name;
+        ImageFault fault;
+        const char *notice;
+    } faults[] = {
+        {"good", ImageFault::None, "Update successful"},
+        {"truncated", ImageFault::Truncated, "Update failed: the firmware image is damaged"},
+        {"one byte flipped", ImageFault::FlippedByte, "Update failed: the firmware image is damaged"},
+        {"oversize", ImageFault::Oversize, "Update failed: the firmware image is too large"},
+        {"empty", ImageFault::Empty, "Update failed: the firmware image is empty"},
+        {"another model's", ImageFault::OtherModel, "Update failed: the firmware image is for another model"},
+        {"FIFO", ImageFault::Fifo, "Update failed: the firmware image could not be read"},
+    };
+    for (const char *model : {"Torvi", "Quendo"})
+        for (const auto &f : faults)
+            QTest::addRow("%s, %s", model, f.name) << QByteArray(model) << f.fault << QString(f.notice);
+}
+
+// The image spoiled after it was offered: the press finds out before the
+// keyboard is sent into update mode.
+void TstFirmwareRoads::imageFaults()
+{
+    QFETCH(QByteArray, model);
+    QFETCH(ImageFault, fault);
+    QFETCH(QString, notice);
+    const bool ufw = model != "Torvi";
+    std::unique_ptr<DMainWidget> w = makeWindow();
+    const QByteArray path = plug(w.get(), model.constData());
+    QVERIFY(!path.isEmpty());
+    QVERIFY(w->checkUpgradeableDevices(1));
+    DUpdateFirmwareDia *dia = w->updateFirmwareDia();
+    QCOMPARE(dia->items().size(), 1);
+    UpdateFirmwareInfoItem *row = dia->items().at(0);
+    const QString image = m_images->path() + "/" + model + (ufw ? ".ufw" : ".bin");
+    QVERIFY(fixtures::writeImage(image, fault, ufw, model));
+
+    QSignalSpy ok(dia, &DUpdateFirmwareDia::sigUpgradeFirmwareSuc);
+    QSignalSpy starts(dia, &DUpdateFirmwareDia::sigStartHidUpgrade);
+    clickUpdate(row);
+    CVardexSimState state;
+    if (fault == ImageFault::None) {
+        QTRY_VERIFY_WITH_TIMEOUT((simRecord(path), ok.size() == 1), 30000);
+        QCOMPARE(dia->lastNotice(), notice);
+        QTRY_COMPARE(QByteArray(simRecord(path).firmwareVersion), QByteArray(ufw ? "V1.1" : "V1.0.10"));
+        unsigned size = 0, crc = 0;
+        if (!ufw) {
+            QCOMPARE(CVardexSim_GetFirmwareImage(path.constData(), &size, &crc), 0);
+            QCOMPARE(size, 522240u);
+        }
+        QCOMPARE(row->currentVersionText(), QString(ufw ? "V1.1" : "V1.0.10"));
+        return;
+    }
+    // Refused at once, with its reason; the keyboard never heard of it.
+    QCOMPARE(dia->lastNotice(), notice);
+    QCOMPARE(starts.size(), 0);
+    QVERIFY(!row->isBusy());
+    QVERIFY(row->updateEnabled());
+    QTest::qWait(300);
+    QCOMPARE(CVardexSim_GetState(path.constData(), &state), 0);
+    QCOMPARE(state.intoFirmwareCount, 0);
+    QCOMPARE(state.plugged, 1);
+    QVERIFY(m_page->links[path]->hidInterface()->isHidOpen());
+    QCOMPARE(QByteArray(simRecord(path).firmwareVersion), QByteArray("V1.0.3"));
+    QCOMPARE(ok.size(), 0);
+}
+
+void TstFirmwareRoads::killedMidTransfer_data()
+{
+    QTest::addColumn<QByteArray>("model");
+    QTest::addColumn<int>("percent");
+    for (const char *model : {"Torvi", "Quendo"})
+        for (int percent : {1, 50, 90})
+            QTest::addRow("%s at %d%%", model, percent) << QByteArray(model) << percent;
+}
+
+void TstFirmwareRoads::killedMidTransfer()
+{
+    QFETCH(QByteArray, model);
+    QFETCH(int, percent);
+    const QByteArray version = model == "Torvi" ? "V1.0.10" : "V1.1";
+    std::unique_ptr<DMainWidget> w = makeWindow();
+    const QByteArray path = plug(w.get(), model.constData());
+    QVERIFY(w->checkUpgradeableDevices(1));
+    DUpdateFirmwareDia *dia = w->updateFirmwareDia();
+    bool killed = false;
+    connect(dia, &DUpdateFirmwareDia::sigUpgradeProgress, this, [&](int shown) {
+        if (shown >= percent && !killed) {
+            CVardexSim_SetHostAlive(0);
+            killed = true;
+        }
+    });
+    clickUpdate(dia->items().at(0));
+    QTRY_VERIFY_WITH_TIMEOUT((simRecord(path), killed), 30000);
+    QTRY_VERIFY(!w->firmwareWorkerBusy());
+    w.reset(); // the tool is gone; what it was about to report, nobody hears
+    char where[256] = {};
+    QVERIFY(CVardexSim_GetBootloaderPath(path.constData(), where, sizeof where) == 0
+            || CVardexSim_GetUpdateDrive(path.constData(), where, sizeof where) == 0);
+    QVERIFY(!simRecord(path).hidName[0]); // not running as a keyboard
+
+    // Started again: the keyboard waiting in update mode is offered.
+    CVardexSim_SetHostAlive(1);
+    DMainWidget::updateModeScanDelayMs() = 0;
+    std::unique_ptr<DMainWidget> again = makeWindow();
+    QTRY_VERIFY(again->updateFirmwareDia());
+    dia = again->updateFirmwareDia();
+    QCOMPARE(dia->items().size(), 1);
+    UpdateFirmwareInfoItem *row = dia->items().at(0);
+    QCOMPARE(row->hidName(), QString(model));
+    QCOMPARE(row->currentVersionText(), QString("in update mode"));
+    QSignalSpy ok(dia, &DUpdateFirmwareDia::sigUpgradeFirmwareSuc);
+    clickUpdate(row);
+    QTRY_COMPARE_WITH_TIMEOUT(ok.size(), 1, 30000);
+    QTRY_COMPARE(QByteArray(simRecord(path).firmwareVersion), version);
+}
+
+QTEST_MAIN(TstFirmwareRoads)
+#include "tst_firmwareroads.moc"
