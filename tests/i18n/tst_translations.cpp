@@ -20,6 +20,7 @@ struct TsMessage
     QString source;
     QString translation;
     QString type; // "", "unfinished", "vanished" or "obsolete"
+    QString comment; // the disambiguation, "" when none
 };
 
 // Reads every message of a .ts file; an XML error fails the read.
@@ -41,9 +42,11 @@ bool readTs(const QString &path, QVector<TsMessage> *messages, QString *error)
         if (name == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (name == QLatin1String("message")) {
-            message = TsMessage{context, {}, {}, {}};
+            message = TsMessage{context, {}, {}, {}, {}};
         } else if (name == QLatin1String("source")) {
             message.source = xml.readElementText();
+        } else if (name == QLatin1String("comment")) {
+            message.comment = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
             message.type = xml.attributes().value(QLatin1String("type")).toString();
             message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
@@ -79,6 +82,8 @@ private slots:
     void placeholderPageFollowsLanguage();
     void tsFilesComplete_data();
     void tsFilesComplete();
+    void oneSourcePerText_data();
+    void oneSourcePerText();
     void everyLanguageFileHandled_data();
     void everyLanguageFileHandled();
     void arabicLaysOutRightToLeft();
@@ -234,6 +239,41 @@ void tst_Translations::tsFilesComplete()
     QVERIFY2(problems.isEmpty(),
              qPrintable(problems.join(QLatin1Char('\n')) + QStringLiteral("\n(run scripts/update-translations.sh, "
                                                                           "then translate)")));
+}
+
+void tst_Translations::oneSourcePerText_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : shippedLanguages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// The areas are released into one file per language: a text that two areas
+// both list is translated twice, the release keeps one of the two at random
+// and the two translations drift apart. Each text belongs to one area.
+void tst_Translations::oneSourcePerText()
+{
+    QFETCH(QString, language);
+    const QDir root(QStringLiteral(VARDEX_TS_DIR));
+    QHash<QString, QString> owner;
+    QStringList problems;
+    for (const QString &area : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        QVector<TsMessage> messages;
+        QString error;
+        const QString file = root.filePath(area + QLatin1Char('/') + language + QStringLiteral(".ts"));
+        if (!QFile::exists(file))
+            continue; // reported by tsFilesComplete
+        QVERIFY2(readTs(file, &messages, &error), qPrintable(error));
+        for (const TsMessage &m : messages) {
+            const QString key = m.context + QChar(0) + m.source + QChar(0) + m.comment;
+            const QString first = owner.value(key);
+            if (!first.isEmpty() && first != area)
+                problems << QStringLiteral("[%1] \"%2\" in %3 and %4").arg(m.context, m.source, first, area);
+            else
+                owner.insert(key, area);
+        }
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
 }
 
 void tst_Translations::everyLanguageFileHandled_data()

@@ -4,10 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>The device is offline</source>
-        <translation>الجهاز غير متصل بالشبكة</translation>
-    </message>
-    <message>
         <source>The light sleep time must be from 0 to 60000 seconds</source>
         <translation>يجب أن يكون وقت سكون الإضاءة بين 0 و60000 ثانية</translation>
     </message>

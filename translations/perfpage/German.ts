@@ -4,10 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>The device is offline</source>
-        <translation>Das Gerät ist offline</translation>
-    </message>
-    <message>
         <source>The light sleep time must be from 0 to 60000 seconds</source>
         <translation>Die Ruhezeit der Beleuchtung muss zwischen 0 und 60000 Sekunden liegen</translation>
     </message>

@@ -4,10 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>The device is offline</source>
-        <translation>Il dispositivo è offline</translation>
-    </message>
-    <message>
         <source>The light sleep time must be from 0 to 60000 seconds</source>
         <translation>Il tempo di sospensione della luce deve essere tra 0 e 60000 secondi</translation>
     </message>

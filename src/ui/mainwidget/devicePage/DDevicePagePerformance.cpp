@@ -42,7 +42,7 @@ void DDevicePage::updatePerformanceAvailability()
 void DDevicePage::onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4)
 {
     if (!performanceKeyboardReady()) {
-        showNotice(tr("The device is offline"));
+        showNotice(offlineText());
         return;
     }
     m_currentLink->setLockWinKey(feature1, feature2, feature3, feature4);
@@ -77,7 +77,7 @@ void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSl
         return;
     }
     if (!performanceKeyboardReady()) {
-        showNotice(tr("The device is offline"));
+        showNotice(offlineText());
         return;
     }
 
@@ -117,7 +117,7 @@ void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSl
 void DDevicePage::onResetoreCurrentProfile()
 {
     if (!performanceKeyboardReady()) {
-        showNotice(tr("The device is offline"));
+        showNotice(offlineText());
         return;
     }
     QMessageBox question(QMessageBox::Question, tr("Tip"), tr("Whether to reset the current profile?"),
@@ -136,7 +136,7 @@ void DDevicePage::onResetoreCurrentProfile()
         return;
     // The keyboard may have left while the question was open.
     if (!performanceKeyboardReady()) {
-        showNotice(tr("The device is offline"));
+        showNotice(offlineText());
         return;
     }
 
