@@ -3,11 +3,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QStandardPaths>
 
 #include "data/DDataManager.h"
+#include "ui/widgets/DQuestionDialog.h"
 
 namespace {
 
@@ -88,16 +87,6 @@ QString DDialogFileChooser::openFileName(QWidget *parent, const QString &title, 
 
 bool DDialogFileChooser::confirm(QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox question(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
-    QPushButton *yes = question.addButton(QCoreApplication::translate("DFileChooser", "Yes"), QMessageBox::YesRole);
-    QPushButton *no = question.addButton(QCoreApplication::translate("DFileChooser", "No"), QMessageBox::NoRole);
-    question.setDefaultButton(no);
-    const QString style = dialogStyleSheet();
-    question.setStyleSheet(style);
-    // The box lays its buttons out with a style of its own; they take the
-    // sheet directly.
-    yes->setStyleSheet(style);
-    no->setStyleSheet(style);
-    question.exec();
-    return question.clickedButton() == yes;
+    return DQuestionDialog::ask(parent, title, text, QCoreApplication::translate("DFileChooser", "Yes"),
+                                QCoreApplication::translate("DFileChooser", "No"), false);
 }
