@@ -3,10 +3,17 @@
 // and a highlighted row, the menu with its background and active item - for
 // both shipped themes, read from the pixels drawn.
 #include "data/DDataManager.h"
+#include "ui/customKeys/DMacroCmdPage.h"
+#include "ui/macro/macroMenuToolWidget.h"
+#include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
+#include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/themeStyle.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -34,6 +41,9 @@ private slots:
     void comboPopup();
     void menu_data() { themes(); }
     void menu();
+    void bubbleMenusHaveNoFrame_data();
+    void bubbleMenusHaveNoFrame();
+    void disabledPlayCountLooksDisabled();
 
 private:
     void themes();
@@ -146,6 +156,66 @@ void tst_themestyle::menu()
     QCOMPARE(img.pixelColor(lit.right() - 3, lit.center().y()).name(),
              themeColor(theme.SettingsControlHoverBgColor).name());
     QCOMPARE(img.pixelColor(0, img.height() / 2).name(), themeColor(theme.SettingsBorderColor).name());
+}
+
+void tst_themestyle::bubbleMenusHaveNoFrame_data()
+{
+    QTest::addColumn<QString>("which");
+    QTest::newRow("profile menu") << "profile";
+    QTest::newRow("macro row menu") << "macro";
+}
+
+// The entries of both bubble menus sit on the bubble without a panel frame:
+// a stock styled panel draws a light-grey line round them.
+void tst_themestyle::bubbleMenusHaveNoFrame()
+{
+    QFETCH(QString, which);
+    // In the bubble the pages show it in.
+    ArrowWidget bubble(0);
+    QWidget *menu = which == "profile" ? static_cast<QWidget *>(new DProfileMenuToolWidget)
+                                       : static_cast<QWidget *>(new macroMenuToolWidget);
+    bubble.setBubbleSize(160, 160);
+    bubble.setContentWidget(menu);
+    bubble.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&bubble));
+    const QImage img = bubble.grab().toImage();
+    const QList<QLabel *> labels = menu->findChildren<QLabel *>();
+    QVERIFY(!labels.isEmpty());
+    QRect entries;
+    for (QLabel *label : labels)
+        entries |= QRect(label->mapTo(&bubble, QPoint(0, 0)), label->size());
+    // No pixel between the entries' edge and the menu's edge is lighter than
+    // the entries themselves.
+    int lightest = 0;
+    for (int y = entries.top(); y <= entries.bottom(); ++y)
+        for (int x : {entries.left() - 1, entries.left() - 2, entries.right() + 1, entries.right() + 2})
+            if (x >= 0 && x < img.width())
+                lightest = qMax(lightest, qGray(img.pixel(x, y)));
+    QVERIFY2(lightest < 80, qPrintable(QString::number(lightest)));
+}
+
+// The play-count field is off unless "Play multiple times" is chosen; it must
+// not look like a field that takes input.
+void tst_themestyle::disabledPlayCountLooksDisabled()
+{
+    DMacroCmdPage page;
+    page.resize(463, 180);
+    page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&page));
+    auto *field = page.findChild<QLineEdit *>(QStringLiteral("lineEdit_playMany"));
+    QVERIFY(field && !field->isEnabled());
+    const QImage off = field->grab().toImage();
+    page.findChild<QRadioButton *>(QStringLiteral("radioButton_playMany"))->click();
+    QTRY_VERIFY(field->isEnabled());
+    // Compared at rest: neither focused nor under the pointer.
+    field->clearFocus();
+    page.setFocus();
+    QTRY_VERIFY(!field->hasFocus());
+    const QImage on = field->grab().toImage();
+    const QPoint inside(field->width() - 6, field->height() / 2);
+    const QPoint edge(field->width() / 2, 0);
+    QVERIFY2(on.pixelColor(inside) != off.pixelColor(inside), qPrintable(on.pixelColor(inside).name()));
+    QVERIFY2(on.pixelColor(edge) != off.pixelColor(edge), qPrintable(on.pixelColor(edge).name()));
 }
 
 QTEST_MAIN(tst_themestyle)
