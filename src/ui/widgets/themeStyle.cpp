@@ -100,12 +100,20 @@ void styleComboBox(QComboBox *combo, const themeColorData &theme)
     // rules of a style sheet (no hover highlight).
     if (!qobject_cast<QStyledItemDelegate *>(combo->itemDelegate()))
         combo->setItemDelegate(new QStyledItemDelegate(combo));
-    // On the list itself: the field keeps the page's look, and a widget's own
-    // sheet wins over any pop-up rule the page gave.
+    QWidget *popup = combo->view()->parentWidget();
+    // A page that dresses its combo's list keeps that look, so that every
+    // list on the page matches its field; only a bare list takes the theme.
+    if (combo->styleSheet().contains(QLatin1String("QAbstractItemView"))) {
+        combo->view()->setStyleSheet(QString());
+        // The list draws its own edge; the pop-up window around it would
+        // add the platform's grey one.
+        if (popup)
+            popup->setStyleSheet(QStringLiteral("QComboBoxPrivateContainer { border: none; padding: 0; }"));
+        return;
+    }
+    // On the list itself: the field keeps the page's look.
     combo->view()->setStyleSheet(comboPopupSheet(theme));
-    // The frame around the list is the pop-up window of the combo box; left
-    // alone it keeps the platform's grey edge.
-    if (QWidget *popup = combo->view()->parentWidget())
+    if (popup)
         popup->setStyleSheet(QStringLiteral("QComboBoxPrivateContainer { background-color: %1; border: 1px solid %2; }")
                                  .arg(cssColor(theme.SettingsBgColor, QStringLiteral("35,35,35")),
                                       cssColor(theme.SettingsControlBorderColor, QStringLiteral("50,50,50"))));

@@ -20,7 +20,8 @@ QString cssColor(const QString &themeColor, const QString &fallback);
 
 QString scrollBarSheet(const themeColorData &theme);
 // The pop-up list of a combo box, set on the list view itself (the field
-// keeps its own look).
+// keeps its own look). A combo whose own sheet dresses its list
+// ("QComboBox QAbstractItemView") keeps the page's list colours instead.
 QString comboPopupSheet(const themeColorData &theme);
 QString menuSheet(const themeColorData &theme);
 
