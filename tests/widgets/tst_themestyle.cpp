@@ -7,16 +7,23 @@
 #include "ui/macro/macroMenuToolWidget.h"
 #include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
 #include "ui/widgets/ArrowWidget.h"
+#include "ui/widgets/DFileChooser.h"
 #include "ui/widgets/themeStyle.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScreen>
+#include <QTreeView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -25,6 +32,25 @@ QColor themeColor(const QString &text)
 {
     const QStringList p = text.split(',');
     return p.size() >= 3 ? QColor(p[0].toInt(), p[1].toInt(), p[2].toInt()) : QColor();
+}
+
+// The colours the stock widgets must show. The dark theme dresses them in
+// the pages' dark blue; the light theme in its own record's colours.
+struct Look
+{
+    QString panel, edge, hover, selected, track, handle;
+};
+
+Look expectedLook(const QString &file, const themeColorData &theme)
+{
+    if (file.contains("Black"))
+        return {"#22223a", "#343456", "#343456", "#2e2e4c", "#22223a", "#4b4b6f"};
+    return {themeColor(theme.SettingsBgColor).name(),
+            themeColor(theme.SettingsControlBorderColor).name(),
+            themeColor(theme.SettingsControlHoverBgColor).name(),
+            themeColor(theme.SettingsControlSelectedBgColor).name(),
+            themeColor(theme.HomeScrollBarBgColor).name(),
+            themeColor(theme.TextHoverColor).name()};
 }
 
 } // namespace
@@ -37,6 +63,8 @@ private slots:
     void cssColor();
     void scrollBar_data() { themes(); }
     void scrollBar();
+    void scrollCorner_data() { themes(); }
+    void scrollCorner();
     void comboPopup_data();
     void comboPopup();
     void menu_data() { themes(); }
@@ -44,6 +72,7 @@ private slots:
     void bubbleMenusHaveNoFrame_data();
     void bubbleMenusHaveNoFrame();
     void disabledPlayCountLooksDisabled();
+    void fileDialog();
 
 private:
     void themes();
@@ -92,9 +121,31 @@ void tst_themestyle::scrollBar()
     const QImage img = bar->grab().toImage();
     // At the top the handle, at the very bottom (where an arrow button would
     // sit) the bare track.
-    QCOMPARE(img.pixelColor(4, 12).name(), themeColor(theme.TextHoverColor).name());
-    QCOMPARE(img.pixelColor(4, img.height() - 6).name(), themeColor(theme.HomeScrollBarBgColor).name());
-    QCOMPARE(img.pixelColor(4, img.height() / 2).name(), themeColor(theme.HomeScrollBarBgColor).name());
+    const Look look = expectedLook(file, theme);
+    QCOMPARE(img.pixelColor(4, 12).name(), look.handle);
+    QCOMPARE(img.pixelColor(4, img.height() - 6).name(), look.track);
+    QCOMPARE(img.pixelColor(4, img.height() / 2).name(), look.track);
+}
+
+// With both bars shown (the zoomed keyboard), the square between them is
+// the track's colour, not the platform's.
+void tst_themestyle::scrollCorner()
+{
+    QFETCH(QString, file);
+    const themeColorData theme = DDataManager::readThemeFile(file, false);
+    QScrollArea area;
+    auto *content = new QWidget;
+    content->setFixedSize(3000, 3000);
+    area.setWidget(content);
+    area.resize(300, 200);
+    themeStyle::styleScrollArea(&area, theme);
+    themeStyle::styleScrollArea(&area, theme); // styling twice keeps one corner
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QCOMPARE(area.findChildren<QWidget *>("themeStyleCorner").size(), 1);
+    const QImage img = area.grab().toImage();
+    const QPoint corner(area.width() - 4, area.height() - 4);
+    QCOMPARE(img.pixelColor(corner).name(), expectedLook(file, theme).track);
 }
 
 void tst_themestyle::comboPopup_data()
@@ -142,8 +193,9 @@ void tst_themestyle::comboPopup()
     const QRect row2 = view->visualRect(combo.model()->index(2, 0)).translated(viewAt);
     const QPoint plain(row2.right() - 4, row2.center().y());
     const QPoint lit(row1.right() - 4, row1.center().y());
-    const QString listColour = pageList ? QColor(34, 34, 58).name() : themeColor(theme.SettingsBgColor).name();
-    const QString edgeColour = pageList ? QColor(52, 52, 86).name() : themeColor(theme.SettingsControlBorderColor).name();
+    const Look look = expectedLook(file, theme);
+    const QString listColour = pageList ? QColor(34, 34, 58).name() : look.panel;
+    const QString edgeColour = pageList ? QColor(52, 52, 86).name() : look.edge;
     QCOMPARE(img.pixelColor(plain).name(), listColour);
     const QString highlight = img.pixelColor(lit).name();
     if (pageList) {
@@ -153,9 +205,7 @@ void tst_themestyle::comboPopup()
                  qPrintable(highlight));
     }
     else
-        QVERIFY2(highlight == themeColor(theme.SettingsControlHoverBgColor).name()
-                     || highlight == themeColor(theme.SettingsControlSelectedBgColor).name(),
-                 qPrintable(highlight));
+        QVERIFY2(highlight == look.hover || highlight == look.selected, qPrintable(highlight));
     QVERIFY(highlight != listColour);
     // The pop-up's edge is the list's own, not a grey frame.
     QCOMPARE(img.pixelColor(0, img.height() / 2).name(), edgeColour);
@@ -179,10 +229,10 @@ void tst_themestyle::menu()
     const QImage img = menu.grab().toImage();
     const QRect plain = menu.actionGeometry(first);
     const QRect lit = menu.actionGeometry(second);
-    QCOMPARE(img.pixelColor(plain.right() - 3, plain.center().y()).name(), themeColor(theme.SettingsBgColor).name());
-    QCOMPARE(img.pixelColor(lit.right() - 3, lit.center().y()).name(),
-             themeColor(theme.SettingsControlHoverBgColor).name());
-    QCOMPARE(img.pixelColor(0, img.height() / 2).name(), themeColor(theme.SettingsBorderColor).name());
+    const Look look = expectedLook(file, theme);
+    QCOMPARE(img.pixelColor(plain.right() - 3, plain.center().y()).name(), look.panel);
+    QCOMPARE(img.pixelColor(lit.right() - 3, lit.center().y()).name(), look.hover);
+    QCOMPARE(img.pixelColor(0, img.height() / 2).name(), look.edge);
 }
 
 void tst_themestyle::bubbleMenusHaveNoFrame_data()
@@ -243,6 +293,58 @@ void tst_themestyle::disabledPlayCountLooksDisabled()
     const QPoint edge(field->width() / 2, 0);
     QVERIFY2(on.pixelColor(inside) != off.pixelColor(inside), qPrintable(on.pixelColor(inside).name()));
     QVERIFY2(on.pixelColor(edge) != off.pixelColor(edge), qPrintable(on.pixelColor(edge).name()));
+}
+
+// The file dialog opens wide enough for its columns, with the typing going
+// to the file-name field and a default button that does not look like an
+// error mark.
+void tst_themestyle::fileDialog()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile file(dir.filePath("profile export.xml"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(644, 'x'));
+    file.close();
+
+    QFileDialog dialog(nullptr, "Import", dir.path(), "*.xml");
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    DDialogFileChooser::dress(dialog);
+    dialog.setViewMode(QFileDialog::Detail);
+    dialog.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() * 0.9;
+    QCOMPARE(dialog.size(), QSize(860, 520).boundedTo(room));
+
+    QTRY_VERIFY(QApplication::focusWidget());
+    QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("fileNameEdit"));
+    QTest::keyClicks(QApplication::focusWidget(), "abc");
+    QCOMPARE(dialog.findChild<QLineEdit *>("fileNameEdit")->text(), QStringLiteral("abc"));
+
+    auto *tree = dialog.findChild<QTreeView *>("treeView");
+    QVERIFY(tree);
+    QTRY_VERIFY(tree->model()->rowCount(tree->rootIndex()) > 0);
+    const QModelIndex size = tree->model()->index(0, 1, tree->rootIndex());
+    const QString sizeText = size.data().toString();
+    QVERIFY(!sizeText.isEmpty());
+    QTRY_VERIFY2(tree->header()->sectionSize(1) >= tree->fontMetrics().horizontalAdvance(sizeText),
+             qPrintable(QString("%1 px for \"%2\"").arg(tree->header()->sectionSize(1)).arg(sizeText)));
+
+    QPushButton *preferred = nullptr;
+    QPushButton *other = nullptr;
+    for (QPushButton *button : dialog.findChildren<QPushButton *>())
+        if (button->isVisible())
+            (button->isDefault() ? preferred : other) = button;
+    QVERIFY(preferred && other);
+    const QImage a = preferred->grab().toImage();
+    const QImage b = other->grab().toImage();
+    const QColor edge = a.pixelColor(a.width() / 2, 0);
+    const QColor accent = QColor(255, 143, 31);
+    QVERIFY2(qAbs(edge.red() - accent.red()) + qAbs(edge.green() - accent.green()) + qAbs(edge.blue() - accent.blue()) > 120,
+             qPrintable(edge.name()));
+    // Told apart by its face instead.
+    QVERIFY(a.pixelColor(4, a.height() / 2) != b.pixelColor(4, b.height() / 2));
+    dialog.reject();
 }
 
 QTEST_MAIN(tst_themestyle)
