@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QScreen>
+#include <QSplitter>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QTreeView>
@@ -40,6 +41,12 @@ protected:
                 QHeaderView *header = tree->header();
                 for (int column = 1; column < header->count(); ++column)
                     header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+            }
+            // The places list is wide enough for a folder name.
+            if (auto *splitter = watched->findChild<QSplitter *>(QStringLiteral("splitter"))) {
+                const int total = splitter->width();
+                if (splitter->count() == 2 && total > 400 && splitter->sizes().value(0) < 170)
+                    splitter->setSizes({170, total - 170});
             }
             if (auto *edit = watched->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
                 QTimer::singleShot(0, edit, [edit] {
