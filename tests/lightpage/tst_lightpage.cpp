@@ -149,11 +149,18 @@ void tst_lightpage::newRecordPerType()
     QCOMPARE(!rig.child<QFrame>("frame_25")->isHidden(), coloursShown);
     const bool closed = button == QLatin1String("toolButton_SideClose");
     QCOMPARE(rig.child<QFrame>("frame_Brightness")->isHidden(), closed);
+    // The top colour and the picker go with the light that is off.
+    QCOMPARE(rig.child<QFrame>("frame_C")->isHidden(), closed);
     const QList<QByteArray> sent = rig.newReports();
     QCOMPARE(sent.size(), 1);
     QCOMPARE(int(at(sent[0], 1)), record.at(0) == 0 ? 0x06 : 0x07);
     QCOMPARE(int(at(sent[0], 5)), lengthByte);
     QCOMPARE(int(at(sent[0], 6)), record.at(1));
+    if (closed) {
+        // and come back with the keyboard part.
+        rig.child<QAbstractButton>("toolButton_LightSelectTypeChanged")->click();
+        QVERIFY(!rig.child<QFrame>("frame_C")->isHidden());
+    }
 }
 
 // Each effect the keyboard lists: one report of its value, and the choice
