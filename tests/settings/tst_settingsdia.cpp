@@ -3,6 +3,7 @@
 #include "app/QtLinguist.h"
 #include "data/DDataManager.h"
 #include "platform/autostart.h"
+#include "ui/mainwidget/DMainWidget.h"
 #include "ui/settings/DSettingsDia.h"
 
 #include <QCheckBox>
@@ -49,6 +50,8 @@ private slots:
     void unknownStoredLanguageShowsChinese();
     void languageThatDoesNotLoadChangesNoText();
     void autoStartSwitch();
+    void trayChoiceSaysWhenNoTrayRuns_data();
+    void trayChoiceSaysWhenNoTrayRuns();
     void failedWritesAreReported();
     void logoDoubleClickOpensFirmwareInfo();
     void everyWayOutClosesTheDialog_data();
@@ -158,6 +161,43 @@ void tst_SettingsDia::autoStartSwitch()
 
     child<QCheckBox>(&dialog, "checkBox_Close")->click();
     QCOMPARE(storedValue(QStringLiteral("CloseToTray/isCloseToTray")).toBool(), true);
+}
+
+void tst_SettingsDia::trayChoiceSaysWhenNoTrayRuns_data()
+{
+    QTest::addColumn<bool>("trayRuns");
+    QTest::newRow("tray") << true;
+    QTest::newRow("no tray") << false;
+}
+
+// Without a tray the close button ends the program: the choice says so
+// under itself, and stays available for when a tray runs.
+void tst_SettingsDia::trayChoiceSaysWhenNoTrayRuns()
+{
+    QFETCH(bool, trayRuns);
+    const std::function<bool()> saved = DMainWidget::trayAvailable();
+    bool available = trayRuns;
+    DMainWidget::trayAvailable() = [&available] { return available; };
+    DSettingsDia dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *note = child<QLabel>(&dialog, "label_NoTray");
+    auto *box = child<QCheckBox>(&dialog, "checkBox_Close");
+    QVERIFY(note);
+    QCOMPARE(note->isVisible(), !trayRuns);
+    QVERIFY(box->isEnabled());
+    if (!trayRuns) {
+        QVERIFY(note->text().contains(QStringLiteral("tray")));
+        // Right under the choice.
+        QVERIFY(note->geometry().top() >= box->geometry().bottom());
+        QVERIFY(note->geometry().top() - box->geometry().bottom() < 20);
+    }
+    // A tray that starts later: the note goes at the next opening.
+    dialog.hide();
+    available = true;
+    dialog.show();
+    QVERIFY(!note->isVisible());
+    DMainWidget::trayAvailable() = saved;
 }
 
 // A settings file or autostart folder that cannot be written is reported,

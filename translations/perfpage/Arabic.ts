@@ -205,6 +205,10 @@
         <source>Set config failed</source>
         <translation>تعذّر حفظ الإعداد</translation>
     </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>لا يعمل شريط النظام: إغلاق النافذة ينهي البرنامج.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -205,6 +205,10 @@
         <source>Set config failed</source>
         <translation>Nastavení se nepodařilo uložit</translation>
     </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>Neběží žádná oznamovací oblast: zavřením okna se program ukončí.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -205,6 +205,10 @@
         <source>Set config failed</source>
         <translation>Set config failed</translation>
     </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>No system tray is running: closing the window quits the program.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -205,6 +205,10 @@
         <source>Set config failed</source>
         <translation>Impossible d&apos;enregistrer le réglage</translation>
     </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>Aucune zone de notification n’est active : fermer la fenêtre quitte le programme.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -205,6 +205,10 @@
         <source>Set config failed</source>
         <translation>Einstellung konnte nicht gespeichert werden</translation>
     </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>Es läuft kein Infobereich: Das Schließen des Fensters beendet das Programm.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

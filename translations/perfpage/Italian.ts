@@ -205,6 +205,10 @@
         <source>Set config failed</source>
         <translation>Impossibile salvare l&apos;impostazione</translation>
     </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>Nessuna area di notifica in esecuzione: chiudere la finestra termina il programma.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

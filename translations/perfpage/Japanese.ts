@@ -205,6 +205,10 @@
         <source>Set config failed</source>
         <translation>設定に失敗しました</translation>
     </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>システムトレイが動作していません。ウィンドウを閉じるとプログラムが終了します。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

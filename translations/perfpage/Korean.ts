@@ -205,6 +205,10 @@
         <source>Set config failed</source>
         <translation>설정에 실패했습니다</translation>
     </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>시스템 트레이가 실행 중이 아닙니다. 창을 닫으면 프로그램이 종료됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

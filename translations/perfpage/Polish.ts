@@ -205,6 +205,10 @@
         <source>Set config failed</source>
         <translation>Nie udało się zapisać ustawienia</translation>
     </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>Zasobnik systemowy nie jest uruchomiony: zamknięcie okna zakończy program.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

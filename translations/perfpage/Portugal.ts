@@ -205,6 +205,10 @@
         <source>Set config failed</source>
         <translation>Não foi possível guardar a definição</translation>
     </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>Não há nenhuma área de notificação em execução: fechar a janela termina o programa.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

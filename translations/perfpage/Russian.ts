@@ -205,6 +205,10 @@
         <source>Set config failed</source>
         <translation>Не удалось сохранить настройку</translation>
     </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>Системный трей не запущен: закрытие окна завершит программу.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

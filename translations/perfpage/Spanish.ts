@@ -205,6 +205,10 @@
         <source>Set config failed</source>
         <translation>No se pudo guardar la configuración</translation>
     </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>No hay ninguna bandeja del sistema en ejecución: al cerrar la ventana se sale del programa.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -205,6 +205,10 @@
         <source>Set config failed</source>
         <translation>Не вдалося зберегти налаштування</translation>
     </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>Системний трей не запущено: закриття вікна завершить програму.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

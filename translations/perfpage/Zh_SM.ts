@@ -205,6 +205,10 @@
         <source>Set config failed</source>
         <translation>设置失败</translation>
     </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>当前没有运行系统托盘：关闭窗口将退出程序。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

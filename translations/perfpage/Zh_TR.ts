@@ -205,6 +205,10 @@
         <source>Set config failed</source>
         <translation>設定失敗</translation>
     </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>目前沒有執行系統匣：關閉視窗將結束程式。</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -4,9 +4,12 @@
 #include "app/DAppllication.h"
 #include "data/DDataManager.h"
 #include "platform/autostart.h"
+#include "ui/mainwidget/DMainWidget.h"
 #include "ui/widgets/CbNotice.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
+#include <QLabel>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDebug>
@@ -90,6 +93,13 @@ DSettingsDia::DSettingsDia(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(700, 500);
+    // Under the tray choice, in the layout that holds it.
+    m_noTrayNote = new QLabel(ui->checkBox_Close->parentWidget());
+    m_noTrayNote->setObjectName(QStringLiteral("label_NoTray"));
+    m_noTrayNote->setWordWrap(true);
+    m_noTrayNote->setStyleSheet(QStringLiteral("color: rgb(140, 140, 160); font-size: 9pt; background: transparent;"));
+    if (auto *layout = qobject_cast<QBoxLayout *>(ui->checkBox_Close->parentWidget()->layout()))
+        layout->insertWidget(layout->indexOf(ui->checkBox_Close) + 1, m_noTrayNote);
     setCodeTexts();
 
     ui->frame_15->hide();
@@ -153,6 +163,22 @@ void DSettingsDia::setCodeTexts()
     ui->checkBox_AutoStart->setText(tr("Launch applications when the system starts (Minimized)"));
     ui->checkBox_Close->setText(tr("Close startup to tray"));
     ui->pushButton_UpgradeCheck->setText(tr("Firmware upgrade check"));
+    updateTrayNote();
+}
+
+void DSettingsDia::updateTrayNote()
+{
+    if (!m_noTrayNote)
+        return;
+    // The choice stays: it takes effect once a tray runs.
+    m_noTrayNote->setText(tr("No system tray is running: closing the window quits the program."));
+    m_noTrayNote->setVisible(!DMainWidget::trayAvailable()());
+}
+
+void DSettingsDia::showEvent(QShowEvent *event)
+{
+    updateTrayNote();
+    QDialog::showEvent(event);
 }
 
 void DSettingsDia::selectStoredLanguage()
