@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QTemporaryDir>
@@ -10,7 +11,9 @@
 
 #include "app/QtLinguist.h"
 #include "data/DDataManager.h"
+#include "ui/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/DMainWidget.h"
+#include "ui/mainwidget/devicePage/DPerformancePage.h"
 
 namespace {
 
@@ -87,6 +90,8 @@ private slots:
     void everyLanguageFileHandled_data();
     void everyLanguageFileHandled();
     void arabicLaysOutRightToLeft();
+    void iconButtonsCentredRightToLeft_data();
+    void iconButtonsCentredRightToLeft();
 };
 
 void tst_Translations::translatesRepresentativeTexts_data()
@@ -321,6 +326,51 @@ void tst_Translations::arabicLaysOutRightToLeft()
     QVERIFY(linguist.load(10));
     QCoreApplication::processEvents();
     QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+}
+
+void tst_Translations::iconButtonsCentredRightToLeft_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("download") << "pushButton_Download";
+    QTest::newRow("reset profile") << "pushButton_Restore";
+}
+
+// A button with an icon and a text keeps the pair in its middle when the
+// whole interface runs right to left; the style sheet's own layout otherwise
+// pushes the text against the left border.
+void tst_Translations::iconButtonsCentredRightToLeft()
+{
+    QFETCH(QString, button);
+    QtLinguist linguist;
+    QVERIFY(linguist.load(7));
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::layoutDirection(), Qt::RightToLeft);
+    QScopedPointer<QWidget> page(button == "pushButton_Download" ? static_cast<QWidget *>(new DCustomKeysPage)
+                                                                 : static_cast<QWidget *>(new DPerformancePage));
+    page->resize(1200, 600);
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page.data()));
+    auto *b = page->findChild<QPushButton *>(button);
+    QVERIFY(b && b->isVisible() && !b->icon().isNull());
+    const QImage img = b->grab().toImage();
+    // The text and the icon are the accent orange; the border is not.
+    int left = img.width();
+    int right = -1;
+    for (int y = 6; y < img.height() - 6; ++y)
+        for (int x = 6; x < img.width() - 6; ++x) {
+            const QColor c = img.pixelColor(x, y);
+            if (c.red() > 180 && c.green() > 90 && c.green() < 200 && c.blue() < 120) {
+                left = qMin(left, x);
+                right = qMax(right, x);
+            }
+        }
+    QVERIFY2(right > left, "no text drawn");
+    const int leftGap = left;
+    const int rightGap = img.width() - 1 - right;
+    QVERIFY2(qAbs(leftGap - rightGap) <= 12,
+             qPrintable(QStringLiteral("%1 px left, %2 px right").arg(leftGap).arg(rightGap)));
+    QVERIFY(linguist.load(3));
+    QCoreApplication::processEvents();
 }
 
 QTEST_MAIN(tst_Translations)
