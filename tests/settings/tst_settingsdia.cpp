@@ -6,6 +6,7 @@
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/settings/DSettingsDia.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -50,6 +51,8 @@ private slots:
     void unknownStoredLanguageShowsChinese();
     void languageThatDoesNotLoadChangesNoText();
     void autoStartSwitch();
+    void dividerOnThePageSide_data();
+    void dividerOnThePageSide();
     void trayChoiceSaysWhenNoTrayRuns_data();
     void trayChoiceSaysWhenNoTrayRuns();
     void failedWritesAreReported();
@@ -161,6 +164,37 @@ void tst_SettingsDia::autoStartSwitch()
 
     child<QCheckBox>(&dialog, "checkBox_Close")->click();
     QCOMPARE(storedValue(QStringLiteral("CloseToTray/isCloseToTray")).toBool(), true);
+}
+
+void tst_SettingsDia::dividerOnThePageSide_data()
+{
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::newRow("left to right") << false;
+    QTest::newRow("right to left") << true;
+}
+
+// The line between the page buttons and the page stays between them when
+// the dialog runs right to left (the buttons then stand on the right).
+void tst_SettingsDia::dividerOnThePageSide()
+{
+    QFETCH(bool, rightToLeft);
+    // Arabic turns the whole interface right to left.
+    QVERIFY(m_linguist.load(rightToLeft ? 7 : 3));
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    DSettingsDia dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *buttons = child<QFrame>(&dialog, "frame_3");
+    const QImage img = buttons->grab().toImage();
+    const int y = img.height() / 2;
+    const QColor line(52, 52, 86);
+    const int pageSide = rightToLeft ? 1 : img.width() - 2;
+    const int outerSide = rightToLeft ? img.width() - 2 : 1;
+    QVERIFY(m_linguist.load(3));
+    QCoreApplication::processEvents();
+    QCOMPARE(img.pixelColor(pageSide, y), line);
+    QVERIFY(img.pixelColor(outerSide, y) != line);
 }
 
 void tst_SettingsDia::trayChoiceSaysWhenNoTrayRuns_data()

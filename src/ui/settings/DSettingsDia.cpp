@@ -93,6 +93,7 @@ DSettingsDia::DSettingsDia(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(700, 500);
+    placeDivider();
     // Under the tray choice, in the layout that holds it.
     m_noTrayNote = new QLabel(ui->checkBox_Close->parentWidget());
     m_noTrayNote->setObjectName(QStringLiteral("label_NoTray"));
@@ -173,6 +174,22 @@ void DSettingsDia::updateTrayNote()
     // The choice stays: it takes effect once a tray runs.
     m_noTrayNote->setText(tr("No system tray is running: closing the window quits the program."));
     m_noTrayNote->setVisible(!DMainWidget::trayAvailable()());
+}
+
+void DSettingsDia::placeDivider()
+{
+    // Style sheets do not mirror a one-sided border: right to left, the
+    // buttons stand on the right and the line goes on their left.
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    ui->frame_3->setStyleSheet(QStringLiteral("QFrame#frame_3{border:none;border-%1:3px solid rgb(52,52,86);}")
+                                   .arg(rightToLeft ? QStringLiteral("left") : QStringLiteral("right")));
+}
+
+void DSettingsDia::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LayoutDirectionChange)
+        placeDivider();
+    QDialog::changeEvent(event);
 }
 
 void DSettingsDia::showEvent(QShowEvent *event)

@@ -75,12 +75,15 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void reject() override;
 
 private:
     void setCodeTexts();
     // Says next to "Close startup to tray" when no tray is there to close to.
     void updateTrayNote();
+    // The line between the page buttons and the page, on the page's side.
+    void placeDivider();
     void fillThemeCombo();
     void selectStoredLanguage();
     bool writeSetting(const QString &key, const QVariant &value);
