@@ -5,6 +5,7 @@
 #include "platform/autostart.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/settings/DSettingsDia.h"
+#include "ui/widgets/CbNotice.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -51,6 +52,7 @@ private slots:
     void unknownStoredLanguageShowsChinese();
     void languageThatDoesNotLoadChangesNoText();
     void autoStartSwitch();
+    void toastCoversNoContent();
     void dividerOnThePageSide_data();
     void dividerOnThePageSide();
     void trayChoiceSaysWhenNoTrayRuns_data();
@@ -164,6 +166,24 @@ void tst_SettingsDia::autoStartSwitch()
 
     child<QCheckBox>(&dialog, "checkBox_Close")->click();
     QCOMPARE(storedValue(QStringLiteral("CloseToTray/isCloseToTray")).toBool(), true);
+}
+
+// The toast sits on the title bar, clear of the page and its buttons
+// ("Firmware upgrade check" among them).
+void tst_SettingsDia::toastCoversNoContent()
+{
+    DSettingsDia dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    child<QCheckBox>(&dialog, "checkBox_AutoStart")->click();
+    CbNotice *toast = dialog.notice();
+    QTRY_VERIFY(toast->isVisible());
+    const QRect shown = toast->geometry();
+    for (const char *name : {"stackedWidget", "frame_3", "pushButton_UpgradeCheck", "pushButton_Close"}) {
+        QWidget *w = child<QWidget>(&dialog, name);
+        QVERIFY2(w, name);
+        QVERIFY2(!shown.intersects(QRect(w->mapTo(&dialog, QPoint(0, 0)), w->size())), name);
+    }
 }
 
 void tst_SettingsDia::dividerOnThePageSide_data()

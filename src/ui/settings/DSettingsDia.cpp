@@ -232,7 +232,9 @@ bool DSettingsDia::writeSetting(const QString &key, const QVariant &value)
 void DSettingsDia::showNotice(const QString &text)
 {
     m_lastNotice = text;
-    m_notice->showNotice(text, rect().center());
+    // On the title bar: over the middle of the dialog a toast hides the rows
+    // and buttons the user is working with.
+    m_notice->showNotice(text, ui->frame_Title->mapTo(this, ui->frame_Title->rect().center()));
 }
 
 void DSettingsDia::showNoUpgradeableDevicesNotice()
