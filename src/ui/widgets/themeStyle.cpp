@@ -52,6 +52,7 @@ Palette palette(const themeColorData &theme)
         p.selected = QStringLiteral("rgb(46, 46, 76)");
         p.text = QStringLiteral("rgb(175, 175, 175)");
         p.accent = QStringLiteral("rgb(255, 143, 31)");
+        p.focus = p.accent;
         p.disabled = QStringLiteral("rgb(105, 105, 125)");
         p.track = QStringLiteral("rgb(34, 34, 58)");
         p.handle = QStringLiteral("rgb(75, 75, 111)");
@@ -63,6 +64,9 @@ Palette palette(const themeColorData &theme)
     p.selected = cssColor(theme.SettingsControlSelectedBgColor, QStringLiteral("220,220,220"));
     p.text = cssColor(theme.TextDefaultColor, QStringLiteral("140,140,140"));
     p.accent = cssColor(theme.AllThemeColor, QStringLiteral("255,49,53"));
+    // The light theme's accent is a red, which on a field's edge reads like
+    // an error mark.
+    p.focus = cssColor(theme.TextDefaultColor, QStringLiteral("140,140,140"));
     p.disabled = cssColor(theme.TextHoverColor, QStringLiteral("170,170,170"));
     p.track = cssColor(theme.HomeScrollBarBgColor, QStringLiteral("200,200,200"));
     p.handle = cssColor(theme.TextHoverColor, QStringLiteral("170,170,170"));
@@ -119,7 +123,7 @@ QString dialogSheet(const themeColorData &theme)
                "QLineEdit, QComboBox, QListView, QTreeView, QAbstractItemView {"
                " background-color: %1; color: %2; border: 1px solid %3; selection-background-color: %4;"
                " selection-color: %5; }"
-               "QLineEdit:focus { border-color: %5; }"
+               "QLineEdit:focus { border-color: %9; }"
                "QComboBox QAbstractItemView { background-color: %1; color: %2; }"
                "QHeaderView::section { background-color: %1; color: %2; border: none; border-right: 1px solid %3;"
                " border-bottom: 1px solid %3; padding: 3px 6px; }"
@@ -135,7 +139,7 @@ QString dialogSheet(const themeColorData &theme)
                "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"
                "QMenu { background-color: %1; color: %2; border: 1px solid %3; }"
                "QMenu::item:selected { background-color: %4; color: %5; }")
-        .arg(p.panel, p.text, p.edge, p.hover, p.accent, p.disabled, p.track, p.handle);
+        .arg(p.panel, p.text, p.edge, p.hover, p.accent, p.disabled, p.track, p.handle, p.focus);
 }
 
 void styleScrollArea(QAbstractScrollArea *area, const themeColorData &theme)

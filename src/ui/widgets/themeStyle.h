@@ -26,6 +26,7 @@ struct Palette
     QString selected; // the current row
     QString text;
     QString accent;   // text of the row under the pointer, hovered handles
+    QString focus;    // edge of the field that takes the typing
     QString disabled; // text of an entry that cannot be chosen
     QString track;    // scroll-bar groove
     QString handle;   // scroll-bar handle
