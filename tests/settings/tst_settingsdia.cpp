@@ -179,7 +179,8 @@ void tst_SettingsDia::toastCoversNoContent()
     CbNotice *toast = dialog.notice();
     QTRY_VERIFY(toast->isVisible());
     const QRect shown = toast->geometry();
-    for (const char *name : {"stackedWidget", "frame_3", "pushButton_UpgradeCheck", "pushButton_Close"}) {
+    for (const char *name : {"stackedWidget", "frame_3", "pushButton_UpgradeCheck", "pushButton_Close", "label_Title",
+                             "frame_LogoSet"}) {
         QWidget *w = child<QWidget>(&dialog, name);
         QVERIFY2(w, name);
         QVERIFY2(!shown.intersects(QRect(w->mapTo(&dialog, QPoint(0, 0)), w->size())), name);

@@ -6,6 +6,7 @@
 #include "platform/autostart.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/toastPlacement.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -234,7 +235,7 @@ void DSettingsDia::showNotice(const QString &text)
     m_lastNotice = text;
     // On the title bar: over the middle of the dialog a toast hides the rows
     // and buttons the user is working with.
-    m_notice->showNotice(text, ui->frame_Title->mapTo(this, ui->frame_Title->rect().center()));
+    m_notice->showNotice(text, toastPlacement::onTitleBar(this, ui->frame_Title, m_notice, text));
 }
 
 void DSettingsDia::showNoUpgradeableDevicesNotice()
