@@ -53,6 +53,18 @@ Look expectedLook(const QString &file, const themeColorData &theme)
             themeColor(theme.TextHoverColor).name()};
 }
 
+// A scroll area around content of `contentSize`, dressed and on screen.
+bool showStyled(QScrollArea &area, const QSize &contentSize, const QSize &size, const themeColorData &theme)
+{
+    auto *content = new QWidget;
+    content->setFixedSize(contentSize);
+    area.setWidget(content);
+    area.resize(size);
+    themeStyle::styleScrollArea(&area, theme);
+    area.show();
+    return QTest::qWaitForWindowExposed(&area);
+}
+
 } // namespace
 
 class tst_themestyle : public QObject
@@ -109,13 +121,7 @@ void tst_themestyle::scrollBar()
     QFETCH(QString, file);
     const themeColorData theme = DDataManager::readThemeFile(file, false);
     QScrollArea area;
-    auto *content = new QWidget;
-    content->setFixedSize(100, 3000);
-    area.setWidget(content);
-    area.resize(200, 300);
-    themeStyle::styleScrollArea(&area, theme);
-    area.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QVERIFY(showStyled(area, QSize(100, 3000), QSize(200, 300), theme));
     QScrollBar *bar = area.verticalScrollBar();
     QCOMPARE(bar->width(), 8);
     const QImage img = bar->grab().toImage();
@@ -134,14 +140,8 @@ void tst_themestyle::scrollCorner()
     QFETCH(QString, file);
     const themeColorData theme = DDataManager::readThemeFile(file, false);
     QScrollArea area;
-    auto *content = new QWidget;
-    content->setFixedSize(3000, 3000);
-    area.setWidget(content);
-    area.resize(300, 200);
-    themeStyle::styleScrollArea(&area, theme);
     themeStyle::styleScrollArea(&area, theme); // styling twice keeps one corner
-    area.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    QVERIFY(showStyled(area, QSize(3000, 3000), QSize(300, 200), theme));
     QCOMPARE(area.findChildren<QWidget *>("themeStyleCorner").size(), 1);
     const QImage img = area.grab().toImage();
     const QPoint corner(area.width() - 4, area.height() - 4);
