@@ -9,6 +9,7 @@
 #include <QLocalSocket>
 #include <QMouseEvent>
 #include <QSettings>
+#include <QStringList>
 #include <QTextStream>
 #include <QThread>
 
@@ -23,7 +24,13 @@
 namespace {
 
 const char kInterfaceFontFamily[] = "Microsoft YaHei";
+// The forms also name the interface font by its Chinese name.
+const char kInterfaceFontFamilyZh[] = "\xe5\xbe\xae\xe8\xbd\xaf\xe9\x9b\x85\xe9\xbb\x91";
 const char kDebianFontFamily[] = "WenQuanYi Micro Hei";
+// The CJK font has no Arabic. Left to fontconfig, Arabic falls back to
+// DejaVu Sans, whose Arabic letters stand apart with wide side bearings; a
+// font drawn for Arabic interfaces keeps the words joined and tight.
+const char kDebianArabicFontFamily[] = "Noto Sans Arabic UI";
 
 } // namespace
 
@@ -88,7 +95,9 @@ DMainWidget *DAppllication::mainWidget() const
 
 void DAppllication::installFontSubstitutions()
 {
-    QFont::insertSubstitution(QString::fromLatin1(kInterfaceFontFamily), QString::fromLatin1(kDebianFontFamily));
+    const QStringList families {QString::fromLatin1(kDebianFontFamily), QString::fromLatin1(kDebianArabicFontFamily)};
+    QFont::insertSubstitutions(QString::fromLatin1(kInterfaceFontFamily), families);
+    QFont::insertSubstitutions(QString::fromUtf8(kInterfaceFontFamilyZh), families);
 }
 
 int DAppllication::storedLanguage(const QSettings &settings)

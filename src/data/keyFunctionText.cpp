@@ -1,5 +1,6 @@
 // The texts that name a key's stored binding: DDataManager::describeKeyFunction.
 #include "data/DDataManager.h"
+#include "data/keyFunctionNames.h"
 
 #include "vardexSdk.h"
 
@@ -70,6 +71,9 @@ const char *const kShortcuts[] = {QT_TRANSLATE_NOOP("QObject", "Close window"), 
                                   QT_TRANSLATE_NOOP("QObject", "Find"),         QT_TRANSLATE_NOOP("QObject", "New"),
                                   QT_TRANSLATE_NOOP("QObject", "Print"),        QT_TRANSLATE_NOOP("QObject", "Save")};
 
+const char *const kLockWin[] = {QT_TRANSLATE_NOOP("QObject", "Lock/Unlock Win"), QT_TRANSLATE_NOOP("QObject", "Lock win"),
+                                QT_TRANSLATE_NOOP("QObject", "Unlock win")};
+
 const char *const kModifierNames[] = {"L_CTRL", "L_SHIFT", "L_ALT", "L_WIN", "R_CTRL", "R_SHIFT", "R_ALT", "R_WIN"};
 
 template <int N>
@@ -77,6 +81,20 @@ QString fromTable(const char *const (&table)[N], int value)
 {
     return fromTable(table, N, value);
 }
+
+} // namespace
+
+QString keyFunctionNames::shortcut(int index)
+{
+    return fromTable(kShortcuts, index);
+}
+
+QString keyFunctionNames::lockWin(int mode)
+{
+    return fromTable(kLockWin, mode);
+}
+
+namespace {
 
 QString keyConfigText(int subCode, const QByteArray &value)
 {
@@ -101,9 +119,7 @@ QString keyConfigText(int subCode, const QByteArray &value)
     case 0:
         return QObject::tr("Lock keyboard");
     case 2: {
-        static const char *const lockWin[] = {QT_TRANSLATE_NOOP("QObject", "Lock/Unlock Win"), QT_TRANSLATE_NOOP("QObject", "Lock win"),
-                                              QT_TRANSLATE_NOOP("QObject", "Unlock win")};
-        return fromTable(lockWin, mode);
+        return keyFunctionNames::lockWin(mode);
     }
     case 8: {
         static const char *const layers[] = {QT_TRANSLATE_NOOP("QObject", "Default layer"), QT_TRANSLATE_NOOP("QObject", "FN layer"),

@@ -1,6 +1,10 @@
 #include <QtTest>
 
 #include <QDir>
+#include <QFontDatabase>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -21,6 +25,8 @@ private slots:
     void storedLanguageWrittenBack_data();
     void storedLanguageWrittenBack();
     void interfaceFontResolvesToInstalledFont();
+    void arabicStaysJoined_data();
+    void arabicStaysJoined();
 };
 
 void tst_Linguist::languageForLocale_data()
@@ -159,6 +165,62 @@ void tst_Linguist::interfaceFontResolvesToInstalledFont()
     QFont font(QStringLiteral("Microsoft YaHei"));
     font.setPixelSize(12);
     QCOMPARE(QFontInfo(font).family(), QStringLiteral("WenQuanYi Micro Hei"));
+}
+
+namespace {
+
+struct ArabicLine
+{
+    QStringList families;
+    qreal width = 0;
+};
+
+ArabicLine layOut(const QString &text, const QFont &font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    ArabicLine result;
+    result.width = line.naturalTextWidth();
+    for (const QGlyphRun &run : layout.glyphRuns())
+        result.families << run.rawFont().familyName();
+    return result;
+}
+
+} // namespace
+
+void tst_Linguist::arabicStaysJoined_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("text");
+    const QString zh = QString::fromUtf8("\xe5\xbe\xae\xe8\xbd\xaf\xe9\x9b\x85\xe9\xbb\x91");
+    const QString byDefault = QString::fromUtf8("\xd8\xa7\xd9\x81\xd8\xaa\xd8\xb1\xd8\xa7\xd8\xb6\xd9\x8a");
+    const QString ok = QString::fromUtf8("\xd9\x85\xd9\x88\xd8\xa7\xd9\x81\xd9\x82");
+    const QString type = QString::fromUtf8("\xd8\xa7\xd9\x84\xd9\x86\xd9\x88\xd8\xb9");
+    QTest::newRow("default") << "Microsoft YaHei" << byDefault;
+    QTest::newRow("ok") << "Microsoft YaHei" << ok;
+    QTest::newRow("type, Chinese family name") << zh << type;
+}
+
+// Arabic in the interface font must come from a font made for joined Arabic
+// text: the fallback fontconfig picks on its own (DejaVu Sans) sets the
+// letters apart, and its bold runs about a fifth wider still.
+void tst_Linguist::arabicStaysJoined()
+{
+    QFETCH(QString, family);
+    QFETCH(QString, text);
+    DAppllication::installFontSubstitutions();
+    if (!QFontDatabase().families().contains(QStringLiteral("Noto Sans Arabic UI")))
+        QFAIL("Noto Sans Arabic UI is missing: install fonts-noto-ui-core (scripts/setup-deps.sh)");
+    QFont regular(family, 10, QFont::Normal);
+    QFont bold(family, 10, QFont::Bold);
+    const ArabicLine plain = layOut(text, regular);
+    const ArabicLine strong = layOut(text, bold);
+    QCOMPARE(plain.families, QStringList {QStringLiteral("Noto Sans Arabic UI")});
+    QCOMPARE(strong.families, QStringList {QStringLiteral("Noto Sans Arabic UI")});
+    QVERIFY2(strong.width < plain.width * 1.1,
+             qPrintable(QStringLiteral("bold %1 px, regular %2 px").arg(strong.width).arg(plain.width)));
 }
 
 QTEST_MAIN(tst_Linguist)

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <QTemporaryDir>
@@ -10,7 +11,9 @@
 
 #include "app/QtLinguist.h"
 #include "data/DDataManager.h"
+#include "ui/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/DMainWidget.h"
+#include "ui/mainwidget/devicePage/DPerformancePage.h"
 
 namespace {
 
@@ -20,6 +23,7 @@ struct TsMessage
     QString source;
     QString translation;
     QString type; // "", "unfinished", "vanished" or "obsolete"
+    QString comment; // the disambiguation, "" when none
 };
 
 // Reads every message of a .ts file; an XML error fails the read.
@@ -41,9 +45,11 @@ bool readTs(const QString &path, QVector<TsMessage> *messages, QString *error)
         if (name == QLatin1String("name")) {
             context = xml.readElementText();
         } else if (name == QLatin1String("message")) {
-            message = TsMessage{context, {}, {}, {}};
+            message = TsMessage{context, {}, {}, {}, {}};
         } else if (name == QLatin1String("source")) {
             message.source = xml.readElementText();
+        } else if (name == QLatin1String("comment")) {
+            message.comment = xml.readElementText();
         } else if (name == QLatin1String("translation")) {
             message.type = xml.attributes().value(QLatin1String("type")).toString();
             message.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
@@ -79,9 +85,13 @@ private slots:
     void placeholderPageFollowsLanguage();
     void tsFilesComplete_data();
     void tsFilesComplete();
+    void oneSourcePerText_data();
+    void oneSourcePerText();
     void everyLanguageFileHandled_data();
     void everyLanguageFileHandled();
     void arabicLaysOutRightToLeft();
+    void iconButtonsCentredRightToLeft_data();
+    void iconButtonsCentredRightToLeft();
 };
 
 void tst_Translations::translatesRepresentativeTexts_data()
@@ -236,6 +246,41 @@ void tst_Translations::tsFilesComplete()
                                                                           "then translate)")));
 }
 
+void tst_Translations::oneSourcePerText_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : shippedLanguages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+// The areas are released into one file per language: a text that two areas
+// both list is translated twice, the release keeps one of the two at random
+// and the two translations drift apart. Each text belongs to one area.
+void tst_Translations::oneSourcePerText()
+{
+    QFETCH(QString, language);
+    const QDir root(QStringLiteral(VARDEX_TS_DIR));
+    QHash<QString, QString> owner;
+    QStringList problems;
+    for (const QString &area : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        QVector<TsMessage> messages;
+        QString error;
+        const QString file = root.filePath(area + QLatin1Char('/') + language + QStringLiteral(".ts"));
+        if (!QFile::exists(file))
+            continue; // reported by tsFilesComplete
+        QVERIFY2(readTs(file, &messages, &error), qPrintable(error));
+        for (const TsMessage &m : messages) {
+            const QString key = m.context + QChar(0) + m.source + QChar(0) + m.comment;
+            const QString first = owner.value(key);
+            if (!first.isEmpty() && first != area)
+                problems << QStringLiteral("[%1] \"%2\" in %3 and %4").arg(m.context, m.source, first, area);
+            else
+                owner.insert(key, area);
+        }
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+}
+
 void tst_Translations::everyLanguageFileHandled_data()
 {
     QTest::addColumn<int>("language");
@@ -281,6 +326,51 @@ void tst_Translations::arabicLaysOutRightToLeft()
     QVERIFY(linguist.load(10));
     QCoreApplication::processEvents();
     QCOMPARE(QApplication::layoutDirection(), Qt::LeftToRight);
+}
+
+void tst_Translations::iconButtonsCentredRightToLeft_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::newRow("download") << "pushButton_Download";
+    QTest::newRow("reset profile") << "pushButton_Restore";
+}
+
+// A button with an icon and a text keeps the pair in its middle when the
+// whole interface runs right to left; the style sheet's own layout otherwise
+// pushes the text against the left border.
+void tst_Translations::iconButtonsCentredRightToLeft()
+{
+    QFETCH(QString, button);
+    QtLinguist linguist;
+    QVERIFY(linguist.load(7));
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::layoutDirection(), Qt::RightToLeft);
+    QScopedPointer<QWidget> page(button == "pushButton_Download" ? static_cast<QWidget *>(new DCustomKeysPage)
+                                                                 : static_cast<QWidget *>(new DPerformancePage));
+    page->resize(1200, 600);
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page.data()));
+    auto *b = page->findChild<QPushButton *>(button);
+    QVERIFY(b && b->isVisible() && !b->icon().isNull());
+    const QImage img = b->grab().toImage();
+    // The text and the icon are the accent orange; the border is not.
+    int left = img.width();
+    int right = -1;
+    for (int y = 6; y < img.height() - 6; ++y)
+        for (int x = 6; x < img.width() - 6; ++x) {
+            const QColor c = img.pixelColor(x, y);
+            if (c.red() > 180 && c.green() > 90 && c.green() < 200 && c.blue() < 120) {
+                left = qMin(left, x);
+                right = qMax(right, x);
+            }
+        }
+    QVERIFY2(right > left, "no text drawn");
+    const int leftGap = left;
+    const int rightGap = img.width() - 1 - right;
+    QVERIFY2(qAbs(leftGap - rightGap) <= 12,
+             qPrintable(QStringLiteral("%1 px left, %2 px right").arg(leftGap).arg(rightGap)));
+    QVERIFY(linguist.load(3));
+    QCoreApplication::processEvents();
 }
 
 QTEST_MAIN(tst_Translations)

@@ -149,11 +149,18 @@ void tst_lightpage::newRecordPerType()
     QCOMPARE(!rig.child<QFrame>("frame_25")->isHidden(), coloursShown);
     const bool closed = button == QLatin1String("toolButton_SideClose");
     QCOMPARE(rig.child<QFrame>("frame_Brightness")->isHidden(), closed);
+    // The top colour and the picker go with the light that is off.
+    QCOMPARE(rig.child<QFrame>("frame_C")->isHidden(), closed);
     const QList<QByteArray> sent = rig.newReports();
     QCOMPARE(sent.size(), 1);
     QCOMPARE(int(at(sent[0], 1)), record.at(0) == 0 ? 0x06 : 0x07);
     QCOMPARE(int(at(sent[0], 5)), lengthByte);
     QCOMPARE(int(at(sent[0], 6)), record.at(1));
+    if (closed) {
+        // and come back with the keyboard part.
+        rig.child<QAbstractButton>("toolButton_LightSelectTypeChanged")->click();
+        QVERIFY(!rig.child<QFrame>("frame_C")->isHidden());
+    }
 }
 
 // Each effect the keyboard lists: one report of its value, and the choice
@@ -447,6 +454,14 @@ void tst_lightpage::languageChangeKeepsTheRecord()
     rig.child<QAbstractButton>("toolButton_MusicalRhythm")->click();
     rig.child<QAbstractButton>("pushButton_BottomColor")->click();
     const QList<int> before = fields(storedRecord(rig.store, 0, 100));
+    // The fields show the chosen colour (the bottom colour, black), not the
+    // form's 0 / 255 / 0.
+    const auto rgb = [&rig] {
+        return QStringList {rig.child<QLineEdit>("lineEdit_R")->text(), rig.child<QLineEdit>("lineEdit_G")->text(),
+                            rig.child<QLineEdit>("lineEdit_B")->text()};
+    };
+    const QStringList shown = rgb();
+    QCOMPARE(shown, (QStringList {"0", "0", "0"}));
     QTranslator chinese;
     QVERIFY(chinese.load(QStringLiteral(VARDEX_TRANSLATION_DIR "/Zh_SM.qm")));
     QCoreApplication::installTranslator(&chinese);
@@ -455,7 +470,14 @@ void tst_lightpage::languageChangeKeepsTheRecord()
     QCoreApplication::removeTranslator(&chinese);
     QCOMPARE(rig.child<QLabel>("label_LightMode")->text(), QStringLiteral("音乐律动"));
     QCOMPARE(rig.child<QLabel>("label_24")->text(), QStringLiteral("亮度："));
-    QCOMPARE(rig.child<QLineEdit>("lineEdit_G")->text(), QStringLiteral("255"));
+    QCOMPARE(rgb(), shown);
+    // Back to the top colour (red): its fields too survive a language change.
+    rig.child<QAbstractButton>("pushButton_TopColor")->click();
+    QCOMPARE(rgb(), (QStringList {"255", "0", "0"}));
+    QCoreApplication::installTranslator(&chinese);
+    rig.page->retranslateLightTypeText();
+    QCoreApplication::removeTranslator(&chinese);
+    QCOMPARE(rgb(), (QStringList {"255", "0", "0"}));
     QCOMPARE(fields(storedRecord(rig.store, 0, 100)), before);
     QVERIFY(rig.newReports().isEmpty());
 }

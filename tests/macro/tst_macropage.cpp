@@ -2,12 +2,14 @@
 // operations on whole macros and the edits of a macro's event list. After
 // every edit the rows must show exactly what the store holds.
 #include "macroFixture.h"
+#include "ui/widgets/CbNotice.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QStackedWidget>
+#include <QStyle>
 
 using namespace macroTest;
 
@@ -21,6 +23,7 @@ private slots:
     void addTakesFirstFreeIndex_data();
     void addTakesFirstFreeIndex();
     void addFailureIsShown();
+    void toastCoversNoContent();
     void renameAndKeepNameThroughRewrite();
     void deleteCurrentSelectsFirst();
     void exportWritesSanitisedFile();
@@ -137,6 +140,38 @@ void tst_macropage::addTakesFirstFreeIndex()
     // The first listed macro is current, not the new one.
     QCOMPARE(page->currentMacroIndex(), QString::number(stored.isEmpty() ? added : qMin(added, stored.first())));
     QCOMPARE(e.changed->count(), 0);
+}
+
+// The toast sits on the title bar: it covers neither the event rows, nor
+// "Record is empty", nor any control of the three columns.
+void tst_macropage::toastCoversNoContent()
+{
+    Editor e;
+    DMacroPage *page = e.open();
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page));
+    e.click("pushButton_Add");
+    auto *toast = page->findChild<CbNotice *>();
+    QVERIFY(toast);
+    QTRY_VERIFY(toast->isVisible());
+    const QRect shown = toast->geometry();
+    auto *content = page->findChild<QWidget *>(QStringLiteral("frame_2"));
+    auto *title = page->findChild<QWidget *>(QStringLiteral("frame_Title"));
+    QVERIFY(content && title);
+    const QRect contentRect(content->mapTo(page, QPoint(0, 0)), content->size());
+    const QRect titleRect(title->mapTo(page, QPoint(0, 0)), title->size());
+    QVERIFY2(!shown.intersects(contentRect), qPrintable(QStringLiteral("toast at y %1..%2, content from y %3")
+                                                             .arg(shown.top()).arg(shown.bottom()).arg(contentRect.top())));
+    auto *close = page->findChild<QWidget *>(QStringLiteral("pushButton_Close"));
+    QVERIFY(!shown.intersects(QRect(close->mapTo(page, QPoint(0, 0)), close->size())));
+    // Nor the title: the toast is see-through.
+    auto *label = page->findChild<QLabel *>(QStringLiteral("label_Title"));
+    const QSize textSize(label->fontMetrics().horizontalAdvance(label->text()), label->fontMetrics().height());
+    const QRect text = QStyle::alignedRect(label->layoutDirection(), label->alignment(), textSize, label->contentsRect())
+                           .translated(label->mapTo(page, QPoint(0, 0)));
+    QVERIFY2(!shown.intersects(text), qPrintable(QStringLiteral("toast x %1..%2, title x %3..%4")
+                                                     .arg(shown.left()).arg(shown.right()).arg(text.left()).arg(text.right())));
+    QVERIFY(titleRect.contains(shown.center()));
 }
 
 void tst_macropage::addFailureIsShown()

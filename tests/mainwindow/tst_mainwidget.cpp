@@ -67,6 +67,7 @@ private slots:
     void closeButton_data();
     void closeButton();
     void listToggleAndNames();
+    void titleNamesKeepTheirOrderRightToLeft();
     void languageSwitchRetranslates();
 
 private:
@@ -504,6 +505,25 @@ void TstMainWidget::listToggleAndNames()
     auto *device = w.findChild<QLabel *>("label_DeviceName");
     QCOMPARE(product->text(), QString("K87"));
     QCOMPARE(device->text(), QString("Vardex K87"));
+}
+
+// Maker and model read "Vardex Yolma 82" in a right-to-left interface too.
+void TstMainWidget::titleNamesKeepTheirOrderRightToLeft()
+{
+    QApplication::setLayoutDirection(Qt::RightToLeft);
+    DMainWidget w;
+    w.resize(1280, 715);
+    emit m_page->sigReturnHidLikeName("Vardex", "Yolma 82");
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    auto *product = w.findChild<QLabel *>("label_ProductName");
+    auto *device = w.findChild<QLabel *>("label_DeviceName");
+    const int productX = product->mapTo(&w, QPoint(0, 0)).x();
+    const int deviceX = device->mapTo(&w, QPoint(0, 0)).x();
+    const bool logoOnTheRight = w.findChild<QWidget *>("frame_HidLikeName")->mapTo(&w, QPoint(0, 0)).x() > 0;
+    QApplication::setLayoutDirection(Qt::LeftToRight);
+    QVERIFY(logoOnTheRight);
+    QVERIFY2(productX < deviceX, qPrintable(QStringLiteral("%1 / %2").arg(productX).arg(deviceX)));
 }
 
 // A language change reaches the tray menu, and the title bar keeps the names

@@ -7,6 +7,7 @@
 #include "ui/lightsConfig/lightDealMain.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
 #include "ui/mainwidget/devicePage/profileReset.h"
+#include "ui/widgets/DQuestionDialog.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -36,13 +37,14 @@ T *child(QWidget *parent, const char *name)
 void answerNextQuestion(const QString &buttonText)
 {
     QTimer::singleShot(50, [buttonText] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
-            return;
+        QWidget *box = QApplication::activeModalWidget();
+        // The tool's own question, never the platform's message box.
+        QVERIFY(box && !qobject_cast<QMessageBox *>(box));
+        QVERIFY(qobject_cast<DQuestionDialog *>(box));
         const QString shots = qEnvironmentVariable("VARDEX_SCREENSHOT_DIR");
         if (!shots.isEmpty())
             box->grab().save(shots + QStringLiteral("/reset-question.png"));
-        for (QAbstractButton *button : box->buttons())
+        for (QPushButton *button : box->findChildren<QPushButton *>())
             if (button->text() == buttonText)
                 button->click();
     });

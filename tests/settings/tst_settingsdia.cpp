@@ -3,8 +3,11 @@
 #include "app/QtLinguist.h"
 #include "data/DDataManager.h"
 #include "platform/autostart.h"
+#include "ui/mainwidget/DMainWidget.h"
 #include "ui/settings/DSettingsDia.h"
+#include "ui/widgets/CbNotice.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -49,6 +52,11 @@ private slots:
     void unknownStoredLanguageShowsChinese();
     void languageThatDoesNotLoadChangesNoText();
     void autoStartSwitch();
+    void toastCoversNoContent();
+    void dividerOnThePageSide_data();
+    void dividerOnThePageSide();
+    void trayChoiceSaysWhenNoTrayRuns_data();
+    void trayChoiceSaysWhenNoTrayRuns();
     void failedWritesAreReported();
     void logoDoubleClickOpensFirmwareInfo();
     void everyWayOutClosesTheDialog_data();
@@ -158,6 +166,93 @@ void tst_SettingsDia::autoStartSwitch()
 
     child<QCheckBox>(&dialog, "checkBox_Close")->click();
     QCOMPARE(storedValue(QStringLiteral("CloseToTray/isCloseToTray")).toBool(), true);
+}
+
+// The toast sits on the title bar, clear of the page and its buttons
+// ("Firmware upgrade check" among them).
+void tst_SettingsDia::toastCoversNoContent()
+{
+    DSettingsDia dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    child<QCheckBox>(&dialog, "checkBox_AutoStart")->click();
+    CbNotice *toast = dialog.notice();
+    QTRY_VERIFY(toast->isVisible());
+    const QRect shown = toast->geometry();
+    for (const char *name : {"stackedWidget", "frame_3", "pushButton_UpgradeCheck", "pushButton_Close", "label_Title",
+                             "frame_LogoSet"}) {
+        QWidget *w = child<QWidget>(&dialog, name);
+        QVERIFY2(w, name);
+        QVERIFY2(!shown.intersects(QRect(w->mapTo(&dialog, QPoint(0, 0)), w->size())), name);
+    }
+}
+
+void tst_SettingsDia::dividerOnThePageSide_data()
+{
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::newRow("left to right") << false;
+    QTest::newRow("right to left") << true;
+}
+
+// The line between the page buttons and the page stays between them when
+// the dialog runs right to left (the buttons then stand on the right).
+void tst_SettingsDia::dividerOnThePageSide()
+{
+    QFETCH(bool, rightToLeft);
+    // Arabic turns the whole interface right to left.
+    QVERIFY(m_linguist.load(rightToLeft ? 7 : 3));
+    QCoreApplication::processEvents();
+    QCOMPARE(QApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    DSettingsDia dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *buttons = child<QFrame>(&dialog, "frame_3");
+    const QImage img = buttons->grab().toImage();
+    const int y = img.height() / 2;
+    const QColor line(52, 52, 86);
+    const int pageSide = rightToLeft ? 1 : img.width() - 2;
+    const int outerSide = rightToLeft ? img.width() - 2 : 1;
+    QVERIFY(m_linguist.load(3));
+    QCoreApplication::processEvents();
+    QCOMPARE(img.pixelColor(pageSide, y), line);
+    QVERIFY(img.pixelColor(outerSide, y) != line);
+}
+
+void tst_SettingsDia::trayChoiceSaysWhenNoTrayRuns_data()
+{
+    QTest::addColumn<bool>("trayRuns");
+    QTest::newRow("tray") << true;
+    QTest::newRow("no tray") << false;
+}
+
+// Without a tray the close button ends the program: the choice says so
+// under itself, and stays available for when a tray runs.
+void tst_SettingsDia::trayChoiceSaysWhenNoTrayRuns()
+{
+    QFETCH(bool, trayRuns);
+    const std::function<bool()> saved = DMainWidget::trayAvailable();
+    bool available = trayRuns;
+    DMainWidget::trayAvailable() = [&available] { return available; };
+    DSettingsDia dialog;
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *note = child<QLabel>(&dialog, "label_NoTray");
+    auto *box = child<QCheckBox>(&dialog, "checkBox_Close");
+    QVERIFY(note);
+    QCOMPARE(note->isVisible(), !trayRuns);
+    QVERIFY(box->isEnabled());
+    if (!trayRuns) {
+        QVERIFY(note->text().contains(QStringLiteral("tray")));
+        // Right under the choice.
+        QVERIFY(note->geometry().top() >= box->geometry().bottom());
+        QVERIFY(note->geometry().top() - box->geometry().bottom() < 20);
+    }
+    // A tray that starts later: the note goes at the next opening.
+    dialog.hide();
+    available = true;
+    dialog.show();
+    QVERIFY(!note->isVisible());
+    DMainWidget::trayAvailable() = saved;
 }
 
 // A settings file or autostart folder that cannot be written is reported,

@@ -4,11 +4,25 @@
 #include <QFile>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cstring>
 
 namespace {
+
+// A language with one known text, so the test needs no .qm file.
+class OneTextTranslator : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        return QByteArray(context) == "DDeviceListItem" && QByteArray(source) == "(OffLine)"
+                   ? QStringLiteral("(X-OFF)")
+                   : QString();
+    }
+    bool isEmpty() const override { return false; }
+};
 
 hidStructInfoAll record(const char *likeName, const char *product, int online, int dongle, const char *model = "TST01")
 {
@@ -42,6 +56,7 @@ private slots:
     void pictureLoadedWhenPresent();
     void pictureDecodedOncePerModel();
     void onlyThePictureFrameHasABorder();
+    void offlineSuffixFollowsTheLanguage();
 };
 
 void tst_devicetile::suffixAndShade_data()
@@ -188,6 +203,23 @@ void tst_devicetile::onlyThePictureFrameHasABorder()
         QCOMPARE(image.pixelColor(p).name(), background.name());
     // The picture frame keeps its (hover and selection) border.
     QCOMPARE(tile->findChild<QFrame *>(QStringLiteral("frame_DeviceImageBg"))->frameShape(), QFrame::StyledPanel);
+}
+
+void tst_devicetile::offlineSuffixFollowsTheLanguage()
+{
+    DDeviceListItem tile;
+    tile.setHidInfo(record("VARDEX K1", "FL-750", 0, 0));
+    auto *name = tile.findChild<QLabel *>(QStringLiteral("label_DeviceName"));
+    OneTextTranslator language;
+    QCoreApplication::installTranslator(&language);
+    // An installed language reaches a tile already on screen.
+    QTRY_COMPARE(name->text(), QStringLiteral("VARDEX K1(X-OFF)"));
+    tile.setOnlineStatus(1);
+    QCOMPARE(name->text(), QStringLiteral("VARDEX K1(USB)"));
+    tile.setOnlineStatus(0);
+    QCOMPARE(name->text(), QStringLiteral("VARDEX K1(X-OFF)"));
+    QCoreApplication::removeTranslator(&language);
+    QTRY_COMPARE(name->text(), QStringLiteral("VARDEX K1(OffLine)"));
 }
 
 QTEST_MAIN(tst_devicetile)

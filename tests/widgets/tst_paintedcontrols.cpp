@@ -20,6 +20,7 @@ private slots:
     void sliderPress();
     void sliderDragSnapsOnlyNearTicks();
     void sliderPaintsHandleOnTick();
+    void sliderMirroredRightToLeft();
     void battery_data();
     void battery();
     void marqueeBounce();
@@ -185,6 +186,31 @@ void tst_paintedcontrols::sliderPaintsHandleOnTick()
     // The other ticks carry no handle.
     const QColor other = img.pixelColor(31, s.handleY() - 4);
     QVERIFY(!(other.red() > 200 && other.blue() < 120));
+}
+
+// Right to left the slider starts at the right edge: the first tick is the
+// rightmost, and a press near the left end picks the last one.
+void tst_paintedcontrols::sliderMirroredRightToLeft()
+{
+    sliderCustomWidget s;
+    s.setLayoutDirection(Qt::RightToLeft);
+    setUpLikeLightPage(s);
+    s.setPosition(3);
+    const QImage img = s.grab().toImage();
+    const auto isHandle = [&](int x) {
+        const QColor c = img.pixelColor(x, s.handleY());
+        return c.red() > 200 && c.green() > 100 && c.blue() < 120;
+    };
+    QVERIFY(isHandle(140 - 81));
+    QVERIFY(!isHandle(81));
+    QSignalSpy spy(&s, &sliderCustomWidget::sigBackCurrentPositionNum);
+    QTest::mousePress(&s, Qt::LeftButton, Qt::NoModifier, QPoint(140 - 131, 20));
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(spy.at(0).at(0).toInt(), 5);
+    // Dragged to the right end: back to the first tick.
+    QMouseEvent drag(QEvent::MouseMove, QPointF(140 - 6, 20), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&s, &drag);
+    QCOMPARE(spy.last().at(0).toInt(), 0);
 }
 
 void tst_paintedcontrols::battery_data()

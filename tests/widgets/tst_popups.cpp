@@ -1,11 +1,14 @@
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/DQuestionDialog.h"
 #include "ui/widgets/DToolTipExplain.h"
 
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
+#include <QPushButton>
+#include <QTimer>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -28,6 +31,9 @@ private slots:
     void contentMarginsFollowDirection_data();
     void contentMarginsFollowDirection();
     void tooltipText();
+    void questionAnswers_data();
+    void questionAnswers();
+    void questionLooksLikeThePages();
 };
 
 void tst_popups::toastWidth_data()
@@ -237,6 +243,52 @@ void tst_popups::tooltipText()
     tip.setText(QStringLiteral("Macro: Copy"));
     QCOMPARE(tip.findChild<QLabel *>()->text(), QStringLiteral("Macro: Copy"));
     QVERIFY(tip.findChild<QLabel *>()->minimumHeight() >= 40);
+}
+
+void tst_popups::questionAnswers_data()
+{
+    QTest::addColumn<bool>("yesIsDefault");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("enter, yes default") << true << int(Qt::Key_Return) << true;
+    QTest::newRow("enter, no default") << false << int(Qt::Key_Return) << false;
+    QTest::newRow("escape, yes default") << true << int(Qt::Key_Escape) << false;
+    QTest::newRow("space on no") << false << int(Qt::Key_Space) << false;
+}
+
+void tst_popups::questionAnswers()
+{
+    QFETCH(bool, yesIsDefault);
+    QFETCH(int, key);
+    QFETCH(bool, answer);
+    QString title;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<DQuestionDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        title = dialog->windowTitle();
+        QTRY_VERIFY(dialog->focusWidget());
+        QTest::keyClick(dialog->focusWidget(), Qt::Key(key));
+    });
+    QCOMPARE(DQuestionDialog::ask(nullptr, "Tip", "Whether to reset the current profile?", "Yes", "No", yesIsDefault),
+             answer);
+    QCOMPARE(title, QStringLiteral("Tip"));
+}
+
+// The question is drawn in the pages' colours: the panel's dark blue, the
+// buttons outlined and without a grey face.
+void tst_popups::questionLooksLikeThePages()
+{
+    DQuestionDialog dialog("Tip", "Whether to reset the current profile?", "Yes", "No");
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QImage img = dialog.grab().toImage();
+    QCOMPARE(img.pixelColor(img.width() / 2, 4), QColor(34, 34, 58));
+    QCOMPARE(img.pixelColor(0, img.height() / 2), QColor(52, 52, 86));
+    QPushButton *no = dialog.noButton();
+    const QPoint inside = no->mapTo(&dialog, QPoint(6, no->height() / 2));
+    QCOMPARE(img.pixelColor(inside), QColor(34, 34, 58));
+    QVERIFY(dialog.yesButton()->isDefault());
+    QVERIFY(!dialog.findChild<QLabel *>(QStringLiteral("label_Text"))->text().isEmpty());
 }
 
 QTEST_MAIN(tst_popups)

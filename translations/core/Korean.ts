@@ -33,6 +33,10 @@
         <source>DDeviceListItem</source>
         <translation>DDeviceListItem</translation>
     </message>
+    <message>
+        <source>(OffLine)</source>
+        <translation>(오프라인)</translation>
+    </message>
 </context>
 <context>
     <name>DDevicePage</name>

@@ -33,6 +33,10 @@
         <source>DDeviceListItem</source>
         <translation>DDeviceListItem</translation>
     </message>
+    <message>
+        <source>(OffLine)</source>
+        <translation>(離線)</translation>
+    </message>
 </context>
 <context>
     <name>DDevicePage</name>

@@ -554,14 +554,6 @@
         <translation>تعيين ملف التعريف</translation>
     </message>
     <message>
-        <source>My computer</source>
-        <translation>جهاز الكمبيوتر</translation>
-    </message>
-    <message>
-        <source>Lock/Unlock Win</source>
-        <translation>قفل/إلغاء قفل Win</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>موافق</translation>
     </message>

@@ -554,14 +554,6 @@
         <translation>Přiřadit profil</translation>
     </message>
     <message>
-        <source>My computer</source>
-        <translation>Tento počítač</translation>
-    </message>
-    <message>
-        <source>Lock/Unlock Win</source>
-        <translation>Zamknout/odemknout Win</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

@@ -554,14 +554,6 @@
         <translation>Assign Profile</translation>
     </message>
     <message>
-        <source>My computer</source>
-        <translation>My computer</translation>
-    </message>
-    <message>
-        <source>Lock/Unlock Win</source>
-        <translation>Lock/Unlock Win</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

@@ -554,14 +554,6 @@
         <translation>Attribuer un profil</translation>
     </message>
     <message>
-        <source>My computer</source>
-        <translation>Poste de travail</translation>
-    </message>
-    <message>
-        <source>Lock/Unlock Win</source>
-        <translation>Verrouiller/déverrouiller Win</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

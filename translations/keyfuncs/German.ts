@@ -554,14 +554,6 @@
         <translation>Profil zuweisen</translation>
     </message>
     <message>
-        <source>My computer</source>
-        <translation>Arbeitsplatz</translation>
-    </message>
-    <message>
-        <source>Lock/Unlock Win</source>
-        <translation>Win sperren/entsperren</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

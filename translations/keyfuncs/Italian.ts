@@ -554,14 +554,6 @@
         <translation>Assegna profilo</translation>
     </message>
     <message>
-        <source>My computer</source>
-        <translation>Risorse del computer</translation>
-    </message>
-    <message>
-        <source>Lock/Unlock Win</source>
-        <translation>Blocca/sblocca Win</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

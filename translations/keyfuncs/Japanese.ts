@@ -554,14 +554,6 @@
         <translation>割り当てるプロファイル</translation>
     </message>
     <message>
-        <source>My computer</source>
-        <translation>マイコンピューター</translation>
-    </message>
-    <message>
-        <source>Lock/Unlock Win</source>
-        <translation>Winロック/解除</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

@@ -554,14 +554,6 @@
         <translation>프로필 지정</translation>
     </message>
     <message>
-        <source>My computer</source>
-        <translation>내 컴퓨터</translation>
-    </message>
-    <message>
-        <source>Lock/Unlock Win</source>
-        <translation>Win 잠금/해제</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>확인</translation>
     </message>

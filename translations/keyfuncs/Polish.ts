@@ -554,14 +554,6 @@
         <translation>Przypisz profil</translation>
     </message>
     <message>
-        <source>My computer</source>
-        <translation>Mój komputer</translation>
-    </message>
-    <message>
-        <source>Lock/Unlock Win</source>
-        <translation>Zablokuj/odblokuj Win</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

@@ -554,14 +554,6 @@
         <translation>Atribuir perfil</translation>
     </message>
     <message>
-        <source>My computer</source>
-        <translation>O meu computador</translation>
-    </message>
-    <message>
-        <source>Lock/Unlock Win</source>
-        <translation>Bloquear/desbloquear Win</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

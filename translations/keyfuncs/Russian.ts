@@ -554,14 +554,6 @@
         <translation>Назначить профиль</translation>
     </message>
     <message>
-        <source>My computer</source>
-        <translation>Мой компьютер</translation>
-    </message>
-    <message>
-        <source>Lock/Unlock Win</source>
-        <translation>Блокировка/разблокировка Win</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>ОК</translation>
     </message>

@@ -554,14 +554,6 @@
         <translation>Asignar perfil</translation>
     </message>
     <message>
-        <source>My computer</source>
-        <translation>Mi equipo</translation>
-    </message>
-    <message>
-        <source>Lock/Unlock Win</source>
-        <translation>Bloquear/desbloquear Win</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>

@@ -554,14 +554,6 @@
         <translation>Призначити профіль</translation>
     </message>
     <message>
-        <source>My computer</source>
-        <translation>Мій комп&apos;ютер</translation>
-    </message>
-    <message>
-        <source>Lock/Unlock Win</source>
-        <translation>Заблокувати/розблокувати Win</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>OK</translation>
     </message>

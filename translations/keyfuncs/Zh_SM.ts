@@ -554,14 +554,6 @@
         <translation>指定配置</translation>
     </message>
     <message>
-        <source>My computer</source>
-        <translation>我的电脑</translation>
-    </message>
-    <message>
-        <source>Lock/Unlock Win</source>
-        <translation>锁定/解锁Win</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>确定</translation>
     </message>

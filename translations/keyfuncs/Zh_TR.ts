@@ -554,14 +554,6 @@
         <translation>指定設定檔</translation>
     </message>
     <message>
-        <source>My computer</source>
-        <translation>我的電腦</translation>
-    </message>
-    <message>
-        <source>Lock/Unlock Win</source>
-        <translation>鎖定/解鎖Win</translation>
-    </message>
-    <message>
         <source>OK</source>
         <translation>確定</translation>
     </message>

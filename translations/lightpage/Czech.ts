@@ -59,16 +59,8 @@
         <translation>R</translation>
     </message>
     <message>
-        <source>0</source>
-        <translation>0</translation>
-    </message>
-    <message>
         <source>G</source>
         <translation>G</translation>
-    </message>
-    <message>
-        <source>255</source>
-        <translation>255</translation>
     </message>
     <message>
         <source>B</source>

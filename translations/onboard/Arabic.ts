@@ -12,10 +12,6 @@
         <translation>تم تنزيل الإعدادات بنجاح</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>الافتراضية</translation>
-    </message>
-    <message>
         <source>FN</source>
         <translation>FN</translation>
     </message>
@@ -30,6 +26,11 @@
     <message>
         <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
         <translation>المفتاح %1 (الطبقة %2) يجمع %3 من مفاتيح التعديل، ولوحة المفاتيح تحفظ مفتاحين. لم يتم تنزيل أي شيء.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>keyboard layer</comment>
+        <translation>الافتراضية</translation>
     </message>
 </context>
 </TS>

@@ -12,10 +12,6 @@
         <translation>Konfigurace byla úspěšně stažena</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Výchozí</translation>
-    </message>
-    <message>
         <source>FN</source>
         <translation>FN</translation>
     </message>
@@ -30,6 +26,11 @@
     <message>
         <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
         <translation>Klávesa %1 (vrstva %2) kombinuje %3 modifikačních kláves, klávesnice uloží dvě. Nic nebylo staženo.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>keyboard layer</comment>
+        <translation>Výchozí</translation>
     </message>
 </context>
 </TS>

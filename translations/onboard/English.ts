@@ -12,10 +12,6 @@
         <translation>Download config successful</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Default</translation>
-    </message>
-    <message>
         <source>FN</source>
         <translation>FN</translation>
     </message>
@@ -30,6 +26,11 @@
     <message>
         <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
         <translation>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>keyboard layer</comment>
+        <translation>Default</translation>
     </message>
 </context>
 </TS>

@@ -12,10 +12,6 @@
         <translation>Configuration téléchargée avec succès</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Par défaut</translation>
-    </message>
-    <message>
         <source>FN</source>
         <translation>FN</translation>
     </message>
@@ -30,6 +26,11 @@
     <message>
         <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
         <translation>La touche %1 (couche %2) combine %3 touches de modification, le clavier en conserve deux. Rien n&apos;a été téléchargé.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>keyboard layer</comment>
+        <translation>Par défaut</translation>
     </message>
 </context>
 </TS>

@@ -12,10 +12,6 @@
         <translation>Konfiguration erfolgreich heruntergeladen</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Standard</translation>
-    </message>
-    <message>
         <source>FN</source>
         <translation>FN</translation>
     </message>
@@ -30,6 +26,11 @@
     <message>
         <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
         <translation>Taste %1 (Ebene %2) kombiniert %3 Zusatztasten, die Tastatur speichert zwei. Es wurde nichts heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>keyboard layer</comment>
+        <translation>Standard</translation>
     </message>
 </context>
 </TS>

@@ -12,10 +12,6 @@
         <translation>Configurazione scaricata correttamente</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Predefinito</translation>
-    </message>
-    <message>
         <source>FN</source>
         <translation>FN</translation>
     </message>
@@ -30,6 +26,11 @@
     <message>
         <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
         <translation>Il tasto %1 (livello %2) combina %3 tasti modificatori, la tastiera ne conserva due. Non è stato scaricato nulla.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>keyboard layer</comment>
+        <translation>Predefinito</translation>
     </message>
 </context>
 </TS>

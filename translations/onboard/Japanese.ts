@@ -12,10 +12,6 @@
         <translation>設定のダウンロードに成功しました</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>デフォルト</translation>
-    </message>
-    <message>
         <source>FN</source>
         <translation>FN</translation>
     </message>
@@ -30,6 +26,11 @@
     <message>
         <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
         <translation>キー %1（%2 レイヤー）の組み合わせは修飾キーが %3 個ですが、キーボードは 2 個までです。何もダウンロードしていません。</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>keyboard layer</comment>
+        <translation>デフォルト</translation>
     </message>
 </context>
 </TS>

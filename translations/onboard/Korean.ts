@@ -12,10 +12,6 @@
         <translation>설정 다운로드에 성공했습니다</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>기본</translation>
-    </message>
-    <message>
         <source>FN</source>
         <translation>FN</translation>
     </message>
@@ -30,6 +26,11 @@
     <message>
         <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
         <translation>키 %1(%2 레이어)의 조합은 보조 키가 %3개이지만 키보드는 2개까지 저장합니다. 아무것도 다운로드하지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>keyboard layer</comment>
+        <translation>기본</translation>
     </message>
 </context>
 </TS>

@@ -12,10 +12,6 @@
         <translation>Konfiguracja została pobrana</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Domyślna</translation>
-    </message>
-    <message>
         <source>FN</source>
         <translation>FN</translation>
     </message>
@@ -30,6 +26,11 @@
     <message>
         <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
         <translation>Klawisz %1 (warstwa %2) łączy %3 klawiszy modyfikujących, klawiatura przechowuje dwa. Nic nie zostało pobrane.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>keyboard layer</comment>
+        <translation>Domyślna</translation>
     </message>
 </context>
 </TS>

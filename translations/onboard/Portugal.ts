@@ -12,10 +12,6 @@
         <translation>Configuração transferida com êxito</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Predefinida</translation>
-    </message>
-    <message>
         <source>FN</source>
         <translation>FN</translation>
     </message>
@@ -30,6 +26,11 @@
     <message>
         <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
         <translation>A tecla %1 (camada %2) combina %3 teclas modificadoras, o teclado guarda duas. Nada foi transferido.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>keyboard layer</comment>
+        <translation>Predefinida</translation>
     </message>
 </context>
 </TS>

@@ -12,10 +12,6 @@
         <translation>Конфигурация успешно загружена</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Основной</translation>
-    </message>
-    <message>
         <source>FN</source>
         <translation>FN</translation>
     </message>
@@ -30,6 +26,11 @@
     <message>
         <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
         <translation>Клавиша %1 (слой %2) сочетает %3 клавиш-модификаторов, клавиатура хранит две. Ничего не загружено.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>keyboard layer</comment>
+        <translation>Основной</translation>
     </message>
 </context>
 </TS>

@@ -12,10 +12,6 @@
         <translation>Configuración descargada correctamente</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Predeterminada</translation>
-    </message>
-    <message>
         <source>FN</source>
         <translation>FN</translation>
     </message>
@@ -30,6 +26,11 @@
     <message>
         <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
         <translation>La tecla %1 (capa %2) combina %3 teclas modificadoras, el teclado admite dos. No se ha descargado nada.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>keyboard layer</comment>
+        <translation>Predeterminada</translation>
     </message>
 </context>
 </TS>

@@ -12,10 +12,6 @@
         <translation>Конфігурацію успішно завантажено</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>Основний</translation>
-    </message>
-    <message>
         <source>FN</source>
         <translation>FN</translation>
     </message>
@@ -30,6 +26,11 @@
     <message>
         <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
         <translation>Клавіша %1 (шар %2) поєднує %3 клавіш-модифікаторів, клавіатура зберігає дві. Нічого не завантажено.</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>keyboard layer</comment>
+        <translation>Основний</translation>
     </message>
 </context>
 </TS>

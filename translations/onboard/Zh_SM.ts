@@ -12,10 +12,6 @@
         <translation>下载配置成功</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>默认</translation>
-    </message>
-    <message>
         <source>FN</source>
         <translation>FN</translation>
     </message>
@@ -30,6 +26,11 @@
     <message>
         <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
         <translation>按键 %1（%2 层）的组合键含 %3 个修饰键，键盘最多保存两个。未下载任何内容。</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>keyboard layer</comment>
+        <translation>默认</translation>
     </message>
 </context>
 </TS>

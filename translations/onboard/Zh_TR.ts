@@ -12,10 +12,6 @@
         <translation>下載設定成功</translation>
     </message>
     <message>
-        <source>Default</source>
-        <translation>預設</translation>
-    </message>
-    <message>
         <source>FN</source>
         <translation>FN</translation>
     </message>
@@ -30,6 +26,11 @@
     <message>
         <source>Key %1 (%2 layer) combines %3 modifier keys, the keyboard holds two. Nothing was downloaded.</source>
         <translation>按鍵 %1（%2 層）的組合鍵含 %3 個修飾鍵，鍵盤最多儲存兩個。未下載任何內容。</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <comment>keyboard layer</comment>
+        <translation>預設</translation>
     </message>
 </context>
 </TS>

@@ -4,10 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>The device is offline</source>
-        <translation>الجهاز غير متصل بالشبكة</translation>
-    </message>
-    <message>
         <source>The light sleep time must be from 0 to 60000 seconds</source>
         <translation>يجب أن يكون وقت سكون الإضاءة بين 0 و60000 ثانية</translation>
     </message>
@@ -208,6 +204,10 @@
     <message>
         <source>Set config failed</source>
         <translation>تعذّر حفظ الإعداد</translation>
+    </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>لا يعمل شريط النظام: إغلاق النافذة ينهي البرنامج.</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>The device is offline</source>
-        <translation>Zařízení je offline</translation>
-    </message>
-    <message>
         <source>The light sleep time must be from 0 to 60000 seconds</source>
         <translation>Doba uspání podsvícení musí být 0 až 60000 sekund</translation>
     </message>
@@ -208,6 +204,10 @@
     <message>
         <source>Set config failed</source>
         <translation>Nastavení se nepodařilo uložit</translation>
+    </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>Neběží žádná oznamovací oblast: zavřením okna se program ukončí.</translation>
     </message>
 </context>
 <context>

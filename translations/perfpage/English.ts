@@ -4,10 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>The device is offline</source>
-        <translation>The device is offline</translation>
-    </message>
-    <message>
         <source>The light sleep time must be from 0 to 60000 seconds</source>
         <translation>The light sleep time must be from 0 to 60000 seconds</translation>
     </message>
@@ -208,6 +204,10 @@
     <message>
         <source>Set config failed</source>
         <translation>Set config failed</translation>
+    </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>No system tray is running: closing the window quits the program.</translation>
     </message>
 </context>
 <context>

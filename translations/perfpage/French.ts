@@ -4,10 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>The device is offline</source>
-        <translation>L&apos;appareil est hors ligne</translation>
-    </message>
-    <message>
         <source>The light sleep time must be from 0 to 60000 seconds</source>
         <translation>Le délai de veille de l&apos;éclairage doit être compris entre 0 et 60000 secondes</translation>
     </message>
@@ -208,6 +204,10 @@
     <message>
         <source>Set config failed</source>
         <translation>Impossible d&apos;enregistrer le réglage</translation>
+    </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>Aucune zone de notification n’est active : fermer la fenêtre quitte le programme.</translation>
     </message>
 </context>
 <context>

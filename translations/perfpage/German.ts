@@ -4,10 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>The device is offline</source>
-        <translation>Das Gerät ist offline</translation>
-    </message>
-    <message>
         <source>The light sleep time must be from 0 to 60000 seconds</source>
         <translation>Die Ruhezeit der Beleuchtung muss zwischen 0 und 60000 Sekunden liegen</translation>
     </message>
@@ -208,6 +204,10 @@
     <message>
         <source>Set config failed</source>
         <translation>Einstellung konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>Es läuft kein Infobereich: Das Schließen des Fensters beendet das Programm.</translation>
     </message>
 </context>
 <context>

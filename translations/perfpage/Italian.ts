@@ -4,10 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>The device is offline</source>
-        <translation>Il dispositivo è offline</translation>
-    </message>
-    <message>
         <source>The light sleep time must be from 0 to 60000 seconds</source>
         <translation>Il tempo di sospensione della luce deve essere tra 0 e 60000 secondi</translation>
     </message>
@@ -208,6 +204,10 @@
     <message>
         <source>Set config failed</source>
         <translation>Impossibile salvare l&apos;impostazione</translation>
+    </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>Nessuna area di notifica in esecuzione: chiudere la finestra termina il programma.</translation>
     </message>
 </context>
 <context>

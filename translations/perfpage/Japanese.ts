@@ -4,10 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>The device is offline</source>
-        <translation>デバイスはオフラインです</translation>
-    </message>
-    <message>
         <source>The light sleep time must be from 0 to 60000 seconds</source>
         <translation>ライトのスリープ時間は0〜60000秒で指定してください</translation>
     </message>
@@ -208,6 +204,10 @@
     <message>
         <source>Set config failed</source>
         <translation>設定に失敗しました</translation>
+    </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>システムトレイが動作していません。ウィンドウを閉じるとプログラムが終了します。</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>The device is offline</source>
-        <translation>장치가 오프라인입니다</translation>
-    </message>
-    <message>
         <source>The light sleep time must be from 0 to 60000 seconds</source>
         <translation>조명 절전 시간은 0~60000초여야 합니다</translation>
     </message>
@@ -208,6 +204,10 @@
     <message>
         <source>Set config failed</source>
         <translation>설정에 실패했습니다</translation>
+    </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>시스템 트레이가 실행 중이 아닙니다. 창을 닫으면 프로그램이 종료됩니다.</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>The device is offline</source>
-        <translation>Urządzenie jest offline</translation>
-    </message>
-    <message>
         <source>The light sleep time must be from 0 to 60000 seconds</source>
         <translation>Czas uśpienia podświetlenia musi wynosić od 0 do 60000 sekund</translation>
     </message>
@@ -208,6 +204,10 @@
     <message>
         <source>Set config failed</source>
         <translation>Nie udało się zapisać ustawienia</translation>
+    </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>Zasobnik systemowy nie jest uruchomiony: zamknięcie okna zakończy program.</translation>
     </message>
 </context>
 <context>

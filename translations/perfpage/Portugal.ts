@@ -4,10 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>The device is offline</source>
-        <translation>O dispositivo está offline</translation>
-    </message>
-    <message>
         <source>The light sleep time must be from 0 to 60000 seconds</source>
         <translation>O tempo de suspensão da luz deve estar entre 0 e 60000 segundos</translation>
     </message>
@@ -208,6 +204,10 @@
     <message>
         <source>Set config failed</source>
         <translation>Não foi possível guardar a definição</translation>
+    </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>Não há nenhuma área de notificação em execução: fechar a janela termina o programa.</translation>
     </message>
 </context>
 <context>

@@ -4,10 +4,6 @@
 <context>
     <name>DDevicePage</name>
     <message>
-        <source>The device is offline</source>
-        <translation>El dispositivo está desconectado</translation>
-    </message>
-    <message>
         <source>The light sleep time must be from 0 to 60000 seconds</source>
         <translation>El tiempo de reposo de la luz debe estar entre 0 y 60000 segundos</translation>
     </message>
@@ -208,6 +204,10 @@
     <message>
         <source>Set config failed</source>
         <translation>No se pudo guardar la configuración</translation>
+    </message>
+    <message>
+        <source>No system tray is running: closing the window quits the program.</source>
+        <translation>No hay ninguna bandeja del sistema en ejecución: al cerrar la ventana se sale del programa.</translation>
     </message>
 </context>
 <context>

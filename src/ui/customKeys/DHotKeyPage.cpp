@@ -1,6 +1,8 @@
 #include "ui/customKeys/DHotKeyPage.h"
 #include "ui_DHotKeyPage.h"
 
+#include "data/keyFunctionNames.h"
+
 #include <QCoreApplication>
 #include <QLabel>
 #include <QRadioButton>
@@ -41,7 +43,7 @@ DHotKeyPage::~DHotKeyPage()
 
 void DHotKeyPage::applyTexts()
 {
-    ui->radioButton_OpenMyComputer->setText(QCoreApplication::translate("QObject", "My computer"));
+    ui->radioButton_OpenMyComputer->setText(keyFunctionNames::shortcut(keyFunctionNames::ShortcutMyComputer));
 }
 
 void DHotKeyPage::retranslate()

@@ -1,6 +1,8 @@
 #include "ui/customKeys/DKeyConfigFunctionPage.h"
 #include "ui_DKeyConfigFunctionPage.h"
 
+#include "data/keyFunctionNames.h"
+
 #include <QCoreApplication>
 #include <QLabel>
 #include <QRadioButton>
@@ -56,7 +58,7 @@ DKeyConfigFunctionPage::~DKeyConfigFunctionPage()
 
 void DKeyConfigFunctionPage::applyTexts()
 {
-    ui->radioButton_SwitchLoopWin->setText(QCoreApplication::translate("QObject", "Lock/Unlock Win"));
+    ui->radioButton_SwitchLoopWin->setText(keyFunctionNames::lockWin(keyFunctionNames::LockWinToggle));
 }
 
 void DKeyConfigFunctionPage::retranslate()

@@ -356,11 +356,15 @@ void DLightsConfigPage::applyControls(const lightTypeRow *row)
 void DLightsConfigPage::updateKeyboardControls(int ledType)
 {
     applyControls(lightTypeTable::byValue(0, ledType));
+    ui->frame_C->show();
 }
 
 void DLightsConfigPage::updateSideControls(int ledType)
 {
     applyControls(lightTypeTable::byValue(1, ledType));
+    // A light that is off has no colour: the top colour and the picker
+    // would change nothing.
+    ui->frame_C->setVisible(ledType != lightTypeTable::SideCloseValue);
 }
 
 // ---------------------------------------------------------------------------

@@ -20,6 +20,7 @@
 #include "ui/macro/DCatchKeyAndMouseItem.h"
 #include "ui/macro/DMacroListItem.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/toastPlacement.h"
 #include "ui/softKeyboard/DSoftKeyboardPage.h"
 #include "ui/widgets/DFileChooser.h"
 
@@ -209,7 +210,9 @@ void DMacroPage::setRecordLook(bool recording)
 void DMacroPage::showNotice(const QString &text)
 {
     m_lastNotice = text;
-    m_notice->showNotice(text, rect().center());
+    // On the title bar: over the middle of the dialog a toast hides the rows
+    // and buttons the user is working with.
+    m_notice->showNotice(text, toastPlacement::onTitleBar(this, ui->frame_Title, m_notice, text));
 }
 
 void DMacroPage::setEditingEnabled(bool enabled)

@@ -174,6 +174,9 @@ DMainWidget::DMainWidget(QWidget *parent)
     , ui(new Ui::DMainWidget)
 {
     ui->setupUi(this);
+    // Maker and model form one Latin name ("Vardex Yolma 82"): in a right to
+    // left language the pair must not swap.
+    ui->frame_HidLikeName->setLayoutDirection(Qt::LeftToRight);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);
     g_mainWidget = this;
 

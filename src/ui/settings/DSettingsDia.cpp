@@ -4,9 +4,13 @@
 #include "app/DAppllication.h"
 #include "data/DDataManager.h"
 #include "platform/autostart.h"
+#include "ui/mainwidget/DMainWidget.h"
 #include "ui/widgets/CbNotice.h"
+#include "ui/widgets/toastPlacement.h"
 
+#include <QBoxLayout>
 #include <QButtonGroup>
+#include <QLabel>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDebug>
@@ -90,6 +94,14 @@ DSettingsDia::DSettingsDia(QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(700, 500);
+    placeDivider();
+    // Under the tray choice, in the layout that holds it.
+    m_noTrayNote = new QLabel(ui->checkBox_Close->parentWidget());
+    m_noTrayNote->setObjectName(QStringLiteral("label_NoTray"));
+    m_noTrayNote->setWordWrap(true);
+    m_noTrayNote->setStyleSheet(QStringLiteral("color: rgb(140, 140, 160); font-size: 9pt; background: transparent;"));
+    if (auto *layout = qobject_cast<QBoxLayout *>(ui->checkBox_Close->parentWidget()->layout()))
+        layout->insertWidget(layout->indexOf(ui->checkBox_Close) + 1, m_noTrayNote);
     setCodeTexts();
 
     ui->frame_15->hide();
@@ -153,6 +165,38 @@ void DSettingsDia::setCodeTexts()
     ui->checkBox_AutoStart->setText(tr("Launch applications when the system starts (Minimized)"));
     ui->checkBox_Close->setText(tr("Close startup to tray"));
     ui->pushButton_UpgradeCheck->setText(tr("Firmware upgrade check"));
+    updateTrayNote();
+}
+
+void DSettingsDia::updateTrayNote()
+{
+    if (!m_noTrayNote)
+        return;
+    // The choice stays: it takes effect once a tray runs.
+    m_noTrayNote->setText(tr("No system tray is running: closing the window quits the program."));
+    m_noTrayNote->setVisible(!DMainWidget::trayAvailable()());
+}
+
+void DSettingsDia::placeDivider()
+{
+    // Style sheets do not mirror a one-sided border: right to left, the
+    // buttons stand on the right and the line goes on their left.
+    const bool rightToLeft = layoutDirection() == Qt::RightToLeft;
+    ui->frame_3->setStyleSheet(QStringLiteral("QFrame#frame_3{border:none;border-%1:3px solid rgb(52,52,86);}")
+                                   .arg(rightToLeft ? QStringLiteral("left") : QStringLiteral("right")));
+}
+
+void DSettingsDia::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LayoutDirectionChange)
+        placeDivider();
+    QDialog::changeEvent(event);
+}
+
+void DSettingsDia::showEvent(QShowEvent *event)
+{
+    updateTrayNote();
+    QDialog::showEvent(event);
 }
 
 void DSettingsDia::selectStoredLanguage()
@@ -189,7 +233,9 @@ bool DSettingsDia::writeSetting(const QString &key, const QVariant &value)
 void DSettingsDia::showNotice(const QString &text)
 {
     m_lastNotice = text;
-    m_notice->showNotice(text, rect().center());
+    // On the title bar: over the middle of the dialog a toast hides the rows
+    // and buttons the user is working with.
+    m_notice->showNotice(text, toastPlacement::onTitleBar(this, ui->frame_Title, m_notice, text));
 }
 
 void DSettingsDia::showNoUpgradeableDevicesNotice()

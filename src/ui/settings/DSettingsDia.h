@@ -11,6 +11,7 @@ class DSettingsDia;
 }
 
 class CbNotice;
+class QLabel;
 class QButtonGroup;
 class QSettings;
 
@@ -73,10 +74,16 @@ private slots:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void reject() override;
 
 private:
     void setCodeTexts();
+    // Says next to "Close startup to tray" when no tray is there to close to.
+    void updateTrayNote();
+    // The line between the page buttons and the page, on the page's side.
+    void placeDivider();
     void fillThemeCombo();
     void selectStoredLanguage();
     bool writeSetting(const QString &key, const QVariant &value);
@@ -84,6 +91,7 @@ private:
 
     Ui::DSettingsDia *ui;
     CbNotice *m_notice = nullptr;
+    QLabel *m_noTrayNote = nullptr;
     QString m_lastNotice;
     QButtonGroup *m_pageGroup = nullptr;
     QString m_companyLink;

@@ -2,57 +2,77 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSplitter>
 #include <QStandardPaths>
+#include <QTimer>
+#include <QTreeView>
+#include <QWindow>
 
 #include "data/DDataManager.h"
+#include "ui/widgets/DQuestionDialog.h"
+#include "ui/widgets/themeStyle.h"
 
 namespace {
 
-// A theme colour ("r,g,b" or "r,g,b,a") as a style-sheet colour.
-QString qss(const QString &components, const char *fallback)
-{
-    const int n = components.split(QLatin1Char(',')).size();
-    if (n == 3)
-        return QStringLiteral("rgb(%1)").arg(components);
-    if (n == 4)
-        return QStringLiteral("rgba(%1)").arg(components);
-    return QLatin1String(fallback);
-}
+// Wide enough for the Size and Date columns of the detail view, but never
+// beyond the screen the dialog opens on.
+const QSize kDialogSize(860, 520);
 
-// The dialogs are Qt's own widgets: they take the colours of the settings
-// dialog so that they do not stand out light on the dark window.
-QString dialogStyleSheet()
+// Once the dialog is on screen: focus goes to the file-name field, so that
+// typed text names the file instead of searching the list.
+class FileNameFocus : public QObject
 {
-    const themeColorData theme = DDataManager::instance()->themeColors();
-    const QString bg = qss(theme.SettingsBgColor, "rgb(35,35,35)");
-    const QString text = qss(theme.TextDefaultColor, "rgb(205,205,205)");
-    const QString border = qss(theme.SettingsControlBorderColor, "rgb(50,50,50)");
-    const QString hover = qss(theme.SettingsControlHoverBgColor, "rgb(45,45,45)");
-    const QString selected = qss(theme.SettingsControlSelectedBgColor, "rgb(40,40,40)");
-    const QString accent = qss(theme.AllThemeColor, "rgb(255,49,53)");
-    return QStringLiteral(
-               "QDialog, QWidget { background-color: %1; color: %2; }"
-               "QLineEdit, QComboBox, QListView, QTreeView, QAbstractItemView {"
-               " background-color: %5; color: %2; border: 1px solid %3; selection-background-color: %6;"
-               " selection-color: rgb(255,255,255); }"
-               "QComboBox QAbstractItemView { background-color: %5; color: %2; }"
-               "QHeaderView::section { background-color: %1; color: %2; border: 1px solid %3; padding: 2px; }"
-               "QPushButton, QToolButton { background-color: %5; color: %2; border: 1px solid %3; padding: 3px; }"
-               "QPushButton { padding: 4px 12px; min-width: 56px; }"
-               "QPushButton:hover, QToolButton:hover { background-color: %4; border-color: %6; }"
-               "QPushButton:default { border-color: %6; }"
-               "QScrollBar:vertical, QScrollBar:horizontal { background: %1; border: none; width: 10px; height: 10px; }"
-               "QScrollBar::handle { background: %3; border-radius: 4px; min-height: 20px; min-width: 20px; }"
-               "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; }"
-               "QMenu { background-color: %5; color: %2; border: 1px solid %3; }"
-               "QMenu::item:selected { background-color: %4; }")
-        .arg(bg, text, border, hover, selected, accent);
-}
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            // The size, type and date columns fit their texts ("644 bytes"
+            // was cut to "644…tes"); the name column takes the rest.
+            if (auto *tree = watched->findChild<QTreeView *>(QStringLiteral("treeView"))) {
+                QHeaderView *header = tree->header();
+                for (int column = 1; column < header->count(); ++column)
+                    header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+            }
+            // The places list is wide enough for a folder name.
+            if (auto *splitter = watched->findChild<QSplitter *>(QStringLiteral("splitter"))) {
+                const int total = splitter->width();
+                if (splitter->count() == 2 && total > 400 && splitter->sizes().value(0) < 170)
+                    splitter->setSizes({170, total - 170});
+            }
+            if (auto *edit = watched->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                QTimer::singleShot(0, edit, [edit] {
+                    edit->setFocus(Qt::OtherFocusReason);
+                    edit->selectAll();
+                });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 } // namespace
+
+void DDialogFileChooser::dress(QFileDialog &dialog)
+{
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setStyleSheet(themeStyle::dialogSheet(DDataManager::instance()->themeColors()));
+    QSize size = kDialogSize;
+    const QWidget *anchor = dialog.parentWidget() ? dialog.parentWidget()->window() : nullptr;
+    const QScreen *screen = anchor && anchor->windowHandle() ? anchor->windowHandle()->screen()
+                                                             : QGuiApplication::primaryScreen();
+    if (screen)
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    dialog.resize(size);
+    dialog.installEventFilter(new FileNameFocus(&dialog));
+}
 
 QString DFileChooser::startFolder()
 {
@@ -68,7 +88,7 @@ QString DDialogFileChooser::existingDirectory(QWidget *parent, const QString &ti
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks |
                       QFileDialog::DontUseNativeDialog);
-    dialog.setStyleSheet(dialogStyleSheet());
+    dress(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
@@ -79,8 +99,7 @@ QString DDialogFileChooser::openFileName(QWidget *parent, const QString &title, 
 {
     QFileDialog dialog(parent, title, startDir, filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setStyleSheet(dialogStyleSheet());
+    dress(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
@@ -88,16 +107,6 @@ QString DDialogFileChooser::openFileName(QWidget *parent, const QString &title, 
 
 bool DDialogFileChooser::confirm(QWidget *parent, const QString &title, const QString &text)
 {
-    QMessageBox question(QMessageBox::Question, title, text, QMessageBox::NoButton, parent);
-    QPushButton *yes = question.addButton(QCoreApplication::translate("DFileChooser", "Yes"), QMessageBox::YesRole);
-    QPushButton *no = question.addButton(QCoreApplication::translate("DFileChooser", "No"), QMessageBox::NoRole);
-    question.setDefaultButton(no);
-    const QString style = dialogStyleSheet();
-    question.setStyleSheet(style);
-    // The box lays its buttons out with a style of its own; they take the
-    // sheet directly.
-    yes->setStyleSheet(style);
-    no->setStyleSheet(style);
-    question.exec();
-    return question.clickedButton() == yes;
+    return DQuestionDialog::ask(parent, title, text, QCoreApplication::translate("DFileChooser", "Yes"),
+                                QCoreApplication::translate("DFileChooser", "No"), false);
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 
 // The file and folder questions a page asks the user. Pages hold one through
@@ -31,4 +32,8 @@ public:
     QString openFileName(QWidget *parent, const QString &title, const QString &startDir,
                          const QString &filter) override;
     bool confirm(QWidget *parent, const QString &title, const QString &text) override;
+
+    // Qt's own file dialog in the tool's colours, at a size that shows its
+    // columns whole, with the file-name field taking the typing.
+    static void dress(QFileDialog &dialog);
 };

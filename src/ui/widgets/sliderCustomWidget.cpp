@@ -75,9 +75,16 @@ bool sliderCustomWidget::snapToTickNear(int px)
     return true;
 }
 
+// Positions are kept left to right; right to left, the slider runs from the
+// right edge, as the rest of the page is mirrored.
+int sliderCustomWidget::logicalX(int x) const
+{
+    return isRightToLeft() ? width() - x : x;
+}
+
 void sliderCustomWidget::mousePressEvent(QMouseEvent *event)
 {
-    const int px = event->pos().x();
+    const int px = logicalX(event->pos().x());
     if (snapToTickNear(px)) {
         update();
         return;
@@ -107,7 +114,7 @@ void sliderCustomWidget::mouseMoveEvent(QMouseEvent *event)
 {
     if (event->buttons() == Qt::NoButton)
         return;
-    snapToTickNear(event->pos().x());
+    snapToTickNear(logicalX(event->pos().x()));
     update();
 }
 
@@ -115,6 +122,10 @@ void sliderCustomWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (isRightToLeft()) {
+        painter.translate(width(), 0);
+        painter.scale(-1, 1);
+    }
 
     painter.setPen(QPen(m_trackColor, 3, Qt::SolidLine));
     painter.drawLine(m_margin, m_trackY, m_trackEnd, m_trackY);

@@ -40,6 +40,7 @@ protected:
 private:
     // Index of the first tick less than 5 px from px, or -1.
     int tickNear(int px) const;
+    int logicalX(int x) const;
     // Moves the handle onto that tick and reports its index; false when
     // no tick is that close.
     bool snapToTickNear(int px);

@@ -4,6 +4,7 @@
 
 #include "data/DDataManager.h"
 
+#include <QEvent>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -82,15 +83,6 @@ void DDeviceListItem::setHidInfo(const hidStructInfoAll &info)
         ui->label_ProductName->show();
     }
 
-    QString suffix;
-    if (info.onlineStatus != 1)
-        suffix = QStringLiteral("(OffLine)");
-    else if (info.hidUsbOrDongle == 0)
-        suffix = QStringLiteral("(USB)");
-    else
-        suffix = QStringLiteral("(2.4G)");
-    ui->label_DeviceName->setText(QString::fromUtf8(fieldText(info.likeName, sizeof(info.likeName))) + suffix);
-
     const QString path = pictureDir() + QStringLiteral("/images/hidImages/Keyboard_")
         + QString::fromUtf8(fieldText(info.hidName, sizeof(info.hidName))) + QStringLiteral(".png");
     if (path != m_picturePath) {
@@ -103,6 +95,25 @@ void DDeviceListItem::setHidInfo(const hidStructInfoAll &info)
     }
 
     setOnlineStatus(info.onlineStatus);
+}
+
+void DDeviceListItem::showDeviceName()
+{
+    QString suffix;
+    if (m_info.onlineStatus != 1)
+        suffix = tr("(OffLine)");
+    else if (m_info.hidUsbOrDongle == 0)
+        suffix = QStringLiteral("(USB)");
+    else
+        suffix = QStringLiteral("(2.4G)");
+    ui->label_DeviceName->setText(QString::fromUtf8(fieldText(m_info.likeName, sizeof(m_info.likeName))) + suffix);
+}
+
+void DDeviceListItem::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        showDeviceName();
+    QWidget::changeEvent(event);
 }
 
 void DDeviceListItem::setSelected(bool selected)
@@ -125,6 +136,7 @@ void DDeviceListItem::setOnlineStatus(int status)
 {
     m_onlineStatus = status;
     m_info.onlineStatus = status;
+    showDeviceName();
     if (status != 0) {
         m_shade->hide();
         return;

@@ -40,9 +40,11 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void applyBorder(bool selected);
+    void showDeviceName();
 
     Ui::DDeviceListItem *ui;
     QWidget *m_shade;

@@ -182,6 +182,11 @@ DDevicePage::~DDevicePage()
 // Shell: texts, notice, tips, page switching
 // ---------------------------------------------------------------------------
 
+QString DDevicePage::offlineText()
+{
+    return tr("The device is offline");
+}
+
 QString DDevicePage::companyLinkText() const
 {
     const QString link = m_companyLink.toHtmlEscaped();
@@ -527,7 +532,7 @@ void DDevicePage::onSetupWaitTimeout()
 void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
 {
     if (hidStuInfo.onlineStatus != 1) {
-        showNotice(tr("The device is offline"));
+        showNotice(offlineText());
         return;
     }
     if (m_selecting)

@@ -194,6 +194,8 @@ private:
     void showNotice(const QString &text);
     void showNoDevice();
     QString companyLinkText() const;
+    // The toast for a request to a keyboard that is not attached.
+    static QString offlineText();
     DDeviceListItem *createTile(const hidStructInfoAll &record);
     void setTileLayoutSpacing();
     void reorderTiles();

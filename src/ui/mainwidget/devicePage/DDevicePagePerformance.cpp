@@ -6,11 +6,11 @@
 #include "DPerformancePage.h"
 #include "profileReset.h"
 #include "hid/DDeviceKeyboardLink.h"
+#include "ui/widgets/DQuestionDialog.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QElapsedTimer>
-#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QThread>
@@ -42,7 +42,7 @@ void DDevicePage::updatePerformanceAvailability()
 void DDevicePage::onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4)
 {
     if (!performanceKeyboardReady()) {
-        showNotice(tr("The device is offline"));
+        showNotice(offlineText());
         return;
     }
     m_currentLink->setLockWinKey(feature1, feature2, feature3, feature4);
@@ -77,7 +77,7 @@ void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSl
         return;
     }
     if (!performanceKeyboardReady()) {
-        showNotice(tr("The device is offline"));
+        showNotice(offlineText());
         return;
     }
 
@@ -117,26 +117,14 @@ void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSl
 void DDevicePage::onResetoreCurrentProfile()
 {
     if (!performanceKeyboardReady()) {
-        showNotice(tr("The device is offline"));
+        showNotice(offlineText());
         return;
     }
-    QMessageBox question(QMessageBox::Question, tr("Tip"), tr("Whether to reset the current profile?"),
-                         QMessageBox::NoButton, this);
-    QPushButton *yes = question.addButton(tr("Yes"), QMessageBox::YesRole);
-    question.addButton(tr("No"), QMessageBox::NoRole);
-    question.setDefaultButton(yes);
-    question.setStyleSheet(QStringLiteral(
-        "QMessageBox{background-color:rgb(34,34,58);}"
-        "QLabel{color:rgb(175,175,175);font-family:\"Microsoft YaHei\";font-size:11pt;background:transparent;}"
-        "QPushButton{color:rgb(255,143,31);font-family:\"Microsoft YaHei\";font-size:10pt;background:transparent;"
-        "border:2px solid rgb(52,52,86);border-radius:6px;min-width:70px;min-height:28px;padding:0px 8px;}"
-        "QPushButton:hover,QPushButton:default{border-color:rgb(255,143,31);}"));
-    question.exec();
-    if (question.clickedButton() != yes)
+    if (!DQuestionDialog::ask(this, tr("Tip"), tr("Whether to reset the current profile?"), tr("Yes"), tr("No"), true))
         return;
     // The keyboard may have left while the question was open.
     if (!performanceKeyboardReady()) {
-        showNotice(tr("The device is offline"));
+        showNotice(offlineText());
         return;
     }
 

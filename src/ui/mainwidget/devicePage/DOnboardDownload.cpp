@@ -293,7 +293,7 @@ QString DOnboardDownload::problemMessage(const OnboardPlanProblem &problem, cons
     for (const auto &k : keys)
         if (k.first == problem.keyCode && !k.second.isEmpty())
             key = k.second;
-    const QString layer = problem.layerIndex == 0 ? QCoreApplication::translate("QObject", "Default")
+    const QString layer = problem.layerIndex == 0 ? QCoreApplication::translate("QObject", "Default", "keyboard layer")
                                                   : QCoreApplication::translate("QObject", "FN");
     // One line on the page's toast: short enough to fit its width.
     switch (problem.reason) {
