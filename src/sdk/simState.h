@@ -37,6 +37,11 @@ struct BatteryStep {
     int charging = 0;
 };
 
+struct PlugStep {
+    int atMs = 0;
+    bool plugged = true;
+};
+
 struct Device {
     std::string path;
     const DeviceModel *model = nullptr;
@@ -84,6 +89,12 @@ struct Device {
     int batteryRepeatMs = 0;
     std::size_t nextBatteryStep = 0;
     std::chrono::steady_clock::time_point batteryScheduleStart;
+
+    // Plug schedule of the scenario (simPlug.cpp).
+    std::vector<PlugStep> plugSchedule;
+    int plugRepeatMs = 0;
+    std::size_t nextPlugStep = 0;
+    std::chrono::steady_clock::time_point plugScheduleStart;
 };
 
 struct Endpoint {
@@ -138,6 +149,7 @@ struct World {
     void handleHostReport(Device &d, const Report &r);
     int hostWrite(Endpoint &e, const Report &r);
     std::string addDevice(const DeviceModel &model, bool receiver);
+    void plugLocked(Device &d);
     void unplugLocked(Device &d);
     void clearLocked();
 
@@ -160,6 +172,10 @@ bool scenarioText(const char *scenario, std::string *text);
 // simulator on; false, with the reason on stderr, when the text is not a
 // valid scenario (nothing changes then). where names the scenario.
 bool enableScenarioLocked(World &w, const std::string &json, const std::string &where);
+// Tells the tool's hot-plug callback that a keyboard arrived (1) or left (0).
+// Called without the world's lock: the callback may call back into the
+// library.
+void notifyHotplug(const std::string &path, int arrived);
 
 } // namespace sim
 } // namespace vardex
