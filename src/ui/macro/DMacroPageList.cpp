@@ -102,7 +102,7 @@ void DMacroPage::loadMacroList()
         m_currentMacroName.clear();
         clearEventRows();
         m_eventRowList.clear();
-        m_isEventSelected = false;
+        clearEventSelection();
         m_totalDelay = 0;
         m_recordMacroListDownOperateNum = 0;
         showTotalDelay();
@@ -128,8 +128,7 @@ void DMacroPage::onMacroItemMouseClicked(QString strMacroIndex, QString strMacro
         m_recordedEvents.clear();
     }
 
-    m_isEventSelected = false;
-    m_selectedEventRow = nullptr;
+    clearEventSelection();
     m_currentMacroIndex = strMacroIndex;
     m_currentMacroName = strMacroName;
     m_recordMacroListDownOperateNum = 0;
@@ -224,7 +223,7 @@ void DMacroPage::onDeleteMacro(QString strMacroIndex, QString strMacroName)
         m_currentMacroName.clear();
         clearEventRows();
         m_eventRowList.clear();
-        m_isEventSelected = false;
+        clearEventSelection();
         m_totalDelay = 0;
         m_recordMacroListDownOperateNum = 0;
         showTotalDelay();
