@@ -551,7 +551,8 @@ void tst_macropage::propertyPanelEmptyWithoutSelection()
     auto empty = [&] {
         return delay->text().isEmpty() && key->text().isEmpty() && !left->isChecked()
                && e.child<QRadioButton>("radioButton_2center")->isChecked() == false
-               && e.child<QRadioButton>("radioButton_3right")->isChecked() == false && !delay->isEnabled()
+               && e.child<QRadioButton>("radioButton_3right")->isChecked() == false && !keyboardEvent->isChecked()
+               && !e.child<QRadioButton>("radioButton_MouseEvent")->isChecked() && !delay->isEnabled()
                && !key->isEnabled() && !keyboardEvent->isEnabled() && !left->isEnabled();
     };
     QVERIFY(empty()); // nothing selected when the dialog opens

@@ -143,9 +143,9 @@ void DMacroPage::clearEventSelection()
     m_selectedEventRow = nullptr;
     ui->lineEdit_DelayNum->clear();
     ui->lineEdit_PressKey->clear();
-    ui->radioButton_KeyboardEvent->setChecked(true);
     ui->stackedWidget_Property->setCurrentWidget(ui->page_1);
-    for (QRadioButton *button : {ui->radioButton_1left, ui->radioButton_2center, ui->radioButton_3right}) {
+    for (QRadioButton *button : {ui->radioButton_KeyboardEvent, ui->radioButton_MouseEvent, ui->radioButton_1left,
+                                 ui->radioButton_2center, ui->radioButton_3right}) {
         button->setAutoExclusive(false);
         button->setChecked(false);
         button->setAutoExclusive(true);
@@ -185,6 +185,10 @@ void DMacroPage::onKeyOrMouseEventClick(QString delay, QString type, QString key
     } else if (type == QLatin1String("mouse")) {
         ui->stackedWidget_Property->setCurrentWidget(ui->page_2);
         ui->radioButton_MouseEvent->setChecked(true);
+    } else {
+        // A kind this editor does not make: the panel starts as for a key.
+        ui->stackedWidget_Property->setCurrentWidget(ui->page_1);
+        ui->radioButton_KeyboardEvent->setChecked(true);
     }
     if (!type.contains(QLatin1String("mouse"))) {
         ui->lineEdit_PressKey->setMaxLength(qMax(1, codeName.length()));
