@@ -2,6 +2,7 @@
 // schedule; the arrivals and departures take the road of CVardexSim_Plug and
 // CVardexSim_Unplug, hot-plug callback included.
 #include "simPlug.h"
+#include "simSchedule.h"
 #include "simState.h"
 
 #include <cjson/cJSON.h>
@@ -88,30 +89,16 @@ bool readPlugSchedule(const cJSON *obj, Device &d, int *plugged, bool explicitPl
 void stepPlugSchedule(World &w, Device &d, std::chrono::steady_clock::time_point now,
                       std::chrono::steady_clock::time_point *wake, std::vector<PlugChange> *changes)
 {
-    if (d.plugSchedule.empty())
-        return;
-    for (;;) {
-        if (d.nextPlugStep >= d.plugSchedule.size()) {
-            if (d.plugRepeatMs <= 0)
-                break;
-            d.nextPlugStep = 0;
-            d.plugScheduleStart += std::chrono::milliseconds(d.plugRepeatMs);
-        }
-        const PlugStep &s = d.plugSchedule[d.nextPlugStep];
-        const auto due = d.plugScheduleStart + std::chrono::milliseconds(s.atMs);
-        if (due > now) {
-            *wake = std::min(*wake, due);
-            break;
-        }
-        ++d.nextPlugStep;
-        if (s.plugged == d.plugged)
-            continue;
-        if (s.plugged)
-            w.plugLocked(d);
-        else
-            w.unplugLocked(d);
-        changes->emplace_back(d.path, s.plugged ? 1 : 0);
-    }
+    walkSchedule(d.plugSchedule, &d.nextPlugStep, &d.plugScheduleStart, d.plugRepeatMs, now, wake,
+                 [&](const PlugStep &s) {
+                     if (s.plugged == d.plugged)
+                         return;
+                     if (s.plugged)
+                         w.plugLocked(d);
+                     else
+                         w.unplugLocked(d);
+                     changes->emplace_back(d.path, s.plugged ? 1 : 0);
+                 });
 }
 
 } // namespace sim
