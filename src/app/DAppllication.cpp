@@ -227,7 +227,7 @@ void DAppllication::onLoginFinished(bool bok)
 
     QSettings settings(DDataManager::instance()->settingsFilePath(), QSettings::IniFormat);
     const bool autoStart = settings.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
-    const bool trayShown = m_mainWidget->trayIcon() && m_mainWidget->trayIcon()->isVisible();
+    const bool trayShown = m_mainWidget->trayIconInTray();
     if (startsHidden(autoStart, trayShown, arguments()))
         m_mainWidget->hide();
 }

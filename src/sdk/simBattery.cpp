@@ -1,11 +1,11 @@
 // simBattery.cpp - a simulated keyboard's battery following a scenario's
 // schedule, so the battery display can be watched without a real keyboard.
 #include "simBattery.h"
+#include "simSchedule.h"
 #include "simState.h"
 
 #include <cjson/cJSON.h>
 
-#include <algorithm>
 
 namespace vardex {
 namespace sim {
@@ -65,27 +65,13 @@ bool readBatterySchedule(const cJSON *obj, Device &d, std::string *error)
 void stepBatterySchedule(World &w, Device &d, bool live, std::chrono::steady_clock::time_point now,
                          std::chrono::steady_clock::time_point *wake)
 {
-    if (d.batterySchedule.empty())
-        return;
     bool changed = false;
-    for (;;) {
-        if (d.nextBatteryStep >= d.batterySchedule.size()) {
-            if (d.batteryRepeatMs <= 0)
-                break;
-            d.nextBatteryStep = 0;
-            d.batteryScheduleStart += std::chrono::milliseconds(d.batteryRepeatMs);
-        }
-        const BatteryStep &s = d.batterySchedule[d.nextBatteryStep];
-        const auto due = d.batteryScheduleStart + std::chrono::milliseconds(s.atMs);
-        if (due > now) {
-            *wake = std::min(*wake, due);
-            break;
-        }
-        d.battery = s.battery;
-        d.charging = s.charging;
-        ++d.nextBatteryStep;
-        changed = true;
-    }
+    walkSchedule(d.batterySchedule, &d.nextBatteryStep, &d.batteryScheduleStart, d.batteryRepeatMs, now, wake,
+                 [&](const BatteryStep &s) {
+                     d.battery = s.battery;
+                     d.charging = s.charging;
+                     changed = true;
+                 });
     if (changed && live)
         w.deliver(d, statusReport(d));
 }

@@ -57,15 +57,15 @@ int copySlot(const SlotMap &slots, int slot, unsigned char *buffer)
     return static_cast<int>(it->second.size());
 }
 
-void notifyHotplug(const std::string &path, int arrived)
+} // namespace
+
+void vardex::sim::notifyHotplug(const std::string &path, int arrived)
 {
     World &w = world();
     std::lock_guard<std::recursive_mutex> lock(w.callbackMu);
     if (w.hotplug)
         w.hotplug(path.c_str(), arrived, w.hotplugCtx);
 }
-
-} // namespace
 
 extern "C" {
 
@@ -123,9 +123,7 @@ int CVardexSim_Plug(const char *path)
     bool arrived = false;
     const int rc = withDevice(path, [&](World &w, Device &d) {
         arrived = !d.plugged;
-        d.plugged = true;
-        d.nextStatus = std::chrono::steady_clock::now();
-        w.workCv.notify_all();
+        w.plugLocked(d);
         return 0;
     });
     if (arrived)

@@ -5,6 +5,7 @@
 #include "simBattery.h"
 #include "simKeyboard.h"
 #include "simLight.h"
+#include "simPlug.h"
 #include "simBootloader.h"
 #include "simState.h"
 
@@ -183,8 +184,10 @@ void World::run()
         if (!pending.empty())
             wake = std::min(wake, pending.front().due);
 
+        std::vector<PlugChange> plugChanges;
         for (auto &dp : devices) {
             Device &d = *dp;
+            stepPlugSchedule(*this, d, now, &wake, &plugChanges);
             const bool live = d.plugged && !d.silent && openHandles(d) > 0;
             onboardTick(*this, d, live, now, &wake);
             if (live && d.statusIntervalMs > 0) {
@@ -195,6 +198,14 @@ void World::run()
                 wake = std::min(wake, d.nextStatus);
             }
             stepBatterySchedule(*this, d, live, now, &wake);
+        }
+        if (!plugChanges.empty()) {
+            // The callback may call into the library, which takes the lock.
+            lock.unlock();
+            for (const PlugChange &c : plugChanges)
+                notifyHotplug(c.first, c.second);
+            lock.lock();
+            continue;
         }
         workCv.wait_until(lock, wake);
     }
@@ -335,6 +346,13 @@ std::string World::addDevice(const DeviceModel &model, bool receiver)
     d->nextStatus = Clock::now();
     devices.push_back(d);
     return d->path;
+}
+
+void World::plugLocked(Device &d)
+{
+    d.plugged = true;
+    d.nextStatus = Clock::now();
+    workCv.notify_all();
 }
 
 void World::unplugLocked(Device &d)

@@ -12,12 +12,15 @@
 //       "sideLightTypes": [0, 1], "sideMarkers": 1, "sideSpeedMax": 5, "sideBrightnessMax": 5,
 //       "dropAcks": false, "ackDelayMs": 0, "onboardDropAck": -1, "onboardForeignAck": -1,
 //       "onboardStatus": 0,   (the onboard faults: simOnboard.cpp)
-//       "batterySchedule": [{ "atMs": 0, "battery": 38, "charging": 1 }], "batteryRepeatMs": 0 }
+//       "batterySchedule": [{ "atMs": 0, "battery": 38, "charging": 1 }], "batteryRepeatMs": 0,
 //                             (simBattery.cpp)
+//       "plugAtMs": 2000, "unplugAtMs": 8000, "plugRepeatMs": 10000 }
+//                             (simPlug.cpp)
 //   ]
 // }
 #include "simBattery.h"
 #include "simKeyboard.h"
+#include "simPlug.h"
 #include "simState.h"
 
 #include <cjson/cJSON.h>
@@ -154,7 +157,8 @@ bool loadScenarioLocked(World &w, const std::string &json, std::string *error)
              readInt(obj, "statusIntervalMs", 0, 3600000, &d.statusIntervalMs, error) &&
              readInt(obj, "replyDelayMs", 0, 60000, &d.replyDelayMs, error) &&
              readTypes(obj, "key", &d.keyTypes, error) && readTypes(obj, "side", &d.sideTypes, error) &&
-             readOnboardScenario(obj, d, error) && readBatterySchedule(obj, d, error);
+             readOnboardScenario(obj, d, error) && readBatterySchedule(obj, d, error) &&
+             readPlugSchedule(obj, d, &plugged, cJSON_GetObjectItemCaseSensitive(obj, "plugged") != nullptr, error);
         if (!ok) {
             *error = where + *error;
             break;
@@ -212,6 +216,13 @@ bool enableScenarioLocked(World &w, const std::string &json, const std::string &
         return false;
     }
     w.enabled = true;
+    // A scheduled arrival must happen before anything opens the keyboard.
+    for (const auto &d : w.devices)
+        if (!d->plugSchedule.empty()) {
+            w.ensureWorker();
+            w.workCv.notify_all();
+            break;
+        }
     return true;
 }
 

@@ -40,6 +40,11 @@ struct BatteryStep {
 // How a keyboard takes its firmware: the road of its model, or one chosen.
 enum class UpdateRoad { ByModel, Bootloader, Drive };
 
+struct PlugStep {
+    int atMs = 0;
+    bool plugged = true;
+};
+
 struct Device {
     std::string path;
     UpdateRoad updateRoad = UpdateRoad::ByModel;
@@ -88,6 +93,12 @@ struct Device {
     int batteryRepeatMs = 0;
     std::size_t nextBatteryStep = 0;
     std::chrono::steady_clock::time_point batteryScheduleStart;
+
+    // Plug schedule of the scenario (simPlug.cpp).
+    std::vector<PlugStep> plugSchedule;
+    int plugRepeatMs = 0;
+    std::size_t nextPlugStep = 0;
+    std::chrono::steady_clock::time_point plugScheduleStart;
 };
 
 struct Endpoint {
@@ -142,6 +153,7 @@ struct World {
     void handleHostReport(Device &d, const Report &r);
     int hostWrite(Endpoint &e, const Report &r);
     std::string addDevice(const DeviceModel &model, bool receiver);
+    void plugLocked(Device &d);
     void unplugLocked(Device &d);
     void clearLocked();
 
@@ -164,6 +176,10 @@ bool scenarioText(const char *scenario, std::string *text);
 // simulator on; false, with the reason on stderr, when the text is not a
 // valid scenario (nothing changes then). where names the scenario.
 bool enableScenarioLocked(World &w, const std::string &json, const std::string &where);
+// Tells the tool's hot-plug callback that a keyboard arrived (1) or left (0).
+// Called without the world's lock: the callback may call back into the
+// library.
+void notifyHotplug(const std::string &path, int arrived);
 
 } // namespace sim
 } // namespace vardex

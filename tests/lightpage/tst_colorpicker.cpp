@@ -14,6 +14,9 @@ private slots:
     void dragFromWheelLeavesRing();
     void resetReportsRest();
     void offscreenPickIsTheRenderedPixel();
+    void dragInWheelKeepsPicking_data();
+    void dragInWheelKeepsPicking();
+    void markerShowsThePickUntilReset();
 };
 
 void tst_colorpicker::ringValueFromPress_data()
@@ -89,6 +92,66 @@ void tst_colorpicker::offscreenPickIsTheRenderedPixel()
         QCOMPARE(picked.at(0).at(2).toInt(), expected.blue());
         QCOMPARE(hex.at(0).at(0).toString(), expected.name().toUpper());
     }
+}
+
+void tst_colorpicker::dragInWheelKeepsPicking_data()
+{
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QPoint>("picked");
+    QTest::newRow("inside the wheel") << QPoint(45, 75) << QPoint(45, 75);
+    QTest::newRow("to the white centre") << QPoint(60, 60) << QPoint(60, 60);
+    // Beyond the wheel the pick stays on its rim, towards the pointer.
+    QTest::newRow("out to the right") << QPoint(115, 60) << QPoint(97, 60);
+    QTest::newRow("out past the top") << QPoint(60, 0) << QPoint(60, 23);
+}
+
+void tst_colorpicker::dragInWheelKeepsPicking()
+{
+    QFETCH(QPoint, to);
+    QFETCH(QPoint, picked);
+    SVColorArea area;
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    const QImage rendered = area.grab().toImage();
+    QSignalSpy picks(&area, &SVColorArea::sigGetRGB);
+    QSignalSpy pressed(&area, &SVColorArea::sigMouseIsPress);
+    QTest::mousePress(&area, Qt::LeftButton, Qt::NoModifier, QPoint(75, 45));
+    QCOMPARE(picks.count(), 1);
+    QMouseEvent move(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&area, &move);
+    QCOMPARE(picks.count(), 2);
+    const QColor expected = rendered.pixelColor(picked);
+    QCOMPARE(QColor(picks.last().at(0).toInt(), picks.last().at(1).toInt(), picks.last().at(2).toInt()), expected);
+    QCOMPARE(area.pickPoint(), picked);
+    // The same point again reports nothing new; the drag is one press.
+    QCoreApplication::sendEvent(&area, &move);
+    QCOMPARE(picks.count(), 2);
+    QCOMPARE(area.ringValue(), 0.0);
+    QTest::mouseRelease(&area, Qt::LeftButton, Qt::NoModifier, to);
+    QCOMPARE(pressed.count(), 2);
+}
+
+void tst_colorpicker::markerShowsThePickUntilReset()
+{
+    SVColorArea area;
+    area.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&area));
+    const QImage plain = area.grab().toImage();
+    const QPoint at(45, 70);
+    QTest::mousePress(&area, Qt::LeftButton, Qt::NoModifier, at);
+    QVERIFY(area.hasPickMarker());
+    // The marker's light ring, five pixels round the pick, stands out from
+    // the wheel; the pick's own pixel stays visible.
+    const QImage marked = area.grab().toImage();
+    QCOMPARE(marked.pixelColor(at), plain.pixelColor(at));
+    for (const QPoint &ring : {at + QPoint(5, 0), at - QPoint(5, 0), at + QPoint(0, 5), at - QPoint(0, 5)}) {
+        QVERIFY2(marked.pixelColor(ring).lightness() > 200, qPrintable(marked.pixelColor(ring).name()));
+        QVERIFY(marked.pixelColor(ring) != plain.pixelColor(ring));
+    }
+    // A colour taken from elsewhere: the marker goes.
+    area.resetRingValue();
+    QVERIFY(!area.hasPickMarker());
+    QCOMPARE(area.grab().toImage(), plain);
 }
 
 QTEST_MAIN(tst_colorpicker)

@@ -35,6 +35,8 @@ private slots:
     void speedDragSendsOncePerTick();
     void zeroMaximumGivesOneTickAndClamps();
     void pickerDragSendsOnRelease();
+    void pickerEditPaintsTheChosenButton_data();
+    void pickerEditPaintsTheChosenButton();
     void swatchSetsTopColour();
     void rgbFields();
     void bottomColourChoiceSendsNothing();
@@ -324,6 +326,62 @@ void tst_lightpage::pickerDragSendsOnRelease()
     QVERIFY(rig.newReports().isEmpty());
     QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, QPoint(60, 105));
     QCOMPARE(rig.newReports().size(), 1);
+}
+
+void tst_lightpage::pickerEditPaintsTheChosenButton_data()
+{
+    QTest::addColumn<QString>("end");
+    QTest::addColumn<QString>("edit");
+    QTest::newRow("wheel drag, top colour") << "TopColor" << "wheel";
+    QTest::newRow("wheel drag, bottom colour") << "BottomColor" << "wheel";
+    QTest::newRow("value ring, top colour") << "TopColor" << "ring";
+}
+
+// While the picker is being used, the chosen end's button shows the colour
+// the fields and the preview show; the other button keeps its colour, and
+// the release stores and sends that colour once.
+void tst_lightpage::pickerEditPaintsTheChosenButton()
+{
+    QFETCH(QString, end);
+    QFETCH(QString, edit);
+    Rig rig;
+    rig.child<QAbstractButton>("toolButton_Breath")->click();
+    rig.page->onInstallEventFilterOpen();
+    QTest::mousePress(rig.child<QLabel>("label_Color13"), Qt::LeftButton); // top: blue
+    rig.page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.page.get()));
+    auto *chosen = rig.child<QAbstractButton>(qPrintable("pushButton_" + end));
+    auto *other = rig.child<QAbstractButton>(end == "TopColor" ? "pushButton_BottomColor" : "pushButton_TopColor");
+    chosen->click();
+    auto face = [](QWidget *w) { return w->grab().toImage().pixelColor(w->rect().center()); };
+    const QColor otherBefore = face(other);
+    const QColor chosenBefore = face(chosen);
+    rig.newReports();
+
+    SVColorArea *area = rig.page->colorArea();
+    if (edit == "wheel") {
+        QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, QPoint(60, 35));
+        QMouseEvent move(QEvent::MouseMove, QPoint(35, 70), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(area, &move);
+    } else {
+        QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, QPoint(59, 105)); // half way: value 127
+        area->grab(); // the ring reports as it repaints
+    }
+    const QColor fields(rig.child<QLineEdit>("lineEdit_R")->text().toInt(), rig.child<QLineEdit>("lineEdit_G")->text().toInt(),
+                        rig.child<QLineEdit>("lineEdit_B")->text().toInt());
+    QVERIFY(fields != chosenBefore);
+    QCOMPARE(face(chosen), fields);
+    QCOMPARE(face(rig.child<QLabel>("label_ColorShow")), fields);
+    QCOMPARE(face(other), otherBefore);
+    QVERIFY(rig.newReports().isEmpty());
+
+    QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, QPoint(35, 70));
+    const QList<QByteArray> sent = rig.newReports();
+    QCOMPARE(sent.size(), 1);
+    const int at = end == "TopColor" ? 9 : 12;
+    QCOMPARE(QColor(int(lightPageTest::at(sent[0], at)), int(lightPageTest::at(sent[0], at + 1)),
+                    int(lightPageTest::at(sent[0], at + 2))),
+             fields);
 }
 
 void tst_lightpage::swatchSetsTopColour()

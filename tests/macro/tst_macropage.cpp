@@ -43,6 +43,8 @@ private slots:
     void modifyMouseReleaseToMiddle();
     void modifyUnchangedKeyChangesOnlyDelay();
     void modifyKeyIntoMouse();
+    void propertyPanelEmptyWithoutSelection_data();
+    void propertyPanelEmptyWithoutSelection();
     void deletePair();
     void deleteLoneRowRecountsPresses();
     void moveRefusals_data();
@@ -58,6 +60,7 @@ private slots:
 void tst_macropage::dialogFrame()
 {
     Editor e;
+    QVERIFY(addMacro(e.store, 1, "Macro1", pair(1)));
     DMacroPage *page = e.open();
     QCOMPARE(page->size(), QSize(1050, 690));
     QVERIFY(page->testAttribute(Qt::WA_DeleteOnClose));
@@ -72,7 +75,9 @@ void tst_macropage::dialogFrame()
     QVERIFY(e.child<QRadioButton>("radioButton_Delay")->isHidden());
     QCOMPARE(e.child<QLineEdit>("lineEdit_DefaultDelayNum")->text(), QStringLiteral("100"));
     QCOMPARE(e.child<QLabel>("label")->text(), QStringLiteral("Start record"));
-    // The delay fields take 65535 and refuse 65536.
+    // The delay fields take 65535 and refuse 65536 (the Property panel's
+    // with an event selected: it takes no input otherwise).
+    e.clickRow(0);
     for (const char *name : {"lineEdit_DelayNum", "lineEdit_DefaultDelayNum", "lineEdit_EnterDelayNum"}) {
         QLineEdit *field = e.child<QLineEdit>(name);
         field->clear();
@@ -611,6 +616,59 @@ void tst_macropage::modifyKeyIntoMouse()
     e.click("radioButton_KeyboardEvent");
     e.click("pushButton_ModifyMacro");
     QCOMPARE(page->lastNotice(), QStringLiteral("Please enter a key"));
+}
+
+void tst_macropage::propertyPanelEmptyWithoutSelection_data()
+{
+    QTest::addColumn<QString>("ending");
+    QTest::newRow("the pair deleted") << "delete";
+    QTest::newRow("the list cleared") << "clear";
+    QTest::newRow("another macro chosen") << "macro";
+    QTest::newRow("the same macro chosen again") << "same macro";
+}
+
+// The Property panel shows the selected event only: once no event is
+// selected it is empty and takes no input, and Modify says why.
+void tst_macropage::propertyPanelEmptyWithoutSelection()
+{
+    QFETCH(QString, ending);
+    Editor e;
+    QVERIFY(addMacro(e.store, 1, "Macro1", QList<EventText>{ev(1, "down", 13, 500, "key"), ev(1, "up", 13, 20, "key")}
+                                               + QList<EventText>{ev(2, "down", 513, 5, "mouse"), ev(2, "up", 514, 5, "mouse")}));
+    QVERIFY(addMacro(e.store, 2, "Macro2", pair(1)));
+    DMacroPage *page = e.open();
+    auto *delay = e.child<QLineEdit>("lineEdit_DelayNum");
+    auto *key = e.child<QLineEdit>("lineEdit_PressKey");
+    auto *left = e.child<QRadioButton>("radioButton_1left");
+    auto *keyboardEvent = e.child<QRadioButton>("radioButton_KeyboardEvent");
+    auto empty = [&] {
+        return delay->text().isEmpty() && key->text().isEmpty() && !left->isChecked()
+               && e.child<QRadioButton>("radioButton_2center")->isChecked() == false
+               && e.child<QRadioButton>("radioButton_3right")->isChecked() == false && !keyboardEvent->isChecked()
+               && !e.child<QRadioButton>("radioButton_MouseEvent")->isChecked() && !delay->isEnabled()
+               && !key->isEnabled() && !keyboardEvent->isEnabled() && !left->isEnabled();
+    };
+    QVERIFY(empty()); // nothing selected when the dialog opens
+
+    e.clickRow(2); // the mouse press: its button shows
+    QVERIFY(left->isChecked() && left->isEnabled());
+    e.clickRow(0);
+    QCOMPARE(delay->text(), QStringLiteral("500"));
+    QVERIFY(!key->text().isEmpty());
+    QVERIFY(delay->isEnabled() && key->isEnabled());
+
+    if (ending == "delete")
+        emit e.row(0)->sigDeleteKeyAndMouseEvent();
+    else if (ending == "clear")
+        e.click("pushButton_ClearMacroLst");
+    else
+        e.select(ending == "macro" ? QStringLiteral("2") : QStringLiteral("1"));
+    QVERIFY(empty());
+
+    const QStringList before = describe(storedEvents(e.store, page->currentMacroIndex()));
+    e.click("pushButton_ModifyMacro");
+    QCOMPARE(page->lastNotice(), QStringLiteral("Please select a specific location first"));
+    QCOMPARE(describe(storedEvents(e.store, page->currentMacroIndex())), before);
 }
 
 void tst_macropage::deletePair()

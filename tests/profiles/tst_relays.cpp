@@ -4,6 +4,7 @@
 #include "profilesFixture.h"
 
 #include "ui/customKeys/DCustomKeysPage.h"
+#include "ui/lightsConfig/DCustomLightListItem.h"
 #include "ui/lightsConfig/DLightsConfigPage.h"
 #include "ui/lightsConfig/lightTypeTable.h"
 #include "ui/mainwidget/devicePage/dragShowArea.h"
@@ -67,6 +68,8 @@ private slots:
     void keyboardLightReport();
     void customLightChosenColoursKeys();
     void customColourStoresOnlyColouredKeys();
+    void selectionFollowsTheCurrentCustomLight_data();
+    void selectionFollowsTheCurrentCustomLight();
     void macroRebindingInEveryProfile();
 
 private:
@@ -293,6 +296,51 @@ void tst_relays::customColourStoresOnlyColouredKeys()
     QCOMPARE(button(2, 1)->keyColor(), QColor(10, 20, 30));
     QCOMPARE(profileCustomLight(store(), m_page->currentProfileIndex(), id),
              (QStringList{"20@2,1#0a141e/128", "26@2,2#0a141e/128"}));
+}
+
+void tst_relays::selectionFollowsTheCurrentCustomLight_data()
+{
+    // The row clicked, or -1 for choosing the Custom type again, which
+    // rebuilds the list and shows the same light afresh.
+    QTest::addColumn<int>("clickedRow");
+    QTest::addColumn<int>("current");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("the current light again") << 0 << 0 << true;
+    QTest::newRow("the type again") << -1 << 0 << true;
+    QTest::newRow("another light") << 2 << 2 << false;
+    QTest::newRow("the other light in use") << 1 << 1 << false;
+}
+
+// Keys picked while one custom light is shown are dropped when another
+// becomes current, so the next swatch cannot paint them into that one.
+void tst_relays::selectionFollowsTheCurrentCustomLight()
+{
+    QFETCH(int, clickedRow);
+    QFETCH(int, current);
+    QFETCH(bool, kept);
+    DLightsConfigPage *lights = m_page->lightsConfigPage();
+    lights->onCurIndexChanged_KB_LightMode(lightTypeTable::CustomButtonId);
+    QCOMPARE(lights->currentCustomLightIndex(), 0);
+    const QPoint q = button(2, 1)->mapTo(m_page->keyboardView(), QPoint(0, 0));
+    const QPoint w = button(2, 2)->mapTo(m_page->keyboardView(), QPoint(0, 0));
+    m_page->keyboardView()->selectKeysInRect(q.x() - 1, q.y() - 1, w.x() + 1, w.y() + 1);
+    QCOMPARE(m_page->keyboardView()->selectedKeyButtons().size(), 2);
+
+    if (clickedRow < 0)
+        lights->onCurIndexChanged_KB_LightMode(lightTypeTable::CustomButtonId);
+    else
+        QTest::mouseClick(lights->customLightItems().at(clickedRow), Qt::LeftButton);
+    QCOMPARE(lights->currentCustomLightIndex(), current);
+    QCOMPARE(m_page->keyboardView()->selectedKeyButtons().size(), kept ? 2 : 0);
+    QCOMPARE(button(2, 1)->isRangeSelected(), kept);
+
+    // A swatch (blue) now paints only what is still picked: Q, which no
+    // light of a new profile holds.
+    lights->onInstallEventFilterOpen();
+    QTest::mousePress(lights->findChild<QLabel *>(QStringLiteral("label_Color13")), Qt::LeftButton);
+    const QStringList stored = profileCustomLight(store(), m_page->currentProfileIndex(), current);
+    QCOMPARE(button(2, 1)->customLightColor(), kept ? QColor(0, 0, 255) : QColor(0, 0, 0));
+    QCOMPARE(stored.filter(QStringLiteral("@2,1#")).size(), kept ? 1 : 0);
 }
 
 void tst_relays::macroRebindingInEveryProfile()

@@ -154,6 +154,9 @@ private:
     void showColorPreview(const QColor &color);
     void paintColorButton(QAbstractButton *button, const QColor &color);
     void setChosenEnd(const QColor &color);
+    // The colour being edited in the fields, the preview and the chosen
+    // end's button, and in editColors.
+    void showEditedColor(const QColor &color);
     void fillColorControls();
     bool topColorChosen() const;
 

@@ -59,6 +59,14 @@ void DLightsConfigPage::setChosenEnd(const QColor &c)
     m_editColors[base + 2] = c.blue();
 }
 
+void DLightsConfigPage::showEditedColor(const QColor &c)
+{
+    showColorInFields(c);
+    showColorPreview(c);
+    paintColorButton(topColorChosen() ? ui->pushButton_TopColor : ui->pushButton_BottomColor, c);
+    setChosenEnd(c);
+}
+
 void DLightsConfigPage::showColorInFields(const QColor &c)
 {
     const QSignalBlocker r(ui->lineEdit_R), g(ui->lineEdit_G), b(ui->lineEdit_B);
@@ -107,9 +115,7 @@ void DLightsConfigPage::onGetRGB(int r, int g, int b)
     qDebug() << "----------------onGetRGB --->>> r:" << r << "  g:" << g << "  b:" << b;
     const QColor c(r, g, b);
     m_shownColor = c;
-    showColorInFields(c);
-    showColorPreview(c);
-    setChosenEnd(c);
+    showEditedColor(c);
 }
 
 void DLightsConfigPage::onMoveingStatus(int valueRotate, int degRotate)
@@ -120,9 +126,7 @@ void DLightsConfigPage::onMoveingStatus(int valueRotate, int degRotate)
     const int value = int((100 - valueRotate) * 2.55);
     const QColor c = QColor::fromHsv(m_shownColor.hsvHue(), m_shownColor.hsvSaturation(), qBound(0, value, 255));
     qDebug() << "----------------onMoveingStatus --->>> r:" << c.red() << "  g:" << c.green() << "  b:" << c.blue();
-    showColorInFields(c);
-    showColorPreview(c);
-    setChosenEnd(c);
+    showEditedColor(c);
 }
 
 void DLightsConfigPage::onSVColorAreaMouseIsPress(bool isMousePress)
@@ -136,10 +140,7 @@ void DLightsConfigPage::onColorItemSelcSignal(QColor color)
 {
     if (!m_isColorAreaPressed)
         m_shownColor = color;
-    showColorInFields(color);
-    showColorPreview(color);
-    paintColorButton(topColorChosen() ? ui->pushButton_TopColor : ui->pushButton_BottomColor, color);
-    setChosenEnd(color);
+    showEditedColor(color);
     saveAndSendLightConfig(0);
 }
 

@@ -15,6 +15,10 @@ namespace {
 const QPointF kWheelCentre(60, 60);
 const QPointF kRingCentre(59, 59); // centre of the widget's rectangle, as QRect counts it
 const int kWheelRadius = 40;
+// Picks stay this close to the centre: beyond it the wheel's antialiased
+// edge blends into whatever lies behind the widget.
+const double kPickRadius = 37.0;
+const int kMarkerRadius = 5;
 
 // Platforms whose screens cannot be read back pixel by pixel.
 bool screenReadable()
@@ -57,11 +61,14 @@ void SVColorArea::drawColorWheel()
     whiteCentre.setColorAt(1, Qt::transparent);
     p.setBrush(whiteCentre);
     p.drawEllipse(QRectF(23, 22, 77, 77));
+    p.end();
+    m_wheelImage = m_wheel.toImage();
 }
 
 void SVColorArea::resetRingValue()
 {
     m_ringValue = 0;
+    m_hasPick = false;
     update();
 }
 
@@ -85,7 +92,23 @@ void SVColorArea::paintEvent(QPaintEvent *)
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QRectF(10, 10, 100, 100));
 
+    drawPickMarker(p);
     drawRingKnob(p);
+}
+
+void SVColorArea::drawPickMarker(QPainter &p)
+{
+    if (!m_hasPick)
+        return;
+    // A light ring inside a dark one reads on every part of the wheel,
+    // its white centre included; the picked pixel itself stays visible.
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(30, 30, 30, 200), 1));
+    p.drawEllipse(QPointF(m_pickPoint) + QPointF(0.5, 0.5), kMarkerRadius + 1.5, kMarkerRadius + 1.5);
+    p.setPen(QPen(Qt::white, 2));
+    p.drawEllipse(QPointF(m_pickPoint) + QPointF(0.5, 0.5), kMarkerRadius, kMarkerRadius);
+    p.restore();
 }
 
 void SVColorArea::drawRingKnob(QPainter &p)
@@ -121,10 +144,8 @@ void SVColorArea::mousePressEvent(QMouseEvent *event)
         m_saturation = qBound(0, event->pos().x(), 255);
         m_value = qBound(0, 255 - event->pos().y(), 255);
         emit svChangedSignal(m_hue, m_saturation, m_value);
-        // The pointer is where the press happened.
-        reportColorAt(event->globalPos());
         m_ringValue = 0;
-        update();
+        pickInWheel(event->pos(), true);
     } else {
         m_pressedInWheel = false;
         setRingValueFromPoint(event->localPos());
@@ -133,9 +154,32 @@ void SVColorArea::mousePressEvent(QMouseEvent *event)
 
 void SVColorArea::mouseMoveEvent(QMouseEvent *event)
 {
-    if (event->buttons() == Qt::NoButton || m_pressedInWheel)
+    if (event->buttons() == Qt::NoButton)
         return;
-    setRingValueFromPoint(event->localPos());
+    if (m_pressedInWheel)
+        pickInWheel(event->pos(), false);
+    else
+        setRingValueFromPoint(event->localPos());
+}
+
+void SVColorArea::pickInWheel(QPoint point, bool press)
+{
+    QPointF d = QPointF(point) - kWheelCentre;
+    const double length = std::hypot(d.x(), d.y());
+    if (length > kPickRadius)
+        d *= kPickRadius / length;
+    const QPoint at = (kWheelCentre + d).toPoint();
+    // The wheel as drawn, not the screen: the marker would sit on the
+    // screen's pixel during a drag.
+    QColor c = m_wheelImage.pixelColor(at);
+    c.setAlpha(255);
+    // A drag reports each new point once; a press always reports.
+    const bool report = press || !m_hasPick || at != m_pickPoint;
+    m_pickPoint = at;
+    m_hasPick = true;
+    if (report)
+        reportColor(c);
+    update();
 }
 
 void SVColorArea::mouseReleaseEvent(QMouseEvent *)
@@ -209,8 +253,12 @@ QColor SVColorArea::pixelAt(QPoint globalPos)
 void SVColorArea::reportColorAt(QPoint globalPos)
 {
     const QColor c = pixelAt(globalPos);
-    if (!c.isValid())
-        return;
+    if (c.isValid())
+        reportColor(c);
+}
+
+void SVColorArea::reportColor(const QColor &c)
+{
     const int red = c.red(), green = c.green(), blue = c.blue();
     auto hex = [](int v) { return QStringLiteral("%1").arg(v, 2, 16, QLatin1Char('0')).toUpper(); };
     const QString text = QStringLiteral("#%1%2%3").arg(hex(red), hex(green), hex(blue));

@@ -93,6 +93,7 @@ DMacroPage::DMacroPage(QWidget *parent)
 
     ui->radioButton_RecordDelay->setChecked(true);
     ui->stackedWidget->setCurrentWidget(ui->page_Key);
+    clearEventSelection();
 
     ui->frame_Record->installEventFilter(this);
     ui->frame_Record->setCursor(Qt::PointingHandCursor);

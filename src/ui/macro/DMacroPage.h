@@ -132,6 +132,9 @@ private:
     QList<macroModel::EventText> shownEvents() const;
     void showTotalDelay();
     void recountPresses();
+    // No event selected: the Property panel empties and takes no input.
+    void clearEventSelection();
+    void setPropertyInputEnabled(bool enabled);
     // The whole macro replaced by `events`, in one atomic store write.
     bool rewriteCurrentMacro(const QList<macroModel::EventText> &events);
     void removeEventRow(DCatchKeyAndMouseItem *row);

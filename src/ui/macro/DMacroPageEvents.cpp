@@ -137,6 +137,30 @@ bool DMacroPage::rewriteCurrentMacro(const QList<EventText> &events)
 
 // ---------------------------------------------------------------- selection
 
+void DMacroPage::clearEventSelection()
+{
+    m_isEventSelected = false;
+    m_selectedEventRow = nullptr;
+    ui->lineEdit_DelayNum->clear();
+    ui->lineEdit_PressKey->clear();
+    ui->stackedWidget_Property->setCurrentWidget(ui->page_1);
+    for (QRadioButton *button : {ui->radioButton_KeyboardEvent, ui->radioButton_MouseEvent, ui->radioButton_1left,
+                                 ui->radioButton_2center, ui->radioButton_3right}) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+    setPropertyInputEnabled(false);
+}
+
+// Modify stays live either way: it says that an event must be selected first.
+void DMacroPage::setPropertyInputEnabled(bool enabled)
+{
+    ui->frame_14->setEnabled(enabled);
+    ui->frame_15->setEnabled(enabled);
+    ui->stackedWidget_Property->setEnabled(enabled);
+}
+
 void DMacroPage::onKeyOrMouseEventClick(QString delay, QString type, QString keyCode, QString codeName,
                                         QString operateExplain)
 {
@@ -161,6 +185,10 @@ void DMacroPage::onKeyOrMouseEventClick(QString delay, QString type, QString key
     } else if (type == QLatin1String("mouse")) {
         ui->stackedWidget_Property->setCurrentWidget(ui->page_2);
         ui->radioButton_MouseEvent->setChecked(true);
+    } else {
+        // A kind this editor does not make: the panel starts as for a key.
+        ui->stackedWidget_Property->setCurrentWidget(ui->page_1);
+        ui->radioButton_KeyboardEvent->setChecked(true);
     }
     if (!type.contains(QLatin1String("mouse"))) {
         ui->lineEdit_PressKey->setMaxLength(qMax(1, codeName.length()));
@@ -181,6 +209,7 @@ void DMacroPage::onKeyOrMouseEventClick(QString delay, QString type, QString key
         }
     }
     m_isEventSelected = true;
+    setPropertyInputEnabled(true);
 
     for (DCatchKeyAndMouseItem *item : qAsConst(m_eventRowList))
         item->setPartnerSelected(item->mark() == m_selectMark && item->operate() != operateExplain);
@@ -383,8 +412,7 @@ void DMacroPage::onDeleteKeyAndMouseEvent()
     }
     showTotalDelay();
     notifyMacroChanged();
-    m_isEventSelected = false;
-    m_selectedEventRow = nullptr;
+    clearEventSelection();
     // A lone row may have been a release: count what is left.
     recountPresses();
 }
@@ -402,8 +430,7 @@ void DMacroPage::on_pushButton_ClearMacroLst_clicked()
     clearEventRows();
     m_eventRowList.clear();
     m_recordedEvents.clear();
-    m_isEventSelected = false;
-    m_selectedEventRow = nullptr;
+    clearEventSelection();
     m_totalDelay = 0;
     ui->label_TotalTime->setText(QStringLiteral("0 MS"));
     ui->stackedWidget_2->setCurrentWidget(ui->page_isEmpty);

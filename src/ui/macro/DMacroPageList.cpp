@@ -105,7 +105,7 @@ void DMacroPage::loadMacroList()
         m_currentMacroName.clear();
         clearEventRows();
         m_eventRowList.clear();
-        m_isEventSelected = false;
+        clearEventSelection();
         m_totalDelay = 0;
         m_recordMacroListDownOperateNum = 0;
         showTotalDelay();
@@ -131,8 +131,7 @@ void DMacroPage::onMacroItemMouseClicked(QString strMacroIndex, QString strMacro
         m_recordedEvents.clear();
     }
 
-    m_isEventSelected = false;
-    m_selectedEventRow = nullptr;
+    clearEventSelection();
     m_currentMacroIndex = strMacroIndex;
     m_currentMacroName = strMacroName;
     m_recordMacroListDownOperateNum = 0;
@@ -227,7 +226,7 @@ void DMacroPage::onDeleteMacro(QString strMacroIndex, QString strMacroName)
         m_currentMacroName.clear();
         clearEventRows();
         m_eventRowList.clear();
-        m_isEventSelected = false;
+        clearEventSelection();
         m_totalDelay = 0;
         m_recordMacroListDownOperateNum = 0;
         showTotalDelay();

@@ -310,14 +310,20 @@ void DMainWidget::retranslateTray()
 void DMainWidget::createTrayIcon()
 {
     createTrayMenu();
-    if (!trayAvailable()())
-        return;
+    // Made and shown even while no tray runs: Qt docks a shown icon in a tray
+    // that starts later, as trays often do at log-in.
     m_trayIcon = new QSystemTrayIcon(this);
     m_trayIcon->setIcon(QIcon(QStringLiteral(":/images/trayLogo.ico")));
     m_trayIcon->setToolTip(m_companyName);
     m_trayIcon->setContextMenu(m_trayMenu);
     m_trayIcon->show();
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &DMainWidget::iconActivated);
+}
+
+bool DMainWidget::trayIconInTray() const
+{
+    // The tray may have come or gone since the start.
+    return m_trayIcon && m_trayIcon->isVisible() && trayAvailable()();
 }
 
 void DMainWidget::registerDeviceNotify()
@@ -489,8 +495,7 @@ void DMainWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
 void DMainWidget::on_pushButton_Close_clicked()
 {
     const bool closeToTray = m_settings->value(QStringLiteral("CloseToTray/isCloseToTray"), false).toBool();
-    // Hiding without a tray icon would leave no way back to the window.
-    if (closeToTray && m_trayIcon && m_trayIcon->isVisible()) {
+    if (closeToTray && trayIconInTray()) {
         hide();
         return;
     }

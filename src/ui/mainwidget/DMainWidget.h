@@ -90,6 +90,9 @@ public:
     QVector<SupportedDeviceIds> supportedDevices() const;
     DDevicePageView *devicePage() const { return m_devicePage; }
     QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    // The tray icon is shown and a tray runs to hold it: only then may the
+    // window hide, with the icon as the way back.
+    bool trayIconInTray() const;
     HotplugMonitor *hotplugMonitor() const { return m_hotplug; }
     bool deviceListShown() const { return m_deviceListShown; }
     bool keyboardRemoved() const { return m_keyboardRemoved; }

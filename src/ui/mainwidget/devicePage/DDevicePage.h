@@ -270,6 +270,8 @@ private:
     QTimer *m_batteryTimer = nullptr;
     int m_batteryAnimationLevel = 0;
     int m_customLightFlag = -1;
+    // The custom light the drawing shows: store, profile and light index.
+    QString m_shownCustomLight;
     std::shared_ptr<DFileChooser> m_fileChooser;
     QTimer *m_serialWaitTimer = nullptr;
     // The current keyboard's link while its profile set-up waits for it to

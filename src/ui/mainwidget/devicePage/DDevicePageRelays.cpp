@@ -202,6 +202,12 @@ void DDevicePage::onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, co
 void DDevicePage::onCustomLightItemHaveChanged(int flagIndex, QString strCustomLightIndex, QString strCustomLightName)
 {
     Q_UNUSED(strCustomLightName);
+    // Keys picked to paint one light must not paint the next one.
+    const QString shown = QString::fromLocal8Bit(m_profileXmlPath) + QLatin1Char('\n')
+                          + QString::fromLatin1(currentProfileIndexText()) + QLatin1Char('\n') + strCustomLightIndex;
+    if (shown != m_shownCustomLight && m_hidDeviceJoinFrame)
+        m_hidDeviceJoinFrame->clearKeySelection();
+    m_shownCustomLight = shown;
     const QColor black(0, 0, 0, 255);
     for (auto &row : m_keyButtons) {
         for (keyboardButCustom *button : row) {

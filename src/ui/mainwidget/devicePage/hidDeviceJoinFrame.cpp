@@ -204,11 +204,16 @@ void hidDeviceJoinFrame::setScale(float s)
     }
 }
 
-void hidDeviceJoinFrame::selectKeysInRect(int x1, int y1, int x2, int y2)
+void hidDeviceJoinFrame::clearKeySelection()
 {
     for (keyboardButCustom *button : qAsConst(m_selection))
         button->setRangeSelected(false);
     m_selection.clear();
+}
+
+void hidDeviceJoinFrame::selectKeysInRect(int x1, int y1, int x2, int y2)
+{
+    clearKeySelection();
     if (!m_keyLayer)
         return;
 
@@ -300,11 +305,8 @@ void hidDeviceJoinFrame::setMousePressed(bool pressed)
 
 void hidDeviceJoinFrame::setColorDisplay(bool on)
 {
-    if (on) {
-        for (keyboardButCustom *button : qAsConst(m_selection))
-            button->setRangeSelected(false);
-        m_selection.clear();
-    }
+    if (on)
+        clearKeySelection();
     if (m_keyLayer)
         m_keyLayer->setColorDisplay(on);
 }

@@ -52,6 +52,8 @@ public:
     void setMousePressed(bool pressed);
     void setColorDisplay(bool on);
     void clearColorDisplay();
+    // Drops the keys picked on the drawing.
+    void clearKeySelection();
     QList<keyboardButCustom *> selectedKeyButtons() const { return m_selection; }
     keyboardButCustom *hoveredKey() const { return m_hovered; }
     void logDrawingAreaPosition() const;
