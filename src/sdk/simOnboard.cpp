@@ -117,14 +117,14 @@ void reportOutcome(World &w, Device &d, bool live, int delayMs)
     const int status = s.faults.status != 0 ? s.faults.status : (s.malformed ? 2 : 1);
     s.lastStatus = std::max(0, status);
     ++s.downloadsEnded;
-    // Due no later than the status report: the worker's pass that delivers
-    // the report writes the decoded lines too, before a host that saw the
-    // report can act on it.
+    // Due together with the status report: the worker's pass that delivers
+    // the report writes the decoded lines right after it, before a host
+    // that saw the report can act on it.
     s.decodedLogDue = true;
     s.decodedLogAt = Clock::now() + std::chrono::milliseconds(delayMs);
     if (live && status > 0) {
         d.downloadStatus = status;
-        w.schedule(d, statusReport(d), delayMs);
+        s.decodedLogAt = w.schedule(d, statusReport(d), delayMs);
         d.downloadStatus = 0;
     }
 }
