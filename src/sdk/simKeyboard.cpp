@@ -131,7 +131,7 @@ bool World::deliver(Device &d, const Report &r)
     return any;
 }
 
-void World::schedule(Device &d, const Report &r, int delayMs)
+std::chrono::steady_clock::time_point World::schedule(Device &d, const Report &r, int delayMs)
 {
     Pending p;
     p.due = Clock::now() + std::chrono::milliseconds(std::max(0, delayMs));
@@ -140,6 +140,7 @@ void World::schedule(Device &d, const Report &r, int delayMs)
     p.report = r;
     pending.push_back(p);
     workCv.notify_all();
+    return p.due;
 }
 
 std::shared_ptr<Device> World::findShared(const std::string &path) const

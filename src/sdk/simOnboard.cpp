@@ -24,7 +24,7 @@ constexpr int kPieces = 5;
 constexpr int kPieceBytes = 58;
 constexpr int kLastPieceBytes = 24;
 constexpr int kPageEntries = 14;
-constexpr int kQuietMs = 500; // longer than the host's pause before the closing pieces
+constexpr int kMaxQuietMs = 600000;
 
 char hexDigit(int v) { return "0123456789abcdef"[v & 15]; }
 
@@ -115,15 +115,18 @@ void reportOutcome(World &w, Device &d, bool live, int delayMs)
     OnboardState &s = d.onboard;
     s.pending = false;
     const int status = s.faults.status != 0 ? s.faults.status : (s.malformed ? 2 : 1);
-    s.lastStatus = status;
+    s.lastStatus = std::max(0, status);
     ++s.downloadsEnded;
-    if (live) {
-        d.downloadStatus = status;
-        w.schedule(d, statusReport(d), delayMs);
-        d.downloadStatus = 0;
-    }
+    // Due together with the status report: the worker's pass that delivers
+    // the report writes the decoded lines right after it, before a host
+    // that saw the report can act on it.
     s.decodedLogDue = true;
     s.decodedLogAt = Clock::now() + std::chrono::milliseconds(delayMs);
+    if (live && status > 0) {
+        d.downloadStatus = status;
+        s.decodedLogAt = w.schedule(d, statusReport(d), delayMs);
+        d.downloadStatus = 0;
+    }
 }
 
 void keyPage(OnboardState &s, const Report &r)
@@ -225,7 +228,7 @@ void onboardTick(World &w, Device &d, bool live, Clock::time_point now, Clock::t
     }
     if (!s.pending)
         return;
-    const auto due = s.lastWrite + std::chrono::milliseconds(kQuietMs);
+    const auto due = s.lastWrite + std::chrono::milliseconds(s.faults.quietMs);
     if (now >= due) {
         reportOutcome(w, d, live, 0);
         *wake = std::min(*wake, s.decodedLogAt);
@@ -245,9 +248,14 @@ bool onboardSetFault(Device &d, int fault, int value)
         f.foreignAckOfPiece = std::max(-1, value);
         break;
     case SIM_FAULT_ONBOARD_STATUS:
-        if (value < 0 || value > 2)
+        if (value < -1 || value > 255)
             return false;
         f.status = value;
+        return true;
+    case SIM_FAULT_ONBOARD_QUIET_MS:
+        if (value < 1 || value > kMaxQuietMs)
+            return false;
+        f.quietMs = value;
         return true;
     default:
         return false;
@@ -270,7 +278,8 @@ bool readOnboardScenario(const cJSON *obj, Device &d, std::string *error)
         {"ackDelayMs", 0, 60000, &d.ackDelayMs},
         {"onboardDropAck", -1, 1000000, &d.onboard.faults.dropAckOfPiece},
         {"onboardForeignAck", -1, 1000000, &d.onboard.faults.foreignAckOfPiece},
-        {"onboardStatus", 0, 2, &d.onboard.faults.status},
+        {"onboardStatus", -1, 255, &d.onboard.faults.status},
+        {"onboardQuietMs", 1, kMaxQuietMs, &d.onboard.faults.quietMs},
     };
     for (const Key &key : keys) {
         const cJSON *item = cJSON_GetObjectItemCaseSensitive(obj, key.name);

@@ -25,7 +25,8 @@ struct OnboardFaults
 {
     int dropAckOfPiece = -1;    // the n-th macro piece from now (0-based) is not acknowledged, once
     int foreignAckOfPiece = -1; // the n-th piece's acknowledgement comes from another keyboard, once
-    int status = 0;             // status to report after a download; 0: the keyboard judges
+    int status = 0;             // status to report after a download; 0: the keyboard judges, -1: none
+    int quietMs = 500;          // silence after which the keyboard ends a download that has no closing piece
 };
 
 struct OnboardState
@@ -52,7 +53,7 @@ struct OnboardState
     int acksWithheld = 0;
     int acksSentElsewhere = 0;
     int downloadsEnded = 0;
-    int lastStatus = 0;
+    int lastStatus = 0; // 0 also when the last download ended without a report
 };
 
 // A 0x17 or 0x18 report from the host; called with the world locked.

@@ -11,7 +11,7 @@
 //       "keyLightTypes": [0, 1, 2], "keyMarkers": 1, "keySpeedMax": 5, "keyBrightnessMax": 5,
 //       "sideLightTypes": [0, 1], "sideMarkers": 1, "sideSpeedMax": 5, "sideBrightnessMax": 5,
 //       "dropAcks": false, "ackDelayMs": 0, "onboardDropAck": -1, "onboardForeignAck": -1,
-//       "onboardStatus": 0,   (the onboard faults: simOnboard.cpp)
+//       "onboardStatus": 0, "onboardQuietMs": 500,   (the onboard faults: simOnboard.cpp)
 //       "batterySchedule": [{ "atMs": 0, "battery": 38, "charging": 1 }], "batteryRepeatMs": 0,
 //                             (simBattery.cpp)
 //       "plugAtMs": 2000, "unplugAtMs": 8000, "plugRepeatMs": 10000 }

@@ -146,7 +146,8 @@ struct World {
     void logLine(const std::string &path, char dir, const Report &r);
     int openHandles(const Device &d) const;
     bool deliver(Device &d, const Report &r);
-    void schedule(Device &d, const Report &r, int delayMs);
+    // Returns when the report is due.
+    std::chrono::steady_clock::time_point schedule(Device &d, const Report &r, int delayMs);
     std::shared_ptr<Device> findShared(const std::string &path) const;
     Device *find(const std::string &path) const;
     void ensureWorker();

@@ -630,8 +630,11 @@ enum CVardexSimFault {
     // from 0; -1 turns the fault off.
     SIM_FAULT_ONBOARD_DROP_ACK = 6,    // value n: piece n gets no acknowledgement, once
     SIM_FAULT_ONBOARD_FOREIGN_ACK = 7, // value n: piece n is acknowledged by another open keyboard instead, once
-    SIM_FAULT_ONBOARD_STATUS = 8       // value: status reported after a download (1 successful,
-                                       // 2 failed); 0: the keyboard judges what it received
+    SIM_FAULT_ONBOARD_STATUS = 8,      // value: status reported after a download (1 successful,
+                                       // 2 failed, any other up to 255 as it is); 0: the keyboard
+                                       // judges what it received; -1: no status report at all
+    SIM_FAULT_ONBOARD_QUIET_MS = 9     // value: ms of silence that end a download without its
+                                       // closing piece (500 by default)
 };
 VARDEX_SDK_API int CVardexSim_SetFault(const char *path, int fault, int value);
 
@@ -665,8 +668,9 @@ VARDEX_SDK_API int CVardexSim_GetMacroSlot(const char *path, int slot, unsigned 
 
 // The onboard download as the keyboard saw it. A download begins with page 0
 // of the Default layer (which also starts that layer's table afresh) and ends
-// with piece 4 of slot 9 after an FN page, or when nothing came for 500 ms;
-// the keyboard then reports its status (0x01, byte 13) and, when a log is
+// with piece 4 of slot 9 after an FN page, or when nothing came for 500 ms
+// (SIM_FAULT_ONBOARD_QUIET_MS); the keyboard then reports its status (0x01,
+// byte 13; not with SIM_FAULT_ONBOARD_STATUS -1) and, when a log is
 // open, writes its tables and slots decoded, one "#" line each.
 struct CVardexSimOnboardInfo {
     int keyPagesReceived;
@@ -675,8 +679,8 @@ struct CVardexSimOnboardInfo {
     int acksSent;
     int acksWithheld;         // by DROP_ACKS or ONBOARD_DROP_ACK
     int acksSentElsewhere;    // by ONBOARD_FOREIGN_ACK
-    int downloadsEnded;       // status reports after a download
-    int lastStatus;           // 1 successful, 2 failed, 0 none yet
+    int downloadsEnded;       // downloads the keyboard saw to their end
+    int lastStatus;           // 1 successful, 2 failed (or the faulty one), 0 none
     int keyPages[2];          // pages held: Default layer, FN layer
 };
 VARDEX_SDK_API int CVardexSim_GetOnboardInfo(const char *path, CVardexSimOnboardInfo *info);

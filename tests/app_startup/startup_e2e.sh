@@ -19,10 +19,10 @@ exe="$1"
 base="$2"
 
 if [[ -z "${VARDEX_E2E_INNER:-}" ]]; then
-    if command -v xvfb-run >/dev/null; then
-        VARDEX_E2E_INNER=1 exec xvfb-run -a -s "-screen 0 1920x1080x24" bash "$0" "$@"
+    if command -v Xvfb >/dev/null; then
+        VARDEX_E2E_INNER=1 exec bash "$(dirname "$0")/../run-under-xvfb.sh" --screen 1920x1080x24 bash "$0" "$@"
     fi
-    echo "SKIP: xvfb-run is not installed"
+    echo "SKIP: Xvfb is not installed"
     exit 0
 fi
 export QT_QPA_PLATFORM=xcb

@@ -1,5 +1,5 @@
 // Typing a text and launching a program, as custom keys do, on a real X
-// server (run under xvfb-run).
+// server (run under tests/run-under-xvfb.sh).
 #include "platform/keyActions.h"
 
 #include <QApplication>
@@ -23,7 +23,7 @@ private slots:
 
 void tst_keyactions_x11::initTestCase()
 {
-    QVERIFY2(QX11Info::isPlatformX11(), "this test needs an X11 display (run it under xvfb-run)");
+    QVERIFY2(QX11Info::isPlatformX11(), "this test needs an X11 display (run it under tests/run-under-xvfb.sh)");
 }
 
 void tst_keyactions_x11::typesTextIntoFocusedLineEdit_data()

@@ -1,4 +1,4 @@
-// The remap page's capture against a real X server (run under xvfb-run;
+// The remap page's capture against a real X server (run under tests/run-under-xvfb.sh;
 // skipped with a message where no X server can start): a key pressed while
 // the capture bubble is open is stored as the key's new target and does not
 // reach the window that had the focus. xdotool presses the keys through
@@ -47,7 +47,7 @@ private:
 void tst_RemapCaptureX11::initTestCase()
 {
     if (!QX11Info::isPlatformX11())
-        QSKIP("no X server could be started for this test (run it under xvfb-run): the capture is not tested");
+        QSKIP("no X server could be started for this test (run it under tests/run-under-xvfb.sh): the capture is not tested");
     if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
         QSKIP("xdotool is not installed: the capture is not tested");
     QVERIFY2(X11RecordHook::isAvailable(), "the X server offers no RECORD extension");

@@ -1,4 +1,4 @@
-// The global hook against a real X server (run under xvfb-run; skipped with
+// The global hook against a real X server (run under tests/run-under-xvfb.sh; skipped with
 // a message where no X server can start). xdotool drives the input through
 // XTest, which RECORD sees like a physical keyboard.
 #include <QApplication>
@@ -53,7 +53,7 @@ bool tst_KeyHookX11::xdotool(const QStringList &args)
 void tst_KeyHookX11::initTestCase()
 {
     if (!QX11Info::isPlatformX11())
-        QSKIP("no X server could be started for this test (run it under xvfb-run): the X11 hook is not tested");
+        QSKIP("no X server could be started for this test (run it under tests/run-under-xvfb.sh): the X11 hook is not tested");
     if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
         QSKIP("xdotool is not installed: the X11 hook is not tested");
     QVERIFY2(X11RecordHook::isAvailable(), "the X server offers no RECORD extension");

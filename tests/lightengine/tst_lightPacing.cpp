@@ -84,8 +84,13 @@ private slots:
         for (size_t i = 1; i < 201; ++i)
             gaps.push_back(t[i] - t[i - 1]);
         QVERIFY2(*std::min_element(gaps.begin(), gaps.end()) >= 12000, "a tick came early");
+#if !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__)
+        // How close the pace stays is a question of speed, which a sanitizer
+        // build on a loaded machine cannot answer; that no tick comes early
+        // holds in every build.
         std::nth_element(gaps.begin(), gaps.begin() + gaps.size() / 2, gaps.end());
         QVERIFY2(gaps[gaps.size() / 2] < 14000, qPrintable(QString::number(gaps[gaps.size() / 2])));
+#endif
     }
 
     // With the clock standing still only the first, immediate tick comes.

@@ -54,6 +54,12 @@ QByteArray bytes(std::initializer_list<int> values)
 QByteArray keyColour(int k) { return bytes({k, 2 * k, 255 - k}); }
 QByteArray sideColour(int i) { return bytes({100 + i, 7, 200 - i}); }
 
+ledFrameRecord g_frame[VARDEX_LIGHT_KEYS];
+void keepFrame(ledFrameRecord *frame)
+{
+    std::copy(frame, frame + VARDEX_LIGHT_KEYS, g_frame);
+}
+
 QList<simKeyboard::LogLine> reportsOf(simKeyboard::LogReader &log, const QString &path, int code)
 {
     QList<simKeyboard::LogLine> out;
@@ -177,6 +183,81 @@ private slots:
         QByteArray sideFrame(180, '\0');
         QCOMPARE(CVardexSim_GetLightSyncFrame(m_paths[0].toLatin1().constData(), 1, reinterpret_cast<uchar *>(sideFrame.data()), 180), 135);
         QCOMPARE(sideFrame.left(135), expectedSide);
+    }
+
+    // Effects whose keys differ from one another: every key's preview and
+    // its three bytes in the colour stream come from that key's own cell of
+    // the library's frame, on every row.
+    void eachKeyShowsItsOwnCell_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("press");
+        QTest::addColumn<bool>("scaled"); // mixed: the cell's colour scaled by its intensity
+        QTest::addColumn<int>("frames");
+        // Wave bands are whole columns, which tell no rows apart; a young
+        // ripple ring and the snake do.
+        QTest::newRow("ripple after a press at (3,7)") << 8 << true << true << 3;
+        QTest::newRow("snake") << 5 << false << true << 30;
+    }
+    void eachKeyShowsItsOwnCell()
+    {
+        QFETCH(int, type);
+        QFETCH(bool, press);
+        QFETCH(bool, scaled);
+        QFETCH(int, frames);
+        MainHidInterFace link(0, QStringLiteral("Brisko"));
+        QCOMPARE(link.hidApi_Open(m_paths[0]), 0);
+        link.start();
+        lightDealMain engine;
+        engine.setHidInfo(keyboardInfo("Brisko", 0));
+        engine.setLightSupportInfo(withSideLight());
+        engine.setHidInterface(&link);
+        engine.setSideButtons(m_side);
+        engine.loadProfileLightConfig();
+        colorInfoData keys = record(0, type, 1, 1, 1);
+        keys.ledFullColor = 1;
+        engine.setKeyboardColorInfoData(keys);
+        engine.setSideColorInfoData(record(1, 0, 1, 1, 1));
+        CVardexLight_ResetForTest(7);
+        if (press)
+            CVardexHid_keyClickedSendXY(3, 7);
+        for (int i = 0; i < frames; ++i)
+            CVardexHid_keyboardLightColorRuning(&keepFrame);
+        engine.onKeyboardFrame(g_frame);
+
+        QByteArray expected;
+        QSet<QRgb> offRowZero;
+        for (int k = 0; k < VARDEX_LIGHT_KEYS; ++k) {
+            const ledFrameRecord &r = g_frame[k];
+            const int a = scaled ? r.intensity : 255;
+            const QColor c(qBound(0, r.red * a / 255, 255), qBound(0, r.green * a / 255, 255),
+                           qBound(0, r.blue * a / 255, 255));
+            expected += bytes({c.red(), c.green(), c.blue()});
+            if (k >= VARDEX_LIGHT_COLUMNS)
+                offRowZero.insert(c.rgb());
+            const QColor shown = engine.keyPreviewColor(k / VARDEX_LIGHT_COLUMNS, k % VARDEX_LIGHT_COLUMNS);
+            QVERIFY2(shown.rgb() == c.rgb(), qPrintable(QStringLiteral("key %1: %2, cell %3")
+                                                            .arg(k).arg(shown.name(), c.name())));
+        }
+        // The frame must tell the cells apart, or any cell would do: colours
+        // differ off row 0, and from the row-0 key of the same column.
+        QVERIFY2(offRowZero.size() >= 2, qPrintable(QString::number(offRowZero.size())));
+        bool differsFromRowZero = false;
+        for (int k = VARDEX_LIGHT_COLUMNS; k < VARDEX_LIGHT_KEYS; ++k)
+            differsFromRowZero |= expected.mid(3 * k, 3) != expected.mid(3 * (k % VARDEX_LIGHT_COLUMNS), 3);
+        QVERIFY(differsFromRowZero);
+
+        CVardexSimLightSync before{};
+        QCOMPARE(CVardexSim_GetLightSync(m_paths[0].toLatin1().constData(), &before), 0);
+        engine.setLightSynchronous(true);
+        CVardexSimLightSync now{};
+        QTRY_VERIFY((CVardexSim_GetLightSync(m_paths[0].toLatin1().constData(), &now),
+                     now.keyFrames >= before.keyFrames + 1));
+        engine.setLightSynchronous(false);
+        QByteArray frame(396, '\0');
+        QCOMPARE(CVardexSim_GetLightSyncFrame(m_paths[0].toLatin1().constData(), 0,
+                                              reinterpret_cast<uchar *>(frame.data()), 396), 396);
+        QCOMPARE(frame.toHex(), expected.toHex());
     }
 
     void switchRepeatsEveryThreeSeconds()

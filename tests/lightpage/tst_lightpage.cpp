@@ -39,7 +39,11 @@ private slots:
     void pickerEditPaintsTheChosenButton();
     void swatchSetsTopColour();
     void rgbFields();
+    void rgbFieldEdges_data();
+    void rgbFieldEdges();
     void bottomColourChoiceSendsNothing();
+    void bottomColourEdit_data();
+    void bottomColourEdit();
     void saveWithoutStoredRecordAddsIt();
     void noTransportSendsNothing();
     void keyboardReportReloadsWithoutSending();
@@ -437,6 +441,68 @@ void tst_lightpage::rgbFields()
     QCOMPARE(storedRecord(rig.store, 0, 1).ledTopColor[0], 5);
 }
 
+void tst_lightpage::rgbFieldEdges_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");  // typed at the end of the field showing "25"
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("stored");     // red, green or blue of the top colour
+    QTest::addColumn<bool>("sent");
+    QTest::newRow("red 255") << "lineEdit_R" << "5" << "255" << 255 << true;
+    QTest::newRow("red 256") << "lineEdit_R" << "6" << "25" << 25 << false;
+    QTest::newRow("green 256") << "lineEdit_G" << "6" << "25" << 25 << false;
+    QTest::newRow("blue 255") << "lineEdit_B" << "5" << "255" << 255 << true;
+    QTest::newRow("blue 2550") << "lineEdit_B" << "50" << "255" << 255 << true;
+}
+
+// Each field holds 0..255: the largest value is taken, one more puts the
+// field back to what it showed, with nothing stored or sent.
+void tst_lightpage::rgbFieldEdges()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, stored);
+    QFETCH(bool, sent);
+    Rig rig;
+    rig.child<QAbstractButton>("toolButton_Breath")->click();
+    rig.page->show();
+    rig.page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rig.page.get()));
+    const int component = field == QLatin1String("lineEdit_R") ? 0 : field == QLatin1String("lineEdit_G") ? 1 : 2;
+    // The other fields hold values of their own, and one of them was the
+    // last one edited: the refused field goes back to its own value.
+    for (const char *name : {"lineEdit_R", "lineEdit_G", "lineEdit_B"}) {
+        QLineEdit *e = rig.child<QLineEdit>(name);
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, field == QLatin1String(name) ? "25" : "7");
+    }
+    QCOMPARE(storedRecord(rig.store, 0, 1).ledTopColor[component], 25);
+    rig.newReports();
+
+    QLineEdit *e = rig.child<QLineEdit>(field.toLatin1().constData());
+    e->setFocus();
+    e->end(false);
+    QTest::keyClicks(e, typed);
+    QCOMPARE(e->text(), shown);
+    const colorInfoData r = storedRecord(rig.store, 0, 1);
+    QCOMPARE(r.ledTopColor[component], stored);
+    for (int other = 0; other < 3; ++other)
+        if (other != component)
+            QCOMPARE(r.ledTopColor[other], 7);
+    const QList<QByteArray> reports = rig.newReports();
+    QCOMPARE(!reports.isEmpty(), sent);
+    if (sent)
+        QCOMPARE(int(at(reports.last(), 9 + component)), stored);
+
+    // Put in whole (as a paste or the page itself might), past the validator.
+    e->setText(QStringLiteral("256"));
+    QCOMPARE(e->text(), shown);
+    QCOMPARE(storedRecord(rig.store, 0, 1).ledTopColor[component], stored);
+    QVERIFY(rig.newReports().isEmpty());
+}
+
 void tst_lightpage::bottomColourChoiceSendsNothing()
 {
     Rig rig;
@@ -451,6 +517,58 @@ void tst_lightpage::bottomColourChoiceSendsNothing()
     rig.child<QAbstractButton>("pushButton_BottomColor")->click();
     QCOMPARE(rig.child<QLineEdit>("lineEdit_B")->text(), QStringLiteral("200"));
     QVERIFY(rig.newReports().isEmpty());
+}
+
+void tst_lightpage::bottomColourEdit_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QList<int>>("bottom");
+    QTest::newRow("swatch") << "label_Color20" << QList<int>{255, 255, 255};
+    QTest::newRow("green field") << "lineEdit_G" << QList<int>{0, 99, 200};
+}
+
+// With Bottom chosen, a picked colour becomes the bottom colour, in the store
+// and in the report's bottom bytes; the top colour stays as it was.
+void tst_lightpage::bottomColourEdit()
+{
+    QFETCH(QString, how);
+    QFETCH(QList<int>, bottom);
+    Rig rig;
+    colorInfoData breath {};
+    breath.hidType = 0;
+    breath.ledType = 1;
+    breath.ledBrightness = breath.ledSpeed = 2;
+    breath.ledTopColor[0] = 10;
+    breath.ledTopColor[1] = 20;
+    breath.ledTopColor[2] = 30;
+    breath.ledBottomColor[2] = 200;
+    CVardexXML_AddProFileLightInfoItem(rig.store.constData(), "1", breath);
+    rig.child<QAbstractButton>("toolButton_Breath")->click();
+    rig.page->onInstallEventFilterOpen();
+    rig.page->show();
+    rig.page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rig.page.get()));
+    rig.child<QAbstractButton>("pushButton_BottomColor")->click();
+    rig.newReports();
+
+    if (how.startsWith(QLatin1String("label_"))) {
+        QTest::mousePress(rig.child<QLabel>(how.toLatin1().constData()), Qt::LeftButton);
+    } else {
+        QLineEdit *e = rig.child<QLineEdit>(how.toLatin1().constData());
+        e->setFocus();
+        e->selectAll();
+        QTest::keyClicks(e, "99");
+    }
+    const colorInfoData r = storedRecord(rig.store, 0, 1);
+    QCOMPARE((QList<int>{r.ledBottomColor[0], r.ledBottomColor[1], r.ledBottomColor[2]}), bottom);
+    QCOMPARE((QList<int>{r.ledTopColor[0], r.ledTopColor[1], r.ledTopColor[2]}), (QList<int>{10, 20, 30}));
+    const QList<QByteArray> sent = rig.newReports();
+    QVERIFY(!sent.isEmpty());
+    QCOMPARE(sent.last().mid(9, 3).toHex(), QByteArray("0a141e"));
+    QByteArray bottomBytes;
+    for (int v : bottom)
+        bottomBytes.append(char(v));
+    QCOMPARE(sent.last().mid(12, 3).toHex(), bottomBytes.toHex());
 }
 
 // An edit whose record vanished from the store (edited meanwhile) is stored

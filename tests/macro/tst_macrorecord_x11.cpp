@@ -1,4 +1,4 @@
-// Recording a macro from a real X server's keyboard (run under xvfb-run;
+// Recording a macro from a real X server's keyboard (run under tests/run-under-xvfb.sh;
 // skipped with a message where no X server can start): xdotool types into
 // another program's window while the editor records, through the global
 // hook in its recording mode, as the custom-keys page starts it.
@@ -37,7 +37,7 @@ private:
 void tst_macrorecord_x11::initTestCase()
 {
     if (!QX11Info::isPlatformX11())
-        QSKIP("no X server could be started for this test (run it under xvfb-run): recording is not tested");
+        QSKIP("no X server could be started for this test (run it under tests/run-under-xvfb.sh): recording is not tested");
     if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
         QSKIP("xdotool is not installed: recording is not tested");
     QVERIFY2(X11RecordHook::isAvailable(), "the X server offers no RECORD extension");

@@ -373,6 +373,35 @@ private slots:
             QVERIFY(levels[c] <= 5 && (c == 10 || c == 11 || levels[c] < 5));
     }
 
+    // Of the capture packets that leave more than a block of frames in the
+    // buffer, one in ten is analysed, counted from the one after an analysis.
+    void oneQualifyingPacketInTenIsAnalysed()
+    {
+        MusicEngine m(104);
+        QVERIFY(m.engine.isMusicalRhythmRunning());
+        const int block = 4096 * 4; // frames of 16-bit stereo
+        // An analysed packet empties the buffer; the next one waits until
+        // the analyser took the block and is free again.
+        auto feed = [&](int bytes) {
+            m.engine.onSendCaptureAudioData(new BYTE[bytes](), bytes);
+            const bool analysed = m.engine.audioBufferSize() == 0;
+            if (analysed && !QTest::qWaitFor([&] { return m.engine.spectrumAnalyser()->isIdle(); }, 5000))
+                qWarning("the analyser stays busy");
+            return analysed;
+        };
+        int skipped = 0;
+        while (!feed(block + 4))
+            QVERIFY(++skipped < 10);
+        QSignalSpy spectra(m.engine.spectrumAnalyser(), &SpectrumAnalyser::spectrumChanged);
+        QVERIFY(!feed(block)); // exactly one block is no packet that counts
+        QList<int> analysedAt;
+        for (int packet = 1; packet <= 20; ++packet)
+            if (feed(block + 4))
+                analysedAt << packet;
+        QCOMPARE(analysedAt, (QList<int>{10, 20}));
+        QCOMPARE(spectra.count(), 2);
+    }
+
     void packetsWhileOffAreFreed()
     {
         MusicEngine m(104, musicRecord(1, Qt::white, Qt::black));

@@ -14,6 +14,7 @@
 
 #include <cstring>
 #include <list>
+#include <mutex>
 
 namespace onboardTest {
 
@@ -115,7 +116,9 @@ inline QByteArray unboundEntry(int keyCode)
     }
 }
 
-// Collects the debug lines of the download while it is installed.
+// Collects the debug lines of the download while it is installed. The
+// transport thread writes debug lines too, so the list is shared between
+// threads (a std::mutex, which the race checker sees).
 struct DebugLines
 {
     static QStringList &lines()
@@ -123,12 +126,26 @@ struct DebugLines
         static QStringList l;
         return l;
     }
-    static void handler(QtMsgType, const QMessageLogContext &, const QString &msg) { lines() << msg; }
+    static std::mutex &mutex()
+    {
+        static std::mutex m;
+        return m;
+    }
+    static void handler(QtMsgType, const QMessageLogContext &, const QString &msg)
+    {
+        std::lock_guard<std::mutex> lock(mutex());
+        lines() << msg;
+    }
     QtMessageHandler previous;
-    DebugLines() : previous(qInstallMessageHandler(&DebugLines::handler)) { lines().clear(); }
+    DebugLines() : previous(qInstallMessageHandler(&DebugLines::handler))
+    {
+        std::lock_guard<std::mutex> lock(mutex());
+        lines().clear();
+    }
     ~DebugLines() { qInstallMessageHandler(previous); }
     int count(const QString &part) const
     {
+        std::lock_guard<std::mutex> lock(mutex());
         int n = 0;
         for (const QString &line : lines())
             n += line.contains(part) ? 1 : 0;

@@ -32,6 +32,7 @@ private slots:
     void cleanup();
 
     void bothLayersAndThreeMacrosLandInTheKeyboard();
+    void wireOrderOfADownload_data();
     void wireOrderOfADownload();
     void faultsOfTheExchange_data();
     void faultsOfTheExchange();
@@ -79,6 +80,13 @@ DDevicePage *tst_onboarddownload::startPage(const QList<SimDevice> &devices)
     if (!QTest::qWaitFor([&] { return m_page->currentLink() && !m_page->profileFolder().isEmpty(); }, 6000))
         return nullptr;
     CVardexSim_ClearOnboard(current().toLatin1().constData());
+    // A download whose last slot went out before the FN pages ends only by
+    // the keyboard's patience. Make that patience outlast any pause a loaded
+    // machine adds to the host's 400 ms closing pause, and still end well
+    // inside the host's 3 s wait for the status.
+    for (const QString &path : attachedPaths())
+        if (CVardexSim_SetFault(path.toLatin1().constData(), SIM_FAULT_ONBOARD_QUIET_MS, 1500) != 0)
+            return nullptr;
     return m_page.get();
 }
 
@@ -154,8 +162,20 @@ void tst_onboarddownload::bothLayersAndThreeMacrosLandInTheKeyboard()
     QCOMPARE(m_page->onboardDownload()->downloadStatus(), 1);
 }
 
+void tst_onboarddownload::wireOrderOfADownload_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<int>("value");
+    QTest::newRow("instant acknowledgements") << 0 << 0;
+    QTest::newRow("late acknowledgements") << int(SIM_FAULT_DELAY_ACKS) << 150;
+    // Piece 4 is the last piece of slot 0, the slot of the bound macro.
+    QTest::newRow("slot's last piece unacknowledged once") << int(SIM_FAULT_ONBOARD_DROP_ACK) << 4;
+}
+
 void tst_onboarddownload::wireOrderOfADownload()
 {
+    QFETCH(int, fault);
+    QFETCH(int, value);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString logPath = dir.filePath(QStringLiteral("sim.log"));
@@ -165,6 +185,8 @@ void tst_onboarddownload::wireOrderOfADownload()
     QVERIFY(macroKeyIndex >= 14);
     QVERIFY(addMacro(m_page.get(), 0, "1", keyEvents(2)));
     QVERIFY(bind(m_page.get(), 0, 8, "1", "1"));
+    if (fault)
+        QCOMPARE(CVardexSim_SetFault(current().toLatin1().constData(), fault, value), 0);
     QCOMPARE(CVardexSim_SetLogFile(logPath.toLocal8Bit().constData()), 0);
     bool resent = false;
     {
@@ -202,6 +224,18 @@ void tst_onboarddownload::wireOrderOfADownload()
         else if (f[2] == "<" && cmd == 0x01 && r[13] != 0)
             seq << QStringLiteral("S%1").arg(int(r[13]));
     }
+
+    // The slot is complete on the keyboard before the page that points at
+    // it: its last piece (the last copy sent) was acknowledged before it.
+    int macroPage = -1;
+    for (int i = 0; i < seq.size() && macroPage < 0; ++i)
+        if (seq[i].startsWith(QStringLiteral("P0.%1:").arg(macroKeyIndex / 14)))
+            macroPage = i;
+    QVERIFY(macroPage > 0);
+    const int lastPiece = seq.lastIndexOf(QStringLiteral("M0.4"), macroPage);
+    QVERIFY(lastPiece >= 0);
+    QVERIFY2(seq.mid(lastPiece, macroPage - lastPiece).contains(QStringLiteral("A")),
+             qPrintable(seq.mid(lastPiece, macroPage - lastPiece + 1).join(' ')));
 
     // A resend (and the second acknowledgement it brings) on a loaded
     // machine repeats a token: the order is what counts here.
@@ -264,6 +298,9 @@ void tst_onboarddownload::faultsOfTheExchange_data()
     // first piece repeats the first attempt's last one.
     QTest::newRow("never acknowledged") << int(SIM_FAULT_DROP_ACKS) << 1 << false << 7 << 1 << 0;
     QTest::newRow("keyboard reports failure") << int(SIM_FAULT_ONBOARD_STATUS) << 2 << false << 0 << 1 << 2;
+    // Only the keyboard's own word of success counts.
+    QTest::newRow("status neither success nor failure") << int(SIM_FAULT_ONBOARD_STATUS) << 3 << false << 0 << 1 << 2;
+    QTest::newRow("no status") << int(SIM_FAULT_ONBOARD_STATUS) << -1 << false << 0 << 1 << 2;
 }
 
 void tst_onboarddownload::faultsOfTheExchange()

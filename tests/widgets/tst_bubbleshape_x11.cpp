@@ -1,6 +1,6 @@
 // Bubbles and toasts on an X server without a compositing manager (as under a
 // plain window manager): what lies below must show around their rounded
-// shape, never a black rectangle. Run under xvfb-run.
+// shape, never a black rectangle. Run under tests/run-under-xvfb.sh.
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/DToolTipExplain.h"
@@ -45,7 +45,7 @@ QImage screenShot()
 void tst_bubbleshape_x11::initTestCase()
 {
     if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        QSKIP("needs an X server (run under xvfb-run)");
+        QSKIP("needs an X server (run under tests/run-under-xvfb.sh)");
     if (QX11Info::isCompositingManagerRunning())
         QSKIP("a compositing manager runs on this display");
     QVERIFY(!shapedWindow::compositingActive());

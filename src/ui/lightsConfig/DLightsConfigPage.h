@@ -189,7 +189,6 @@ private:
     int m_editColors[6] = {};
     QColor m_shownColor{0, 0, 0};
     bool m_isColorAreaPressed = false;
-    int m_lastColorNum = 0;
     QStringList m_colorSwatchList;
     QList<QWidget *> m_swatches;
 

@@ -171,11 +171,11 @@ void DLightsConfigPage::onRgbFieldEdited(QLineEdit *field, const QString &text, 
     if (!ok)
         number = text.trimmed().isEmpty() ? 0 : -1;
     if (number < 0 || number > 255) {
+        // Back to what this field showed, not to the last field edited.
         const QSignalBlocker blocker(field);
-        field->setText(QString::number(m_lastColorNum));
+        field->setText(QString::number(m_editColors[(topColorChosen() ? 0 : 3) + component]));
         return;
     }
-    m_lastColorNum = number;
     switch (component) {
     case 0: setRedNum(number); break;
     case 1: setGreenNum(number); break;
