@@ -3,6 +3,7 @@
 
 #include "data/DDataManager.h"
 #include "ui/mainwidget/devicePage/DCustomEventTipExplain.h"
+#include "ui/mainwidget/devicePage/keyBackdrop.h"
 #include "ui/mainwidget/devicePage/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
 #include "ui/widgets/ArrowWidget.h"
@@ -83,6 +84,7 @@ keySelectFrame::keySelectFrame(QWidget *parent)
     , ui(new Ui::keySelectFrame)
 {
     ui->setupUi(this);
+    m_backdrop = new keyBackdrop(this);
 }
 
 keySelectFrame::~keySelectFrame()
@@ -242,6 +244,7 @@ bool keySelectFrame::parseKeyboardInfo(const char *text)
     for (const Segment &s : segments) {
         const keyGeometryInfo &g = s.geometry;
         auto *button = new sideLightButtonCustom(this);
+        button->setBackdrop(m_backdrop);
         button->place(g.x + m_sideOffsetX, g.y + m_sideOffsetY, g.width, g.height);
         button->setSideLightInfo(g.code, s.validStatus);
         button->hide();
@@ -256,6 +259,7 @@ bool keySelectFrame::parseKeyboardInfo(const char *text)
         const int i = n % kColumns;
         const keyGeometryInfo &g = cells.at(n).geometry;
         auto *button = new keyboardButCustom(this);
+        button->setBackdrop(m_backdrop);
         connect(button, SIGNAL(clicked()), this, SLOT(onKeyButtonClicked()));
         connect(button, SIGNAL(sigCustomButMouseEnter()), this, SLOT(onCustomButMouseEnter()));
         connect(button, SIGNAL(sigCustomButMouseLeave()), this, SLOT(onCustomButMouseLeave()));

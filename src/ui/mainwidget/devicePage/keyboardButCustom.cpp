@@ -147,6 +147,7 @@ void keyboardButCustom::paintFace(QPainter &painter, const QColor &fill, const Q
 void keyboardButCustom::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    paintBeneath(painter);
     painter.setRenderHint(QPainter::Antialiasing);
     const bool lit = m_hovered || m_rangeSelected;
 
