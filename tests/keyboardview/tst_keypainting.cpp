@@ -1,6 +1,7 @@
 // Painting the keyboard drawing cheaply: a key whose colour changes is
 // painted alone, over a picture of what lies beneath it, and what the screen
 // shows is exactly what painting everything beneath every key again shows.
+#include "ui/mainwidget/devicePage/dragShowArea.h"
 #include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
 #include "ui/mainwidget/devicePage/keyBackdrop.h"
 #include "ui/mainwidget/devicePage/keySelectFrame.h"
@@ -200,19 +201,36 @@ void tst_keypainting::sameLookAsPaintingEverything()
     }
 }
 
-// The rubber band's overlay lies above the keys while it is raised: an
-// opaque key would paint over it, so the keys stay translucent then.
+// An overlay above the keys would be painted over by an opaque key, so the
+// keys stay translucent beneath one; the rubber band's overlay counts only
+// while it draws a band.
 void tst_keypainting::overlayAboveKeepsKeysTranslucent()
 {
     Drawing d;
     QVERIFY(exposedWithPicture(d));
+    QWidget *key = d.layer->keyButtons().first();
+    auto opaque = [key] { return key->testAttribute(Qt::WA_OpaquePaintEvent); };
     auto *overlay = new QWidget(d.layer->parentWidget());
     overlay->setGeometry(d.layer->geometry());
     overlay->show();
     overlay->raise();
-    QVERIFY(QTest::qWaitFor([&] { return !d.layer->keyButtons().first()->testAttribute(Qt::WA_OpaquePaintEvent); }));
+    QVERIFY(QTest::qWaitFor([&] { return !opaque(); }));
     overlay->lower();
-    QVERIFY(QTest::qWaitFor([&] { return d.layer->keyButtons().first()->testAttribute(Qt::WA_OpaquePaintEvent); }));
+    QVERIFY(QTest::qWaitFor(opaque));
+    delete overlay;
+
+    auto *band = new dragShowArea(d.layer->parentWidget());
+    band->setGeometry(d.layer->geometry());
+    band->setActive(true);
+    band->show();
+    band->raise();
+    QVERIFY(QTest::qWaitFor([&] { return !d.layer->backdrop()->isRefreshPending(); }));
+    QVERIFY(opaque());
+    QTest::mousePress(band, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+    QTest::mouseMove(band, QPoint(120, 90));
+    QVERIFY(QTest::qWaitFor([&] { return !opaque(); }));
+    QTest::mouseRelease(band, Qt::LeftButton, Qt::NoModifier, QPoint(120, 90));
+    QVERIFY(QTest::qWaitFor(opaque));
 }
 
 QTEST_MAIN(tst_keypainting)

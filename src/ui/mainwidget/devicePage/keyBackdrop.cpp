@@ -10,6 +10,8 @@
 
 namespace {
 
+const char kClearOverlay[] = "vardexClearOverlay";
+
 // The widgets from the window down to the layer.
 QList<QWidget *> chainOf(QWidget *layer)
 {
@@ -32,7 +34,8 @@ bool coveredFromAbove(const QWidget *layer, const QWidget *parent, const QWidget
     const QObjectList &children = parent->children();
     for (int i = children.indexOf(const_cast<QWidget *>(child)) + 1; i > 0 && i < children.size(); ++i) {
         const QWidget *w = qobject_cast<const QWidget *>(children.at(i));
-        if (w && !w->isWindow() && w->isVisible() && w->geometry().intersects(layerAreaIn(layer, parent)))
+        if (w && !w->isWindow() && w->isVisible() && !keyBackdrop::isClearOverlay(w)
+            && w->geometry().intersects(layerAreaIn(layer, parent)))
             return true;
     }
     return false;
@@ -45,6 +48,18 @@ keyBackdrop::keyBackdrop(QWidget *layer)
     , m_layer(layer)
 {
     layer->installEventFilter(this);
+}
+
+void keyBackdrop::setClearOverlay(QWidget *overlay, bool clear)
+{
+    // The change reaches a watching backdrop as a property event.
+    if (isClearOverlay(overlay) != clear)
+        overlay->setProperty(kClearOverlay, clear);
+}
+
+bool keyBackdrop::isClearOverlay(const QWidget *overlay)
+{
+    return overlay->property(kClearOverlay).toBool();
 }
 
 keyBackdrop::~keyBackdrop()
@@ -249,6 +264,7 @@ bool keyBackdrop::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Show:
     case QEvent::Hide:
     case QEvent::ZOrderChange:
+    case QEvent::DynamicPropertyChange:
     case QEvent::ChildAdded:
     case QEvent::ChildRemoved:
     case QEvent::StyleChange:

@@ -44,6 +44,12 @@ public:
     // Paints the picture now rather than when the event loop is free.
     void refresh();
 
+    // A widget stacked above the layer makes the keys translucent, since
+    // an opaque key would paint over it; one that says it paints nothing
+    // at present does not.
+    static void setClearOverlay(QWidget *overlay, bool clear);
+    static bool isClearOverlay(const QWidget *overlay);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void timerEvent(QTimerEvent *event) override;
