@@ -111,10 +111,26 @@ QList<keyLayerButton *> keyBackdrop::buttons() const
     return out;
 }
 
+// The layer is opaque as well: otherwise Qt, repainting beneath a widget
+// stacked above the layer, repaints the picture beneath it too.
 void keyBackdrop::setButtonsOpaque(bool opaque)
 {
+    m_layer->setAttribute(Qt::WA_OpaquePaintEvent, opaque);
     for (keyLayerButton *b : buttons())
         b->setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+}
+
+bool keyBackdrop::paintLayer(QPainter &painter, const QRegion &region) const
+{
+    if (m_picture.isNull() || !m_layer->testAttribute(Qt::WA_OpaquePaintEvent))
+        return false;
+    const qreal dpr = m_picture.devicePixelRatio();
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect &r : region)
+        painter.drawImage(r, m_picture, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr).toRect());
+    painter.setCompositionMode(mode);
+    return true;
 }
 
 void keyBackdrop::invalidate()
@@ -220,15 +236,24 @@ void keyBackdrop::watch()
         }
         if (i + 1 == chain.size())
             break;
+        // What is stacked above the chain paints over the keys, not beneath
+        // them: only its coming, going and moving matter.
+        bool above = false;
         for (QObject *o : w->children()) {
             QWidget *c = qobject_cast<QWidget *>(o);
-            if (!c || c == chain.at(i + 1) || c->isWindow())
+            if (c == chain.at(i + 1)) {
+                above = true;
+                continue;
+            }
+            if (!c || c->isWindow())
                 continue;
             QList<QWidget *> tree = c->findChildren<QWidget *>();
             tree.prepend(c);
             for (QWidget *t : tree) {
                 t->installEventFilter(this);
                 m_watched << t;
+                if (above)
+                    m_above << t;
             }
         }
     }
@@ -240,6 +265,7 @@ void keyBackdrop::unwatch()
         if (w)
             w->removeEventFilter(this);
     m_watched.clear();
+    m_above.clear();
 }
 
 bool keyBackdrop::eventFilter(QObject *watched, QEvent *event)
@@ -252,7 +278,7 @@ bool keyBackdrop::eventFilter(QObject *watched, QEvent *event)
         // there changed, or was only shown again. The keys of this pass
         // still paint the picture they have; a fresh one follows, and the
         // keys are painted again when it differs.
-        if (!m_valid)
+        if (!m_valid || m_above.contains(watched))
             break;
         auto *w = static_cast<QWidget *>(watched);
         if (static_cast<QPaintEvent *>(event)->region().intersects(layerAreaIn(m_layer, w)))

@@ -6,9 +6,11 @@
 #include <QImage>
 #include <QPoint>
 #include <QPointer>
+#include <QSet>
 #include <QSize>
 
 class QPainter;
+class QRegion;
 class QWidget;
 class keyLayerButton;
 
@@ -34,6 +36,8 @@ public:
     // Paints the button's part of the picture (replacing what the painter's
     // device holds there); false, painting nothing, while there is none.
     bool paintBeneath(QPainter &painter, const QWidget *button) const;
+    // The layer's own part (between its buttons), for its paint event.
+    bool paintLayer(QPainter &painter, const QRegion &region) const;
     bool isValid() const { return m_valid; }
     // A fresh picture is due once the event loop is free.
     bool isRefreshPending() const { return m_refreshTimer != 0; }
@@ -71,6 +75,7 @@ private:
     bool m_painting = false;
     int m_refreshTimer = 0;
     QList<QPointer<QWidget>> m_watched;
+    QSet<QObject *> m_above; // of m_watched, stacked above the layer (compared, never used)
 };
 
 #endif // KEYBACKDROP_H

@@ -11,6 +11,8 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QPaintEvent>
+#include <QPainter>
 #include <cstring>
 
 #include <cjson/cJSON.h>
@@ -93,6 +95,13 @@ keySelectFrame::~keySelectFrame()
     onCustomButMouseLeave();
     releaseRegistry(false);
     delete ui;
+}
+
+void keySelectFrame::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    if (!m_backdrop->paintLayer(painter, event->region()))
+        QWidget::paintEvent(event);
 }
 
 keyboardButCustom *keySelectFrame::gridButton(int row, int column) const

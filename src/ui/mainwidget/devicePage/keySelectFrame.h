@@ -85,6 +85,9 @@ public slots:
     void onCustomButMouseEnter();
     void onCustomButMouseLeave();
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void clearLayer();
     // Deselects the last clicked key (repainted) and forgets it.
