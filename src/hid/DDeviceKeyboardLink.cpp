@@ -6,6 +6,7 @@
 #include "vardexSdk.h"
 
 #include <QDebug>
+#include <QPointer>
 
 #include <cstring>
 
@@ -159,9 +160,12 @@ void DDeviceKeyboardLink::handleReport(const unsigned char *data)
                            << "lightTypeList Num:" << m_sideLightSupport.lightTypes.size()
                            << "  SpeedMax:" << m_sideLightSupport.speedMax
                            << "  BrightnessMax:" << m_sideLightSupport.brightnessMax;
-        m_isReady = true;
         if (m_cmdSend)
             m_cmdSend->checkLayoutSupportCustom();
+        if (!m_isReady) {
+            m_isReady = true;
+            emit sigDeviceReady();
+        }
         break;
     case HidReturnCmd::LayoutInfo: {
         const char *text = reinterpret_cast<const char *>(data + 6);
@@ -196,15 +200,43 @@ void DDeviceKeyboardLink::handleDeviceStatus(const unsigned char *data)
 {
     if (data[5] == 0)
         return;
-    emit sigSendChargingStatusAndElectricity(data[9], data[10], data[11], data[12], m_strSN);
+    // A receiver of these signals may let this link go (its keyboard left
+    // meanwhile); nothing of it is touched once it is on its way out.
+    const QPointer<DDeviceKeyboardLink> self(this);
+    const int keyboardMode = data[11];
+    const int dongleState = data[12];
+    const int downloadStatus = data[13];
+    emit sigSendChargingStatusAndElectricity(data[9], data[10], keyboardMode, dongleState, m_strSN);
+    if (!self)
+        return;
     if (m_dongleTracking) {
-        if (data[11] == 1 && int(data[12]) != m_lastDongleState)
-            emit sigDongleStatus(data[12], recordText(m_hidInfo.hidPath),
-                                 recordText(m_hidInfo.hidName));
-        m_lastDongleState = data[12];
+        const bool changed = keyboardMode == 1 && dongleState != m_lastDongleState;
+        m_lastDongleState = dongleState;
+        if (changed)
+            emit sigDongleStatus(dongleState, recordText(m_hidInfo.hidPath), recordText(m_hidInfo.hidName));
+        if (!self)
+            return;
+    } else if (keyboardMode == 1) {
+        m_untrackedDongleState = dongleState;
     }
-    if (data[13] != 0)
-        emit sigRuningOnboardDownloadStatus(data[13]);
+    if (downloadStatus != 0)
+        emit sigRuningOnboardDownloadStatus(downloadStatus);
+}
+
+void DDeviceKeyboardLink::setDongleStatusTracking(bool on)
+{
+    const bool wasOn = m_dongleTracking;
+    m_dongleTracking = on;
+    if (!on || wasOn || m_untrackedDongleState < 0)
+        return;
+    // A receiver that reported once (no periodic reports) before tracking
+    // began would otherwise stay unheard until its keyboard changes again.
+    const int state = m_untrackedDongleState;
+    m_untrackedDongleState = -1;
+    if (state == m_lastDongleState)
+        return;
+    m_lastDongleState = state;
+    emit sigDongleStatus(state, recordText(m_hidInfo.hidPath), recordText(m_hidInfo.hidName));
 }
 
 void DDeviceKeyboardLink::handleLightConfig(const unsigned char *data, int part)
@@ -318,6 +350,11 @@ void DDeviceKeyboardLink::inquireLightConfigAndLayout()
 {
     if (!m_cmdSend)
         return;
+    // A keyboard that was out of its receiver's reach when the link opened
+    // never answered the open-time inquiries: start them again, from the
+    // serial number, which names its profile folder.
+    if (!m_isReady && m_hidInterface)
+        m_hidInterface->hidApi_Write(DDeviceHidCmdSend::buildInquireDeviceSN().data());
     m_cmdSend->inquireKeyboardLightConfig();
     m_cmdSend->inquireSideLightConfig();
     m_cmdSend->checkLayoutSupportCustom();

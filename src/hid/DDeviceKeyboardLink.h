@@ -37,7 +37,10 @@ public:
 
     void setProfileIndex(int index);
     void setProfileXmlPath(const char *path);
-    void setDongleStatusTracking(bool on) { m_dongleTracking = on; }
+    // Receiver reports (sigDongleStatus) are passed on only while tracking
+    // is on; the last state reported before it was turned on is passed on
+    // when it is.
+    void setDongleStatusTracking(bool on);
 
     // Stores the last reported record of a part (0 keys, 1 side light) in
     // the current profile and binds the link to it: from then on every light
@@ -63,6 +66,9 @@ signals:
     void sigQN9080Recv0x0bCmd(int recvNum);
     void sigLightConfigHaveChanged_HidSend(int hidType, int ledType);
     void sigCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
+    // The open-time inquiry chain is through: serial number, light
+    // configurations and both light-type lists are known. Emitted once.
+    void sigDeviceReady();
 
 public slots:
     // report: one inbound report; shorter than 64 bytes is ignored.
@@ -98,6 +104,7 @@ private:
     std::array<int32_t, 14> m_sideLight{};
     bool m_isBound = false;
     int m_lastDongleState = -1;
+    int m_untrackedDongleState = -1;
     bool m_dongleTracking = false;
     bool m_profileInitialised = false;
 };

@@ -24,7 +24,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -406,18 +405,36 @@ void DMainWidget::onDeviceInterfaceChanged(bool arrival, const QString &path, qu
     }
     if (supported) {
         // Give the device's remaining interfaces time to appear (or go)
-        // before the device page enumerates again.
-        QThread::msleep(300);
-        if (arrival)
-            emit sigHidDeviceConnectChanging_Into(path);
-        else
-            emit sigHidDeviceConnectChanging_Remove(path);
+        // before the device page enumerates again. The window keeps running
+        // meanwhile: changes that come together are handed on together.
+        m_settlingChanges.append(qMakePair(arrival, path));
+        if (!m_hotplugSettleTimer) {
+            m_hotplugSettleTimer = new QTimer(this);
+            m_hotplugSettleTimer->setSingleShot(true);
+            m_hotplugSettleTimer->setTimerType(Qt::PreciseTimer);
+            m_hotplugSettleTimer->setInterval(300);
+            connect(m_hotplugSettleTimer, &QTimer::timeout, this, &DMainWidget::onHotplugSettled);
+        }
+        if (!m_hotplugSettleTimer->isActive())
+            m_hotplugSettleTimer->start();
     }
     // A bootloader seen through two nodes (USB device and hidraw) is one
     // arrival: the firmware road starts once.
     if (arrival && hotplug::isBootloaderId(vid, pid) && !m_bootloaderArrivalPending) {
         m_bootloaderArrivalPending = true;
         QTimer::singleShot(600, this, &DMainWidget::ontheHidIntoFirmwareUpgrade);
+    }
+}
+
+void DMainWidget::onHotplugSettled()
+{
+    const QList<QPair<bool, QString>> changes = m_settlingChanges;
+    m_settlingChanges.clear();
+    for (const auto &change : changes) {
+        if (change.first)
+            emit sigHidDeviceConnectChanging_Into(change.second);
+        else
+            emit sigHidDeviceConnectChanging_Remove(change.second);
     }
 }
 

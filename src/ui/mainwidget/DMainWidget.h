@@ -3,6 +3,7 @@
 
 #include <QElapsedTimer>
 #include <QList>
+#include <QPair>
 #include <QPoint>
 #include <QPointer>
 #include <QSystemTrayIcon>
@@ -132,9 +133,11 @@ signals:
 
 public slots:
     // The hot-plug road: one device interface arrived or left. Matches the
-    // supported list, waits 300 ms for the device's other interfaces, then
-    // signals the device page; a boot loader starts the firmware road.
+    // supported list, lets 300 ms pass for the device's other interfaces
+    // (without blocking the window), then signals the device page; a boot
+    // loader starts the firmware road.
     void onDeviceInterfaceChanged(bool arrival, const QString &path, quint16 vid, quint16 pid);
+    void onHotplugSettled();
 
     void onMinApp();
     void onQuitApp();
@@ -234,6 +237,10 @@ private:
     bool m_bootloaderRoadActive = false;   // waiting for its bootloader
     bool m_upgradeKeyboardLeft = false;    // the keyboard being updated left
     bool m_bootloaderArrivalPending = false; // the 600 ms road is started
+    // Supported keyboards that came or went and are handed to the device
+    // page once the settling time has passed (arrival true), in order.
+    QList<QPair<bool, QString>> m_settlingChanges;
+    QTimer *m_hotplugSettleTimer = nullptr;
     QTimer *m_bootloaderWaitTimer = nullptr;
     QTimer *m_driveWaitTimer = nullptr;
     std::thread m_firmwareWorker;

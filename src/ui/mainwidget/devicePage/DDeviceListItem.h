@@ -27,6 +27,8 @@ public:
 
     hidStructInfoAll hidInfo() const { return m_info; }
     int onlineStatus() const { return m_onlineStatus; }
+    // Whether the tile is framed as the current keyboard's.
+    bool isSelected() const { return m_borderState == 1; }
 
     // Where the tile looks for model pictures; the executable's folder by default.
     static QString pictureDir();

@@ -162,6 +162,10 @@ DDevicePage::DDevicePage(QWidget *parent)
     m_serialWaitTimer->setInterval(250);
     connect(m_serialWaitTimer, &QTimer::timeout, this, &DDevicePage::onSerialNumberWait);
 
+    m_setupWaitTimer = new QTimer(this);
+    m_setupWaitTimer->setSingleShot(true);
+    connect(m_setupWaitTimer, &QTimer::timeout, this, &DDevicePage::onSetupWaitTimeout);
+
     QTimer::singleShot(200, this, &DDevicePage::onLoadDeviceList);
 }
 
@@ -474,22 +478,6 @@ void DDevicePage::setViewColorDisplay(bool on)
 // Current device and link lifecycle
 // ---------------------------------------------------------------------------
 
-bool DDevicePage::waitForLinkReady(DDeviceKeyboardLink *link, int timeoutMs)
-{
-    // Each wait has its own clock: a wait nested inside another one (events
-    // are processed meanwhile) must not move the outer one's deadline.
-    // The keyboard may leave meanwhile, and its link with it.
-    QPointer<DDeviceKeyboardLink> alive(link);
-    QElapsedTimer clock;
-    clock.start();
-    while (alive && !alive->isDeviceReady() && clock.elapsed() < timeoutMs) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        if (alive && !alive->isDeviceReady())
-            QThread::msleep(2);
-    }
-    return alive && alive->isDeviceReady() && m_links.values().contains(link);
-}
-
 void DDevicePage::openKeyboardLink(const hidStructInfoAll &record)
 {
     auto *link = new DDeviceKeyboardLink(this);
@@ -508,14 +496,34 @@ void DDevicePage::openKeyboardLink(const hidStructInfoAll &record)
             &DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09);
     connect(link, SIGNAL(sigDongleStatus(int, QString, QString)), this, SLOT(onDongleStatus(int, QString, QString)));
     connect(link, SIGNAL(sigSleepTimeSetSuccessful()), this, SLOT(onSleepTimeSetSuccessful()));
+    connect(link, &DDeviceKeyboardLink::sigDeviceReady, this, &DDevicePage::onLinkReady);
 
     m_links[fieldText(record.hidPath)] = link;
     ++m_linksOpened;
     link->openHidDevice(m_linksOpened, record);
-    if (!link->isDeviceReady())
-        waitForLinkReady(link, kLinkReadyWaitMs);
-    if (m_links.values().contains(link)) // not removed during the wait
+    // Receiver reports count once the keyboard is through its inquiry chain,
+    // or after a bounded time for one that never gets there. Nothing waits
+    // for it here: the page goes on and the link's signals carry the rest.
+    if (link->isDeviceReady())
         link->setDongleStatusTracking(true);
+    else
+        QTimer::singleShot(kLinkReadyWaitMs, link, [link] { link->setDongleStatusTracking(true); });
+}
+
+void DDevicePage::onLinkReady()
+{
+    auto *link = qobject_cast<DDeviceKeyboardLink *>(sender());
+    if (!link)
+        return;
+    link->setDongleStatusTracking(true);
+    if (m_setupLink && link == m_setupLink.data())
+        completeCurrentDevice();
+}
+
+void DDevicePage::onSetupWaitTimeout()
+{
+    if (m_setupLink)
+        completeCurrentDevice();
 }
 
 void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
@@ -526,7 +534,6 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
     }
     if (m_selecting)
         return;
-    m_selecting = true;
 
     const QString path = fieldText(hidStuInfo.hidPath);
     DDeviceListItem *tile = qobject_cast<DDeviceListItem *>(sender());
@@ -534,38 +541,29 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll hidStuInfo)
         tile = m_tiles.value(path);
     if (tile && tile == m_currentTile) {
         showNotice(tr("The device has been turned on"));
-        m_selecting = false;
         return;
     }
-    if (!m_links.contains(path)) {
-        // The keyboard left while the press was on its way.
-        m_selecting = false;
-        return;
-    }
-
-    if (m_hidDeviceJoinFrame)
-        setViewColorDisplay(false);
-    if (m_lightDealMain->isKeyboardLightRunning() || m_lightDealMain->isSideLightRunning())
-        stopDeviceLights();
-    m_currentTile = nullptr;
-    m_currentLink = nullptr;
-    m_currentHidInterface = nullptr;
-
-    emit sigReturnHidLikeName(fieldText(hidStuInfo.productName), fieldText(hidStuInfo.likeName));
-    selectTile(tile);
+    if (!m_links.contains(path))
+        return; // the keyboard left while the press was on its way
     showCurrentDevice(hidStuInfo);
 }
 
 void DDevicePage::destroyKeyboardView()
 {
     // The view's buttons are registered with the data manager; the view
-    // clears that registry when its buttons go.
-    delete m_dragShowArea.data();
-    delete m_hidDeviceJoinFrame.data();
-    delete m_viewHost.data();
+    // clears that registry when its buttons go. The light engine must not
+    // paint them meanwhile.
     for (auto &row : m_keyButtons)
         for (auto &button : row)
             button = nullptr;
+    if (m_lightDealMain) {
+        m_lightDealMain->setKeyButtons(m_keyButtons);
+        m_lightDealMain->setSideButtons({});
+    }
+    delete m_dragShowArea.data();
+    delete m_hidDeviceJoinFrame.data();
+    delete m_viewHost.data();
+    m_viewPath.clear();
 }
 
 void DDevicePage::rebuildKeyboardView(const hidStructInfoAll &record)
@@ -581,6 +579,7 @@ void DDevicePage::rebuildKeyboardView(const hidStructInfoAll &record)
     connect(m_dragShowArea, &dragShowArea::sigDragAreaMousePressOrRelease, this, &DDevicePage::onDragAreaMousePressOrRelease);
     m_hidDeviceJoinFrame->setWindowFlags(m_hidDeviceJoinFrame->windowFlags() | Qt::WindowStaysOnTopHint);
     m_hidDeviceJoinFrame->initKeyboard(record);
+    m_viewPath = fieldText(record.hidPath);
 
     auto *stack = new QStackedLayout(host);
     stack->setStackingMode(QStackedLayout::StackAll);
@@ -591,20 +590,43 @@ void DDevicePage::rebuildKeyboardView(const hidStructInfoAll &record)
     ui->horizontalLayout_17->addWidget(m_viewHost);
 }
 
+void DDevicePage::releaseCurrentKeyboard()
+{
+    setViewColorDisplay(false);
+    if (m_lightDealMain->isKeyboardLightRunning() || m_lightDealMain->isSideLightRunning())
+        stopDeviceLights();
+    m_setupWaitTimer->stop();
+    m_setupLink = nullptr;
+    m_serialWaitTimer->stop();
+    m_currentTile = nullptr;
+    m_currentLink = nullptr;
+    m_currentHidInterface = nullptr;
+}
+
 void DDevicePage::showCurrentDevice(const hidStructInfoAll &record)
 {
-    m_selecting = true;
+    // The one road by which a keyboard becomes current: title, framed tile,
+    // drawing, connection label, profile stores, pages and light engine are
+    // all handed the same keyboard here, in one go, with no event processed
+    // in between.
     const QString path = fieldText(record.hidPath);
-
-    if (m_firstSelection) {
-        m_firstSelection = false;
-        emit sigReturnHidLikeName(fieldText(record.productName), fieldText(record.likeName));
-        selectTile(m_tiles.value(path));
-    }
-
     DDeviceKeyboardLink *link = m_links.value(path);
+    if (!link) {
+        if (!m_currentLink)
+            showNoDevice();
+        return;
+    }
+    m_selecting = true;
+    releaseCurrentKeyboard();
+
+    m_firstSelection = false;
     m_currentLink = link;
-    m_currentHidInterface = link ? link->hidInterface() : nullptr;
+    m_currentHidInterface = link->hidInterface();
+    emit sigReturnHidLikeName(fieldText(record.productName), fieldText(record.likeName));
+    selectTile(m_tiles.value(path));
+    // Until the keyboard's own status report arrives, its connection is the
+    // one it is attached by.
+    ui->label_Mode->setText(record.hidUsbOrDongle != 0 ? QStringLiteral("2.4G") : QStringLiteral("USB"));
 
     m_viewScale = 1.0f;
     ui->label_Multiple->setText(QString::number(double(m_viewScale), 'f', 1));
@@ -620,15 +642,7 @@ void DDevicePage::showCurrentDevice(const hidStructInfoAll &record)
     ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
 
     initProfileFiles(record);
-    if (link && m_currentLink == link)
-        startDeviceLights();
     m_selecting = false;
-
-    if (!m_currentLink && !m_currentTile) {
-        // The keyboard left while it was being set up.
-        if (!chooseNextCurrentKeyboard())
-            showNoDevice();
-    }
 }
 
 void DDevicePage::startDeviceLights()
@@ -664,20 +678,39 @@ void DDevicePage::initProfileFiles(const hidStructInfoAll &record)
 {
     DDeviceKeyboardLink *link = m_currentLink;
     m_serialWaitTimer->stop();
-    // Nothing of the previous keyboard's profile may be written meanwhile.
+    m_setupWaitTimer->stop();
+    m_setupLink = nullptr;
+    // Nothing of the previous keyboard's profile may be written meanwhile,
+    // and the pages hold no store until this keyboard's is known.
     m_profileDir.clear();
     std::memset(m_profileXmlPath, 0, sizeof m_profileXmlPath);
     m_currentDevice = record;
     m_currentLayer = 0;
+    m_lightDealMain->setHidInfo(record);
+    loadCurrentProfile();
     if (!link)
         return;
-    if (!link->isDeviceReady())
-        waitForLinkReady(link, kProfileWaitMs);
-    if (m_currentLink != link)
+    if (link->isDeviceReady()) {
+        completeCurrentDevice(link);
+        return;
+    }
+    // The rest follows the link's readiness (or the end of the bounded
+    // wait); events keep flowing meanwhile and may make another keyboard
+    // current or take this one away, which cancels it.
+    m_setupLink = link;
+    m_setupWaitTimer->start(kProfileWaitMs);
+}
+
+void DDevicePage::completeCurrentDevice(DDeviceKeyboardLink *readyLink)
+{
+    DDeviceKeyboardLink *link = readyLink ? readyLink : m_setupLink.data();
+    m_setupWaitTimer->stop();
+    m_setupLink = nullptr;
+    if (!link || link != m_currentLink)
         return; // another keyboard was made current, or this one left
+    const hidStructInfoAll record = m_currentDevice;
 
     m_currentSN = link->currentSN();
-    m_currentDevice = record;
     m_currentLayer = 0;
     lightSupportInfo support;
     support.keyboard = link->keyboardLightSupport();
@@ -685,18 +718,20 @@ void DDevicePage::initProfileFiles(const hidStructInfoAll &record)
     m_lightDealMain->setHidInfo(record);
     m_lightDealMain->setLightSupportInfo(support);
 
-    if (fieldText(record.deviceType) != QLatin1String("keyboard"))
-        return;
-    if (!DDeviceHidCmdSend::isValidSN(m_currentSN)) {
-        // The serial number names the keyboard's profile folder; without it
-        // the profiles would land in a folder shared by the whole model. Set
-        // them up once it arrives.
-        loadCurrentProfile();
-        showNotice(tr("The keyboard has not reported its serial number; its profiles are loaded when it does"));
-        m_serialWaitTimer->start();
-        return;
+    if (fieldText(record.deviceType) == QLatin1String("keyboard")) {
+        if (!DDeviceHidCmdSend::isValidSN(m_currentSN)) {
+            // The serial number names the keyboard's profile folder; without it
+            // the profiles would land in a folder shared by the whole model. Set
+            // them up once it arrives.
+            loadCurrentProfile();
+            showNotice(tr("The keyboard has not reported its serial number; its profiles are loaded when it does"));
+            m_serialWaitTimer->start();
+        } else {
+            setUpProfileStores(link);
+        }
     }
-    setUpProfileStores(link);
+    if (m_currentLink == link)
+        startDeviceLights();
 }
 
 void DDevicePage::onSerialNumberWait()

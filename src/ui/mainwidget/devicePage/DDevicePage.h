@@ -42,9 +42,11 @@ struct hidCmdBuff;
 // page of the current keyboard (drawing, tool row, key / light / performance
 // pages) or the "not connected" picture.
 //
-// Everything runs in the interface thread. The bounded waits for a keyboard
-// process events, so hot-plug notifications and receiver reports can arrive in
-// the middle of another road; every road re-checks its state after a wait.
+// Everything runs in the interface thread. No road of the device list or of
+// the current keyboard processes events while it runs: waiting for a keyboard
+// is a state (the link's readiness signal or a timer carries the road on), so
+// a link cannot go while one of its own signals is being handled, and the
+// current keyboard changes in one step (showCurrentDevice / showNoDevice).
 class DDevicePage : public DDevicePageView
 {
     Q_OBJECT
@@ -101,6 +103,8 @@ public:
     DPerformancePage *performancePage() const { return m_performancePage; }
     lightDealMain *lightEngine() const { return m_lightDealMain; }
     hidDeviceJoinFrame *keyboardView() const;
+    // The HID path of the keyboard the drawing was built for; empty without one.
+    QString keyboardViewPath() const { return m_viewPath; }
     CbNotice *notice() const { return m_notice; }
     ArrowWidget *bubble() const;
     QString lastNotice() const { return m_lastNotice; }
@@ -169,6 +173,8 @@ public slots:
 
 private slots:
     void onSerialNumberWait();
+    void onLinkReady();
+    void onSetupWaitTimeout();
     void on_toolButton_MacroDialog_clicked();
     void on_pushButton_Test_clicked();
     void on_pushButton_ChangModeTest_clicked();
@@ -195,7 +201,8 @@ private:
     void updateHidListOnce(int kind);
     void handleArrival(const hidStructInfoAll &record, int attachedCount);
     void handleRemoval(const QString &path);
-    void dropCurrentKeyboard();
+    void releaseCurrentKeyboard();
+    void completeCurrentDevice(DDeviceKeyboardLink *readyLink = nullptr);
     bool chooseNextCurrentKeyboard();
     bool isReceiverReachable(const QString &path) const;
     void closeLinkTransport(DDeviceKeyboardLink *link);
@@ -204,7 +211,6 @@ private:
     void selectTile(DDeviceListItem *tile);
     void rebuildKeyboardView(const hidStructInfoAll &record);
     void destroyKeyboardView();
-    bool waitForLinkReady(DDeviceKeyboardLink *link, int timeoutMs);
     void setViewColorDisplay(bool on);
     void applyMainPageViewMode(int selIndex);
     void zoomBy(int tenths);
@@ -264,6 +270,11 @@ private:
     int m_customLightFlag = -1;
     std::shared_ptr<DFileChooser> m_fileChooser;
     QTimer *m_serialWaitTimer = nullptr;
+    // The current keyboard's link while its profile set-up waits for it to
+    // finish its inquiry chain, and the bound of that wait.
+    QPointer<DDeviceKeyboardLink> m_setupLink;
+    QTimer *m_setupWaitTimer = nullptr;
+    QString m_viewPath;
     DOnboardDownload *m_onboardDownload = nullptr;
     // The keyboard a sleep-time request waits for, and whether it answered.
     QPointer<DDeviceKeyboardLink> m_sleepWaitLink;

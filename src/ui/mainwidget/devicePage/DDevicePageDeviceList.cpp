@@ -122,6 +122,18 @@ QMap<QString, hidStructInfoAll> DDevicePage::connectedDevices() const
 
 void DDevicePage::showNoDevice()
 {
+    // No keyboard is current: nothing on the page, in its stores or in the
+    // light engine may still name the one that was.
+    releaseCurrentKeyboard();
+    selectTile(nullptr);
+    destroyKeyboardView();
+    m_profileDir.clear();
+    std::memset(m_profileXmlPath, 0, sizeof m_profileXmlPath);
+    m_currentSN.clear();
+    m_currentDevice = hidStructInfoAll {};
+    m_lightDealMain->setHidInfo(m_currentDevice);
+    loadCurrentProfile();
+    ui->label_Mode->clear();
     ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
     emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
 }
@@ -220,12 +232,10 @@ void DDevicePage::onLoadDeviceList()
             if (m_devices.contains(fieldText(record.hidPath)))
                 openKeyboardLink(record);
         }
-        if (!cable.isEmpty() && m_devices.contains(fieldText(cable.first().hidPath))) {
-            ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
+        if (!cable.isEmpty() && m_devices.contains(fieldText(cable.first().hidPath)))
             showCurrentDevice(cable.first());
-        } else if (!m_currentTile || !m_currentLink) {
+        else if (!m_currentLink)
             showNoDevice();
-        }
     } else {
         showNoDevice();
     }
@@ -320,10 +330,9 @@ void DDevicePage::handleArrival(const hidStructInfoAll &arrivedRecord, int attac
     tile->setHidInfo(record);
     openKeyboardLink(record);
 
-    if (record.hidUsbOrDongle == 0 && m_devices.contains(path)
-        && (attachedCount == 1 || !m_currentTile || !m_currentLink))
+    if (record.hidUsbOrDongle == 0 && m_devices.contains(path) && (attachedCount == 1 || !m_currentLink))
         onHidItemMouseClicked(record);
-    if (!m_currentTile || !m_currentLink)
+    if (!m_currentLink)
         showNoDevice();
 }
 
@@ -345,25 +354,13 @@ void DDevicePage::handleRemoval(const QString &path)
 
     DDeviceKeyboardLink *link = m_links.take(path);
     const bool wasCurrent = (tile && tile == m_currentTile) || (link && link == m_currentLink);
-    if (wasCurrent)
-        dropCurrentKeyboard();
-    discardLink(link);
     if (wasCurrent) {
-        m_currentHidInterface = nullptr;
-        if (!chooseNextCurrentKeyboard())
-            showNoDevice();
+        releaseCurrentKeyboard();
+        m_customKeysPage->setInteractiveLightHook(false, 3);
     }
-}
-
-void DDevicePage::dropCurrentKeyboard()
-{
-    setViewColorDisplay(false);
-    if (m_lightDealMain->isKeyboardLightRunning() || m_lightDealMain->isSideLightRunning())
-        stopDeviceLights();
-    m_customKeysPage->setInteractiveLightHook(false, 3);
-    m_serialWaitTimer->stop();
-    m_currentTile = nullptr;
-    m_currentLink = nullptr;
+    discardLink(link);
+    if (wasCurrent && !chooseNextCurrentKeyboard())
+        showNoDevice();
 }
 
 bool DDevicePage::isReceiverReachable(const QString &path) const
@@ -383,10 +380,8 @@ bool DDevicePage::chooseNextCurrentKeyboard()
         if (record.hidUsbOrDongle == 0 || isReceiverReachable(it.key())) {
             hidStructInfoAll candidate = record;
             candidate.onlineStatus = 1;
-            if (m_selecting)
-                return true; // the selection under way makes a keyboard current
-            onHidItemMouseClicked(candidate);
-            return m_currentLink != nullptr || m_selecting;
+            showCurrentDevice(candidate);
+            return m_currentLink != nullptr;
         }
     }
     return false;
@@ -394,10 +389,12 @@ bool DDevicePage::chooseNextCurrentKeyboard()
 
 QList<DDeviceListItem *> DDevicePage::tilesInDisplayOrder(bool offlineReceiversWithReceivers) const
 {
+    // Cable keyboards come first, then the receivers' keyboards; the current
+    // keyboard heads the group of its own connection.
     QList<DDeviceListItem *> a, b, c;
     QString currentPath;
     if (m_currentTile) {
-        a.append(m_currentTile.data());
+        (m_currentTile->hidInfo().hidUsbOrDongle == 0 ? a : b).append(m_currentTile.data());
         currentPath = fieldText(m_currentTile->hidInfo().hidPath);
     }
     for (DDeviceListItem *tile : m_tiles) {
@@ -448,16 +445,13 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
             hidStructInfoAll record = m_devices.contains(path) ? m_devices.value(path) : tile->hidInfo();
             record.onlineStatus = 0;
             tile->setHidInfo(record);
-            if (tile == m_currentTile) {
-                setViewColorDisplay(false);
-                if (m_lightDealMain->isKeyboardLightRunning() || m_lightDealMain->isSideLightRunning())
-                    stopDeviceLights();
-                // The receiver is still attached: its link and transport stay open.
-                m_currentTile = nullptr;
-                m_currentLink = nullptr;
-                if (!chooseNextCurrentKeyboard())
-                    showNoDevice();
-            }
+        }
+        if (m_currentLink && m_links.value(path) == m_currentLink) {
+            // The receiver is still attached: its link and transport stay
+            // open, but its keyboard is no longer the current one.
+            releaseCurrentKeyboard();
+            if (!chooseNextCurrentKeyboard())
+                showNoDevice();
         }
     } else {
         hidStructInfoAll record;
@@ -468,11 +462,10 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
             tile->setHidInfo(record);
             haveRecord = true;
         }
-        if (haveRecord && (!m_currentTile || !m_currentLink) && m_dongleStatus.value(path) == 0) {
+        if (haveRecord && !m_currentLink && m_dongleStatus.value(path) == 0 && m_links.contains(path)) {
             onHidItemMouseClicked(record);
             if (m_currentLink)
                 m_currentLink->inquireLightConfigAndLayout();
-            ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
         }
     }
     onUpdateDeviceListShow();
@@ -483,7 +476,7 @@ void DDevicePage::onUpdateDeviceListShow()
     // The tiles stay and only move: rebuilding them all on every receiver
     // report re-read and re-decoded every picture.
     const QList<DDeviceListItem *> ordered = tilesInDisplayOrder(true);
-    const QString currentPath = m_currentTile ? fieldText(m_currentTile->hidInfo().hidPath) : QString();
+    const QString currentPath = m_currentLink ? m_links.key(m_currentLink) : QString();
 
     QMap<QString, DDeviceListItem *> tiles;
     QList<QWidget *> kept;

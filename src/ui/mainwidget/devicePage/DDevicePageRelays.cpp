@@ -3,6 +3,7 @@
 // key hook and the view, the keyboard's own light reports handed back to the
 // light page, custom-light colours, and the re-binding of changed macros.
 #include "DDevicePage.h"
+#include "hid/DDeviceKeyboardLink.h"
 #include "ui_DDevicePage.h"
 
 #include "dragShowArea.h"
@@ -55,6 +56,12 @@ void DDevicePage::onSendChargingStatusAndElectricity(int ChargingStatus, int Ele
     if (KeyboardMode == 1 && is24GValid == 1)
         return; // the keyboard behind the receiver is out of reach
     if (strCurrentSN != m_currentSN)
+        return;
+    // One keyboard attached by cable and through its receiver reports the
+    // same serial number on both links: only the current link speaks for it.
+    if (auto *link = qobject_cast<DDeviceKeyboardLink *>(sender()); link && link != m_currentLink)
+        return;
+    if (!m_currentLink)
         return;
     BatteryItem *gauge = ui->label_ElectricityNum;
     if (ChargingStatus == 2)
