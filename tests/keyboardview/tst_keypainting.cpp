@@ -1,13 +1,13 @@
 // Painting the keyboard drawing cheaply: a key whose colour changes is
 // painted alone, over a picture of what lies beneath it, and what the screen
 // shows is exactly what painting everything beneath every key again shows.
-#include "ui/mainwidget/devicePage/dragShowArea.h"
-#include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
-#include "ui/mainwidget/devicePage/keyBackdrop.h"
-#include "ui/mainwidget/devicePage/keySelectFrame.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
-#include "ui/mainwidget/devicePage/keyboardImageFrameItem.h"
-#include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
+#include "ui/keyboardView/dragShowArea.h"
+#include "ui/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/keyboardView/keyBackdrop.h"
+#include "ui/keyboardView/keySelectFrame.h"
+#include "ui/keyboardView/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardImageFrameItem.h"
+#include "ui/keyboardView/sideLightButtonCustom.h"
 
 #include <QFrame>
 #include <QScreen>

@@ -1,6 +1,6 @@
-#include "ui/mainwidget/devicePage/dragShowArea.h"
+#include "ui/keyboardView/dragShowArea.h"
 
-#include "ui/mainwidget/devicePage/keyBackdrop.h"
+#include "ui/keyboardView/keyBackdrop.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "ui/mainwidget/devicePage/keySelectFrame.h"
+#include "ui/keyboardView/keySelectFrame.h"
 #include "ui_keySelectFrame.h"
 
 #include "data/DDataManager.h"
-#include "ui/mainwidget/devicePage/DCustomEventTipExplain.h"
-#include "ui/mainwidget/devicePage/keyBackdrop.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
-#include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
+#include "ui/keyboardView/DCustomEventTipExplain.h"
+#include "ui/keyboardView/keyBackdrop.h"
+#include "ui/keyboardView/keyboardButCustom.h"
+#include "ui/keyboardView/sideLightButtonCustom.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "vardexSdk.h"
 

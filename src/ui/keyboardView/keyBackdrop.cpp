@@ -1,6 +1,6 @@
-#include "ui/mainwidget/devicePage/keyBackdrop.h"
+#include "ui/keyboardView/keyBackdrop.h"
 
-#include "ui/mainwidget/devicePage/keyLayerButton.h"
+#include "ui/keyboardView/keyLayerButton.h"
 
 #include <QEvent>
 #include <QPaintEvent>

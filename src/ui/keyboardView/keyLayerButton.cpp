@@ -1,6 +1,6 @@
-#include "ui/mainwidget/devicePage/keyLayerButton.h"
+#include "ui/keyboardView/keyLayerButton.h"
 
-#include "ui/mainwidget/devicePage/keyBackdrop.h"
+#include "ui/keyboardView/keyBackdrop.h"
 
 keyLayerButton::keyLayerButton(int width, int height, QWidget *parent)
     : QToolButton(parent)

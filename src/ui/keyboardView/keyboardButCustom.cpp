@@ -1,4 +1,4 @@
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
+#include "ui/keyboardView/sideLightButtonCustom.h"
 
 #include <QLinearGradient>
 #include <QPainter>
