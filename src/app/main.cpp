@@ -22,10 +22,21 @@ namespace {
 
 const char kAppId[] = "RimoKeyboard_1.2.0.1";
 
+// Every window is drawn by the widgets' raster engine; nothing uses OpenGL.
+// Left to itself, the X11 platform plugin still loads its OpenGL integration
+// and with it the system's OpenGL driver (megabytes of private memory for a
+// software renderer). A choice made in the environment is kept.
+void keepOpenGlUnloaded()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
 // The crash message comes from a fresh copy of the program, as the crashed
 // one can no longer run the interface safely.
 int runCrashReport(int &argc, char **argv)
 {
+    keepOpenGlUnloaded();
     QApplication app(argc, argv);
     DAppllication::installFontSubstitutions();
     QFont appFont = app.font();
@@ -69,6 +80,7 @@ int main(int argc, char *argv[])
         return editor;
     };
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    keepOpenGlUnloaded();
     DAppllication app(QString::fromLatin1(kAppId), argc, argv, alreadyRunning, &guard);
     if (app.mustExit())
         return 1;

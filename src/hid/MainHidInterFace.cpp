@@ -11,13 +11,16 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
 namespace {
 const int kShakeHandsIntervalMs = 1000;
-const int kPacingValue = 100;
+// The keyboard gets this much time between two reports: a write pass and a
+// read pass of one pacing interval (1 ms) each.
+const int64_t kReportSpacingNs = 2000000;
 // Only where the device offers no input event: while nothing moves, the
 // read polls back off from 1 ms, doubling up to this cap.
 const int kIdleNapMaxMs = 32;
@@ -121,8 +124,12 @@ int MainHidInterFace::hidApi_WriteLight(const unsigned char *report)
     if (!copy)
         return 0;
     m_lightQueue.append(copy);
+    const bool complete = !m_frameFilling;
     lock.unlock();
-    wakeLoop();
+    // Nothing of a frame is written before it is complete: waking the loop
+    // for each report would only cost wake-ups.
+    if (complete)
+        wakeLoop();
     return 0;
 }
 
@@ -224,15 +231,27 @@ void MainHidInterFace::run()
     }
     m_readTurn = false;
     m_idleNapMs = 0;
+    m_nextWriteNs = 0;
     while (m_open.load()) {
-        bool moved;
-        if (!m_readTurn) {
-            moved = writePass();
-        } else {
-            moved = readPass();
+        // A pass is a write then a read, with no sleep between them: the
+        // read cannot wait for an answer to the write anyway, and a sleep
+        // there would cost a wake-up per report.
+        if (hasQueuedWork())
+            sleepUntilNs(m_nextWriteNs);
+        m_readTurn = false;
+        const bool wrote = writePass();
+        if (wrote) {
+            // Chained from the deadline while on time, so that the frame
+            // does not drift by the time each pass takes; a late wake-up
+            // still leaves the keyboard at least half the spacing.
+            const int64_t now = monotonicNs();
+            const int64_t chained = (now - m_nextWriteNs < kReportSpacingNs ? m_nextWriteNs : now) + kReportSpacingNs;
+            m_nextWriteNs = qMax(chained, now + kReportSpacingNs / 2);
         }
-        m_readTurn = !m_readTurn;
-        pace(!moved);
+        m_readTurn = true;
+        const bool read = readPass();
+        m_readTurn = false;
+        pace(!wrote && !read);
     }
     std::lock_guard<std::mutex> lock(m_wakeLock);
     m_loopRunning = false;
@@ -285,46 +304,58 @@ bool MainHidInterFace::readPass()
     return true;
 }
 
-// A write pass that wrote ends on the library's timer (1 ms), the spacing
-// the keyboard gets between reports; one that found nothing goes straight
-// on to its read pass. After a read pass the loop goes on at once while the
-// read moved something, paces again while anything is queued (a command or
-// a complete light frame), and otherwise sleeps in poll() until the
-// keyboard sends a report, something is queued (a command, a light report,
-// the keep-alive the interface thread queues every second) or the transport
-// closes. So an idle keyboard costs a wake-up or two per keep-alive and one
-// per status report, and an unprompted report is handed over at once.
+// Reports leave at least kReportSpacingNs apart (a write pass and a read
+// pass of one pacing interval each). While something is ready to be
+// written the loop sleeps to the absolute deadline of the next report, so a
+// frame of n reports costs n wake-ups and the time a pass takes is absorbed
+// instead of added. A pass that read a report goes on at once: more may be
+// waiting. Otherwise the loop sleeps in poll() until the keyboard sends a
+// report, a command or a complete light frame is queued, or the transport
+// closes: an idle keyboard costs a wake-up per keep-alive and one per
+// report it sends, and an unprompted report is handed over at once.
 // Without the device's input event the loop naps instead, doubling from
 // 2 ms up to kIdleNapMaxMs; anything queued and close still wake it at once.
 void MainHidInterFace::pace(bool idle)
 {
-    const bool afterRead = !m_readTurn;
-    const bool queued = afterRead && hasQueuedWork();
-    std::unique_lock<std::mutex> lock(m_wakeLock);
-    if (m_wakePending) {
-        m_wakePending = false;
-        idle = false;
+    const bool queued = hasQueuedWork();
+    {
+        std::lock_guard<std::mutex> lock(m_wakeLock);
+        if (m_wakePending) {
+            m_wakePending = false;
+            idle = false;
+        }
     }
-    if (m_inputFd >= 0 && afterRead && !queued) {
-        if (!idle)
-            return; // more may be waiting to be read
-        lock.unlock();
+    if (queued || !idle) {
+        m_idleNapMs = 0;
+        return; // the next pass sleeps to the deadline of its report
+    }
+    if (m_inputFd >= 0) {
         sleepUntilWork();
         return;
     }
-    if (!idle || queued) {
-        m_idleNapMs = 0;
-    } else if (m_readTurn) {
-        return; // the write pass found nothing: read at once
-    } else {
-        m_idleNapMs = m_idleNapMs == 0 ? 1 : qMin(m_idleNapMs * 2, kIdleNapMaxMs);
-    }
-    if (m_idleNapMs <= 1) {
-        lock.unlock();
-        CVardexHid_highPrecisionTimerRuning(kPacingValue, m_timerState);
-        return;
-    }
+    m_idleNapMs = m_idleNapMs == 0 ? 2 : qMin(m_idleNapMs * 2, kIdleNapMaxMs);
+    std::unique_lock<std::mutex> lock(m_wakeLock);
     m_wake.wait_for(lock, std::chrono::milliseconds(m_idleNapMs), [this] { return m_wakePending || !m_open.load(); });
+}
+
+int64_t MainHidInterFace::monotonicNs()
+{
+    timespec t;
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return int64_t(t.tv_sec) * 1000000000LL + t.tv_nsec;
+}
+
+// A deadline already passed returns at once; close ends the loop at its
+// next pass, at most one spacing later.
+void MainHidInterFace::sleepUntilNs(int64_t deadlineNs)
+{
+    if (deadlineNs <= monotonicNs())
+        return;
+    timespec t;
+    t.tv_sec = time_t(deadlineNs / 1000000000LL);
+    t.tv_nsec = long(deadlineNs % 1000000000LL);
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &t, nullptr) == EINTR) {
+    }
 }
 
 bool MainHidInterFace::hasQueuedWork() const

@@ -15,6 +15,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <mutex>
 #include <type_traits>
 
@@ -83,6 +84,8 @@ private:
     bool writePass();
     bool readPass();
     void pace(bool idle);
+    static int64_t monotonicNs();
+    static void sleepUntilNs(int64_t deadlineNs);
     void sleepUntilWork();
     bool hasQueuedWork() const;
     void wakeLoop();
@@ -113,6 +116,7 @@ private:
     int m_inputFd = -1; // the library's, valid while the handle is open
     bool m_inputGone = false; // the input event reported the device gone
     int m_idleNapMs = 0;
+    int64_t m_nextWriteNs = 0; // monotonic; the earliest time for the next report (loop only)
     std::mutex m_wakeLock;
     std::condition_variable m_wake;
     bool m_wakePending = false; // guarded by m_wakeLock

@@ -312,7 +312,13 @@ int DSoundCardAudioCapture::start()
         pa_buffer_attr attr;
         std::memset(&attr, 0xff, sizeof attr); // server defaults for the rest
         attr.fragsize = uint32_t(pa_usec_to_bytes(pa_usec_t(FragmentMs) * PA_USEC_PER_MSEC, &spec));
-        const auto flags = pa_stream_flags_t(PA_STREAM_DONT_MOVE);
+        // Without ADJUST_LATENCY the fragment size is only how the server
+        // cuts what it already has: the monitor then follows the latency of
+        // the player, and a player at its default (about 2 s of buffer) has
+        // its sink render, and so its monitor deliver, in bursts seconds
+        // apart. With it the server lowers the monitor's (and so the sink's)
+        // latency to the fragment, whatever the player asked for.
+        const auto flags = pa_stream_flags_t(PA_STREAM_DONT_MOVE | PA_STREAM_ADJUST_LATENCY);
         ok = pa_stream_connect_record(m_stream, monitor.c_str(), &attr, flags) == 0;
         if (ok)
             ok = waitUntil(

@@ -131,7 +131,11 @@ public:
         for (int i = 0; i < kKeys; ++i) {
             int behind = ((beam - m_angle[i]) * sign + 720) % 360; // degrees the beam has passed
             const int a = behind < 90 ? 255 - behind * 255 / 90 : 0;
-            ledRgb c = fullColor(ctx.record) ? hueColor(m_angle[i] * 256 / 360) : topColor(ctx.record);
+            // In full colour the wheel turns with the beam: the colours are
+            // shown at full strength, so a wheel fixed to the keys would
+            // stand still.
+            const int hueAngle = (m_angle[i] - beam + 720) % 360;
+            ledRgb c = fullColor(ctx.record) ? hueColor(hueAngle * 256 / 360) : topColor(ctx.record);
             setColor(out[i], c, a);
         }
     }

@@ -18,6 +18,7 @@ namespace {
 const int kChunkKeys = 18;
 const int kChunkCount = 8;
 const std::size_t kCustomBytes = 396; // 132 keys x RGB
+const int kLiveSlot = 2; // not remembered: the program sends it again
 
 std::string hexOf(const uint8_t *bytes, std::size_t n)
 {
@@ -97,9 +98,12 @@ void handleLightReport(World &w, Device &d, const Report &r, const std::function
         const int slot = r[2];
         const int chunk = r[4];
         const int count = r[5];
-        // A chunk outside the 8 x 18 keys, a slot the keyboard does not have
+        // Slots 0 and 1 are the keyboard's stored custom lights; through a
+        // receiver, slot 2 carries the colours the program shows live. A
+        // chunk outside the 8 x 18 keys, a slot the keyboard does not have
         // or a length that is no whole number of keys changes nothing.
-        if (slot > 1 || chunk >= kChunkCount || count % 3 != 0 || count > kChunkKeys * 3) {
+        const int lastSlot = d.receiver ? kLiveSlot : 1;
+        if (slot > lastSlot || chunk >= kChunkCount || count % 3 != 0 || count > kChunkKeys * 3) {
             logNote(w, d, "custom light: malformed chunk ignored");
             return;
         }
@@ -107,12 +111,13 @@ void handleLightReport(World &w, Device &d, const Report &r, const std::function
         const std::size_t offset = static_cast<std::size_t>(chunk) * kChunkKeys * 3;
         for (int i = 0; i < count && offset + i < colours.size(); ++i)
             colours[offset + i] = r[6 + i];
-        d.customSlot = slot;
+        if (slot != kLiveSlot)
+            d.customSlot = slot;
         char note[96];
         std::snprintf(note, sizeof note, "custom light slot %d chunk %d: %d keys, first %02x%02x%02x", slot,
                       chunk, count / 3, r[6], r[7], r[8]);
         logNote(w, d, note);
-        if (chunk == kChunkCount - 1)
+        if (chunk == kChunkCount - 1 && slot != kLiveSlot)
             saveLightMemory(d);
     }
 }
@@ -127,7 +132,8 @@ void saveLightMemory(const Device &d)
     out << "sideLight " << hexOf(d.sideLight.data(), d.sideLight.size()) << "\n";
     out << "customSlot " << d.customSlot << "\n";
     for (const auto &slot : d.customLights)
-        out << "custom " << slot.first << " " << hexOf(slot.second.data(), slot.second.size()) << "\n";
+        if (slot.first != kLiveSlot)
+            out << "custom " << slot.first << " " << hexOf(slot.second.data(), slot.second.size()) << "\n";
     // Written whole beside the file, then renamed over it.
     const std::string temp = file + ".tmp";
     {

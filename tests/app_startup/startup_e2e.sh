@@ -91,6 +91,13 @@ for kv in "selectLanguageIndex=3" "selectThemeIndex=0" "BgImageIsUsing=false" "V
     if grep -qx "$kv" "$ini" 2>/dev/null; then pass "settings hold $kv"; else fail "settings lack $kv"; fi
 done
 
+# 1b. Nothing draws with OpenGL: no OpenGL driver is loaded (Qt's own
+#     libraries always map the thin libGL dispatch, so only the drivers and
+#     Qt's GL integrations are looked for).
+gl=$(grep -oE '[^/ ]*(_dri\.so|libGLX_[a-z]+\.so|libEGL_[a-z]+\.so|libLLVM[^ ]*\.so|xcb-(glx|egl)-integration\.so)[^ ]*' \
+    "/proc/$first/maps" 2>/dev/null | sort -u | tr '\n' ' ')
+if [[ -z "$gl" ]]; then pass "no OpenGL driver loaded"; else fail "OpenGL loaded: $gl"; fi
+
 # 2. Second copy.
 t0=$(date +%s%N)
 timeout 10 "$exe" --AutoUp >>"$base/log.txt" 2>&1

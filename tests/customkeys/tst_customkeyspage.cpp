@@ -15,7 +15,7 @@
 #include "data/DDataManager.h"
 #include "ui/customKeys/DCustomKeysPage.h"
 #include "ui/customKeys/DKeyFunctionPage.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "vardexSdk.h"
 

@@ -9,8 +9,8 @@
 #include "ui/lightsConfig/DLightsConfigPage.h"
 #include "ui/lightsConfig/lightDealMain.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
-#include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -5,8 +5,8 @@
 #include "data/DDataManager.h"
 #include "ui/customKeys/DCustomKeysPage.h"
 #include "ui/lightsConfig/DLightsConfigPage.h"
-#include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 #include "ui/mainwidget/devicePage/DPerformancePage.h"
 #include "ui/widgets/ArrowWidget.h"
 

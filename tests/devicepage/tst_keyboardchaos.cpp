@@ -11,7 +11,7 @@
 
 #include "ui/macro/DMacroPage.h"
 #include "ui/mainwidget/DMainWidget.h"
-#include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
+#include "ui/keyboardView/hidDeviceJoinFrame.h"
 #include "ui/settings/DSettingsDia.h"
 
 #include <QAbstractButton>

@@ -4,8 +4,8 @@
 
 #include "data/hidStructInfoAll.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
-#include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
+#include "ui/keyboardView/sideLightButtonCustom.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/BatteryItem.h"
 #include "ui/widgets/CbNotice.h"

@@ -3,10 +3,10 @@
 // the picture, no overlaps, side segments on their edges, every key found
 // under the pointer.
 #include "data/DDataManager.h"
-#include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
-#include "ui/mainwidget/devicePage/keySelectFrame.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
-#include "ui/mainwidget/devicePage/keyboardPictureSize.h"
+#include "ui/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/keyboardView/keySelectFrame.h"
+#include "ui/keyboardView/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardPictureSize.h"
 #include "hid/onboardEncoding.h"
 #include "sdk/vardexSdk.h"
 

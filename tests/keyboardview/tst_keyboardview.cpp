@@ -1,12 +1,12 @@
 // The key layer and the keyboard view: layout reading, the registry, clicks,
 // the bubble, zoom, hover and rubber-band selection.
 #include "data/DDataManager.h"
-#include "ui/mainwidget/devicePage/DCustomEventTipExplain.h"
-#include "ui/mainwidget/devicePage/dragShowArea.h"
-#include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
-#include "ui/mainwidget/devicePage/keySelectFrame.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
-#include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
+#include "ui/keyboardView/DCustomEventTipExplain.h"
+#include "ui/keyboardView/dragShowArea.h"
+#include "ui/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/keyboardView/keySelectFrame.h"
+#include "ui/keyboardView/keyboardButCustom.h"
+#include "ui/keyboardView/sideLightButtonCustom.h"
 #include "vardexSdk.h"
 
 #include <QFrame>

@@ -18,7 +18,7 @@
 #include "keyFuncsFixture.h"
 #include "ui/customKeys/DCustomKeysPage.h"
 #include "ui/customKeys/DKeyWithAppPage.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 #include "ui/widgets/DFileChooser.h"
 
 using namespace devicePageTest;

@@ -6,8 +6,8 @@
 
 #include "ui/lightsConfig/lightDealMain.h"
 #include "ui/lightsConfig/lightPacingThreads.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
-#include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
+#include "ui/keyboardView/sideLightButtonCustom.h"
 
 namespace {
 

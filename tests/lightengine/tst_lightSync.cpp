@@ -6,7 +6,7 @@
 #include "../hid/simKeyboard.h"
 #include "hid/MainHidInterFace.h"
 #include "ui/lightsConfig/lightDealMain.h"
-#include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
+#include "ui/keyboardView/sideLightButtonCustom.h"
 
 namespace {
 

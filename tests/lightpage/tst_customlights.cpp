@@ -4,7 +4,7 @@
 
 #include "data/DDataManager.h"
 #include "ui/lightsConfig/DCustomLightListItem.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

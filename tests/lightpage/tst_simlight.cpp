@@ -34,6 +34,8 @@ private slots:
     void keepsAndAnswers();
     void customLightChunks();
     void memorySurvivesARestart();
+    void liveSlotOnlyThroughReceiver_data();
+    void liveSlotOnlyThroughReceiver();
 
 private:
     // Reloads the scenario, as a new program run would, and opens the keyboard.
@@ -153,6 +155,58 @@ void tst_simlight::memorySurvivesARestart()
     }
     restart();
     QCOMPARE(inquire(0x06).mid(6, 1).toHex(), QByteArray("01"));
+}
+
+void tst_simlight::liveSlotOnlyThroughReceiver_data()
+{
+    QTest::addColumn<QByteArray>("connection");
+    QTest::addColumn<bool>("kept");
+    QTest::newRow("receiver") << QByteArray("receiver") << true;
+    QTest::newRow("cable") << QByteArray("cable") << false;
+}
+
+// The program uploads the colours it shows to a receiver keyboard as slot 2;
+// they are shown, not stored, so the chosen stored slot stays as it was.
+void tst_simlight::liveSlotOnlyThroughReceiver()
+{
+    QFETCH(QByteArray, connection);
+    QFETCH(bool, kept);
+    if (m_handle)
+        CVardexHid_Close(m_handle);
+    m_handle = 0;
+    const QByteArray scenario =
+        R"({"devices":[{"model":"Yolma","connection":")" + connection + R"(","statusIntervalMs":0}]})";
+    QCOMPARE(CVardexSim_LoadScenarioText(scenario.constData()), 0);
+    std::list<std::string> paths;
+    CVardexHid_GetHidInfoList(paths);
+    QVERIFY(!paths.empty());
+    m_path = QByteArray::fromStdString(paths.front());
+    m_handle = CVardexHid_OpenPath(m_path.constData());
+    QVERIFY(m_handle != 0);
+    CVardexSimState before;
+    QCOMPARE(CVardexSim_GetState(m_path.constData(), &before), 0);
+
+    QFile log(QString::fromLocal8Bit(qgetenv("VARDEX_SIM_LOG")));
+    const qint64 logStart = log.exists() ? log.size() : 0;
+    for (int chunk = 0; chunk < 8; ++chunk) {
+        QByteArray r = report({1, 0x08, 2, 0, chunk, chunk < 7 ? 54 : 18});
+        r[6] = char(30 + chunk);
+        write(r);
+    }
+    unsigned char colours[396];
+    QCOMPARE(CVardexSim_GetCustomLight(m_path.constData(), 2, colours) == 396, kept);
+    if (kept)
+        for (int chunk = 0; chunk < 8; ++chunk)
+            QCOMPARE(int(colours[chunk * 54]), 30 + chunk);
+    CVardexSimState after;
+    QCOMPARE(CVardexSim_GetState(m_path.constData(), &after), 0);
+    QCOMPARE(after.customLightSlot, before.customLightSlot);
+
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    log.seek(logStart);
+    const QByteArray text = log.readAll();
+    QCOMPARE(text.count("malformed chunk ignored"), kept ? 0 : 8);
+    QCOMPARE(text.count("custom light slot 2 chunk"), kept ? 8 : 0);
 }
 
 QTEST_GUILESS_MAIN(tst_simlight)

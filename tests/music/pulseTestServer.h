@@ -86,15 +86,20 @@ public:
     }
 
     // A player that writes raw 44100 Hz stereo 16-bit PCM from its stdin into
-    // a sink, with a short buffer so that what is written is heard soon.
+    // a sink, with a short buffer so that what is written is heard soon; with
+    // latencyMs 0 it asks for nothing and gets the server's default buffer
+    // (about 2 s), as most players do.
     std::unique_ptr<QProcess> player(const QString &sink = QString::fromLatin1(SinkName), int latencyMs = 10)
     {
         std::unique_ptr<QProcess> p(new QProcess);
         p->setProcessEnvironment(environment());
-        p->start(m_pacat, {QStringLiteral("--playback"), QStringLiteral("--server=%1").arg(serverAddress()),
-                           QStringLiteral("--device=%1").arg(sink), QStringLiteral("--raw"),
-                           QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
-                           QStringLiteral("--channels=2"), QStringLiteral("--latency-msec=%1").arg(latencyMs)});
+        QStringList args = {QStringLiteral("--playback"), QStringLiteral("--server=%1").arg(serverAddress()),
+                            QStringLiteral("--device=%1").arg(sink), QStringLiteral("--raw"),
+                            QStringLiteral("--format=s16le"), QStringLiteral("--rate=44100"),
+                            QStringLiteral("--channels=2")};
+        if (latencyMs > 0)
+            args << QStringLiteral("--latency-msec=%1").arg(latencyMs);
+        p->start(m_pacat, args);
         if (!p->waitForStarted(5000))
             return nullptr;
         return p;

@@ -24,6 +24,10 @@ struct PacketLog
             [this](BYTE *data, int size) {
                 std::lock_guard<std::mutex> guard(lock);
                 ++packets;
+                const qint64 now = clock.isValid() ? clock.elapsed() : (clock.start(), 0);
+                if (packets > 1)
+                    largestGapMs = qMax(largestGapMs, now - last);
+                last = now;
                 if (size % 4 != 0)
                     ++partialFrames;
                 bytes.append(reinterpret_cast<const char *>(data), size);
@@ -39,6 +43,9 @@ struct PacketLog
     std::mutex lock;
     int packets = 0;
     int partialFrames = 0;
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 largestGapMs = 0;
     QByteArray bytes;
 };
 
@@ -132,6 +139,36 @@ private slots:
             if (s[i].amplitude > s[peak].amplitude)
                 peak = i;
         QVERIFY2(std::abs(s[peak].frequency - 440.0) <= 11.0, qPrintable(QString::number(s[peak].frequency)));
+    }
+
+    // A player at its own default latency (about 2 s of buffer) makes its
+    // sink render, and so the monitor deliver, in bursts seconds apart unless
+    // the capture asks for its small fragments: the sink must then run at
+    // the capture's latency, whatever the player asked for, and the sound
+    // comes back in a steady stream.
+    void defaultLatencyPlayerStillStreams()
+    {
+        REQUIRE_SERVER();
+        DSoundCardAudioCapture capture;
+        PacketLog log;
+        log.attach(&capture);
+        QCOMPARE(capture.start(), 0);
+        std::unique_ptr<QProcess> player = m_server.player(QString::fromLatin1(pulseTestServer::SinkName), 0);
+        QVERIFY(player);
+        player->write(pulseTestServer::tone(440.0, 44100 * 3));
+        player->closeWriteChannel();
+        QTRY_VERIFY_WITH_TIMEOUT(loudFrames(log) >= 44100 / 2, 10000);
+        QString sinks;
+        QVERIFY(m_server.pactl({QStringLiteral("list"), QStringLiteral("sinks")}, &sinks));
+        const QRegularExpression configured(QStringLiteral("configured (\\d+) usec"));
+        const QRegularExpressionMatch m = configured.match(sinks);
+        QVERIFY2(m.hasMatch(), qPrintable(sinks));
+        QVERIFY2(m.captured(1).toLongLong() <= 50000, qPrintable(m.captured(0)));
+        QCOMPARE(capture.stop(), 0);
+        player->kill();
+        player->waitForFinished(2000);
+        std::lock_guard<std::mutex> guard(log.lock);
+        qInfo("%d packets, largest gap %lld ms", log.packets, log.largestGapMs);
     }
 
     void nothingAfterStop()

@@ -11,7 +11,7 @@
 #include "hid/MainHidInterFace.h"
 #include "ui/lightsConfig/lightDealMain.h"
 #include "ui/lightsConfig/musicRhythm.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 
 namespace {
 

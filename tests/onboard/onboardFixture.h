@@ -7,7 +7,7 @@
 #include "devicePageFixture.h"
 
 #include "data/DDataManager.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 
 #include <QDir>
 #include <QFile>

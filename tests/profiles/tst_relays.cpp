@@ -7,9 +7,9 @@
 #include "ui/lightsConfig/DCustomLightListItem.h"
 #include "ui/lightsConfig/DLightsConfigPage.h"
 #include "ui/lightsConfig/lightTypeTable.h"
-#include "ui/mainwidget/devicePage/dragShowArea.h"
-#include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/dragShowArea.h"
+#include "ui/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 #include "ui/widgets/BatteryItem.h"
 
 #include <QLabel>

@@ -5,7 +5,7 @@
 //
 // Writes <output dir>/Keyboard_<model>.png at the model's picture size.
 
-#include "ui/mainwidget/devicePage/keyboardPictureSize.h"
+#include "ui/keyboardView/keyboardPictureSize.h"
 
 #include <QDir>
 #include <QFile>

@@ -21,7 +21,7 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)
 
 def picture_sizes():
     """The tool's own picture-size table, so the sizes live in one place."""
-    header = os.path.join(ROOT, "src", "ui", "mainwidget", "devicePage", "keyboardPictureSize.h")
+    header = os.path.join(ROOT, "src", "ui", "keyboardView", "keyboardPictureSize.h")
     with open(header, encoding="utf-8") as f:
         text = f.read()
     return {m: (int(w), int(h)) for m, w, h in re.findall(r'\{"(\w+)",\s*(\d+),\s*(\d+)\}', text)}

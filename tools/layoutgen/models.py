@@ -121,7 +121,7 @@ def like(base, intro, hid):
 
 
 # Boards whose drawing follows their size class. Picture sizes come from
-# src/ui/mainwidget/devicePage/keyboardPictureSize.h (read by gen.py).
+# src/ui/keyboardView/keyboardPictureSize.h (read by gen.py).
 MODELS.update({
     "Wendar": like("Doveln", "98Key", 3),
     "Fenko": like("Mirvan", "104Key", 3),

@@ -11,7 +11,7 @@
 
 #include "data/DDataManager.h"
 #include "ui/customKeys/DKeyFunctionPage.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/DToolTipExplain.h"
 

@@ -6,7 +6,7 @@
 
 #include "data/DDataManager.h"
 #include "ui/customKeys/DKeyFunctionPage.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 #include "vardexSdk.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "DCustomLightListItem.h"
 #include "SVColorArea.h"
 #include "data/DDataManager.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/DToolTipExplain.h"
 #include "ui/widgets/sliderCustomWidget.h"

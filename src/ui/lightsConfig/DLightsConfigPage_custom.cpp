@@ -7,7 +7,7 @@
 #include "DCustomLightListItem.h"
 #include "data/DDataManager.h"
 #include "lightModeReport.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 
 #include <QDebug>
 #include <QThread>

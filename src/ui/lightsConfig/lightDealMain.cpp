@@ -7,8 +7,8 @@
 #include "data/DDataManager.h"
 #include "lightPacingThreads.h"
 #include "platform/soundCardAudioCapture.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
-#include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
+#include "ui/keyboardView/sideLightButtonCustom.h"
 
 namespace {
 

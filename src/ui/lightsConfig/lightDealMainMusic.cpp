@@ -10,7 +10,7 @@
 
 #include "musicRhythm.h"
 #include "rhythmBandColors.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 
 namespace {
 // Paces the analyses: one block in ten that leave the buffer full enough is

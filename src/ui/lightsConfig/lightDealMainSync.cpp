@@ -10,7 +10,7 @@
 #include "hid/lightSyncModels.h"
 #include "lightPacingThreads.h"
 #include "musicRhythm.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 
 namespace {
 const int kChunkLeds = 18;

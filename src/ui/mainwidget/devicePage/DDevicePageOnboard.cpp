@@ -4,7 +4,7 @@
 #include "DDevicePage.h"
 
 #include "DOnboardDownload.h"
-#include "keyboardButCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 
 #include "data/DDataManager.h"
 #include "hid/DDeviceKeyboardLink.h"

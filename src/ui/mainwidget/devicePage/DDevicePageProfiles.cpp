@@ -5,7 +5,7 @@
 #include "ui_DDevicePage.h"
 
 #include "DProfileMenuToolWidget.h"
-#include "keyboardButCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 #include "profileStoreOps.h"
 
 #include "data/DDataManager.h"

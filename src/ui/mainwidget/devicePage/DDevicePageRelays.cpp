@@ -6,10 +6,10 @@
 #include "hid/DDeviceKeyboardLink.h"
 #include "ui_DDevicePage.h"
 
-#include "dragShowArea.h"
-#include "hidDeviceJoinFrame.h"
-#include "keySelectFrame.h"
-#include "keyboardButCustom.h"
+#include "ui/keyboardView/dragShowArea.h"
+#include "ui/keyboardView/hidDeviceJoinFrame.h"
+#include "ui/keyboardView/keySelectFrame.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 #include "profileStoreOps.h"
 
 #include "data/DDataManager.h"

@@ -1,4 +1,6 @@
-#include "ui/mainwidget/devicePage/dragShowArea.h"
+#include "ui/keyboardView/dragShowArea.h"
+
+#include "ui/keyboardView/keyBackdrop.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -7,13 +9,22 @@ dragShowArea::dragShowArea(QWidget *parent)
     : QWidget(parent)
 {
     setMouseTracking(true);
+    setDragging(false);
+}
+
+// Only a band in progress is painted: otherwise the keys beneath may paint
+// themselves alone.
+void dragShowArea::setDragging(bool on)
+{
+    m_dragging = on;
+    keyBackdrop::setClearOverlay(this, !on);
 }
 
 void dragShowArea::setActive(bool on)
 {
     m_active = on;
     if (!on && m_dragging) {
-        m_dragging = false;
+        setDragging(false);
         update();
     }
 }
@@ -29,12 +40,12 @@ void dragShowArea::mousePressEvent(QMouseEvent *event)
     if (!m_active || event->button() != Qt::LeftButton)
         return;
     if (m_oneKeyMode) {
-        m_dragging = false;
+        setDragging(false);
         emit sigDragAreaMousePressOrRelease(true);
         return;
     }
     m_start = m_current = m_end = event->pos();
-    m_dragging = true;
+    setDragging(true);
 }
 
 void dragShowArea::mouseMoveEvent(QMouseEvent *event)
@@ -63,7 +74,7 @@ void dragShowArea::mouseReleaseEvent(QMouseEvent *event)
     if (!m_dragging)
         return;
     m_end = event->pos();
-    m_dragging = false;
+    setDragging(false);
     update();
     m_end = clamped(m_end);
     emit sigDragArea(m_start.x(), m_start.y(), m_end.x(), m_end.y());

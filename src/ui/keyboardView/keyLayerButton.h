@@ -2,6 +2,9 @@
 
 #include <QToolButton>
 
+class QPainter;
+class keyBackdrop;
+
 // What every button of the key layer shares: the size it paints at and the
 // position it was placed at, both kept apart from the widget geometry so
 // the painting and the light engine read the values the layer chose.
@@ -24,7 +27,18 @@ public:
     int buttonWidth() const { return m_width; }
     int buttonHeight() const { return m_height; }
 
+    // The layer's picture of what lies beneath its buttons; without one the
+    // button is translucent and Qt paints what lies beneath first.
+    void setBackdrop(keyBackdrop *backdrop);
+    keyBackdrop *backdrop() const { return m_backdrop; }
+
+protected:
+    // Paints what lies beneath the button from the backdrop, when the
+    // button is opaque; the face follows.
+    void paintBeneath(QPainter &painter) const;
+
 private:
+    keyBackdrop *m_backdrop = nullptr; // the layer's; it forgets itself here when it goes
     int m_width;
     int m_height;
     int m_x = 0;

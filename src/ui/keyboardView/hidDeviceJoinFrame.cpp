@@ -1,11 +1,11 @@
-#include "ui/mainwidget/devicePage/hidDeviceJoinFrame.h"
+#include "ui/keyboardView/hidDeviceJoinFrame.h"
 #include "ui_hidDeviceJoinFrame.h"
 
-#include "ui/mainwidget/devicePage/keyColorRgbFrameItem.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
-#include "ui/mainwidget/devicePage/keyboardImageFrameItem.h"
-#include "ui/mainwidget/devicePage/keyboardPictureSize.h"
-#include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
+#include "ui/keyboardView/keyColorRgbFrameItem.h"
+#include "ui/keyboardView/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardImageFrameItem.h"
+#include "ui/keyboardView/keyboardPictureSize.h"
+#include "ui/keyboardView/sideLightButtonCustom.h"
 
 #include "vardexSdk.h"
 

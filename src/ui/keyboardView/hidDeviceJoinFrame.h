@@ -1,7 +1,7 @@
 #ifndef HIDDEVICEJOINFRAME_H
 #define HIDDEVICEJOINFRAME_H
 
-#include "ui/mainwidget/devicePage/keySelectFrame.h"
+#include "ui/keyboardView/keySelectFrame.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "ui/mainwidget/devicePage/DCustomEventTipExplain.h"
+#include "ui/keyboardView/DCustomEventTipExplain.h"
 
 #include <QFont>
 #include <QFontMetrics>

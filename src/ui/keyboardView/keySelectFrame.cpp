@@ -1,15 +1,18 @@
-#include "ui/mainwidget/devicePage/keySelectFrame.h"
+#include "ui/keyboardView/keySelectFrame.h"
 #include "ui_keySelectFrame.h"
 
 #include "data/DDataManager.h"
-#include "ui/mainwidget/devicePage/DCustomEventTipExplain.h"
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
-#include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
+#include "ui/keyboardView/DCustomEventTipExplain.h"
+#include "ui/keyboardView/keyBackdrop.h"
+#include "ui/keyboardView/keyboardButCustom.h"
+#include "ui/keyboardView/sideLightButtonCustom.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "vardexSdk.h"
 
 #include <QDebug>
 #include <QFile>
+#include <QPaintEvent>
+#include <QPainter>
 #include <cstring>
 
 #include <cjson/cJSON.h>
@@ -83,6 +86,7 @@ keySelectFrame::keySelectFrame(QWidget *parent)
     , ui(new Ui::keySelectFrame)
 {
     ui->setupUi(this);
+    m_backdrop = new keyBackdrop(this);
 }
 
 keySelectFrame::~keySelectFrame()
@@ -91,6 +95,13 @@ keySelectFrame::~keySelectFrame()
     onCustomButMouseLeave();
     releaseRegistry(false);
     delete ui;
+}
+
+void keySelectFrame::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    if (!m_backdrop->paintLayer(painter, event->region()))
+        QWidget::paintEvent(event);
 }
 
 keyboardButCustom *keySelectFrame::gridButton(int row, int column) const
@@ -242,6 +253,7 @@ bool keySelectFrame::parseKeyboardInfo(const char *text)
     for (const Segment &s : segments) {
         const keyGeometryInfo &g = s.geometry;
         auto *button = new sideLightButtonCustom(this);
+        button->setBackdrop(m_backdrop);
         button->place(g.x + m_sideOffsetX, g.y + m_sideOffsetY, g.width, g.height);
         button->setSideLightInfo(g.code, s.validStatus);
         button->hide();
@@ -256,6 +268,7 @@ bool keySelectFrame::parseKeyboardInfo(const char *text)
         const int i = n % kColumns;
         const keyGeometryInfo &g = cells.at(n).geometry;
         auto *button = new keyboardButCustom(this);
+        button->setBackdrop(m_backdrop);
         connect(button, SIGNAL(clicked()), this, SLOT(onKeyButtonClicked()));
         connect(button, SIGNAL(sigCustomButMouseEnter()), this, SLOT(onCustomButMouseEnter()));
         connect(button, SIGNAL(sigCustomButMouseLeave()), this, SLOT(onCustomButMouseLeave()));

@@ -1,4 +1,6 @@
-#include "ui/mainwidget/devicePage/keyLayerButton.h"
+#include "ui/keyboardView/keyLayerButton.h"
+
+#include "ui/keyboardView/keyBackdrop.h"
 
 keyLayerButton::keyLayerButton(int width, int height, QWidget *parent)
     : QToolButton(parent)
@@ -25,4 +27,16 @@ void keyLayerButton::place(int x, int y, int width, int height)
     setGeometry(x, y, width, height);
     setPosition(x, y);
     setButtonSize(width, height);
+}
+
+void keyLayerButton::setBackdrop(keyBackdrop *backdrop)
+{
+    m_backdrop = backdrop;
+    setAttribute(Qt::WA_OpaquePaintEvent, backdrop && backdrop->isValid());
+}
+
+void keyLayerButton::paintBeneath(QPainter &painter) const
+{
+    if (m_backdrop)
+        m_backdrop->paintBeneath(painter, this);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/mainwidget/devicePage/keyLayerButton.h"
+#include "ui/keyboardView/keyLayerButton.h"
 
 #include <QColor>
 

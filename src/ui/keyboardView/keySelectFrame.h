@@ -12,6 +12,7 @@ struct hidStructInfo;
 class keyboardButCustom;
 class sideLightButtonCustom;
 class ArrowWidget;
+class keyBackdrop;
 class DCustomEventTipExplain;
 
 namespace Ui {
@@ -61,6 +62,9 @@ public:
     void setColorDisplay(bool on);
     void showSideLights(bool show);
 
+    // The picture beneath the buttons that lets a changed key repaint alone.
+    keyBackdrop *backdrop() const { return m_backdrop; }
+
     QList<keyGeometryInfo> keyGeometryInfos() const { return m_keyGeometry; }
     QList<keyGeometryInfo> sideGeometryInfos() const { return m_sideGeometry; }
     QMap<int, keyboardButCustom *> keyButtonMap() const { return m_keyMap; }
@@ -80,6 +84,9 @@ public slots:
     void onKeyButtonClicked();
     void onCustomButMouseEnter();
     void onCustomButMouseLeave();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void clearLayer();
@@ -104,6 +111,7 @@ private:
     QList<keyGeometryInfo> m_keyGeometry;
 
     keyboardButCustom *m_selected = nullptr;
+    keyBackdrop *m_backdrop = nullptr;
     QPointer<ArrowWidget> m_tip;
     QPointer<DCustomEventTipExplain> m_tipContent;
 };

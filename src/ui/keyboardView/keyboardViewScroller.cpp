@@ -1,4 +1,4 @@
-#include "ui/mainwidget/devicePage/keyboardViewScroller.h"
+#include "ui/keyboardView/keyboardViewScroller.h"
 
 #include <QScrollArea>
 

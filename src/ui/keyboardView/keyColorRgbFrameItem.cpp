@@ -1,4 +1,4 @@
-#include "ui/mainwidget/devicePage/keyColorRgbFrameItem.h"
+#include "ui/keyboardView/keyColorRgbFrameItem.h"
 #include "ui_keyColorRgbFrameItem.h"
 
 keyColorRgbFrameItem::keyColorRgbFrameItem(QWidget *parent)

@@ -1,4 +1,4 @@
-#include "ui/mainwidget/devicePage/keyboardImageFrameItem.h"
+#include "ui/keyboardView/keyboardImageFrameItem.h"
 #include "ui_keyboardImageFrameItem.h"
 
 #include "vardexSdk.h"

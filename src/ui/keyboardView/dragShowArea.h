@@ -33,6 +33,7 @@ protected:
 
 private:
     QPoint clamped(const QPoint &p) const;
+    void setDragging(bool on);
 
     bool m_dragging = false;
     QPoint m_start;

@@ -1,4 +1,4 @@
-#include "ui/mainwidget/devicePage/keyboardButCustom.h"
+#include "ui/keyboardView/keyboardButCustom.h"
 
 #include <QPainter>
 
@@ -147,6 +147,7 @@ void keyboardButCustom::paintFace(QPainter &painter, const QColor &fill, const Q
 void keyboardButCustom::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    paintBeneath(painter);
     painter.setRenderHint(QPainter::Antialiasing);
     const bool lit = m_hovered || m_rangeSelected;
 

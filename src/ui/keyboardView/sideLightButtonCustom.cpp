@@ -1,4 +1,4 @@
-#include "ui/mainwidget/devicePage/sideLightButtonCustom.h"
+#include "ui/keyboardView/sideLightButtonCustom.h"
 
 #include <QLinearGradient>
 #include <QPainter>
@@ -26,10 +26,11 @@ void sideLightButtonCustom::paintEvent(QPaintEvent *)
 {
     const int w = buttonWidth();
     const int h = buttonHeight();
+    QPainter painter(this);
+    paintBeneath(painter);
     // A square segment has no long axis and draws nothing.
     if (w == h)
         return;
-    QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     QLinearGradient gradient(0, 0, w > h ? w : 0, w > h ? 0 : h);

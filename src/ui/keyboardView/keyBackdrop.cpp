@@ -1,0 +1,316 @@
+#include "ui/keyboardView/keyBackdrop.h"
+
+#include "ui/keyboardView/keyLayerButton.h"
+
+#include <QEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWidget>
+#include <QtMath>
+
+namespace {
+
+const char kClearOverlay[] = "vardexClearOverlay";
+
+// The widgets from the window down to the layer.
+QList<QWidget *> chainOf(QWidget *layer)
+{
+    QList<QWidget *> chain;
+    for (QWidget *w = layer; w; w = w->isWindow() ? nullptr : w->parentWidget())
+        chain.prepend(w);
+    return chain;
+}
+
+// The layer's rectangle in w's coordinates (w in the same window).
+QRect layerAreaIn(const QWidget *layer, const QWidget *w)
+{
+    const QWidget *window = layer->window();
+    return QRect(w->mapFrom(window, layer->mapTo(window, QPoint())), layer->size());
+}
+
+// Children of parent stacked above child that may cover the layer.
+bool coveredFromAbove(const QWidget *layer, const QWidget *parent, const QWidget *child)
+{
+    const QObjectList &children = parent->children();
+    for (int i = children.indexOf(const_cast<QWidget *>(child)) + 1; i > 0 && i < children.size(); ++i) {
+        const QWidget *w = qobject_cast<const QWidget *>(children.at(i));
+        if (w && !w->isWindow() && w->isVisible() && !keyBackdrop::isClearOverlay(w)
+            && w->geometry().intersects(layerAreaIn(layer, parent)))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+keyBackdrop::keyBackdrop(QWidget *layer)
+    : QObject(layer)
+    , m_layer(layer)
+{
+    layer->installEventFilter(this);
+}
+
+void keyBackdrop::setClearOverlay(QWidget *overlay, bool clear)
+{
+    // The change reaches a watching backdrop as a property event.
+    if (isClearOverlay(overlay) != clear)
+        overlay->setProperty(kClearOverlay, clear);
+}
+
+bool keyBackdrop::isClearOverlay(const QWidget *overlay)
+{
+    return overlay->property(kClearOverlay).toBool();
+}
+
+keyBackdrop::~keyBackdrop()
+{
+    unwatch();
+    for (keyLayerButton *b : buttons())
+        b->setBackdrop(nullptr);
+}
+
+bool keyBackdrop::paintBeneath(QPainter &painter, const QWidget *button) const
+{
+    // Opaque is what Qt was told: then nothing beneath was painted for this
+    // pass, and the picture must be, even one about to be renewed.
+    if (m_picture.isNull() || !button->testAttribute(Qt::WA_OpaquePaintEvent))
+        return false;
+    const qreal dpr = m_picture.devicePixelRatio();
+    const QRect source(QPointF(button->mapTo(m_layer, QPoint()) * dpr).toPoint(),
+                       QSizeF(QSizeF(button->size()) * dpr).toSize());
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QRect(QPoint(), button->size()), m_picture, source);
+    painter.setCompositionMode(mode);
+    return true;
+}
+
+void keyBackdrop::setEnabled(bool on)
+{
+    if (on == m_enabled)
+        return;
+    m_enabled = on;
+    invalidate();
+    if (on) {
+        scheduleRefresh();
+    } else {
+        unwatch();
+        m_picture = QImage();
+        for (keyLayerButton *b : buttons())
+            b->update();
+    }
+}
+
+QList<keyLayerButton *> keyBackdrop::buttons() const
+{
+    QList<keyLayerButton *> out;
+    for (QObject *o : m_layer->children())
+        if (auto *b = qobject_cast<keyLayerButton *>(o))
+            if (b->backdrop() == this)
+                out << b;
+    return out;
+}
+
+// The layer is opaque as well: otherwise Qt, repainting beneath a widget
+// stacked above the layer, repaints the picture beneath it too.
+void keyBackdrop::setButtonsOpaque(bool opaque)
+{
+    m_layer->setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+    for (keyLayerButton *b : buttons())
+        b->setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+}
+
+bool keyBackdrop::paintLayer(QPainter &painter, const QRegion &region) const
+{
+    if (m_picture.isNull() || !m_layer->testAttribute(Qt::WA_OpaquePaintEvent))
+        return false;
+    const qreal dpr = m_picture.devicePixelRatio();
+    const QPainter::CompositionMode mode = painter.compositionMode();
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect &r : region)
+        painter.drawImage(r, m_picture, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr).toRect());
+    painter.setCompositionMode(mode);
+    return true;
+}
+
+void keyBackdrop::invalidate()
+{
+    m_valid = false;
+    setButtonsOpaque(false);
+}
+
+void keyBackdrop::scheduleRefresh()
+{
+    if (m_enabled && !m_refreshTimer)
+        m_refreshTimer = startTimer(0);
+}
+
+void keyBackdrop::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() != m_refreshTimer)
+        return QObject::timerEvent(event);
+    refresh();
+}
+
+void keyBackdrop::refresh()
+{
+    if (m_refreshTimer) {
+        killTimer(m_refreshTimer);
+        m_refreshTimer = 0;
+    }
+    invalidate();
+    unwatch();
+    if (!m_enabled || !m_layer->isVisible() || m_layer->width() <= 0 || m_layer->height() <= 0) {
+        m_picture = QImage();
+        return;
+    }
+    const QList<QWidget *> chain = chainOf(m_layer);
+    // Something stacked above the layer (an overlay) would be painted over
+    // by an opaque key: then the keys stay translucent.
+    for (int i = 0; i + 1 < chain.size(); ++i)
+        if (coveredFromAbove(m_layer, chain.at(i), chain.at(i + 1))) {
+            m_picture = QImage();
+            watch();
+            return;
+        }
+
+    // Painted as into the window's own buffer: the same format blends with
+    // the same rounding.
+    const qreal dpr = m_layer->devicePixelRatioF();
+    const bool translucent = chain.first()->testAttribute(Qt::WA_TranslucentBackground);
+    QImage picture(QSizeF(QSizeF(m_layer->size()) * dpr).toSize(),
+                   translucent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    picture.setDevicePixelRatio(dpr);
+    picture.fill(translucent ? Qt::transparent : Qt::black);
+    m_painting = true;
+    {
+        QPainter painter(&picture);
+        // Each widget of the chain without its children, and whatever is
+        // stacked beneath the next one of the chain with its children, in
+        // the order Qt paints them.
+        for (int i = 0; i < chain.size(); ++i) {
+            QWidget *w = chain.at(i);
+            const QRect layerArea = layerAreaIn(m_layer, w);
+            const QRect area = layerArea & w->rect();
+            if (!area.isEmpty())
+                w->render(&painter, area.topLeft() - layerArea.topLeft(), QRegion(area),
+                          w->isWindow() ? QWidget::DrawWindowBackground : QWidget::RenderFlags());
+            if (i + 1 == chain.size())
+                break;
+            for (QObject *o : w->children()) {
+                if (o == chain.at(i + 1))
+                    break;
+                QWidget *c = qobject_cast<QWidget *>(o);
+                if (!c || c->isWindow() || !c->isVisible())
+                    continue;
+                const QRect cLayer = layerAreaIn(m_layer, c);
+                const QRect cArea = cLayer & c->rect();
+                if (!cArea.isEmpty())
+                    c->render(&painter, cArea.topLeft() - cLayer.topLeft(), QRegion(cArea), QWidget::DrawChildren);
+            }
+        }
+    }
+    m_painting = false;
+
+    const bool changed = m_picture != picture;
+    m_picture = picture;
+    m_valid = true;
+    watch();
+    setButtonsOpaque(true);
+    // Keys painted over an outdated picture in the meantime.
+    if (changed)
+        for (keyLayerButton *b : buttons())
+            b->update();
+}
+
+// Everything whose painting lies beneath the layer: the chain itself and
+// what is stacked beneath it, with all their children.
+void keyBackdrop::watch()
+{
+    const QList<QWidget *> chain = chainOf(m_layer);
+    for (int i = 0; i < chain.size(); ++i) {
+        QWidget *w = chain.at(i);
+        if (w != m_layer) {
+            w->installEventFilter(this);
+            m_watched << w;
+        }
+        if (i + 1 == chain.size())
+            break;
+        // What is stacked above the chain paints over the keys, not beneath
+        // them: only its coming, going and moving matter.
+        bool above = false;
+        for (QObject *o : w->children()) {
+            QWidget *c = qobject_cast<QWidget *>(o);
+            if (c == chain.at(i + 1)) {
+                above = true;
+                continue;
+            }
+            if (!c || c->isWindow())
+                continue;
+            QList<QWidget *> tree = c->findChildren<QWidget *>();
+            tree.prepend(c);
+            for (QWidget *t : tree) {
+                t->installEventFilter(this);
+                m_watched << t;
+                if (above)
+                    m_above << t;
+            }
+        }
+    }
+}
+
+void keyBackdrop::unwatch()
+{
+    for (const QPointer<QWidget> &w : qAsConst(m_watched))
+        if (w)
+            w->removeEventFilter(this);
+    m_watched.clear();
+    m_above.clear();
+}
+
+bool keyBackdrop::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_painting || !m_enabled)
+        return false;
+    switch (event->type()) {
+    case QEvent::Paint: {
+        // Painted beneath the layer while the keys are opaque: something
+        // there changed, or was only shown again. The keys of this pass
+        // still paint the picture they have; a fresh one follows, and the
+        // keys are painted again when it differs.
+        if (!m_valid || m_above.contains(watched))
+            break;
+        auto *w = static_cast<QWidget *>(watched);
+        if (static_cast<QPaintEvent *>(event)->region().intersects(layerAreaIn(m_layer, w)))
+            scheduleRefresh();
+        break;
+    }
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::Hide:
+    case QEvent::ZOrderChange:
+    case QEvent::DynamicPropertyChange:
+    case QEvent::ChildAdded:
+    case QEvent::ChildRemoved:
+    case QEvent::StyleChange:
+    case QEvent::PaletteChange:
+    case QEvent::EnabledChange:
+    case QEvent::FontChange:
+    case QEvent::LayoutDirectionChange:
+    case QEvent::ScreenChangeInternal:
+        // The layer's own buttons come and go without changing what lies
+        // beneath (a new one asks when it is given the backdrop); the window
+        // moving on the screen changes nothing in it.
+        if (watched == m_layer && (event->type() == QEvent::ChildAdded || event->type() == QEvent::ChildRemoved))
+            break;
+        if (event->type() == QEvent::Move && static_cast<QWidget *>(watched)->isWindow())
+            break;
+        invalidate();
+        scheduleRefresh();
+        break;
+    default:
+        break;
+    }
+    return false;
+}
