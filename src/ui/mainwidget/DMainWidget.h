@@ -14,6 +14,8 @@
 #include <functional>
 #include <thread>
 #include <memory>
+#include <mutex>
+#include <vector>
 
 #include "data/hidStructInfoAll.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
@@ -236,6 +238,7 @@ private:
     void loadUpdaterEntryPoints();
     // Runs fn on the interface thread with the open update dialog, if any.
     void reportToUpdateDialog(std::function<void(DUpdateFirmwareDia *)> fn);
+    Q_INVOKABLE void runUpdateDialogReports();
     void finishUpgrade(bool success, UpdateFailure why = UpdateFailure::None);
     UpdateFailure checkBeforeSwitch(const UpdateFirmwareInfoItem &row, bool *inUpdateMode);
     bool waitsInUpdateMode(const QString &path) const { return m_updateModePaths.contains(path); }
@@ -268,6 +271,8 @@ private:
     std::thread m_firmwareWorker;
     std::atomic<int> m_lastQueuedPercent{-1};
     std::atomic<bool> m_workerBusy{false};
+    std::mutex m_updateReportsLock;
+    std::vector<std::function<void(DUpdateFirmwareDia *)>> m_updateReports;
 };
 
 #endif // DMAINWIDGET_H

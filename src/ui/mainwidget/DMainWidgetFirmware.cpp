@@ -447,14 +447,27 @@ void DMainWidget::onUpdateFirmwareWindowClose()
 void DMainWidget::reportToUpdateDialog(std::function<void(DUpdateFirmwareDia *)> fn)
 {
     // Workers never touch the dialog: the call runs on the interface thread
-    // and finds the dialog gone when it was closed meanwhile.
-    QMetaObject::invokeMethod(
-        this,
-        [this, fn] {
-            if (m_pUpdateFirmwareDia)
-                fn(m_pUpdateFirmwareDia.data());
-        },
-        Qt::QueuedConnection);
+    // and finds the dialog gone when it was closed meanwhile. The calls pass
+    // through a queue of our own under a standard mutex, and the queued call
+    // names a method instead of carrying a functor, so the hand-over is one
+    // a race checker can see.
+    {
+        std::lock_guard<std::mutex> lock(m_updateReportsLock);
+        m_updateReports.push_back(std::move(fn));
+    }
+    QMetaObject::invokeMethod(this, "runUpdateDialogReports", Qt::QueuedConnection);
+}
+
+void DMainWidget::runUpdateDialogReports()
+{
+    std::vector<std::function<void(DUpdateFirmwareDia *)>> reports;
+    {
+        std::lock_guard<std::mutex> lock(m_updateReportsLock);
+        reports.swap(m_updateReports);
+    }
+    for (const auto &fn : reports)
+        if (m_pUpdateFirmwareDia)
+            fn(m_pUpdateFirmwareDia.data());
 }
 
 void DMainWidget::finishUpgrade(bool success, UpdateFailure why)
