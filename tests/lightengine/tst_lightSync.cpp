@@ -126,11 +126,7 @@ private slots:
         QCOMPARE(link.hidApi_Open(m_paths[0]), 0);
         link.start();
         lightDealMain engine;
-        engine.setHidInfo(keyboardInfo("Brisko", 0));
-        engine.setLightSupportInfo(withSideLight());
-        engine.setHidInterface(&link);
-        engine.setSideButtons(m_side);
-        engine.loadProfileLightConfig();
+        wireCableEngine(engine, link);
         engine.setKeyboardColorInfoData(record(0, 0, 1, 1, 1));
         engine.setSideColorInfoData(record(1, 0, 1, 1, 1));
         // Frames with a colour of their own for every LED.
@@ -209,11 +205,7 @@ private slots:
         QCOMPARE(link.hidApi_Open(m_paths[0]), 0);
         link.start();
         lightDealMain engine;
-        engine.setHidInfo(keyboardInfo("Brisko", 0));
-        engine.setLightSupportInfo(withSideLight());
-        engine.setHidInterface(&link);
-        engine.setSideButtons(m_side);
-        engine.loadProfileLightConfig();
+        wireCableEngine(engine, link);
         colorInfoData keys = record(0, type, 1, 1, 1);
         keys.ledFullColor = 1;
         engine.setKeyboardColorInfoData(keys);
@@ -335,6 +327,16 @@ private slots:
     }
 
 private:
+    // The engine of the cable keyboard with its side light, streaming to link.
+    void wireCableEngine(lightDealMain &engine, MainHidInterFace &link)
+    {
+        engine.setHidInfo(keyboardInfo("Brisko", 0));
+        engine.setLightSupportInfo(withSideLight());
+        engine.setHidInterface(&link);
+        engine.setSideButtons(m_side);
+        engine.loadProfileLightConfig();
+    }
+
     QStringList m_paths;
     QWidget m_drawing;
     QList<sideLightButtonCustom *> m_side;
