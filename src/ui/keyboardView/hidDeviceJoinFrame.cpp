@@ -166,7 +166,7 @@ void hidDeviceJoinFrame::setScale(float s)
         const int w = scaled(info.width, s);
         const int h = scaled(info.height, s);
         button->place(x, y, w, h);
-        button->repaint();
+        button->updateFace();
     }
 
     if (!m_keyLayer->hasSideLight())

@@ -69,22 +69,6 @@ keyBackdrop::~keyBackdrop()
         b->setBackdrop(nullptr);
 }
 
-bool keyBackdrop::paintBeneath(QPainter &painter, const QWidget *button) const
-{
-    // Opaque is what Qt was told: then nothing beneath was painted for this
-    // pass, and the picture must be, even one about to be renewed.
-    if (m_picture.isNull() || !button->testAttribute(Qt::WA_OpaquePaintEvent))
-        return false;
-    const qreal dpr = m_picture.devicePixelRatio();
-    const QRect source(QPointF(button->mapTo(m_layer, QPoint()) * dpr).toPoint(),
-                       QSizeF(QSizeF(button->size()) * dpr).toSize());
-    const QPainter::CompositionMode mode = painter.compositionMode();
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(QRect(QPoint(), button->size()), m_picture, source);
-    painter.setCompositionMode(mode);
-    return true;
-}
-
 void keyBackdrop::setEnabled(bool on)
 {
     if (on == m_enabled)
@@ -97,7 +81,7 @@ void keyBackdrop::setEnabled(bool on)
         unwatch();
         m_picture = QImage();
         for (keyLayerButton *b : buttons())
-            b->update();
+            b->updateFace();
     }
 }
 
@@ -111,32 +95,52 @@ QList<keyLayerButton *> keyBackdrop::buttons() const
     return out;
 }
 
-// The layer is opaque as well: otherwise Qt, repainting beneath a widget
-// stacked above the layer, repaints the picture beneath it too.
-void keyBackdrop::setButtonsOpaque(bool opaque)
+// The layer is opaque while it paints its buttons: otherwise Qt,
+// repainting beneath it (or beneath a widget stacked above it), repaints
+// the picture beneath it too.
+void keyBackdrop::setKeysPaintedByLayer(bool on)
 {
-    m_layer->setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+    m_layer->setAttribute(Qt::WA_OpaquePaintEvent, on);
     for (keyLayerButton *b : buttons())
-        b->setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+        b->setPaintedByLayer(on);
 }
 
 bool keyBackdrop::paintLayer(QPainter &painter, const QRegion &region) const
 {
-    if (m_picture.isNull() || !m_layer->testAttribute(Qt::WA_OpaquePaintEvent))
+    // While the picture is painted the layer paints nothing of its own.
+    if (m_painting || m_picture.isNull() || !m_layer->testAttribute(Qt::WA_OpaquePaintEvent))
         return false;
     const qreal dpr = m_picture.devicePixelRatio();
     const QPainter::CompositionMode mode = painter.compositionMode();
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect &r : region)
-        painter.drawImage(r, m_picture, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr).toRect());
+    // One draw over the region's bounds: the paint is clipped to the region.
+    const QRect bounds = region.boundingRect();
+    painter.drawImage(bounds, m_picture, QRectF(QPointF(bounds.topLeft()) * dpr, QSizeF(bounds.size()) * dpr).toRect());
     painter.setCompositionMode(mode);
+
+    // The faces, in the order Qt would paint the buttons. A face stays
+    // within its button. A region of a few keys (a key pressed, a hover)
+    // skips the keys between them; in one of many a test costs more than
+    // the clipped draw.
+    const bool fewRects = region.rectCount() <= 16;
+    for (QObject *o : m_layer->children()) {
+        auto *b = qobject_cast<keyLayerButton *>(o);
+        if (!b || b->isHidden() || b->backdrop() != this)
+            continue;
+        const QRect area = b->geometry();
+        if (!area.intersects(bounds) || (fewRects && !region.intersects(area)))
+            continue;
+        painter.translate(area.topLeft());
+        b->paintFace(painter);
+        painter.translate(-area.topLeft());
+    }
     return true;
 }
 
 void keyBackdrop::invalidate()
 {
     m_valid = false;
-    setButtonsOpaque(false);
+    setKeysPaintedByLayer(false);
 }
 
 void keyBackdrop::scheduleRefresh()
@@ -158,17 +162,21 @@ void keyBackdrop::refresh()
         killTimer(m_refreshTimer);
         m_refreshTimer = 0;
     }
-    invalidate();
+    // The buttons keep their way of painting while the picture is painted
+    // (the layer paints nothing into it): switching them costs every key a
+    // paint of its own.
     unwatch();
     if (!m_enabled || !m_layer->isVisible() || m_layer->width() <= 0 || m_layer->height() <= 0) {
+        invalidate();
         m_picture = QImage();
         return;
     }
     const QList<QWidget *> chain = chainOf(m_layer);
     // Something stacked above the layer (an overlay) would be painted over
-    // by an opaque key: then the keys stay translucent.
+    // by the opaque layer: then the buttons paint themselves.
     for (int i = 0; i + 1 < chain.size(); ++i)
         if (coveredFromAbove(m_layer, chain.at(i), chain.at(i + 1))) {
+            invalidate();
             m_picture = QImage();
             watch();
             return;
@@ -216,11 +224,10 @@ void keyBackdrop::refresh()
     m_picture = picture;
     m_valid = true;
     watch();
-    setButtonsOpaque(true);
+    setKeysPaintedByLayer(true);
     // Keys painted over an outdated picture in the meantime.
     if (changed)
-        for (keyLayerButton *b : buttons())
-            b->update();
+        m_layer->update();
 }
 
 // Everything whose painting lies beneath the layer: the chain itself and
@@ -274,11 +281,11 @@ bool keyBackdrop::eventFilter(QObject *watched, QEvent *event)
         return false;
     switch (event->type()) {
     case QEvent::Paint: {
-        // Painted beneath the layer while the keys are opaque: something
-        // there changed, or was only shown again. The keys of this pass
-        // still paint the picture they have; a fresh one follows, and the
-        // keys are painted again when it differs.
-        if (!m_valid || m_above.contains(watched))
+        // Painted beneath the layer while the layer paints its buttons:
+        // something there changed, or was only shown again. The layer's
+        // paint of this pass still paints the picture it has; a fresh one
+        // follows, and the layer is painted again when it differs.
+        if (!m_valid || watched == m_layer || m_above.contains(watched))
             break;
         auto *w = static_cast<QWidget *>(watched);
         if (static_cast<QPaintEvent *>(event)->region().intersects(layerAreaIn(m_layer, w)))

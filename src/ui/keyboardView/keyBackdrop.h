@@ -15,16 +15,19 @@ class QWidget;
 class keyLayerButton;
 
 // What lies beneath the key layer (the window, the frames and the keyboard
-// picture), painted once into a picture of the layer's size. The buttons of
-// the layer paint their part of it before their face and are then opaque to
-// Qt, so a key that changes costs one paint of that key: without it every
-// repaint of a translucent key repaints everything beneath it first.
+// picture), painted once into a picture of the layer's size. While it holds
+// one, the layer is opaque to Qt and paints, in its own paint, that picture
+// and its buttons' faces over it; the buttons take no part in Qt's painting.
+// So keys that change cost one paint of the layer, limited to those keys:
+// without it every repaint of a translucent key repaints everything beneath
+// it first, and every key is a paint of its own.
 //
 // The picture stays valid only while nothing beneath changes. Whatever
 // changes there paints (or moves, resizes, comes or goes), and every such
-// event on the widgets beneath the layer drops the picture: the buttons are
-// translucent again at once, and a fresh picture is painted once the event
-// loop is free. So the look on screen is the same as without it.
+// event on the widgets beneath the layer drops the picture: the buttons
+// paint themselves again at once, translucent, and a fresh picture is
+// painted once the event loop is free. So the look on screen is the same as
+// without it.
 class keyBackdrop : public QObject
 {
     Q_OBJECT
@@ -33,24 +36,23 @@ public:
     explicit keyBackdrop(QWidget *layer);
     ~keyBackdrop() override;
 
-    // Paints the button's part of the picture (replacing what the painter's
-    // device holds there); false, painting nothing, while there is none.
-    bool paintBeneath(QPainter &painter, const QWidget *button) const;
-    // The layer's own part (between its buttons), for its paint event.
+    // The layer's paint: the picture and the faces of the buttons in the
+    // region, the painter clipped to it as in a paint event; false,
+    // painting nothing, while the buttons paint themselves.
     bool paintLayer(QPainter &painter, const QRegion &region) const;
     bool isValid() const { return m_valid; }
     // A fresh picture is due once the event loop is free.
     bool isRefreshPending() const { return m_refreshTimer != 0; }
-    // Off: the buttons stay translucent and nothing is cached (the plain
+    // Off: the buttons paint themselves and nothing is cached (the plain
     // way, which the cached one must match).
     void setEnabled(bool on);
     bool isEnabled() const { return m_enabled; }
     // Paints the picture now rather than when the event loop is free.
     void refresh();
 
-    // A widget stacked above the layer makes the keys translucent, since
-    // an opaque key would paint over it; one that says it paints nothing
-    // at present does not.
+    // A widget stacked above the layer makes the buttons paint themselves,
+    // since an opaque layer would paint over it; one that says it paints
+    // nothing at present does not.
     static void setClearOverlay(QWidget *overlay, bool clear);
     static bool isClearOverlay(const QWidget *overlay);
 
@@ -61,7 +63,7 @@ protected:
 private:
     void invalidate();
     void scheduleRefresh();
-    void setButtonsOpaque(bool opaque);
+    void setKeysPaintedByLayer(bool on);
     void watch();
     void unwatch();
     QList<keyLayerButton *> buttons() const;

@@ -2,6 +2,8 @@
 
 #include "ui/keyboardView/keyBackdrop.h"
 
+#include <QPainter>
+
 keyLayerButton::keyLayerButton(int width, int height, QWidget *parent)
     : QToolButton(parent)
     , m_width(width)
@@ -32,11 +34,35 @@ void keyLayerButton::place(int x, int y, int width, int height)
 void keyLayerButton::setBackdrop(keyBackdrop *backdrop)
 {
     m_backdrop = backdrop;
-    setAttribute(Qt::WA_OpaquePaintEvent, backdrop && backdrop->isValid());
+    setPaintedByLayer(backdrop && backdrop->isValid());
 }
 
-void keyLayerButton::paintBeneath(QPainter &painter) const
+void keyLayerButton::setPaintedByLayer(bool on)
 {
-    if (m_backdrop)
-        m_backdrop->paintBeneath(painter, this);
+    if (on == m_paintedByLayer)
+        return;
+    m_paintedByLayer = on;
+    // Qt repaints a button whose updates come back on; the layer's paint
+    // of its face is then covered by the button's own.
+    setUpdatesEnabled(!on);
+}
+
+void keyLayerButton::paintFace(QPainter &) const
+{
+}
+
+void keyLayerButton::updateFace()
+{
+    if (m_paintedByLayer) {
+        if (QWidget *layer = parentWidget(); layer && !isHidden())
+            layer->update(geometry());
+    } else {
+        update();
+    }
+}
+
+void keyLayerButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    paintFace(painter);
 }

@@ -27,18 +27,27 @@ public:
     int buttonWidth() const { return m_width; }
     int buttonHeight() const { return m_height; }
 
-    // The layer's picture of what lies beneath its buttons; without one the
-    // button is translucent and Qt paints what lies beneath first.
+    // The layer's picture of what lies beneath its buttons. While it holds
+    // one, the layer paints the buttons' faces over it in its own paint, and
+    // the buttons take no part in Qt's painting: a frame that changes every
+    // key then costs one paint, not one per key.
     void setBackdrop(keyBackdrop *backdrop);
     keyBackdrop *backdrop() const { return m_backdrop; }
+    void setPaintedByLayer(bool on);
+    bool isPaintedByLayer() const { return m_paintedByLayer; }
+
+    // What the button shows over what lies beneath it, painted at the
+    // painter's origin in the button's size; the painter's state is kept.
+    virtual void paintFace(QPainter &painter) const;
+    // Asks for the face to be painted again, by whoever paints it.
+    void updateFace();
 
 protected:
-    // Paints what lies beneath the button from the backdrop, when the
-    // button is opaque; the face follows.
-    void paintBeneath(QPainter &painter) const;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     keyBackdrop *m_backdrop = nullptr; // the layer's; it forgets itself here when it goes
+    bool m_paintedByLayer = false;
     int m_width;
     int m_height;
     int m_x = 0;

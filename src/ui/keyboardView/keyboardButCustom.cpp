@@ -1,5 +1,7 @@
 #include "ui/keyboardView/keyboardButCustom.h"
 
+#include "ui/keyboardView/keyFace.h"
+
 #include <QPainter>
 
 namespace {
@@ -41,25 +43,25 @@ void keyboardButCustom::setSelected(bool selected, bool repaint, int tag)
     Q_UNUSED(tag)
     m_selected = selected;
     if (repaint)
-        update();
+        updateFace();
 }
 
 void keyboardButCustom::setHovered(bool hovered)
 {
     m_hovered = hovered;
-    update();
+    updateFace();
 }
 
 void keyboardButCustom::setRangeSelected(bool selected)
 {
     m_rangeSelected = selected;
-    update();
+    updateFace();
 }
 
 void keyboardButCustom::setCustomMark(bool marked)
 {
     m_customMark = marked;
-    update();
+    updateFace();
 }
 
 void keyboardButCustom::setKeyEnabled(bool enabled)
@@ -90,7 +92,7 @@ void keyboardButCustom::setKeyColor(const QColor &color)
         return;
     m_keyColor = color;
     if (m_showLightColor)
-        update();
+        updateFace();
 }
 
 void keyboardButCustom::setCustomLightColor(const QColor &color)
@@ -107,7 +109,7 @@ void keyboardButCustom::setStateColors(const QColor &selectedColor, const QColor
     m_markFill = withAlpha50(accentColor);
     m_markBorder = accentColor;
     m_highlight = accentColor;
-    update();
+    updateFace();
 }
 
 void keyboardButCustom::setHoverFillColor(QColor color) { m_hoverFill = withAlpha50(color); }
@@ -121,7 +123,7 @@ void keyboardButCustom::enterEvent(QEvent *event)
 {
     m_hovered = true;
     emit sigCustomButMouseEnter();
-    update();
+    updateFace();
     keyLayerButton::enterEvent(event);
 }
 
@@ -129,52 +131,43 @@ void keyboardButCustom::leaveEvent(QEvent *event)
 {
     m_hovered = false;
     emit sigCustomButMouseLeave();
-    update();
+    updateFace();
     keyLayerButton::leaveEvent(event);
 }
 
-void keyboardButCustom::paintFace(QPainter &painter, const QColor &fill, const QColor &border) const
+void keyboardButCustom::drawFace(QPainter &painter, const QColor &fill, const QColor &border) const
 {
-    const int w = buttonWidth();
-    const int h = buttonHeight();
-    painter.fillRect(QRect(1, 1, w - 2, h - 2), fill);
-    QPen pen(border, 3, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRect(0, 0, w, h), 6, 6, Qt::AbsoluteSize);
+    keyFace::paint(painter, QSize(buttonWidth(), buttonHeight()), fill, border);
 }
 
-void keyboardButCustom::paintEvent(QPaintEvent *)
+void keyboardButCustom::paintFace(QPainter &painter) const
 {
-    QPainter painter(this);
-    paintBeneath(painter);
-    painter.setRenderHint(QPainter::Antialiasing);
     const bool lit = m_hovered || m_rangeSelected;
 
     if (m_colorDisplay) {
         if (!m_hoverHighlight) {
             const bool blank = m_keyCode == 901 || m_keyCode == 902 || m_keyCode == 950 || m_keyCode == 951;
             const QColor c = blank ? kTransparent : m_keyColor;
-            paintFace(painter, c, c);
+            drawFace(painter, c, c);
         } else if (hasLight(m_keyColor)) {
-            paintFace(painter, m_keyColor, lit ? m_highlight : m_keyColor);
+            drawFace(painter, m_keyColor, lit ? m_highlight : m_keyColor);
         } else {
-            paintFace(painter, kTransparent, lit ? m_highlight : kTransparent);
+            drawFace(painter, kTransparent, lit ? m_highlight : kTransparent);
         }
         return;
     }
 
     if (m_customMark)
-        paintFace(painter, m_markFill, m_markBorder);
+        drawFace(painter, m_markFill, m_markBorder);
     if (m_selected) {
         if (m_hovered)
-            paintFace(painter, m_hoverFill, m_hoverBorder);
+            drawFace(painter, m_hoverFill, m_hoverBorder);
         else
-            paintFace(painter, m_selectedFill, m_selectedBorder);
+            drawFace(painter, m_selectedFill, m_selectedBorder);
         return;
     }
     if (m_hovered && m_hoverHighlight)
-        paintFace(painter, m_hoverFill, m_hoverBorder);
+        drawFace(painter, m_hoverFill, m_hoverBorder);
     if (!m_keyEnabled)
-        paintFace(painter, QColor(200, 0, 0, 50), QColor(200, 0, 0, 255));
+        drawFace(painter, QColor(200, 0, 0, 50), QColor(200, 0, 0, 255));
 }

@@ -66,6 +66,8 @@ public:
     QColor markBorderColor() const { return m_markBorder; }
     QColor highlightColor() const { return m_highlight; }
 
+    void paintFace(QPainter &painter) const override;
+
 signals:
     void sigCustomButMouseEnter();
     void sigCustomButMouseLeave();
@@ -73,10 +75,9 @@ signals:
 protected:
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
-    void paintFace(QPainter &painter, const QColor &fill, const QColor &border) const;
+    void drawFace(QPainter &painter, const QColor &fill, const QColor &border) const;
 
     bool m_hovered = false;
     bool m_rangeSelected = false;

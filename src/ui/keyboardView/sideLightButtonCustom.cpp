@@ -19,18 +19,17 @@ void sideLightButtonCustom::setColor(const QColor &color)
     if (color == m_color)
         return;
     m_color = color;
-    update();
+    updateFace();
 }
 
-void sideLightButtonCustom::paintEvent(QPaintEvent *)
+void sideLightButtonCustom::paintFace(QPainter &painter) const
 {
     const int w = buttonWidth();
     const int h = buttonHeight();
-    QPainter painter(this);
-    paintBeneath(painter);
     // A square segment has no long axis and draws nothing.
     if (w == h)
         return;
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     QLinearGradient gradient(0, 0, w > h ? w : 0, w > h ? 0 : h);
@@ -40,4 +39,5 @@ void sideLightButtonCustom::paintEvent(QPaintEvent *)
     gradient.setSpread(QGradient::RepeatSpread);
     painter.setBrush(gradient);
     painter.drawRect(0, 0, w, h);
+    painter.restore();
 }

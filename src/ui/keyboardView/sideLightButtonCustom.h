@@ -19,8 +19,7 @@ public:
     void setColor(const QColor &color);
     QColor color() const { return m_color; }
 
-protected:
-    void paintEvent(QPaintEvent *event) override;
+    void paintFace(QPainter &painter) const override;
 
 private:
     int m_index = 0;
