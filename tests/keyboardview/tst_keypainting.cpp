@@ -15,6 +15,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <optional>
 #include <QtTest>
 
 namespace {
@@ -97,8 +99,12 @@ struct Drawing
         QCoreApplication::processEvents();
         return window.screen()->grabWindow(window.winId()).toImage();
     }
+    // Odd frames as the light engine paints them, in one batch.
     void paintKeys(int frame)
     {
+        std::optional<keyBackdrop::UpdateBatch> batch;
+        if (frame % 2)
+            batch.emplace();
         const QList<keyboardButCustom *> keys = layer->keyButtons();
         for (int i = 0; i < keys.size(); ++i)
             if ((i + frame) % 3 == 0)
@@ -315,32 +321,44 @@ void tst_keypainting::overlayAboveLetsKeysPaintThemselves()
 
 void tst_keypainting::faceLooksAsDrawnDirectly_data()
 {
+    QTest::addColumn<bool>("segment");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QColor>("fill");
     QTest::addColumn<QColor>("border");
     QTest::addColumn<qreal>("dpr");
     QTest::addColumn<bool>("scaled");
-    QTest::newRow("key colour, 1u") << QSize(30, 30) << QColor(40, 200, 90, 180) << QColor(40, 200, 90, 180) << 1.0 << false;
-    QTest::newRow("hover over light, space bar") << QSize(190, 31) << QColor(250, 20, 120, 180)
+    const QColor none(0, 0, 0, 0);
+    QTest::newRow("key colour, 1u") << false << QSize(30, 30) << QColor(40, 200, 90, 180) << QColor(40, 200, 90, 180)
+                                    << 1.0 << false;
+    QTest::newRow("hover over light, space bar") << false << QSize(190, 31) << QColor(250, 20, 120, 180)
                                                  << QColor(255, 49, 53) << 1.0 << false;
-    QTest::newRow("selected, tall enter") << QSize(28, 61) << QColor(255, 128, 0, 50) << QColor(255, 128, 0) << 1.0
-                                          << false;
-    QTest::newRow("outline only") << QSize(41, 30) << QColor(0, 0, 0, 0) << QColor(255, 49, 53) << 1.0 << false;
-    QTest::newRow("fill only, half alpha") << QSize(30, 30) << QColor(7, 77, 177, 128) << QColor(0, 0, 0, 0) << 1.0
+    QTest::newRow("selected, tall enter") << false << QSize(28, 61) << QColor(255, 128, 0, 50) << QColor(255, 128, 0)
+                                          << 1.0 << false;
+    QTest::newRow("outline only") << false << QSize(41, 30) << none << QColor(255, 49, 53) << 1.0 << false;
+    QTest::newRow("fill only, half alpha") << false << QSize(30, 30) << QColor(7, 77, 177, 128) << none << 1.0
                                            << false;
-    QTest::newRow("screen at twice the pixels") << QSize(30, 30) << QColor(200, 10, 30, 180)
+    QTest::newRow("screen at twice the pixels") << false << QSize(30, 30) << QColor(200, 10, 30, 180)
                                                 << QColor(255, 255, 255) << 2.0 << false;
-    QTest::newRow("screen at 1.25") << QSize(46, 30) << QColor(90, 90, 250, 180) << QColor(90, 90, 250, 180) << 1.25
-                                    << false;
-    QTest::newRow("scaled painter") << QSize(30, 30) << QColor(40, 200, 90, 180) << QColor(255, 49, 53) << 1.0
-                                    << true;
-    QTest::newRow("tiny key") << QSize(3, 3) << QColor(40, 200, 90, 180) << QColor(255, 49, 53) << 1.0 << false;
+    QTest::newRow("screen at 1.25") << false << QSize(46, 30) << QColor(90, 90, 250, 180)
+                                    << QColor(90, 90, 250, 180) << 1.25 << false;
+    QTest::newRow("scaled painter") << false << QSize(30, 30) << QColor(40, 200, 90, 180) << QColor(255, 49, 53)
+                                    << 1.0 << true;
+    QTest::newRow("tiny key") << false << QSize(3, 3) << QColor(40, 200, 90, 180) << QColor(255, 49, 53) << 1.0
+                              << false;
+    QTest::newRow("segment, tall") << true << QSize(6, 40) << QColor(0, 255, 120) << none << 1.0 << false;
+    QTest::newRow("segment, wide, translucent") << true << QSize(52, 5) << QColor(250, 60, 10, 128) << none << 1.0
+                                                << false;
+    QTest::newRow("segment at twice the pixels") << true << QSize(5, 33) << QColor(20, 60, 250) << none << 2.0
+                                                 << false;
+    QTest::newRow("segment, scaled painter") << true << QSize(6, 40) << QColor(0, 255, 120) << none << 1.0 << true;
+    QTest::newRow("square segment") << true << QSize(8, 8) << QColor(0, 255, 120) << none << 1.0 << false;
 }
 
 // The face laid over its cached coverage looks as the fill and the rounded
 // outline drawn one after the other onto the same ground.
 void tst_keypainting::faceLooksAsDrawnDirectly()
 {
+    QFETCH(bool, segment);
     QFETCH(QSize, size);
     QFETCH(QColor, fill);
     QFETCH(QColor, border);
@@ -362,11 +380,26 @@ void tst_keypainting::faceLooksAsDrawnDirectly()
         p.translate(4, 4);
         if (scaled)
             p.scale(1.5, 1.5);
-        p.setClipRect(QRect(QPoint(), size)); // as Qt clips a key to itself
+        p.setClipRect(QRect(QPoint(), size)); // as Qt clips a button to itself
         p.setRenderHint(QPainter::Antialiasing);
-        p.fillRect(QRect(1, 1, size.width() - 2, size.height() - 2), fill);
-        p.setPen(QPen(border, 3, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-        p.drawRoundedRect(QRect(QPoint(), size), 6, 6, Qt::AbsoluteSize);
+        if (segment) {
+            const int w = size.width();
+            const int h = size.height();
+            if (w != h) {
+                p.setPen(Qt::NoPen);
+                QLinearGradient gradient(0, 0, w > h ? w : 0, w > h ? 0 : h);
+                gradient.setColorAt(0, Qt::transparent);
+                gradient.setColorAt(0.5, fill);
+                gradient.setColorAt(1, Qt::transparent);
+                gradient.setSpread(QGradient::RepeatSpread);
+                p.setBrush(gradient);
+                p.drawRect(0, 0, w, h);
+            }
+        } else {
+            p.fillRect(QRect(1, 1, size.width() - 2, size.height() - 2), fill);
+            p.setPen(QPen(border, 3, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+            p.drawRoundedRect(QRect(QPoint(), size), 6, 6, Qt::AbsoluteSize);
+        }
     }
     QImage cached = ground();
     for (int pass = 0; pass < 2; ++pass) { // the second from the cache
@@ -376,7 +409,10 @@ void tst_keypainting::faceLooksAsDrawnDirectly()
             p.translate(4, 4);
             if (scaled)
                 p.scale(1.5, 1.5);
-            keyFace::paint(p, size, fill, border);
+            if (segment)
+                keyFace::paintSegment(p, size, fill);
+            else
+                keyFace::paint(p, size, fill, border);
             QVERIFY(!p.testRenderHint(QPainter::Antialiasing)); // the painter's state is kept
             QCOMPARE(p.worldTransform().dx(), 4.0);
         }

@@ -8,9 +8,16 @@
 #include <QWidget>
 #include <QtMath>
 
+#include <utility>
+
 namespace {
 
 const char kClearOverlay[] = "vardexClearOverlay";
+// More areas than this in one batch go to Qt as their bounding rectangle.
+const int kMaxBatchAreas = 12;
+
+int g_batchDepth = 0;
+QList<QPointer<keyBackdrop>> g_batched;
 
 // The widgets from the window down to the layer.
 QList<QWidget *> chainOf(QWidget *layer)
@@ -60,6 +67,46 @@ void keyBackdrop::setClearOverlay(QWidget *overlay, bool clear)
 bool keyBackdrop::isClearOverlay(const QWidget *overlay)
 {
     return overlay->property(kClearOverlay).toBool();
+}
+
+keyBackdrop::UpdateBatch::UpdateBatch()
+{
+    ++g_batchDepth;
+}
+
+keyBackdrop::UpdateBatch::~UpdateBatch()
+{
+    if (--g_batchDepth > 0)
+        return;
+    const QList<QPointer<keyBackdrop>> batched = std::exchange(g_batched, {});
+    for (const QPointer<keyBackdrop> &b : batched)
+        if (b)
+            b->flushAreas();
+}
+
+void keyBackdrop::updateArea(const QRect &area)
+{
+    if (g_batchDepth == 0) {
+        m_layer->update(area);
+        return;
+    }
+    if (m_pendingAreas.isEmpty())
+        g_batched.append(this);
+    m_pendingAreas.append(area);
+}
+
+void keyBackdrop::flushAreas()
+{
+    const QVector<QRect> areas = std::exchange(m_pendingAreas, {});
+    if (areas.size() > kMaxBatchAreas) {
+        QRect bounds;
+        for (const QRect &r : areas)
+            bounds |= r;
+        m_layer->update(bounds);
+        return;
+    }
+    for (const QRect &r : areas)
+        m_layer->update(r);
 }
 
 keyBackdrop::~keyBackdrop()

@@ -8,8 +8,10 @@
 #include <QPointer>
 #include <QSet>
 #include <QSize>
+#include <QVector>
 
 class QPainter;
+class QRect;
 class QRegion;
 class QWidget;
 class keyLayerButton;
@@ -50,6 +52,22 @@ public:
     // Paints the picture now rather than when the event loop is free.
     void refresh();
 
+    // Asks for a button's area of the layer to be painted again.
+    void updateArea(const QRect &area);
+    // While one is open, the areas asked for reach Qt only when the last
+    // one closes, and many of them as their bounding rectangle: a region of
+    // a hundred keys costs Qt more to keep, clip and copy to the screen
+    // than painting the few between them. For code that changes many
+    // buttons at once, such as a preview frame; interface thread only.
+    class UpdateBatch
+    {
+    public:
+        UpdateBatch();
+        ~UpdateBatch();
+        UpdateBatch(const UpdateBatch &) = delete;
+        UpdateBatch &operator=(const UpdateBatch &) = delete;
+    };
+
     // A widget stacked above the layer makes the buttons paint themselves,
     // since an opaque layer would paint over it; one that says it paints
     // nothing at present does not.
@@ -62,6 +80,7 @@ protected:
 
 private:
     void invalidate();
+    void flushAreas();
     void scheduleRefresh();
     void setKeysPaintedByLayer(bool on);
     void watch();
@@ -78,6 +97,7 @@ private:
     int m_refreshTimer = 0;
     QList<QPointer<QWidget>> m_watched;
     QSet<QObject *> m_above; // of m_watched, stacked above the layer (compared, never used)
+    QVector<QRect> m_pendingAreas;
 };
 
 #endif // KEYBACKDROP_H

@@ -5,19 +5,26 @@
 
 class QPainter;
 
-// The face of a key on the keyboard drawing: a fill inside a one-pixel
-// margin and, over it, a rounded outline three pixels wide on the key's
-// edge. The preview repaints every key of the drawing 33 times a second,
-// and stroking the rounded outline each time was most of that cost: the
-// outline's coverage is rendered once per key size, and a face is then its
-// two colours laid over that coverage, kept for the next key of the same
-// size and colours.
+// The faces of the keyboard drawing's buttons. The preview repaints every
+// key and side segment 33 times a second, and stroking each key's rounded
+// outline (or building each segment's gradient) every time was most of that
+// cost. What a face covers of each pixel is rendered once per size, by the
+// same painter calls; a face is then its colours laid over that coverage,
+// and kept for the next button of the same size and colours.
 namespace keyFace {
 
-// Paints the face at the painter's origin. The painter's state is kept.
+// A key: a fill inside a one-pixel margin and, over it, a rounded outline
+// three pixels wide on the key's edge.
 void paint(QPainter &painter, const QSize &size, const QColor &fill, const QColor &border);
 
-// Faces and coverages held at present (tests and benchmarks read them).
+// A side-light segment: transparent at both ends of its long axis, its
+// colour in the middle. A square one has no long axis and draws nothing.
+void paintSegment(QPainter &painter, const QSize &size, const QColor &color);
+
+// Both paint at the painter's origin, within the size, and keep the
+// painter's state.
+
+// Faces and coverages held at present (tests read them).
 int cachedFaces();
 int cachedCoverages();
 

@@ -53,9 +53,9 @@ void keyLayerButton::paintFace(QPainter &) const
 
 void keyLayerButton::updateFace()
 {
-    if (m_paintedByLayer) {
-        if (QWidget *layer = parentWidget(); layer && !isHidden())
-            layer->update(geometry());
+    if (m_paintedByLayer && m_backdrop) {
+        if (!isHidden())
+            m_backdrop->updateArea(geometry());
     } else {
         update();
     }

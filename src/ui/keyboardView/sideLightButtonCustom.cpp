@@ -1,7 +1,6 @@
 #include "ui/keyboardView/sideLightButtonCustom.h"
 
-#include <QLinearGradient>
-#include <QPainter>
+#include "ui/keyboardView/keyFace.h"
 
 sideLightButtonCustom::sideLightButtonCustom(QWidget *parent)
     : keyLayerButton(10, 10, parent)
@@ -24,20 +23,5 @@ void sideLightButtonCustom::setColor(const QColor &color)
 
 void sideLightButtonCustom::paintFace(QPainter &painter) const
 {
-    const int w = buttonWidth();
-    const int h = buttonHeight();
-    // A square segment has no long axis and draws nothing.
-    if (w == h)
-        return;
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    QLinearGradient gradient(0, 0, w > h ? w : 0, w > h ? 0 : h);
-    gradient.setColorAt(0, Qt::transparent);
-    gradient.setColorAt(0.5, m_color);
-    gradient.setColorAt(1, Qt::transparent);
-    gradient.setSpread(QGradient::RepeatSpread);
-    painter.setBrush(gradient);
-    painter.drawRect(0, 0, w, h);
-    painter.restore();
+    keyFace::paintSegment(painter, QSize(buttonWidth(), buttonHeight()), m_color);
 }

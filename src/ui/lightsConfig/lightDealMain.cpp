@@ -7,6 +7,7 @@
 #include "data/DDataManager.h"
 #include "lightPacingThreads.h"
 #include "platform/soundCardAudioCapture.h"
+#include "ui/keyboardView/keyBackdrop.h"
 #include "ui/keyboardView/keyboardButCustom.h"
 #include "ui/keyboardView/sideLightButtonCustom.h"
 
@@ -382,6 +383,7 @@ void lightDealMain::onDviceUpdateAllKeyColorUI()
 {
     if (!m_keyboardLightRunning || !m_previewEnabled)
         return;
+    const keyBackdrop::UpdateBatch frame;
     for (int row = 0; row < 6; ++row)
         for (int column = 0; column < 22; ++column)
             if (keyboardButCustom *b = m_keyButtons[row][column])
@@ -392,6 +394,7 @@ void lightDealMain::onDviceUpdateAllSideLightColorUI()
 {
     if (!m_sideLightRunning || !m_hasSideLight || !m_previewEnabled)
         return;
+    const keyBackdrop::UpdateBatch frame;
     const int n = qMin(m_sideButtons.size(), int(VARDEX_LIGHT_SIDE_LEDS));
     for (int i = 0; i < n; ++i)
         if (sideLightButtonCustom *b = m_sideButtons[i])

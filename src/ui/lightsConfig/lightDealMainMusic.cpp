@@ -10,6 +10,7 @@
 
 #include "musicRhythm.h"
 #include "rhythmBandColors.h"
+#include "ui/keyboardView/keyBackdrop.h"
 #include "ui/keyboardView/keyboardButCustom.h"
 
 namespace {
@@ -133,6 +134,7 @@ void lightDealMain::onAudioOutputDevListChanging()
 
 void lightDealMain::resetMusicFrame()
 {
+    const keyBackdrop::UpdateBatch frame;
     for (int row = 0; row < musicRhythm::Rows; ++row)
         for (int column = 0; column < musicRhythm::Columns; ++column) {
             int rgb[3];
