@@ -222,12 +222,34 @@ void tst_keypainting::changedKeysCostOnePaint()
     QCoreApplication::processEvents();
     QCOMPARE(log.counts.size(), 0);
 
-    // A frame of every key is still one paint.
-    d.paintKeys(1);
+    // A frame of every key is still one paint, of the keys' bounds.
+    log.clear();
+    {
+        const keyBackdrop::UpdateBatch frame;
+        for (keyboardButCustom *k : d.layer->keyButtons())
+            k->setKeyColor(QColor(k->keyDec() * 5 % 256, 90, 200, 180));
+    }
     QTRY_VERIFY(log.counts.value(d.layer));
     QCoreApplication::processEvents();
     QCOMPARE(log.counts.size(), 1);
     QCOMPARE(log.counts.value(d.layer), 1);
+    QCOMPARE(log.regions.value(d.layer).rectCount(), 1);
+
+    // A frame of the side strip alone leaves the keys between its ends.
+    log.clear();
+    QRegion strip;
+    {
+        const keyBackdrop::UpdateBatch frame;
+        for (sideLightButtonCustom *segment : d.layer->sideLightButtons()) {
+            segment->setColor(QColor(segment->index() * 9 % 256, 200, 40));
+            strip += segment->geometry();
+        }
+    }
+    QVERIFY(d.layer->sideLightButtons().size() > 12);
+    QTRY_VERIFY(log.counts.value(d.layer));
+    QCoreApplication::processEvents();
+    QCOMPARE(log.counts.size(), 1);
+    QCOMPARE(log.regions.value(d.layer), strip);
 }
 
 void tst_keypainting::sameLookAsPaintingEverything()

@@ -13,7 +13,7 @@
 namespace {
 
 const char kClearOverlay[] = "vardexClearOverlay";
-// More areas than this in one batch go to Qt as their bounding rectangle.
+// More areas than this in one batch may go to Qt as their bounding rectangle.
 const int kMaxBatchAreas = 12;
 
 int g_batchDepth = 0;
@@ -98,10 +98,16 @@ void keyBackdrop::updateArea(const QRect &area)
 void keyBackdrop::flushAreas()
 {
     const QVector<QRect> areas = std::exchange(m_pendingAreas, {});
-    if (areas.size() > kMaxBatchAreas) {
-        QRect bounds;
-        for (const QRect &r : areas)
-            bounds |= r;
+    QRect bounds;
+    qint64 covered = 0;
+    for (const QRect &r : areas) {
+        bounds |= r;
+        covered += qint64(r.width()) * r.height();
+    }
+    // Many areas that fill most of their bounds (a frame of every key) go as
+    // the bounds; scattered ones (the side strip's two ends) stay apart, or
+    // every key between them would be painted too.
+    if (areas.size() > kMaxBatchAreas && 2 * covered >= qint64(bounds.width()) * bounds.height()) {
         m_layer->update(bounds);
         return;
     }

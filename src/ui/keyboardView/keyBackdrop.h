@@ -55,10 +55,11 @@ public:
     // Asks for a button's area of the layer to be painted again.
     void updateArea(const QRect &area);
     // While one is open, the areas asked for reach Qt only when the last
-    // one closes, and many of them as their bounding rectangle: a region of
-    // a hundred keys costs Qt more to keep, clip and copy to the screen
-    // than painting the few between them. For code that changes many
-    // buttons at once, such as a preview frame; interface thread only.
+    // one closes, and many that fill most of their bounding rectangle as
+    // that rectangle: a region of a hundred keys costs Qt more to keep,
+    // clip and copy to the screen than painting the few between them. For
+    // code that changes many buttons at once, such as a preview frame;
+    // interface thread only.
     class UpdateBatch
     {
     public:
