@@ -246,11 +246,6 @@ void paintSegment(QPainter &painter, const QSize &size, const QColor &color)
     paintCovered(painter, size, SegmentKind, color, Qt::transparent);
 }
 
-int cachedFaces()
-{
-    return caches().faces.size();
-}
-
 int cachedCoverages()
 {
     return caches().coverages.size();

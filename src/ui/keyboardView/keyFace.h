@@ -24,8 +24,7 @@ void paintSegment(QPainter &painter, const QSize &size, const QColor &color);
 // Both paint at the painter's origin, within the size, and keep the
 // painter's state.
 
-// Faces and coverages held at present (tests read them).
-int cachedFaces();
+// Coverages held at present (tests read it).
 int cachedCoverages();
 
 } // namespace keyFace
