@@ -287,7 +287,7 @@ void tst_keyboardagreement::downloadReaches(const QString &log, const QString &p
 
 void tst_keyboardagreement::quickReplug_data()
 {
-    QTest::addColumn<QString>("model"); // the current keyboard, pulled out and plugged back
+    QTest::addColumn<QString>("model"); // pulled out and plugged back
     QTest::addColumn<int>("gapMs");     // between the unplug and the plug
     QTest::addColumn<bool>("notified"); // false: no hot-plug notification reaches the window
 
@@ -301,6 +301,9 @@ void tst_keyboardagreement::quickReplug_data()
     // notice of its dead handle must reach the page.
     QTest::newRow("cable, 150 ms, not notified") << "Brisko" << 150 << false;
     QTest::newRow("receiver, 150 ms, not notified") << "Caspo" << 150 << false;
+    // A receiver whose keyboard is out of reach, not current: it stays out
+    // of reach until its receiver says otherwise, then comes into reach.
+    QTest::newRow("receiver out of reach, 150 ms") << "Yolma" << 150 << true;
 }
 
 void tst_keyboardagreement::quickReplug()
@@ -308,21 +311,22 @@ void tst_keyboardagreement::quickReplug()
     QFETCH(QString, model);
     QFETCH(int, gapMs);
     QFETCH(bool, notified);
-    // The receiver's keyboard is made current by a click, so that a cable
-    // keyboard is there to take its place were the re-plug taken as a
-    // removal.
-    const QList<SimDevice> set = parseDevices(QStringLiteral("cable:Brisko rx+:Caspo"));
-    const QString cablePath = pathOf(set, QStringLiteral("Brisko"));
-    const QString path = pathOf(set, model);
-
+    // The current keyboard is re-plugged (the receiver's is made current by
+    // a click), with a cable keyboard there to take its place were the
+    // re-plug taken for a removal.
+    const QList<SimDevice> set = parseDevices(QStringLiteral("cable:Brisko rx+:Caspo rx-:Yolma"));
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString log = dir.filePath(QStringLiteral("sim.log"));
     QCOMPARE(CVardexSim_SetLogFile(QFile::encodeName(log).constData()), 0);
     QVERIFY(startWindow(set, QString()));
+    const QString cablePath = pathOf(set, QStringLiteral("Brisko"));
+    const QString path = pathOf(set, model);
+    const bool inReach = model != QLatin1String("Yolma");
+    const QString current = inReach ? model : QStringLiteral("Brisko");
     QVERIFY2(settle([&] { return reached(QStringLiteral("current:Brisko"), set); }, 8000, QStringLiteral("Brisko current")),
              qPrintable(m_problem));
-    if (path != cablePath) {
+    if (inReach && path != cablePath) {
         QVERIFY2(settle([&] {
                      DDeviceListItem *tile = m_page->deviceTiles().value(path);
                      return tile && tile->onlineStatus() == 1;
@@ -344,22 +348,43 @@ void tst_keyboardagreement::quickReplug()
     QVERIFY2(settle([&] { return gap.elapsed() >= gapMs; }, gapMs + 1000, QStringLiteral("the gap")), qPrintable(m_problem));
     QCOMPARE(CVardexSim_Plug(path.toLatin1().constData()), 0);
 
-    // A fresh link on a live handle, and the keyboard current again.
+    // A fresh link on a live handle, the keyboard current again if it was,
+    // and a keyboard out of reach not shown in reach meanwhile.
+    bool shownInReach = false;
     QVERIFY2(settle([&] {
+                 DDeviceListItem *tile = m_page->deviceTiles().value(path);
+                 shownInReach = shownInReach || (!inReach && tile && tile->onlineStatus() == 1);
                  const void *link = m_page->keyboardLinks().value(path);
-                 return link && link != deadLink && openHandles(path) == 1 && reached(QLatin1String("current:") + model, set);
+                 return link && link != deadLink && openHandles(path) == 1 && reached(QLatin1String("current:") + current, set);
              }, 8000, QStringLiteral("the keyboard opened again")),
              qPrintable(m_problem));
     QElapsedTimer hold;
     hold.start();
-    QVERIFY2(settle([&] { return hold.elapsed() > 1000; }, 3000, QStringLiteral("a quiet while")), qPrintable(m_problem));
-    QCOMPARE(namedPath(m_page), path);
-    QCOMPARE(m_page->keyboardLinks().size(), 2);
-    downloadReaches(log, path);
+    QVERIFY2(settle([&] {
+                 DDeviceListItem *tile = m_page->deviceTiles().value(path);
+                 shownInReach = shownInReach || (!inReach && tile && tile->onlineStatus() == 1);
+                 return hold.elapsed() > 1500;
+             }, 3000, QStringLiteral("a quiet while")),
+             qPrintable(m_problem));
+    QVERIFY2(!shownInReach, "the re-plugged receiver's keyboard was shown in reach");
+    QCOMPARE(namedPath(m_page), pathOf(set, current));
+    // The dead link is gone with its transport, not merely out of the map.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(m_page->keyboardLinks().size(), 3);
+    QCOMPARE(m_page->findChildren<DDeviceKeyboardLink *>().size(), 3);
+    downloadReaches(log, pathOf(set, current));
 
-    if (path != cablePath) {
-        // The receiver's reports are heard again: out of reach, its keyboard
-        // gives way to the cable keyboard.
+    // The receiver's reports are heard again through the new link.
+    if (!inReach) {
+        QCOMPARE(CVardexSim_SetReachable(path.toLatin1().constData(), 1, 1), 0);
+        QVERIFY2(settle([&] {
+                     DDeviceListItem *tile = m_page->deviceTiles().value(path);
+                     return tile && tile->onlineStatus() == 1;
+                 }, 8000, QStringLiteral("the keyboard coming into reach")),
+                 qPrintable(m_problem));
+        QCOMPARE(namedPath(m_page), cablePath);
+    } else if (path != cablePath) {
+        // Out of reach, the receiver's keyboard gives way to the cable one.
         QCOMPARE(CVardexSim_SetReachable(path.toLatin1().constData(), 0, 1), 0);
         QVERIFY2(settle([&] { return reached(QStringLiteral("current:Brisko"), set); }, 8000,
                         QStringLiteral("the cable keyboard current")),
