@@ -458,8 +458,19 @@ void tst_keyboardchaos::randomSchedule()
         auto settled = [&] { return allOpen() && !namedPath(m_page).isEmpty() && !m_page->profileFolder().isEmpty(); };
         while (m_problem.isEmpty() && !settled() && settle.elapsed() < 10000)
             run(50);
-        if (m_problem.isEmpty() && !settled())
-            fail(QStringLiteral("a keyboard is not open, or none is set up, after all came back"));
+        if (m_problem.isEmpty() && !settled()) {
+            QStringList closed;
+            for (const Keyboard &k : qAsConst(m_keyboards)) {
+                CVardexSimState state {};
+                CVardexSim_GetState(k.path.constData(), &state);
+                if (state.openHandles < 1)
+                    closed << QString::fromLatin1(k.path) + (m_page->keyboardLinks().contains(QString::fromLatin1(k.path))
+                                                                 ? QStringLiteral(" (linked)")
+                                                                 : QStringLiteral(" (no link)"));
+            }
+            fail(QStringLiteral("after all came back: not open %1; named \"%2\", profile folder \"%3\"")
+                     .arg(closed.join(QLatin1Char(' ')), namedPath(m_page), m_page->profileFolder()));
+        }
         if (m_problem.isEmpty()) {
             m_action = QStringLiteral("final download");
             const QString named = namedPath(m_page);
