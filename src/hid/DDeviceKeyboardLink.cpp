@@ -63,6 +63,7 @@ void DDeviceKeyboardLink::openHidDevice(int threadIndex, hidStructInfoAll record
     connect(m_hidInterface, SIGNAL(sigOpenHidSuccessful()), this, SLOT(onOpenHidSuccessful()));
     connect(m_hidInterface, &MainHidInterFace::sigHidDataArrived, this, &DDeviceKeyboardLink::onHidDataArrived);
     connect(m_hidInterface, &MainHidInterFace::sigHidSnGetOver, this, &DDeviceKeyboardLink::onHidSNDataArrived);
+    connect(m_hidInterface, &MainHidInterFace::sigHidDeviceGone, this, &DDeviceKeyboardLink::sigHidDeviceGone);
 
     if (m_hidInterface->hidApi_Open(QString::fromLatin1(m_hidInfo.hidPath, int(qstrnlen(m_hidInfo.hidPath, 256)))) != 0) {
         qDebug() << "Open the device-failed";

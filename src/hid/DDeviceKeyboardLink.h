@@ -69,6 +69,9 @@ signals:
     // The open-time inquiry chain is through: serial number, light
     // configurations and both light-type lists are known. Emitted once.
     void sigDeviceReady();
+    // The transport's handle died: the keyboard was pulled out, and may be
+    // back already under the same path. Delivered on the link's thread.
+    void sigHidDeviceGone();
 
 public slots:
     // report: one inbound report; shorter than 64 bytes is ignored.

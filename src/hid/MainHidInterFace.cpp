@@ -294,6 +294,8 @@ bool MainHidInterFace::readPass()
     unsigned char buffer[hidCmdBuff::Size];
     std::memset(buffer, 0, sizeof buffer);
     const int result = CVardexHid_HidReadBuff(m_handle, buffer);
+    if (result < 0 && m_open.load())
+        noteDeviceGone();
     if (result <= 0)
         return false;
     const QByteArray report(reinterpret_cast<const char *>(buffer), hidCmdBuff::Size);
@@ -388,11 +390,22 @@ void MainHidInterFace::sleepUntilWork()
         // The keyboard is gone: nothing more to read, and a gone device
         // would poll ready for ever. Writes and close still wake the loop.
         m_inputGone = true;
+        noteDeviceGone();
     } else if (fds[1].revents & POLLIN) {
         // Cleared before the read pass, so a report arriving after it
         // wakes the next poll.
         CVardexHid_ClearInputEvent(m_handle);
     }
+}
+
+void MainHidInterFace::noteDeviceGone()
+{
+    // A read fails only once the device is gone: a non-blocking read with
+    // nothing waiting returns 0. Whoever holds the link must open the
+    // keyboard again, even when it is back under the same path before any
+    // hot-plug notification is handled.
+    if (!m_deviceGone.exchange(true))
+        emit sigHidDeviceGone();
 }
 
 void MainHidInterFace::wakeLoop()

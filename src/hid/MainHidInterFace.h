@@ -52,6 +52,10 @@ public:
     void setLightSynchronous(bool on);
 
     bool isHidOpen() const { return m_open.load(); }
+    // The handle died under the open transport: the keyboard was pulled out
+    // (and may already be back under the same path, with a new handle to be
+    // opened). Stays set; a transport is never reopened.
+    bool isDeviceGone() const { return m_deviceGone.load(); }
     bool isLightSynchronous() const { return m_lightSynchronous.load(); }
     int threadIndex() const { return m_threadIndex; }
     QString hidName() const { return m_strHidName; }
@@ -70,6 +74,8 @@ signals:
     void sigHidDataArrived(QByteArray report, int length, int threadIndex);
     // The inbound serial-number report (0x15).
     void sigHidSnGetOver(QByteArray report, QString strHidName);
+    // Emitted once, from the transport thread, when isDeviceGone() becomes true.
+    void sigHidDeviceGone();
 
 public slots:
     void onShakeHandsRuning();
@@ -90,12 +96,14 @@ private:
     bool hasQueuedWork() const;
     void wakeLoop();
     void freeQueues();
+    void noteDeviceGone();
 
     hidTransportDetail::TimerState m_timerState;
     int m_threadIndex;
     QString m_strHidName;
     int m_handle = 0;
     std::atomic<bool> m_open{false};
+    std::atomic<bool> m_deviceGone{false};
     QString m_hidPath;
     QByteArray m_hidPathLatin1;
     QTimer *m_shakeHandsTimer = nullptr;

@@ -48,6 +48,14 @@ QString pathOf(const QList<SimDevice> &devices, const QString &model)
     return QString();
 }
 
+// Handles the simulator holds open on a keyboard: 0 once the tool's handle
+// died with an unplug and nothing opened the keyboard again.
+int openHandles(const QString &path)
+{
+    CVardexSimState state {};
+    return CVardexSim_GetState(path.toLatin1().constData(), &state) == 0 ? state.openHandles : -1;
+}
+
 } // namespace
 
 class tst_keyboardagreement : public QObject
@@ -59,6 +67,8 @@ private slots:
     void cleanup();
     void startUpOrders_data();
     void startUpOrders();
+    void quickReplug_data();
+    void quickReplug();
 
 private:
     bool startWindow(const QList<SimDevice> &devices, const QString &slowModels);
@@ -67,6 +77,9 @@ private:
     // a disagreement or when time runs out.
     bool settle(const std::function<bool()> &done, int timeoutMs, const QString &what);
     bool reached(const QString &state, const QList<SimDevice> &devices);
+    // Clicks Download and checks that it reached exactly `path` (none: no
+    // keyboard) with the matching notice.
+    void downloadReaches(const QString &log, const QString &path);
 
     std::unique_ptr<DMainWidget> m_window;
     DDevicePage *m_page = nullptr;
@@ -252,18 +265,130 @@ void tst_keyboardagreement::startUpOrders()
     // shorter than the slow replies).
     for (const QString &model : slow.split(QLatin1Char(' '), Qt::SkipEmptyParts))
         CVardexSim_SetFault(pathOf(set, model).toLatin1().constData(), SIM_FAULT_REPLY_DELAY, 1);
+    downloadReaches(log, expectedPath);
+}
+
+void tst_keyboardagreement::downloadReaches(const QString &log, const QString &path)
+{
     const qint64 before = QFileInfo(log).size();
     auto *download = m_page->customKeysPage()->findChild<QPushButton *>(QStringLiteral("pushButton_Download"));
     QVERIFY(download);
     download->click(); // returns when the download is over
     QVERIFY2(settle([] { return true; }, 0, QStringLiteral("the download's end")), qPrintable(m_problem));
     const QStringList targets = downloadTargets(writtenCommands(log, before));
-    if (expectedPath.isEmpty()) {
+    if (path.isEmpty()) {
         QVERIFY2(targets.isEmpty(), qPrintable(targets.join(QLatin1Char(' '))));
         QCOMPARE(m_page->lastNotice(), QStringLiteral("Download config failed, Please try again"));
     } else {
-        QCOMPARE(targets, QStringList{expectedPath});
+        QCOMPARE(targets, QStringList{path});
         QCOMPARE(m_page->lastNotice(), QStringLiteral("Download config successful"));
+    }
+}
+
+void tst_keyboardagreement::quickReplug_data()
+{
+    QTest::addColumn<QString>("model"); // pulled out and plugged back
+    QTest::addColumn<int>("gapMs");     // between the unplug and the plug
+    QTest::addColumn<bool>("notified"); // false: no hot-plug notification reaches the window
+
+    // Quicker than the hot-plug batch settles: the window sees the same path
+    // before and after, and only the dead handle tells of the re-plug.
+    for (int gap : {50, 150, 250}) {
+        QTest::addRow("cable, %d ms", gap) << "Brisko" << gap << true;
+        QTest::addRow("receiver, %d ms", gap) << "Caspo" << gap << true;
+    }
+    // No notification at all (a missed udev event): the transport's own
+    // notice of its dead handle must reach the page.
+    QTest::newRow("cable, 150 ms, not notified") << "Brisko" << 150 << false;
+    QTest::newRow("receiver, 150 ms, not notified") << "Caspo" << 150 << false;
+    // A receiver whose keyboard is out of reach, not current: it stays out
+    // of reach until its receiver says otherwise, then comes into reach.
+    QTest::newRow("receiver out of reach, 150 ms") << "Yolma" << 150 << true;
+}
+
+void tst_keyboardagreement::quickReplug()
+{
+    QFETCH(QString, model);
+    QFETCH(int, gapMs);
+    QFETCH(bool, notified);
+    // The current keyboard is re-plugged (the receiver's is made current by
+    // a click), with a cable keyboard there to take its place were the
+    // re-plug taken for a removal.
+    const QList<SimDevice> set = parseDevices(QStringLiteral("cable:Brisko rx+:Caspo rx-:Yolma"));
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString log = dir.filePath(QStringLiteral("sim.log"));
+    QCOMPARE(CVardexSim_SetLogFile(QFile::encodeName(log).constData()), 0);
+    QVERIFY(startWindow(set, QString()));
+    const QString cablePath = pathOf(set, QStringLiteral("Brisko"));
+    const QString path = pathOf(set, model);
+    const bool inReach = model != QLatin1String("Yolma");
+    const QString current = inReach ? model : QStringLiteral("Brisko");
+    QVERIFY2(settle([&] { return reached(QStringLiteral("current:Brisko"), set); }, 8000, QStringLiteral("Brisko current")),
+             qPrintable(m_problem));
+    if (inReach && path != cablePath) {
+        QVERIFY2(settle([&] {
+                     DDeviceListItem *tile = m_page->deviceTiles().value(path);
+                     return tile && tile->onlineStatus() == 1;
+                 }, 8000, QStringLiteral("the receiver's keyboard in reach")),
+                 qPrintable(m_problem));
+        QTest::mouseClick(m_page->deviceTiles().value(path), Qt::LeftButton);
+        QVERIFY2(settle([&] { return reached(QLatin1String("current:") + model, set); }, 8000, QStringLiteral("a click")),
+                 qPrintable(m_problem));
+    }
+    if (!notified)
+        CVardexSim_SetHotplugCallback(nullptr, nullptr);
+
+    const void *deadLink = m_page->keyboardLinks().value(path);
+    QVERIFY(deadLink);
+    QCOMPARE(openHandles(path), 1);
+    QCOMPARE(CVardexSim_Unplug(path.toLatin1().constData()), 0);
+    QElapsedTimer gap;
+    gap.start();
+    QVERIFY2(settle([&] { return gap.elapsed() >= gapMs; }, gapMs + 1000, QStringLiteral("the gap")), qPrintable(m_problem));
+    QCOMPARE(CVardexSim_Plug(path.toLatin1().constData()), 0);
+
+    // A fresh link on a live handle, the keyboard current again if it was,
+    // and a keyboard out of reach not shown in reach meanwhile.
+    bool shownInReach = false;
+    QVERIFY2(settle([&] {
+                 DDeviceListItem *tile = m_page->deviceTiles().value(path);
+                 shownInReach = shownInReach || (!inReach && tile && tile->onlineStatus() == 1);
+                 const void *link = m_page->keyboardLinks().value(path);
+                 return link && link != deadLink && openHandles(path) == 1 && reached(QLatin1String("current:") + current, set);
+             }, 8000, QStringLiteral("the keyboard opened again")),
+             qPrintable(m_problem));
+    QElapsedTimer hold;
+    hold.start();
+    QVERIFY2(settle([&] {
+                 DDeviceListItem *tile = m_page->deviceTiles().value(path);
+                 shownInReach = shownInReach || (!inReach && tile && tile->onlineStatus() == 1);
+                 return hold.elapsed() > 1500;
+             }, 3000, QStringLiteral("a quiet while")),
+             qPrintable(m_problem));
+    QVERIFY2(!shownInReach, "the re-plugged receiver's keyboard was shown in reach");
+    QCOMPARE(namedPath(m_page), pathOf(set, current));
+    // The dead link is gone with its transport, not merely out of the map.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(m_page->keyboardLinks().size(), 3);
+    QCOMPARE(m_page->findChildren<DDeviceKeyboardLink *>().size(), 3);
+    downloadReaches(log, pathOf(set, current));
+
+    // The receiver's reports are heard again through the new link.
+    if (!inReach) {
+        QCOMPARE(CVardexSim_SetReachable(path.toLatin1().constData(), 1, 1), 0);
+        QVERIFY2(settle([&] {
+                     DDeviceListItem *tile = m_page->deviceTiles().value(path);
+                     return tile && tile->onlineStatus() == 1;
+                 }, 8000, QStringLiteral("the keyboard coming into reach")),
+                 qPrintable(m_problem));
+        QCOMPARE(namedPath(m_page), cablePath);
+    } else if (path != cablePath) {
+        // Out of reach, the receiver's keyboard gives way to the cable one.
+        QCOMPARE(CVardexSim_SetReachable(path.toLatin1().constData(), 0, 1), 0);
+        QVERIFY2(settle([&] { return reached(QStringLiteral("current:Brisko"), set); }, 8000,
+                        QStringLiteral("the cable keyboard current")),
+                 qPrintable(m_problem));
     }
 }
 

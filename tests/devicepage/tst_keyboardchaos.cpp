@@ -1,8 +1,10 @@
 // A seeded random schedule against the real window: keyboards are plugged,
-// unplugged and moved in and out of their receivers' reach while tiles,
-// pages, light effects, Download and the dialogs are driven, and after every
-// turn of the event loop the window must name one keyboard, or none, in all
-// its parts; a Download may reach only the keyboard named when it began.
+// unplugged, plugged back quickly and moved in and out of their receivers'
+// reach (also some time later) while tiles, pages, light effects, Download
+// and the dialogs are driven, and after every turn of the event loop the
+// window must name one keyboard, or none, in all its parts; a Download may
+// reach only the keyboard named when it began. A plugged keyboard's link
+// must not stay on a dead handle, nor a keyboard out of reach stay current.
 //
 // Runs about a minute; VARDEX_CHAOS_SECONDS asks for longer (or shorter),
 // VARDEX_CHAOS_SEED repeats a schedule (timing still varies). The seed is
@@ -48,11 +50,19 @@ private:
         bool receiver = false;
         bool plugged = true;
         bool reachable = true;
+        qint64 deadSinceMs = -1;        // plugged, linked, and no handle open
+        qint64 unreachedSinceMs = -1;   // current while out of reach
     };
 
     int pick(int count) { return count <= 0 ? 0 : int(m_random() % unsigned(count)); }
     bool chance(int percent) { return pick(100) < percent; }
     void hotplugAction();
+    // Pulled out and plugged back within the hot-plug batch.
+    void replugQuickly(int index);
+    // A receiver's keyboard goes out of reach (its receiver perhaps re-plugged
+    // meanwhile) and comes back into reach a while later.
+    void comeIntoReachLater(int index);
+    void checkLiveness();
     void windowAction();
     void download();
     void clickSomewhere(QWidget *root);
@@ -77,6 +87,10 @@ private:
     QPointer<QWidget> m_modalSeen;
     int m_downloads = 0;
     int m_hotplugs = 0;
+    int m_replugs = 0;
+    int m_reachLater = 0;
+    QElapsedTimer m_clock;
+    qint64 m_lastLivenessMs = -1000;
 };
 
 void tst_keyboardchaos::initTestCase()
@@ -127,6 +141,7 @@ void tst_keyboardchaos::initTestCase()
     QVERIFY(m_page);
     QVERIFY(QTest::qWaitFor([&] { return !m_page->deviceTiles().isEmpty(); }, 3000));
 
+    m_clock.start();
     m_watchdog.setInterval(120);
     connect(&m_watchdog, &QTimer::timeout, this, &tst_keyboardchaos::onWatchdog);
     m_watchdog.start();
@@ -154,6 +169,35 @@ void tst_keyboardchaos::check(const QString &when)
     const QStringList problems = disagreements(m_window.get(), m_page);
     if (!problems.isEmpty())
         fail(when + QStringLiteral(": ") + problems.join(QStringLiteral("; ")));
+    checkLiveness();
+}
+
+void tst_keyboardchaos::checkLiveness()
+{
+    // Bounds that only end a hang: the page looks again within a hot-plug
+    // batch, and a receiver reports its reach every 200 ms once its link is
+    // through its inquiries or their bounded wait.
+    const qint64 kLingerMs = 10000;
+    const qint64 now = m_clock.elapsed();
+    if (now - m_lastLivenessMs < 100)
+        return;
+    m_lastLivenessMs = now;
+    const QMap<QString, DDeviceKeyboardLink *> links = m_page->keyboardLinks();
+    const QString named = namedPath(m_page);
+    for (Keyboard &k : m_keyboards) {
+        CVardexSimState state {};
+        if (CVardexSim_GetState(k.path.constData(), &state) != 0)
+            continue;
+        const QString path = QString::fromLatin1(k.path);
+        const bool dead = state.plugged && state.openHandles == 0 && links.contains(path);
+        k.deadSinceMs = dead ? (k.deadSinceMs < 0 ? now : k.deadSinceMs) : -1;
+        if (dead && now - k.deadSinceMs > kLingerMs)
+            fail(QStringLiteral("the link of %1 has been on a dead handle for %2 ms").arg(path).arg(now - k.deadSinceMs));
+        const bool unreached = state.plugged && k.receiver && !state.reachable && named == path;
+        k.unreachedSinceMs = unreached ? (k.unreachedSinceMs < 0 ? now : k.unreachedSinceMs) : -1;
+        if (unreached && now - k.unreachedSinceMs > kLingerMs)
+            fail(QStringLiteral("%1 has been current out of reach for %2 ms").arg(path).arg(now - k.unreachedSinceMs));
+    }
 }
 
 void tst_keyboardchaos::run(int ms)
@@ -200,7 +244,17 @@ void tst_keyboardchaos::onWatchdog()
 void tst_keyboardchaos::hotplugAction()
 {
     ++m_hotplugs;
-    Keyboard &k = m_keyboards[pick(m_keyboards.size())];
+    const int index = pick(m_keyboards.size());
+    Keyboard &k = m_keyboards[index];
+    const int kind = pick(10);
+    if (kind < 3 && k.plugged) {
+        replugQuickly(index);
+        return;
+    }
+    if (kind < 5 && k.receiver) {
+        comeIntoReachLater(index);
+        return;
+    }
     if (!k.plugged) {
         CVardexSim_Plug(k.path.constData());
         k.plugged = true;
@@ -211,6 +265,42 @@ void tst_keyboardchaos::hotplugAction()
         CVardexSim_Unplug(k.path.constData());
         k.plugged = false;
     }
+}
+
+void tst_keyboardchaos::replugQuickly(int index)
+{
+    // The plug comes by a timer, so that whatever the schedule does next
+    // runs into it; the gaps straddle the hot-plug batch (300 ms).
+    ++m_replugs;
+    Keyboard &k = m_keyboards[index];
+    CVardexSim_Unplug(k.path.constData());
+    k.plugged = false;
+    QTimer::singleShot(50 + pick(351), this, [this, index] {
+        Keyboard &back = m_keyboards[index];
+        CVardexSim_Plug(back.path.constData());
+        back.plugged = true;
+    });
+}
+
+void tst_keyboardchaos::comeIntoReachLater(int index)
+{
+    ++m_reachLater;
+    Keyboard &k = m_keyboards[index];
+    if (k.reachable) {
+        CVardexSim_SetReachable(k.path.constData(), 0, 1);
+        k.reachable = false;
+    }
+    if (!k.plugged) {
+        CVardexSim_Plug(k.path.constData());
+        k.plugged = true;
+    } else if (chance(50)) {
+        replugQuickly(index);
+    }
+    QTimer::singleShot(300 + pick(2200), this, [this, index] {
+        Keyboard &later = m_keyboards[index];
+        CVardexSim_SetReachable(later.path.constData(), 1, 1);
+        later.reachable = true;
+    });
 }
 
 void tst_keyboardchaos::clickSomewhere(QWidget *root)
@@ -353,11 +443,51 @@ void tst_keyboardchaos::randomSchedule()
             run(50);
         if (namedPath(m_page).isEmpty())
             fail(QStringLiteral("no keyboard current after all came back"));
+        // Every keyboard open on a live handle, and a Download that reaches
+        // the one named.
+        settle.restart();
+        auto allOpen = [this] {
+            for (const Keyboard &k : qAsConst(m_keyboards)) {
+                CVardexSimState state {};
+                if (CVardexSim_GetState(k.path.constData(), &state) != 0 || state.openHandles < 1)
+                    return false;
+            }
+            return true;
+        };
+        // A re-plug still on its way sets the named keyboard up again.
+        auto settled = [&] { return allOpen() && !namedPath(m_page).isEmpty() && !m_page->profileFolder().isEmpty(); };
+        while (m_problem.isEmpty() && !settled() && settle.elapsed() < 10000)
+            run(50);
+        if (m_problem.isEmpty() && !settled()) {
+            QStringList closed;
+            for (const Keyboard &k : qAsConst(m_keyboards)) {
+                CVardexSimState state {};
+                CVardexSim_GetState(k.path.constData(), &state);
+                if (state.openHandles < 1)
+                    closed << QString::fromLatin1(k.path) + (m_page->keyboardLinks().contains(QString::fromLatin1(k.path))
+                                                                 ? QStringLiteral(" (linked)")
+                                                                 : QStringLiteral(" (no link)"));
+            }
+            fail(QStringLiteral("after all came back: not open %1; named \"%2\", profile folder \"%3\"")
+                     .arg(closed.join(QLatin1Char(' ')), namedPath(m_page), m_page->profileFolder()));
+        }
+        if (m_problem.isEmpty()) {
+            m_action = QStringLiteral("final download");
+            const QString named = namedPath(m_page);
+            const qint64 before = QFileInfo(m_log).size();
+            download();
+            const QStringList targets = downloadTargets(writtenCommands(m_log, before));
+            if (m_problem.isEmpty() && (targets != QStringList{named} ||
+                                        m_page->lastNotice() != QLatin1String("Download config successful")))
+                fail(QStringLiteral("the final Download on %1 reached \"%2\" with \"%3\"")
+                         .arg(named, targets.join(QLatin1Char(' ')), m_page->lastNotice()));
+        }
     }
     // Past the test library's message limit (the window logs a lot) only
     // standard error still carries the progress.
-    std::fprintf(stderr, "chaos seed %u: %d steps, %d hot-plug actions, %d downloads so far\n", m_seed, m_step,
-                 m_hotplugs, m_downloads);
+    std::fprintf(stderr,
+                 "chaos seed %u: %d steps, %d hot-plug actions (%d quick re-plugs, %d reach-later), %d downloads so far\n",
+                 m_seed, m_step, m_hotplugs, m_replugs, m_reachLater, m_downloads);
     QVERIFY2(m_problem.isEmpty(), qPrintable(m_problem));
 }
 

@@ -92,6 +92,7 @@ private slots:
     void commandsBeforeLightReports();
     void serialNumberComesOnlyBySnSignal();
     void keepAliveAboutOncePerSecondAndNoneAfterClose();
+    void deviceGoneWhenUnpluggedNotWhenClosed();
 
 private:
     QString m_path;
@@ -366,6 +367,49 @@ void tst_hidtransport::keepAliveAboutOncePerSecondAndNoneAfterClose()
     QTest::qWait(2200);
     QCOMPARE(keepAlives().size(), count);
     QCOMPARE(t.pendingCommandCount(), 0);
+}
+
+void tst_hidtransport::deviceGoneWhenUnpluggedNotWhenClosed()
+{
+    // Counted on this thread, as the page receives it.
+    QObject receiver;
+    int gone = 0;
+    Receiver rx;
+    MainHidInterFace t(6, QStringLiteral("Zeno"));
+    connect(&t, &MainHidInterFace::sigHidDeviceGone, &receiver, [&gone] { ++gone; });
+    connect(&t, &MainHidInterFace::sigHidSnGetOver, &rx, &Receiver::onSN);
+    QCOMPARE(t.hidApi_Open(m_path), 0);
+    t.start();
+    QTRY_COMPARE_WITH_TIMEOUT(rx.sn.size(), 1, 3000);
+    QVERIFY(!t.isDeviceGone());
+
+    QCOMPARE(CVardexSim_Unplug(m_path.toLatin1().constData()), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(gone, 1, 3000);
+    QVERIFY(t.isDeviceGone());
+    QVERIFY(t.isHidOpen()); // closing is its holder's business
+    // Back under the same path: this handle stays dead, and says so once.
+    QCOMPARE(CVardexSim_Plug(m_path.toLatin1().constData()), 0);
+    const hidCmdBuff sleep = DDeviceHidCmdSend::buildCheckSleepTime();
+    QCOMPARE(t.hidApi_Write(sleep.data()), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(t.pendingCommandCount(), 0, 3000);
+    QVERIFY(t.isDeviceGone());
+    QCOMPARE(t.hidApi_Close(6), 0);
+    QCoreApplication::processEvents();
+    QCOMPARE(gone, 1);
+
+    // A transport closed while its keyboard stays attached reports nothing.
+    int goneAfterClose = 0;
+    Receiver rx2;
+    MainHidInterFace u(7, QStringLiteral("Zeno"));
+    connect(&u, &MainHidInterFace::sigHidDeviceGone, &receiver, [&goneAfterClose] { ++goneAfterClose; });
+    connect(&u, &MainHidInterFace::sigHidSnGetOver, &rx2, &Receiver::onSN);
+    QCOMPARE(u.hidApi_Open(m_path), 0);
+    u.start();
+    QTRY_COMPARE_WITH_TIMEOUT(rx2.sn.size(), 1, 3000);
+    QCOMPARE(u.hidApi_Close(7), 0);
+    QCoreApplication::processEvents();
+    QVERIFY(!u.isDeviceGone());
+    QCOMPARE(goneAfterClose, 0);
 }
 
 QTEST_GUILESS_MAIN(tst_hidtransport)

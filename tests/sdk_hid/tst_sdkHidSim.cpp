@@ -425,6 +425,14 @@ private slots:
         QCOMPARE(CVardexSim_Inject(kCable, reinterpret_cast<const unsigned char *>(report("0101").constData())), -1);
 
         QCOMPARE(CVardexSim_Plug(kCable), 0);
+        // Back under the same path, as a real keyboard is; the handle opened
+        // before the unplug stays dead.
+        QCOMPARE(CVardexHid_HidReadBuff(h, buf), -1);
+        QCOMPARE(CVardexHid_HidWriteBuff(h, reinterpret_cast<const unsigned char *>(report("0014").constData()), ""),
+                 -1);
+        std::list<std::string> back;
+        CVardexHid_GetHidInfoList(back);
+        QVERIFY(std::find(back.begin(), back.end(), std::string(kCable)) != back.end());
         const int again = open(kCable);
         QVERIFY(send(again, report("0014")));
         QCOMPARE(receive(again).left(2), QByteArray::fromHex("0115"));

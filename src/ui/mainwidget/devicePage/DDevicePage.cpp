@@ -500,6 +500,7 @@ void DDevicePage::openKeyboardLink(const hidStructInfoAll &record)
     connect(link, SIGNAL(sigDongleStatus(int, QString, QString)), this, SLOT(onDongleStatus(int, QString, QString)));
     connect(link, SIGNAL(sigSleepTimeSetSuccessful()), this, SLOT(onSleepTimeSetSuccessful()));
     connect(link, &DDeviceKeyboardLink::sigDeviceReady, this, &DDevicePage::onLinkReady);
+    connect(link, &DDeviceKeyboardLink::sigHidDeviceGone, this, [this, link] { onLinkDeviceGone(link); });
 
     m_links[fieldText(record.hidPath)] = link;
     ++m_linksOpened;

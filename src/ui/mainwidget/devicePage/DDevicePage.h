@@ -203,6 +203,9 @@ private:
     void updateHidListOnce(int kind);
     void handleArrival(const hidStructInfoAll &record, int attachedCount);
     void handleRemoval(const QString &path);
+    void handleReplug(const QString &path, const hidStructInfoAll &record);
+    bool isLinkDead(DDeviceKeyboardLink *link) const;
+    void onLinkDeviceGone(DDeviceKeyboardLink *link);
     void releaseCurrentKeyboard();
     void completeCurrentDevice(DDeviceKeyboardLink *readyLink = nullptr);
     bool chooseNextCurrentKeyboard();
@@ -243,6 +246,9 @@ private:
     DPerformancePage *m_performancePage = nullptr;
     bool m_hotPlugBusy = false;
     bool m_hotPlugPending = false;
+    // Runs the list update once a link's handle died and the hot-plug batch
+    // has had time to settle (DDevicePageLinks.cpp).
+    QTimer *m_deadLinkTimer = nullptr;
     bool m_selecting = false;
     lightDealMain *m_lightDealMain = nullptr;
     QPointer<ArrowWidget> m_bubble;

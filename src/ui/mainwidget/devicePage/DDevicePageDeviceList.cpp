@@ -296,9 +296,20 @@ void DDevicePage::updateHidListOnce(int kind)
     for (auto it = attached.cbegin(); it != attached.cend(); ++it)
         if (!m_devices.contains(it.key()))
             arrived.append(it.key());
-    if (removed.isEmpty() && arrived.isEmpty())
+    // A keyboard pulled out and plugged back within one batch is listed
+    // under its old path, but its link's handle died with it.
+    QStringList replugged;
+    for (auto it = m_devices.cbegin(); it != m_devices.cend(); ++it)
+        if (attached.contains(it.key()) && isLinkDead(m_links.value(it.key())))
+            replugged.append(it.key());
+    if (removed.isEmpty() && arrived.isEmpty() && replugged.isEmpty())
         return;
 
+    // Re-plugs first: a removal that chooses the next current keyboard
+    // must not find one of their dead links.
+    for (const QString &path : replugged)
+        if (m_devices.contains(path))
+            handleReplug(path, attached.value(path));
     for (const QString &path : removed)
         if (m_devices.contains(path))
             handleRemoval(path);
@@ -360,6 +371,34 @@ void DDevicePage::handleRemoval(const QString &path)
     }
     discardLink(link);
     if (wasCurrent && !chooseNextCurrentKeyboard())
+        showNoDevice();
+}
+
+void DDevicePage::handleReplug(const QString &path, const hidStructInfoAll &attachedRecord)
+{
+    // The same keyboard on the same path: its tile and place stay, and it is
+    // current again if it was. A receiver's keyboard keeps the reach last
+    // reported until the receiver reports again through the new link.
+    hidStructInfoAll record = attachedRecord;
+    record.onlineStatus = m_devices.value(path).onlineStatus;
+    m_devices[path] = record;
+    DDeviceListItem *tile = m_tiles.value(path);
+    if (tile)
+        tile->setHidInfo(record);
+
+    DDeviceKeyboardLink *link = m_links.take(path);
+    const bool wasCurrent = (tile && tile == m_currentTile) || (link && link == m_currentLink);
+    if (wasCurrent) {
+        releaseCurrentKeyboard();
+        m_customKeysPage->setInteractiveLightHook(false, 3);
+    }
+    discardLink(link);
+    openKeyboardLink(record);
+    if (!wasCurrent)
+        return;
+    if (record.onlineStatus == 1)
+        showCurrentDevice(record);
+    if (!m_currentLink && !chooseNextCurrentKeyboard())
         showNoDevice();
 }
 
