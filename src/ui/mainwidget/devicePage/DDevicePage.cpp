@@ -34,6 +34,8 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSettings>
 #include <QStackedLayout>
@@ -138,6 +140,9 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->toolButton_LightConfig->installEventFilter(this);
     ui->toolButton_MacroDialog->installEventFilter(this);
     ui->toolButton_Performance->installEventFilter(this);
+    // The in-place rename takes Return (or Enter) as the tick, Escape as the cross.
+    connect(ui->lineEdit_profileName, &QLineEdit::returnPressed, this, &DDevicePage::on_pushButton_Save_clicked);
+    ui->lineEdit_profileName->installEventFilter(this);
 
     m_mainPageGroup = new QButtonGroup(this);
     m_mainPageGroup->setExclusive(true);
@@ -261,6 +266,13 @@ void DDevicePage::onLickActivited(QString str)
 
 bool DDevicePage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->lineEdit_profileName) {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            on_pushButton_Cancel_clicked();
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     int tipIndex = -1;
     if (watched == ui->toolButton_CustomKey)
         tipIndex = 0;
