@@ -12,6 +12,7 @@
 #include "ui/keyboardView/sideLightButtonCustom.h"
 
 #include "data/DDataManager.h"
+#include "platform/simulateOption.h"
 #include "hid/DDeviceHidCmdSend.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/MainHidInterFace.h"
@@ -75,6 +76,17 @@ bool isUsableFolderName(const QString &name)
     return true;
 }
 
+// Under "Device not connected": why the simulated keyboards asked for are
+// not there. Started from a menu, the tool has no terminal for the library's
+// own words on stderr.
+void showSimulatorProblem(Ui::DDevicePage *ui)
+{
+    const QString problem = simulateProblem();
+    ui->label_TipDetail->setText(problem.isEmpty() ? QString()
+                                                   : DDevicePage::tr("The simulator did not start: %1").arg(problem));
+    ui->label_TipDetail->setVisible(!problem.isEmpty());
+}
+
 } // namespace
 
 DDevicePage::DDevicePage(QWidget *parent)
@@ -89,6 +101,7 @@ DDevicePage::DDevicePage(QWidget *parent)
 
     ui->label->setText(tr("Device List"));
     ui->label_Tip->setText(tr("Device not connected"));
+    showSimulatorProblem(ui);
 
     QSettings defaults(QString::fromLatin1(kDefaultConfigResource), QSettings::IniFormat);
     defaults.setIniCodec("UTF_8");
@@ -209,6 +222,7 @@ void DDevicePage::retranslate()
     ui->label_Url->setText(companyLinkText());
     ui->label->setText(tr("Device List"));
     ui->label_Tip->setText(tr("Device not connected"));
+    showSimulatorProblem(ui);
     if (m_currentTile) {
         m_customKeysPage->retranslate();
         m_lightsConfigPage->retranslateLightTypeText();
