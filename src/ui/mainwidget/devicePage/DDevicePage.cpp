@@ -82,8 +82,11 @@ bool isUsableFolderName(const QString &name)
 void showSimulatorProblem(Ui::DDevicePage *ui)
 {
     const QString problem = simulateProblem();
+    // The library's words are English, with a path: kept left to right
+    // inside a right-to-left sentence, or the path's slashes wander.
+    const QString isolated = QChar(0x2066) + problem + QChar(0x2069);
     ui->label_TipDetail->setText(problem.isEmpty() ? QString()
-                                                   : DDevicePage::tr("The simulator did not start: %1").arg(problem));
+                                                   : DDevicePage::tr("The simulator did not start: %1").arg(isolated));
     ui->label_TipDetail->setVisible(!problem.isEmpty());
 }
 
