@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "vardexSdk.h"
+
 #include <cstdlib>
 
 bool applySimulateOption(const QStringList &arguments)
@@ -34,4 +36,12 @@ bool applySimulateOption(const QStringList &arguments)
             qputenv("VARDEX_SIM_MEMORY", QFile::encodeName(dir));
     }
     return present;
+}
+
+QString simulateProblem()
+{
+    char text[1024] = {};
+    if (CVardexSim_GetScenarioError(text, int(sizeof text)) <= 0)
+        return QString();
+    return QString::fromLocal8Bit(text);
 }

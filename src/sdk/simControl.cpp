@@ -72,8 +72,12 @@ extern "C" {
 int CVardexSim_Enable(const char *scenario)
 {
     std::string text;
-    if (!scenarioText(scenario, &text))
+    if (!scenarioText(scenario, &text)) {
+        World &w = world();
+        std::lock_guard<std::mutex> lock(w.mu);
+        refuseUnreadableScenarioLocked(w, scenario);
         return -1;
+    }
     initFromEnvironment(); // the log file, if one is named
     return loadScenario(text, scenario && *scenario ? scenario : "(default)");
 }
@@ -86,6 +90,15 @@ int CVardexSim_LoadScenarioText(const char *json)
 }
 
 int CVardexSim_IsEnabled() { return enabled() ? 1 : 0; }
+
+int CVardexSim_GetScenarioError(char *text, int capacity)
+{
+    World &w = world();
+    std::lock_guard<std::mutex> lock(w.mu);
+    if (text && capacity > 0)
+        copyText(text, static_cast<std::size_t>(capacity), w.scenarioError);
+    return static_cast<int>(w.scenarioError.size());
+}
 
 int CVardexSim_SetLogFile(const char *path)
 {

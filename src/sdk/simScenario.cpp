@@ -208,13 +208,21 @@ bool scenarioText(const char *scenario, std::string *text)
     return true;
 }
 
+void refuseUnreadableScenarioLocked(World &w, const char *scenario)
+{
+    std::fprintf(stderr, "vardexSdk: cannot read the simulator scenario %s\n", scenario);
+    w.scenarioError = std::string(scenario) + ": the file cannot be read";
+}
+
 bool enableScenarioLocked(World &w, const std::string &json, const std::string &where)
 {
     std::string error;
     if (!loadScenarioLocked(w, json, &error)) {
         std::fprintf(stderr, "vardexSdk: simulator scenario %s: %s\n", where.c_str(), error.c_str());
+        w.scenarioError = where + ": " + error;
         return false;
     }
+    w.scenarioError.clear();
     w.enabled = true;
     // A scheduled arrival must happen before anything opens the keyboard.
     for (const auto &d : w.devices)
@@ -241,7 +249,7 @@ bool initFromEnvironment()
         return true;
     std::string text;
     if (!scenarioText(sim, &text)) {
-        std::fprintf(stderr, "vardexSdk: cannot read the simulator scenario %s\n", sim);
+        refuseUnreadableScenarioLocked(w, sim);
         return false;
     }
     return enableScenarioLocked(w, text, sim);

@@ -129,6 +129,9 @@ struct World {
     std::condition_variable readCv;
     bool enabled = false;
     bool envRead = false;
+    // Why the last scenario asked for was refused ("<scenario>: <reason>");
+    // empty once one is accepted.
+    std::string scenarioError;
     bool workerStarted = false;
     std::FILE *log = nullptr;
     std::chrono::steady_clock::time_point start = std::chrono::steady_clock::now();
@@ -173,9 +176,12 @@ std::string identityText(const Device &d);
 // The text of a scenario argument: the built-in default for null, "" or
 // "1", else the file's content; false when the file cannot be read.
 bool scenarioText(const char *scenario, std::string *text);
+// Notes (and reports on stderr) that the scenario file cannot be read.
+void refuseUnreadableScenarioLocked(World &w, const char *scenario);
 // Replaces every device by those of a scenario JSON text and turns the
-// simulator on; false, with the reason on stderr, when the text is not a
-// valid scenario (nothing changes then). where names the scenario.
+// simulator on; false, with the reason on stderr and kept as the world's
+// scenario error, when the text is not a valid scenario (nothing else
+// changes then). where names the scenario.
 bool enableScenarioLocked(World &w, const std::string &json, const std::string &where);
 // Tells the tool's hot-plug callback that a keyboard arrived (1) or left (0).
 // Called without the world's lock: the callback may call back into the

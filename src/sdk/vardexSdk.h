@@ -577,6 +577,11 @@ VARDEX_SDK_API int CVardexSim_Enable(const char *scenario);
 // Replaces all simulated devices by those of a JSON text; 0 or -1.
 VARDEX_SDK_API int CVardexSim_LoadScenarioText(const char *json);
 VARDEX_SDK_API int CVardexSim_IsEnabled();
+// Why the scenario last asked for (VARDEX_SIM, CVardexSim_Enable or
+// CVardexSim_LoadScenarioText) was refused, as "<scenario>: <reason>":
+// copied into text (cut to capacity, always terminated) when given; returns
+// its length, 0 when the last one was accepted or none was asked for.
+VARDEX_SDK_API int CVardexSim_GetScenarioError(char *text, int capacity);
 // Starts (or with null stops) the report log; 0 or -1.
 VARDEX_SDK_API int CVardexSim_SetLogFile(const char *path);
 

@@ -11,9 +11,12 @@
 #include "ui/widgets/ArrowWidget.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 using namespace devicePageTest;
@@ -40,6 +43,9 @@ private slots:
     void batteryGaugeAlignedWithToolRow();
     void everyKeyReachableWhenZoomed_data();
     void everyKeyReachableWhenZoomed();
+    // Last: it replaces the page and the simulated keyboards.
+    void refusedScenarioShownUnderTip_data();
+    void refusedScenarioShownUnderTip();
 
 private:
     // Shows the given sub-page, then lets the light page announce a
@@ -358,3 +364,62 @@ void tst_devicepageshell::everyKeyReachableWhenZoomed()
 
 QTEST_MAIN(tst_devicepageshell)
 #include "tst_devicepageshell.moc"
+
+void tst_devicepageshell::refusedScenarioShownUnderTip_data()
+{
+    QTest::addColumn<QByteArray>("content"); // null: no file at all
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("unknown model") << QByteArray("{\"devices\":[{\"model\":\"Nonesuch\"}]}")
+                                   << "device 0: unknown model \"Nonesuch\"";
+    QTest::newRow("battery out of range")
+        << QByteArray("{\"devices\":[{\"model\":\"Brisko\"},{\"model\":\"Pravo\",\"battery\":140}]}")
+        << "device 1: ";
+    QTest::newRow("no such file") << QByteArray() << "the file cannot be read";
+}
+
+// A scenario the simulator refuses leaves the page without keyboards; the
+// reason shows under "Device not connected", in the page's own look, and
+// goes once a scenario is accepted.
+void tst_devicepageshell::refusedScenarioShownUnderTip()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, reason);
+    destroyPage(m_page);
+    QCOMPARE(CVardexSim_LoadScenarioText("{\"devices\":[]}"), 0);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("scenario.json"));
+    if (!content.isNull()) {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    QCOMPARE(CVardexSim_Enable(QFile::encodeName(file).constData()), -1);
+
+    m_page = std::make_unique<DDevicePage>();
+    m_page->resize(1280, 700);
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    auto *stack = m_page->findChild<QStackedWidget *>(QStringLiteral("stackedWidget_3"));
+    auto *tip = m_page->findChild<QLabel *>(QStringLiteral("label_Tip"));
+    auto *detail = m_page->findChild<QLabel *>(QStringLiteral("label_TipDetail"));
+    QVERIFY(stack && tip && detail);
+    QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_TipShow"));
+    QCOMPARE(tip->text(), QStringLiteral("Device not connected"));
+    QVERIFY(detail->isVisible());
+    // The library's English text stays left to right in any language.
+    const QString expected = QStringLiteral("The simulator did not start: \u2066%1: %2").arg(file, reason);
+    QVERIFY2(detail->text().startsWith(expected), qPrintable(detail->text()));
+
+    // Below the tip, whole and inside the page.
+    const auto rectOf = [this](const QWidget *w) { return QRect(w->mapTo(m_page.get(), QPoint(0, 0)), w->size()); };
+    QVERIFY(rectOf(detail).top() > rectOf(tip).bottom());
+    QVERIFY(m_page->rect().contains(rectOf(detail)));
+    QVERIFY(detail->height() >= detail->heightForWidth(detail->width()));
+
+    // A language change keeps it; an accepted scenario takes it away.
+    m_page->retranslate();
+    QVERIFY2(detail->text().startsWith(expected), qPrintable(detail->text()));
+    QCOMPARE(CVardexSim_LoadScenarioText("{\"devices\":[]}"), 0);
+    m_page->retranslate();
+    QVERIFY(detail->isHidden());
+}

@@ -2,6 +2,7 @@
 // operations on whole macros and the edits of a macro's event list. After
 // every edit the rows must show exactly what the store holds.
 #include "macroFixture.h"
+#include "app/QtLinguist.h"
 #include "ui/widgets/CbNotice.h"
 
 #include <QAbstractButton>
@@ -24,6 +25,8 @@ private slots:
     void addTakesFirstFreeIndex();
     void addFailureIsShown();
     void toastCoversNoContent();
+    void longToastKeepsClearOfTitle_data();
+    void longToastKeepsClearOfTitle();
     void renameAndKeepNameThroughRewrite();
     void deleteCurrentSelectsFirst();
     void exportWritesSanitisedFile();
@@ -177,6 +180,80 @@ void tst_macropage::toastCoversNoContent()
     QVERIFY2(!shown.intersects(text), qPrintable(QStringLiteral("toast x %1..%2, title x %3..%4")
                                                      .arg(shown.left()).arg(shown.right()).arg(text.left()).arg(text.right())));
     QVERIFY(titleRect.contains(shown.center()));
+}
+
+void tst_macropage::longToastKeepsClearOfTitle_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::newRow("English") << int(QtLinguist::English);
+    QTest::newRow("German, the longest text") << int(QtLinguist::German);
+    QTest::newRow("Arabic, right to left") << int(QtLinguist::Arabic);
+}
+
+// A message too long for the free stretch of the title bar is wrapped there:
+// the see-through toast meets neither the title, nor the logo, nor the close
+// button, nor the content, and its whole text is shown.
+void tst_macropage::longToastKeepsClearOfTitle()
+{
+    QFETCH(int, language);
+    QtLinguist linguist;
+    QVERIFY(linguist.load(language));
+    Editor e;
+    QTemporaryDir in;
+    const QString path = in.filePath(QStringLiteral("nokey.xml"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write("<vardexStore version=\"1\"><macro index=\"1\" name=\"a\">"
+            "<event mark=\"1\" delay=\"0\" type=\"key\" keyCode=\"260\" codeName=\"x\" operate=\"down\"/>"
+            "<event mark=\"1\" delay=\"0\" type=\"key\" keyCode=\"260\" codeName=\"x\" operate=\"up\"/>"
+            "</macro></vardexStore>");
+    f.close();
+    DMacroPage *page = e.open();
+    page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(page));
+    e.chooser->file = path;
+    e.click("pushButton_Import");
+    auto *toast = page->findChild<CbNotice *>();
+    QVERIFY(toast);
+    QTRY_VERIFY(toast->isVisible());
+    QVERIFY2(page->lastNotice().contains(QLatin1String("260")), qPrintable(page->lastNotice()));
+    const QRect shown = toast->geometry();
+
+    const auto rectOf = [page](const QWidget *w) { return QRect(w->mapTo(page, QPoint(0, 0)), w->size()); };
+    auto *label = page->findChild<QLabel *>(QStringLiteral("label_Title"));
+    const QSize textSize(label->fontMetrics().horizontalAdvance(label->text()), label->fontMetrics().height());
+    const QRect titleText =
+        QStyle::alignedRect(label->layoutDirection(), label->alignment(), textSize, label->contentsRect())
+            .translated(label->mapTo(page, QPoint(0, 0)));
+    const QList<QPair<QString, QRect>> keepClear = {
+        {QStringLiteral("title"), titleText},
+        {QStringLiteral("logo"), rectOf(page->findChild<QWidget *>(QStringLiteral("frame_LogoSet")))},
+        {QStringLiteral("close"), rectOf(page->findChild<QWidget *>(QStringLiteral("pushButton_Close")))},
+        {QStringLiteral("content"), rectOf(page->findChild<QWidget *>(QStringLiteral("frame_2")))}};
+    // On one line the text is wider than any stretch the bar leaves free:
+    // this is the case at issue.
+    QList<QRect> onBar = {keepClear[0].second, keepClear[1].second, keepClear[2].second};
+    std::sort(onBar.begin(), onBar.end(), [](const QRect &a, const QRect &b) { return a.left() < b.left(); });
+    int widestGap = onBar.first().left() - rectOf(page->findChild<QWidget *>(QStringLiteral("frame_Title"))).left();
+    for (int i = 1; i < onBar.size(); ++i)
+        widestGap = qMax(widestGap, onBar[i].left() - onBar[i - 1].right());
+    QVERIFY(toast->fontMetrics().horizontalAdvance(page->lastNotice()) + 36 > widestGap);
+
+    for (const auto &other : keepClear)
+        QVERIFY2(!shown.intersects(other.second),
+                 qPrintable(QStringLiteral("toast (%1,%2 %3x%4) meets the %5 (%6,%7 %8x%9)")
+                                .arg(shown.x()).arg(shown.y()).arg(shown.width()).arg(shown.height())
+                                .arg(other.first)
+                                .arg(other.second.x()).arg(other.second.y())
+                                .arg(other.second.width()).arg(other.second.height())));
+    QVERIFY(page->rect().contains(shown));
+    // Every line of the text lies inside the toast, clear of its rounded ends.
+    const QRect textArea = toast->rect().adjusted(16, 0, -16, 0);
+    const QRect needed =
+        toast->fontMetrics().boundingRect(textArea, Qt::AlignCenter | Qt::TextWordWrap, page->lastNotice());
+    QVERIFY2(textArea.contains(needed), qPrintable(QStringLiteral("text needs %1x%2, toast gives %3x%4")
+                                                       .arg(needed.width()).arg(needed.height())
+                                                       .arg(textArea.width()).arg(textArea.height())));
 }
 
 void tst_macropage::addFailureIsShown()

@@ -40,6 +40,8 @@ private slots:
     void refusedProfilesSendNothing_data();
     void refusedProfilesSendNothing();
     void unplugMidDownloadFailsAtOnce();
+    void keyboardThatLeftIsNamed_data();
+    void keyboardThatLeftIsNamed();
     void secondPressWhileRunningStartsNothing();
     void noCurrentKeyboardFails();
 
@@ -402,6 +404,7 @@ void tst_onboarddownload::unplugMidDownloadFailsAtOnce()
 {
     QVERIFY(startPage({{"Brisko", false, true, kSerialA}}));
     const QString path = current();
+    const QString name = QString::fromUtf8(m_page->currentDevice().likeName);
     QTimer unplug;
     unplug.setInterval(2);
     bool unplugged = false;
@@ -427,7 +430,7 @@ void tst_onboarddownload::unplugMidDownloadFailsAtOnce()
     m_page->onTheKeyboardIntoDownloading();
     unplug.stop();
     QVERIFY(unplugged);
-    QCOMPARE(m_page->lastNotice(), QString::fromLatin1(kFailure));
+    QCOMPARE(m_page->lastNotice(), QStringLiteral("Download config to %1 failed: the keyboard was disconnected").arg(name));
     QVERIFY(!m_page->onboardDownload()->isRunning());
     // Nothing after the unplug: no resend, no second attempt.
     QCOMPARE(debug.count(QStringLiteral("[Retry]")), retriesBeforeUnplug);
@@ -441,6 +444,55 @@ void tst_onboarddownload::unplugMidDownloadFailsAtOnce()
     m_page->onTheKeyboardIntoDownloading();
     QCOMPARE(m_page->lastNotice(), QString::fromLatin1(kSuccess));
     QCOMPARE(onboardInfo(path).lastStatus, 1);
+}
+
+void tst_onboarddownload::keyboardThatLeftIsNamed_data()
+{
+    QTest::addColumn<bool>("unplug");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unplugged") << true << "Download config to %1 failed: the keyboard was disconnected";
+    QTest::newRow("another chosen") << false << "Download config to %1 stopped: another keyboard was selected";
+}
+
+// The toast of a download whose keyboard went away shows under the keyboard
+// that is current then: it names the one the download was for, never reads as
+// the current keyboard's failure, and nothing reached the current one.
+void tst_onboarddownload::keyboardThatLeftIsNamed()
+{
+    QFETCH(bool, unplug);
+    QFETCH(QString, message);
+    QVERIFY(startPage({{"Brisko", false, true, kSerialA}, {"Pravo", false, true, kSerialB}}));
+    QTRY_VERIFY(m_page->keyboardLinks().size() == 2);
+    const QString first = current();
+    const QString other = m_page->keyboardLinks().firstKey() == first ? m_page->keyboardLinks().lastKey()
+                                                                        : m_page->keyboardLinks().firstKey();
+    const QString firstName = QString::fromUtf8(m_page->currentDevice().likeName);
+    QVERIFY(!firstName.isEmpty());
+    CVardexSim_ClearOnboard(other.toLatin1().constData());
+
+    QTimer leave;
+    leave.setInterval(2);
+    bool left = false;
+    connect(&leave, &QTimer::timeout, m_page.get(), [&] {
+        if (left || onboardInfo(first).macroPiecesReceived < 12)
+            return;
+        left = true;
+        if (unplug) {
+            CVardexSim_Unplug(first.toLatin1().constData());
+            m_page->updateHidList(12);
+        } else {
+            QTest::mouseClick(m_page->deviceTiles().value(other), Qt::LeftButton);
+        }
+    });
+    leave.start();
+    m_page->onTheKeyboardIntoDownloading();
+    leave.stop();
+    QVERIFY(left);
+    QCOMPARE(m_page->lastNotice(), message.arg(firstName));
+    QTRY_COMPARE_WITH_TIMEOUT(current(), other, 6000);
+    QVERIFY(QString::fromUtf8(m_page->currentDevice().likeName) != firstName);
+    const CVardexSimOnboardInfo info = onboardInfo(other);
+    QCOMPARE(info.keyPagesReceived + info.macroPiecesReceived, 0);
 }
 
 void tst_onboarddownload::secondPressWhileRunningStartsNothing()

@@ -63,6 +63,8 @@ private slots:
     void rename_data();
     void rename();
     void renameCancelLeavesStore();
+    void renameByKeyboard_data();
+    void renameByKeyboard();
     void comboChoiceBecomesCurrent();
     void exportStaysInChosenFolder();
     void exportAsksBeforeUsingExistingFile();
@@ -292,6 +294,49 @@ void tst_profiles::renameCancelLeavesStore()
              QStringLiteral("page_ProfileList"));
     QVERIFY(m_page->findChild<QLineEdit *>(QStringLiteral("lineEdit_profileName"))->text().isEmpty());
     QCOMPARE(fileBytes(QString::fromLocal8Bit(store())), before);
+}
+
+void tst_profiles::renameByKeyboard_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("Return confirms") << int(Qt::Key_Return) << int(Qt::NoModifier) << "Office" << "Office"
+                                     << "page_ProfileList" << "Modify profile info successful";
+    QTest::newRow("keypad Enter confirms") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "Office" << "Office"
+                                           << "page_ProfileList" << "Modify profile info successful";
+    QTest::newRow("Return on an empty name") << int(Qt::Key_Return) << int(Qt::NoModifier) << "" << "Profile1"
+                                             << "page_ModifyName" << "Profile name can't empty";
+    QTest::newRow("Escape cancels") << int(Qt::Key_Escape) << int(Qt::NoModifier) << "Office" << "Profile1"
+                                    << "page_ProfileList" << "";
+}
+
+// The in-place rename answers the keyboard as the tick and the cross do.
+void tst_profiles::renameByKeyboard()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, typed);
+    QFETCH(QString, stored);
+    QFETCH(QString, page);
+    QFETCH(QString, notice);
+    auto *stack = m_page->findChild<QStackedWidget *>(QStringLiteral("stackedWidget_2"));
+    auto *edit = m_page->findChild<QLineEdit *>(QStringLiteral("lineEdit_profileName"));
+    m_page->onProfileModifyName();
+    QCOMPARE(stack->currentWidget()->objectName(), QStringLiteral("page_ModifyName"));
+    edit->clear();
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), typed);
+    QTest::keyClick(edit, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(stack->currentWidget()->objectName(), page);
+    QCOMPARE(profileName(store(), 1), stored);
+    QCOMPARE(m_page->lastNotice(), notice);
+    QCOMPARE(combo()->currentText(), stored);
+    if (key == Qt::Key_Escape)
+        QVERIFY(edit->text().isEmpty());
 }
 
 void tst_profiles::comboChoiceBecomesCurrent()

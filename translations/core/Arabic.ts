@@ -108,6 +108,10 @@
         <source>The profile folder path is too long</source>
         <translation>مسار مجلد ملفات التعريف طويل جدًا</translation>
     </message>
+    <message>
+        <source>The simulator did not start: %1</source>
+        <translation>لم يبدأ المحاكي: %1</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

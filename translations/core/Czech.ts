@@ -108,6 +108,10 @@
         <source>The profile folder path is too long</source>
         <translation>Cesta ke složce profilů je příliš dlouhá</translation>
     </message>
+    <message>
+        <source>The simulator did not start: %1</source>
+        <translation>Simulátor se nespustil: %1</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

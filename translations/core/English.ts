@@ -108,6 +108,10 @@
         <source>The profile folder path is too long</source>
         <translation>The profile folder path is too long</translation>
     </message>
+    <message>
+        <source>The simulator did not start: %1</source>
+        <translation>The simulator did not start: %1</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -108,6 +108,10 @@
         <source>The profile folder path is too long</source>
         <translation>Le chemin du dossier des profils est trop long</translation>
     </message>
+    <message>
+        <source>The simulator did not start: %1</source>
+        <translation>Le simulateur n&apos;a pas démarré : %1</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -108,6 +108,10 @@
         <source>The profile folder path is too long</source>
         <translation>Der Pfad des Profilordners ist zu lang</translation>
     </message>
+    <message>
+        <source>The simulator did not start: %1</source>
+        <translation>Der Simulator wurde nicht gestartet: %1</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

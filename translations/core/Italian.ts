@@ -108,6 +108,10 @@
         <source>The profile folder path is too long</source>
         <translation>Il percorso della cartella dei profili è troppo lungo</translation>
     </message>
+    <message>
+        <source>The simulator did not start: %1</source>
+        <translation>Il simulatore non è stato avviato: %1</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -108,6 +108,10 @@
         <source>The profile folder path is too long</source>
         <translation>プロファイルフォルダーのパスが長すぎます</translation>
     </message>
+    <message>
+        <source>The simulator did not start: %1</source>
+        <translation>シミュレーターを起動できませんでした：%1</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -108,6 +108,10 @@
         <source>The profile folder path is too long</source>
         <translation>프로필 폴더 경로가 너무 깁니다</translation>
     </message>
+    <message>
+        <source>The simulator did not start: %1</source>
+        <translation>시뮬레이터가 시작되지 않았습니다: %1</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

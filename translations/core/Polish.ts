@@ -108,6 +108,10 @@
         <source>The profile folder path is too long</source>
         <translation>Ścieżka folderu profili jest za długa</translation>
     </message>
+    <message>
+        <source>The simulator did not start: %1</source>
+        <translation>Symulator nie został uruchomiony: %1</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -108,6 +108,10 @@
         <source>The profile folder path is too long</source>
         <translation>O caminho da pasta de perfis é demasiado longo</translation>
     </message>
+    <message>
+        <source>The simulator did not start: %1</source>
+        <translation>O simulador não foi iniciado: %1</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -108,6 +108,10 @@
         <source>The profile folder path is too long</source>
         <translation>Путь к папке профилей слишком длинный</translation>
     </message>
+    <message>
+        <source>The simulator did not start: %1</source>
+        <translation>Симулятор не запущен: %1</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -108,6 +108,10 @@
         <source>The profile folder path is too long</source>
         <translation>La ruta de la carpeta de perfiles es demasiado larga</translation>
     </message>
+    <message>
+        <source>The simulator did not start: %1</source>
+        <translation>El simulador no se inició: %1</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

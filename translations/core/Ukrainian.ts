@@ -108,6 +108,10 @@
         <source>The profile folder path is too long</source>
         <translation>Шлях до теки профілів задовгий</translation>
     </message>
+    <message>
+        <source>The simulator did not start: %1</source>
+        <translation>Симулятор не запущено: %1</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

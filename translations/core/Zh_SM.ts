@@ -108,6 +108,10 @@
         <source>The profile folder path is too long</source>
         <translation>配置文件夹路径过长</translation>
     </message>
+    <message>
+        <source>The simulator did not start: %1</source>
+        <translation>模拟器未启动：%1</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

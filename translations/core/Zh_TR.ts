@@ -108,6 +108,10 @@
         <source>The profile folder path is too long</source>
         <translation>設定檔資料夾路徑過長</translation>
     </message>
+    <message>
+        <source>The simulator did not start: %1</source>
+        <translation>模擬器未啟動：%1</translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar_SA" sourcelanguage="en_US">
 <context>
+    <name>DDevicePage</name>
+    <message>
+        <source>Download config to %1 stopped: another keyboard was selected</source>
+        <translation>توقف تنزيل الإعدادات إلى %1: تم تحديد لوحة مفاتيح أخرى</translation>
+    </message>
+    <message>
+        <source>Download config to %1 failed: the keyboard was disconnected</source>
+        <translation>فشل تنزيل الإعدادات إلى %1: تم فصل لوحة المفاتيح</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Download config failed, Please try again</source>

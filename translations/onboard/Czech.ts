@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="cs_CZ" sourcelanguage="en_US">
 <context>
+    <name>DDevicePage</name>
+    <message>
+        <source>Download config to %1 stopped: another keyboard was selected</source>
+        <translation>Stahování konfigurace do %1 bylo zastaveno: byla vybrána jiná klávesnice</translation>
+    </message>
+    <message>
+        <source>Download config to %1 failed: the keyboard was disconnected</source>
+        <translation>Stažení konfigurace do %1 se nezdařilo: klávesnice byla odpojena</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Download config failed, Please try again</source>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name>DDevicePage</name>
+    <message>
+        <source>Download config to %1 stopped: another keyboard was selected</source>
+        <translation>Download config to %1 stopped: another keyboard was selected</translation>
+    </message>
+    <message>
+        <source>Download config to %1 failed: the keyboard was disconnected</source>
+        <translation>Download config to %1 failed: the keyboard was disconnected</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Download config failed, Please try again</source>

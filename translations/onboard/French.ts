@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
+    <name>DDevicePage</name>
+    <message>
+        <source>Download config to %1 stopped: another keyboard was selected</source>
+        <translation>Téléchargement de la configuration vers %1 arrêté : un autre clavier a été sélectionné</translation>
+    </message>
+    <message>
+        <source>Download config to %1 failed: the keyboard was disconnected</source>
+        <translation>Échec du téléchargement de la configuration vers %1 : le clavier a été déconnecté</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Download config failed, Please try again</source>

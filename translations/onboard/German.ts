@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
+    <name>DDevicePage</name>
+    <message>
+        <source>Download config to %1 stopped: another keyboard was selected</source>
+        <translation>Herunterladen der Konfiguration auf %1 abgebrochen: eine andere Tastatur wurde gewählt</translation>
+    </message>
+    <message>
+        <source>Download config to %1 failed: the keyboard was disconnected</source>
+        <translation>Herunterladen der Konfiguration auf %1 fehlgeschlagen: die Tastatur wurde getrennt</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Download config failed, Please try again</source>

@@ -235,7 +235,7 @@ void DSettingsDia::showNotice(const QString &text)
     m_lastNotice = text;
     // On the title bar: over the middle of the dialog a toast hides the rows
     // and buttons the user is working with.
-    m_notice->showNotice(text, toastPlacement::onTitleBar(this, ui->frame_Title, m_notice, text));
+    m_notice->showNoticeIn(text, toastPlacement::onTitleBar(this, ui->frame_Title, m_notice, text));
 }
 
 void DSettingsDia::showNoUpgradeableDevicesNotice()

@@ -41,7 +41,7 @@ CbNotice::CbNotice(QWidget *parent)
 void CbNotice::showNotice()
 {
     hide();
-    const QSize size(fontMetrics().horizontalAdvance(m_text) + 36, m_height);
+    const QSize size(fontMetrics().horizontalAdvance(m_text) + kPadding, m_height);
     // Only resized: a size fixed by an earlier message stays in force.
     resize(size);
     showAt(m_defaultCentre);
@@ -56,8 +56,40 @@ void CbNotice::showNotice(const QString &text, const QPoint &centre)
 {
     hide();
     m_text = text;
-    setFixedSize(fontMetrics().horizontalAdvance(m_text) + 36, m_height);
+    setFixedSize(fontMetrics().horizontalAdvance(m_text) + kPadding, m_height);
     showAt(centre.isNull() ? m_defaultCentre : centre);
+}
+
+void CbNotice::showNoticeIn(const QString &text, const QRect &geometry)
+{
+    hide();
+    m_text = text;
+    setFixedSize(geometry.size());
+    showAt(geometry.topLeft() + QPoint(geometry.width() / 2, geometry.height() / 2));
+}
+
+QSize CbNotice::sizeFor(const QString &text, int maxWidth) const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int oneLine = metrics.horizontalAdvance(text);
+    if (oneLine + kPadding <= maxWidth)
+        return QSize(oneLine + kPadding, m_height);
+    const auto wrappedHeight = [&](int width) {
+        return metrics.boundingRect(QRect(0, 0, width, QWIDGETSIZE_MAX), Qt::AlignCenter | Qt::TextWordWrap, text)
+            .height();
+    };
+    // The narrowest width that needs no more lines than the widest one.
+    int high = qMax(1, maxWidth - kPadding);
+    const int height = wrappedHeight(high);
+    int low = 1;
+    while (low < high) {
+        const int mid = (low + high) / 2;
+        if (wrappedHeight(mid) <= height)
+            high = mid;
+        else
+            low = mid + 1;
+    }
+    return QSize(high + kPadding, qMax(m_height, height + kWrappedMargin));
 }
 
 void CbNotice::showAt(const QPoint &centre)
@@ -141,5 +173,7 @@ void CbNotice::paintEvent(QPaintEvent *)
     painter.drawPath(outline());
     painter.setPen(m_textColor);
     painter.setFont(font());
-    painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, m_text);
+    // The wrapped lines keep clear of the rounded ends.
+    painter.drawText(rect().adjusted(kPadding / 2 - 2, 0, 2 - kPadding / 2, 0), Qt::AlignCenter | Qt::TextWordWrap,
+                     m_text);
 }

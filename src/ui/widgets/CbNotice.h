@@ -22,6 +22,14 @@ public:
     void showNotice() override;
     void showNotice(const QString &text) override;
     void showNotice(const QString &text, const QPoint &centre) override;
+    // Shown with the given geometry (in the parent's coordinates), as
+    // sizeFor() measured it.
+    void showNoticeIn(const QString &text, const QRect &geometry);
+
+    // The toast's size for text: one line when that is at most maxWidth
+    // wide, otherwise the text wrapped into the fewest lines that maxWidth
+    // allows, each as short as that line count permits.
+    QSize sizeFor(const QString &text, int maxWidth = QWIDGETSIZE_MAX) const;
 
     void setPixelSize(int pixels);
 
@@ -49,6 +57,9 @@ private:
     QPainterPath outline() const;
 
     void showAt(const QPoint &centre);
+
+    static constexpr int kPadding = 36;      // beside the text, both ends together
+    static constexpr int kWrappedMargin = 4; // above and below wrapped lines, together
 
     int m_height = 40;
     int m_visibleTime = 1300;

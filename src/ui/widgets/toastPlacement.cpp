@@ -30,13 +30,10 @@ QRect occupied(const QWidget *child)
 
 } // namespace
 
-QPoint toastPlacement::onTitleBar(const QWidget *dialog, const QWidget *titleBar, const CbNotice *notice,
-                                  const QString &text)
+QRect toastPlacement::onTitleBar(const QWidget *dialog, const QWidget *titleBar, const CbNotice *notice,
+                                 const QString &text)
 {
     const QPoint barAt = titleBar->mapTo(dialog, QPoint(0, 0));
-    const QPoint middle = barAt + titleBar->rect().center();
-    // The toast's width as the toast itself measures it.
-    const int width = notice->fontMetrics().horizontalAdvance(text) + 36;
 
     // Everything that shows on the bar, also inside its child frames.
     QVector<QRect> taken;
@@ -63,7 +60,11 @@ QPoint toastPlacement::onTitleBar(const QWidget *dialog, const QWidget *titleBar
         bestLeft = from;
         bestWidth = titleBar->width() - from;
     }
-    if (bestWidth - 2 * margin < width)
-        return middle;
-    return QPoint(barAt.x() + bestLeft + bestWidth / 2, middle.y());
+    // The toast as the toast itself measures it: one line when the stretch
+    // holds it, else wrapped to the stretch.
+    const QSize size = notice->sizeFor(text, std::max(1, bestWidth - 2 * margin));
+    const int x = barAt.x() + bestLeft + (bestWidth - size.width()) / 2;
+    const int y = size.height() <= titleBar->height() ? barAt.y() + (titleBar->height() - size.height()) / 2
+                                                      : barAt.y();
+    return QRect(QPoint(x, y), size);
 }

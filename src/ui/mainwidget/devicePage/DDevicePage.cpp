@@ -12,6 +12,7 @@
 #include "ui/keyboardView/sideLightButtonCustom.h"
 
 #include "data/DDataManager.h"
+#include "platform/simulateOption.h"
 #include "hid/DDeviceHidCmdSend.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/MainHidInterFace.h"
@@ -34,6 +35,8 @@
 #include <QEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QSettings>
 #include <QStackedLayout>
@@ -73,6 +76,20 @@ bool isUsableFolderName(const QString &name)
     return true;
 }
 
+// Under "Device not connected": why the simulated keyboards asked for are
+// not there. Started from a menu, the tool has no terminal for the library's
+// own words on stderr.
+void showSimulatorProblem(Ui::DDevicePage *ui)
+{
+    const QString problem = simulateProblem();
+    // The library's words are English, with a path: kept left to right
+    // inside a right-to-left sentence, or the path's slashes wander.
+    const QString isolated = QChar(0x2066) + problem + QChar(0x2069);
+    ui->label_TipDetail->setText(problem.isEmpty() ? QString()
+                                                   : DDevicePage::tr("The simulator did not start: %1").arg(isolated));
+    ui->label_TipDetail->setVisible(!problem.isEmpty());
+}
+
 } // namespace
 
 DDevicePage::DDevicePage(QWidget *parent)
@@ -87,6 +104,7 @@ DDevicePage::DDevicePage(QWidget *parent)
 
     ui->label->setText(tr("Device List"));
     ui->label_Tip->setText(tr("Device not connected"));
+    showSimulatorProblem(ui);
 
     QSettings defaults(QString::fromLatin1(kDefaultConfigResource), QSettings::IniFormat);
     defaults.setIniCodec("UTF_8");
@@ -138,6 +156,9 @@ DDevicePage::DDevicePage(QWidget *parent)
     ui->toolButton_LightConfig->installEventFilter(this);
     ui->toolButton_MacroDialog->installEventFilter(this);
     ui->toolButton_Performance->installEventFilter(this);
+    // The in-place rename takes Return (or Enter) as the tick, Escape as the cross.
+    connect(ui->lineEdit_profileName, &QLineEdit::returnPressed, this, &DDevicePage::on_pushButton_Save_clicked);
+    ui->lineEdit_profileName->installEventFilter(this);
 
     m_mainPageGroup = new QButtonGroup(this);
     m_mainPageGroup->setExclusive(true);
@@ -204,6 +225,7 @@ void DDevicePage::retranslate()
     ui->label_Url->setText(companyLinkText());
     ui->label->setText(tr("Device List"));
     ui->label_Tip->setText(tr("Device not connected"));
+    showSimulatorProblem(ui);
     if (m_currentTile) {
         m_customKeysPage->retranslate();
         m_lightsConfigPage->retranslateLightTypeText();
@@ -261,6 +283,13 @@ void DDevicePage::onLickActivited(QString str)
 
 bool DDevicePage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->lineEdit_profileName) {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            on_pushButton_Cancel_clicked();
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     int tipIndex = -1;
     if (watched == ui->toolButton_CustomKey)
         tipIndex = 0;

@@ -4,6 +4,7 @@
 #include "DDevicePage.h"
 
 #include "DOnboardDownload.h"
+#include "deviceRecordFields.h"
 #include "ui/keyboardView/keyboardButCustom.h"
 
 #include "data/DDataManager.h"
@@ -27,6 +28,13 @@ void DDevicePage::onTheKeyboardIntoDownloading()
 
     DOnboardDownload::Result result;
     DDeviceKeyboardLink *link = m_currentLink;
+    // Named now: should the keyboard leave meanwhile, the toast shows under
+    // the keyboard that took its place.
+    using deviceRecordFields::fieldText;
+    const QString path = fieldText(m_currentDevice.hidPath);
+    QString name = fieldText(m_currentDevice.likeName);
+    if (name.isEmpty())
+        name = fieldText(m_currentDevice.hidName);
     if (!link || m_profileDir.isEmpty()) {
         qDebug().noquote() << "-------------------------- *** Onboard Download [no current keyboard] *** --------------------------";
         result.message = QCoreApplication::translate("QObject", "Download config failed, Please try again");
@@ -40,6 +48,12 @@ void DDevicePage::onTheKeyboardIntoDownloading()
             return guard && m_currentLink == guard.data() && transport && transport->isHidOpen();
         };
         result = m_onboardDownload->run(link, m_profileDir, keys, stillCurrent);
+        if (result.outcome == DOnboardDownload::Outcome::KeyboardLeft) {
+            const bool stillAttached = guard && m_links.value(path) == guard.data() && m_currentLink != guard.data();
+            result.message = stillAttached
+                                 ? tr("Download config to %1 stopped: another keyboard was selected").arg(name)
+                                 : tr("Download config to %1 failed: the keyboard was disconnected").arg(name);
+        }
     }
     m_customKeysPage->downloadFinished();
     showNotice(result.message);
