@@ -53,6 +53,9 @@ MainHidInterFace::~MainHidInterFace()
 {
     hidApi_Close(-1);
     wait();
+    // Close joins the loop under m_wakeLock only when it found the loop
+    // running; a thread slow to start runs its loop after close looked.
+    (void)m_loopEnded.load(std::memory_order_acquire);
     freeQueues();
     if (m_wakeFd >= 0)
         ::close(m_wakeFd);
@@ -253,9 +256,12 @@ void MainHidInterFace::run()
         m_readTurn = false;
         pace(!wrote && !read);
     }
-    std::lock_guard<std::mutex> lock(m_wakeLock);
-    m_loopRunning = false;
-    m_wake.notify_all();
+    {
+        std::lock_guard<std::mutex> lock(m_wakeLock);
+        m_loopRunning = false;
+        m_wake.notify_all();
+    }
+    m_loopEnded.store(true, std::memory_order_release);
 }
 
 // Writes at most one report: commands always before light reports, and a

@@ -129,6 +129,10 @@ private:
     std::condition_variable m_wake;
     bool m_wakePending = false; // guarded by m_wakeLock
     bool m_loopRunning = false; // guarded by m_wakeLock; lets close join visibly to race checkers
+    // Stored last by the loop thread (release) and read after the join
+    // (acquire): QThread::wait joins through primitives a race checker
+    // cannot see, this hands the loop's last writes over where it can.
+    std::atomic<bool> m_loopEnded{false};
 };
 
 #endif // MAINHIDINTERFACE_H

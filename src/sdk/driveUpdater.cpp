@@ -263,12 +263,19 @@ int CVardexUpd_UpgradeDevice(char letter, int verify, int reboot, CVardexUpdProg
         // A simulated drive writes at the pace of a real one.
         if (simulated)
             std::this_thread::sleep_for(std::chrono::milliseconds(15));
-        const std::size_t n = std::min(chunk, bytes.size() - done);
+        std::size_t n = std::min(chunk, bytes.size() - done);
+        // A test that kills the host at a byte count gets the drive written
+        // up to exactly there.
+        const long long deathAt = simulated ? vardex::sim::hostDeathAtImageBytes() : 0;
+        if (deathAt > static_cast<long long>(done))
+            n = std::min<std::size_t>(n, static_cast<std::size_t>(deathAt) - done);
         if (std::fwrite(bytes.data() + done, 1, n, f) != n) {
             std::fclose(f);
             return -6;
         }
         done += n;
+        if (simulated)
+            vardex::sim::imageBytesTaken(static_cast<long long>(done));
         const int percent = int(done * 100 / bytes.size());
         if (vanishAt >= 0 && percent >= vanishAt) {
             std::fclose(f);

@@ -43,6 +43,7 @@ std::map<std::string, KeyboardFirmware> gFirmware;  // by keyboard path
 std::map<std::string, std::string> gDrives;         // update drive folder -> keyboard path
 int gNextBoot = 0;
 std::atomic<bool> gHostAlive{true};
+std::atomic<long long> gHostDeathAtBytes{0};
 
 const char kDriveIdentityFile[] = "VARDEXUP.ID";
 const char kDriveImageFile[] = "FIRMWARE.UFW";
@@ -234,6 +235,16 @@ void driveInstalled(const std::string &dir, const std::string &version)
 
 bool hostAlive() { return gHostAlive.load(); }
 
+long long hostDeathAtImageBytes() { return gHostDeathAtBytes.load(); }
+
+void imageBytesTaken(long long bytes)
+{
+    long long armed = gHostDeathAtBytes.load();
+    if (armed <= 0 || bytes < armed || !gHostDeathAtBytes.compare_exchange_strong(armed, 0))
+        return;
+    CVardexSim_SetHostAlive(0);
+}
+
 bool isBootPath(const std::string &path) { return path.rfind("sim://boot/", 0) == 0; }
 
 std::vector<std::string> bootPaths()
@@ -252,6 +263,7 @@ bool bootExchange(const std::string &path, const Report &r, Report *in)
     std::string returning;
     std::string keyboardPath;
     std::string identifyModel;
+    long long taken = 0;
     {
         std::lock_guard<std::mutex> lock(w.mu);
         auto it = gBoots.find(path);
@@ -278,6 +290,7 @@ bool bootExchange(const std::string &path, const Report &r, Report *in)
                 status = 1;
             else
                 b.image.insert(b.image.end(), r.begin() + 8, r.begin() + 8 + count);
+            taken = static_cast<long long>(b.image.size());
         } else if (r[1] == CVARDEX_BOOT_IDENTIFY) {
             const Device *d = w.find(b.keyboardPath);
             status = d ? 0 : 1;
@@ -328,6 +341,8 @@ bool bootExchange(const std::string &path, const Report &r, Report *in)
     }
     if (!returning.empty())
         returnKeyboardLater(returning, keyboardPath);
+    if (taken > 0)
+        imageBytesTaken(taken);
     // Writing flash takes time: a whole image about a second and a half.
     std::this_thread::sleep_for(std::chrono::microseconds(kWriteMicros));
     return true;
@@ -395,6 +410,14 @@ int CVardexSim_SetHostAlive(int alive)
         dropHostHandles();
     return 0;
 }
+
+int CVardexSim_SetHostDeathAtImageBytes(long long bytes)
+{
+    gHostDeathAtBytes = bytes > 0 ? bytes : 0;
+    return 0;
+}
+
+int CVardexSim_IsHostAlive() { return gHostAlive.load() ? 1 : 0; }
 
 int CVardexSim_GetUpdateDrive(const char *path, char *out, int outSize)
 {

@@ -29,6 +29,12 @@ void driveInstalled(const std::string &dir, const std::string &version);
 // False while the host stands "dead" (CVardexSim_SetHostAlive): nothing it
 // had open works, and it opens nothing.
 bool hostAlive();
+// The byte count of an image at which the host is to die, 0 when none
+// (CVardexSim_SetHostDeathAtImageBytes).
+long long hostDeathAtImageBytes();
+// A keyboard has taken `bytes` bytes of an image: the host dies when that
+// reaches the armed count. Called without the world's lock.
+void imageBytesTaken(long long bytes);
 // Invalidates every open simulated bootloader handle (bootloaderApi.cpp).
 void dropHostHandles();
 

@@ -732,6 +732,12 @@ VARDEX_SDK_API int CVardexSim_UnplugBootloader(const char *path);
 // and running drive transfer stops where it is, and no bootloader opens; the
 // keyboards stay in update mode. 1: the host runs again.
 VARDEX_SDK_API int CVardexSim_SetHostAlive(int alive);
+// The host dies (as with CVardexSim_SetHostAlive(0)) the moment a keyboard
+// has taken `bytes` bytes of a firmware image, on either road; the report or
+// drive write that reaches the count is the last one taken. Once; 0 disarms.
+VARDEX_SDK_API int CVardexSim_SetHostDeathAtImageBytes(long long bytes);
+// 1 while the host stands alive, 0 after it died.
+VARDEX_SDK_API int CVardexSim_IsHostAlive();
 // The folder standing for the update drive of a keyboard in update mode on
 // the drive road, "" if none.
 VARDEX_SDK_API int CVardexSim_GetUpdateDrive(const char *path, char *out, int outSize);

@@ -19,6 +19,11 @@
 
 namespace devicePageTest {
 
+// The bound of a wait for an event: it only ends a hang. A loaded machine
+// (a sanitizer build, two suites side by side) may take seconds for what
+// takes milliseconds alone.
+constexpr int kHangMs = 60000;
+
 inline bool startLibrary()
 {
     static bool started = false;

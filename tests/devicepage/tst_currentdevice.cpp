@@ -72,6 +72,9 @@ private slots:
 private:
     DDevicePage *startPage(const QList<SimDevice> &devices, const QList<QPair<int, int>> &faults = {});
     bool waitForCurrentProfile();
+    // The store holds the light modes in use and the sleep times the
+    // current keyboard reported.
+    bool storesWhatTheKeyboardReported(const QString &store);
 
     std::unique_ptr<DDevicePage> m_page;
 };
@@ -115,9 +118,23 @@ DDevicePage *tst_currentdevice::startPage(const QList<SimDevice> &devices, const
     return m_page.get();
 }
 
+bool tst_currentdevice::storesWhatTheKeyboardReported(const QString &store)
+{
+    CVardexSimState state {};
+    if (!m_page || CVardexSim_GetState(qPrintable(currentPath(m_page.get())), &state) != 0)
+        return false;
+    const QByteArray path = QFile::encodeName(store);
+    ProfileSleepTimeInfo sleep {};
+    return CVardexXML_SelectProFileMouseLightTypeUsingIndex(path.constData(), "1", 0) == state.keyLight[0]
+        && CVardexXML_SelectProFileMouseLightTypeUsingIndex(path.constData(), "1", 1) == state.sideLight[0]
+        && CVardexXML_GetProFileIntoSleepTimeInfo(path.constData(), "1", &sleep)
+        && sleep.lightSleepSeconds == state.lightSleepSeconds
+        && sleep.keyboardSleepMinutes == state.keyboardSleepSeconds / 60;
+}
+
 bool tst_currentdevice::waitForCurrentProfile()
 {
-    return QTest::qWaitFor([&] { return m_page->currentLink() && !m_page->profileFolder().isEmpty(); }, 6000);
+    return QTest::qWaitFor([&] { return m_page->currentLink() && !m_page->profileFolder().isEmpty(); }, kHangMs);
 }
 
 void tst_currentdevice::profileStoresNamedBySerialNumber()
@@ -147,13 +164,18 @@ void tst_currentdevice::profileStoresNamedBySerialNumber()
     QVERIFY(combo);
     QCOMPARE(combo->currentText(), QStringLiteral("Profile1"));
 
-    // A second start finds the stores and changes nothing in them.
-    QTest::qWait(300); // the sleep-time reply of the first start is stored by now
+    // A second start finds the stores and changes nothing in them. The
+    // first start's replies (light modes in use, sleep times) are stored
+    // before the snapshot.
+    QVERIFY(QTest::qWaitFor([&] { return storesWhatTheKeyboardReported(defaultFile); }, kHangMs));
     const QByteArray defaultBefore = fileBytes(defaultFile);
     const QByteArray fnBefore = fileBytes(fnFile);
     destroyPage(m_page);
     QVERIFY(startPage({{"Brisko", false, true, kSerialA}}));
     QVERIFY(waitForCurrentProfile());
+    QVERIFY(QTest::qWaitFor([&] { return m_page->currentLink()->isDeviceReady(); }, kHangMs));
+    // The second start's replies come in with the first ones' timing; give
+    // a wrong write the time to land (a slow machine only misses it).
     QTest::qWait(300);
     QCOMPARE(fileBytes(defaultFile), defaultBefore);
     QCOMPARE(fileBytes(fnFile), fnBefore);
@@ -199,7 +221,7 @@ void tst_currentdevice::fnLayerMarksKeyBitmapUnavailable()
     columns[0] = 0x05;
     columns[5] = 0x02;
     QCOMPARE(CVardexSim_SendKeyBitmap(qPrintable(currentPath(m_page.get())), columns), 0);
-    QTRY_VERIFY(!link->keyBitTableKeys().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!link->keyBitTableKeys().isEmpty(), kHangMs);
 
     const QList<QPair<int, int>> marked = {{0, 0}, {2, 0}, {1, 5}};
     QList<keyboardButCustom *> buttons;
@@ -246,7 +268,7 @@ void tst_currentdevice::profileSwitchFromKeyboard()
     QFETCH(int, expected);
     QVERIFY(startPage({{"Brisko", false, true, kSerialA}, {"Pravo", false, true, kSerialB}}));
     QVERIFY(waitForCurrentProfile());
-    QTRY_VERIFY(m_page->keyboardLinks().size() == 2);
+    QTRY_VERIFY_WITH_TIMEOUT(m_page->keyboardLinks().size() == 2, kHangMs);
 
     const QByteArray store = m_page->profileXmlPath();
     QVERIFY(CVardexXML_CreateProFileXmlParentNode(store.constData(), "2", "Profile2", 0));
@@ -267,7 +289,7 @@ void tst_currentdevice::keyboardWithoutSerialNumberGetsNoFolder()
 {
     // The keyboard takes every report and never answers.
     QVERIFY(startPage({{"Brisko", false, true, kSerialA}}, {{0, SIM_FAULT_SILENT}}));
-    QTRY_VERIFY_WITH_TIMEOUT(!m_page->lastNotice().isEmpty(), 8000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_page->lastNotice().isEmpty(), kHangMs);
     QVERIFY(m_page->lastNotice().contains(QLatin1String("serial number")));
     QVERIFY(m_page->profileFolder().isEmpty());
     QVERIFY(m_page->profileXmlPath().isEmpty());
@@ -287,7 +309,7 @@ void tst_currentdevice::keyboardWithoutSerialNumberGetsNoFolder()
     std::memcpy(report + 6, kSerialB.constData(), 32);
     QCOMPARE(CVardexSim_Inject(path.toLatin1().constData(), report), 0);
     QTRY_COMPARE_WITH_TIMEOUT(m_page->profileFolder(),
-                              userConfigDir() + QStringLiteral("/Brisko/") + QString::fromLatin1(kSerialB), 5000);
+                              userConfigDir() + QStringLiteral("/Brisko/") + QString::fromLatin1(kSerialB), kHangMs);
     QCOMPARE(QDir(userConfigDir() + QStringLiteral("/Brisko")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList{QString::fromLatin1(kSerialB)});
 }
@@ -308,7 +330,7 @@ void tst_currentdevice::switchingTilesLoadsThatKeyboardsProfile()
 {
     QVERIFY(startPage({{"Brisko", false, true, kSerialA}, {"Pravo", false, true, kSerialB}}));
     QVERIFY(waitForCurrentProfile());
-    QTRY_VERIFY(m_page->keyboardLinks().size() == 2);
+    QTRY_VERIFY_WITH_TIMEOUT(m_page->keyboardLinks().size() == 2, kHangMs);
     const QString first = currentPath(m_page.get());
     const QString firstFolder = m_page->profileFolder();
     const QString other = m_page->keyboardLinks().firstKey() == first ? m_page->keyboardLinks().lastKey()
@@ -316,12 +338,12 @@ void tst_currentdevice::switchingTilesLoadsThatKeyboardsProfile()
     QPointer<hidDeviceJoinFrame> oldView = m_page->keyboardView();
 
     QTest::mouseClick(m_page->deviceTiles().value(other), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(currentPath(m_page.get()), other, 5000);
-    QTRY_VERIFY(!m_page->profileFolder().isEmpty() && m_page->profileFolder() != firstFolder);
+    QTRY_COMPARE_WITH_TIMEOUT(currentPath(m_page.get()), other, kHangMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_page->profileFolder().isEmpty() && m_page->profileFolder() != firstFolder, kHangMs);
     const QString model = QString::fromLatin1(m_page->currentDevice().hidName);
     QVERIFY(m_page->profileFolder().contains(QLatin1Char('/') + model + QLatin1Char('/')));
     QVERIFY(m_page->keyboardView());
-    QTRY_VERIFY(oldView.isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(oldView.isNull(), kHangMs);
     QCOMPARE(m_page->lightEngine()->hidInfo().hidName, m_page->currentDevice().hidName);
     QCOMPARE(QString::fromLocal8Bit(m_page->currentLink() ? m_page->profileXmlPath() : QByteArray()),
              m_page->profileFolder() + QStringLiteral("/appProfile_Default.xml"));
@@ -332,7 +354,7 @@ void tst_currentdevice::lightChoicesReachTheEngine()
     QVERIFY(startPage({{"Brisko", false, true, kSerialA}}));
     QVERIFY(waitForCurrentProfile());
     lightDealMain *engine = m_page->lightEngine();
-    QTRY_VERIFY(engine->isKeyboardLightRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(engine->isKeyboardLightRunning(), kHangMs);
     QVERIFY(engine->isLightSynchronous());
     colorInfoData record{};
     record.ledType = 2;
@@ -352,7 +374,7 @@ void tst_currentdevice::lightChoicesReachTheEngine()
     // The running effect reaches the drawing.
     keyboardButCustom *key = engine->keyButton(3, 3);
     QVERIFY(key);
-    QTRY_VERIFY(key->keyColor().isValid());
+    QTRY_VERIFY_WITH_TIMEOUT(key->keyColor().isValid(), kHangMs);
 }
 
 QTEST_MAIN(tst_currentdevice)

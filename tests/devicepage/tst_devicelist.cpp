@@ -73,7 +73,7 @@ DDevicePage *tst_devicelist::makePage(const QList<SimDevice> &devices, int statu
 bool tst_devicelist::waitForFirstLoad()
 {
     // The list is loaded 200 ms after construction; then every link opens.
-    return QTest::qWaitFor([&] { return !m_page->deviceTiles().isEmpty(); }, 3000);
+    return QTest::qWaitFor([&] { return !m_page->deviceTiles().isEmpty(); }, kHangMs);
 }
 
 // A Brisko and a Pravo on cables, both linked: the current keyboard's path and
@@ -83,7 +83,7 @@ void tst_devicelist::makeTwoLinkedKeyboards(QString &current, QString &other)
     DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Pravo", false, true, QByteArray()}});
     QVERIFY(page);
     QVERIFY(waitForFirstLoad());
-    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && !currentPath(page).isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && !currentPath(page).isEmpty(), kHangMs);
 
     current = currentPath(page);
     other = page->keyboardLinks().firstKey() == current ? page->keyboardLinks().lastKey()
@@ -123,7 +123,7 @@ void tst_devicelist::defaultScenarioCableKeyboardBecomesCurrent()
     const QString receiver = pathOfModel("Yolma", true);
     QVERIFY(!cable.isEmpty() && !receiver.isEmpty());
 
-    QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), cable, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), cable, kHangMs);
     QCOMPARE(currentPageName(page), QStringLiteral("page_HaveDevice"));
     QVERIFY(page->currentTile());
     QCOMPARE(QString::fromLatin1(page->currentTile()->hidInfo().hidPath), cable);
@@ -136,7 +136,7 @@ void tst_devicelist::defaultScenarioCableKeyboardBecomesCurrent()
     QVERIFY(!page->deviceTiles().contains(QStringLiteral("Brisko")));
 
     // The title names the current keyboard.
-    QTRY_VERIFY(!m_titleSpy->isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_titleSpy->isEmpty(), kHangMs);
     QCOMPARE(m_titleSpy->last().at(0).toString(), QString::fromUtf8(page->currentDevice().productName));
 
     // The page takes its links and their transports with it.
@@ -156,7 +156,7 @@ void tst_devicelist::receiverTileFollowsReachability()
     QVERIFY(page);
     QVERIFY(waitForFirstLoad());
     const QString receiver = pathOfModel("Yolma", true);
-    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && page->currentLink(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && page->currentLink(), kHangMs);
 
     // Not reachable: offline, and the status reports keep it so.
     QTest::qWait(500);
@@ -164,13 +164,14 @@ void tst_devicelist::receiverTileFollowsReachability()
     QCOMPARE(page->receiverStatus().value(receiver, 1), 1);
 
     QCOMPARE(CVardexSim_SetReachable(receiver.toLatin1().constData(), 1, 1), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(2.4G)")), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(2.4G)")), kHangMs);
     QCOMPARE(page->receiverStatus().value(receiver), 0);
     // The cable keyboard stays current and its tile first.
     QCOMPARE(currentPath(page), pathOfModel("Brisko", false));
 
     QCOMPARE(CVardexSim_SetReachable(receiver.toLatin1().constData(), 0, 1), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(OffLine)")), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(OffLine)")),
+                             kHangMs);
     QVERIFY(page->connectedDevices().contains(receiver));
 }
 
@@ -203,7 +204,7 @@ void tst_devicelist::twoKeyboardsPluggedTogether()
         QTimer::singleShot(300, page, [page] { page->updateHidList(11); });
     });
 
-    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2, 6000);
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2, kHangMs);
     const QString a = QString::fromLatin1(pathA);
     const QString b = QString::fromLatin1(pathB);
     for (const QString &path : {a, b}) {
@@ -212,7 +213,7 @@ void tst_devicelist::twoKeyboardsPluggedTogether()
         QVERIFY(link->hidInterface() && link->hidInterface()->isHidOpen());
         QVERIFY(tileText(page->deviceTiles().value(path)).endsWith(QLatin1String("(USB)")));
     }
-    QTRY_VERIFY_WITH_TIMEOUT(!currentPath(page).isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!currentPath(page).isEmpty(), kHangMs);
     QCOMPARE(currentPageName(page), QStringLiteral("page_HaveDevice"));
     // The offline tiles of both models were taken over by the keyboards.
     QVERIFY(!page->deviceTiles().contains(QStringLiteral("Brisko")));
@@ -253,9 +254,9 @@ void tst_devicelist::severalChangesOneNotification()
     DDevicePage *page = makePage(devices);
     QVERIFY(page);
     QVERIFY(waitForFirstLoad());
-    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == initial.size(), 6000);
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == initial.size(), kHangMs);
     if (!initial.isEmpty())
-        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(page->currentLink(), kHangMs);
 
     QList<QPointer<MainHidInterFace>> goneTransports;
     QList<QPointer<DDeviceKeyboardLink>> goneLinks;
@@ -289,7 +290,7 @@ void tst_devicelist::severalChangesOneNotification()
     }
     // A removed keyboard's link and transport are deleted, not just dropped.
     for (const QPointer<DDeviceKeyboardLink> &link : goneLinks)
-        QTRY_VERIFY(link.isNull());
+        QTRY_VERIFY_WITH_TIMEOUT(link.isNull(), kHangMs);
     for (const QPointer<MainHidInterFace> &transport : goneTransports)
         QVERIFY(transport.isNull());
     for (const QString &model : unplug) {
@@ -308,7 +309,7 @@ void tst_devicelist::severalChangesOneNotification()
         QCOMPARE(currentPageName(page), QStringLiteral("page_TipShow"));
         QCOMPARE(m_titleSpy->last().at(0).toString(), QStringLiteral("HID"));
     } else {
-        QTRY_VERIFY_WITH_TIMEOUT(attached.contains(currentPath(page)), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(attached.contains(currentPath(page)), kHangMs);
         QCOMPARE(currentPageName(page), QStringLiteral("page_HaveDevice"));
         QCOMPARE(firstTileInList(page), page->currentTile());
     }
@@ -320,7 +321,7 @@ void tst_devicelist::receiverOnlyBecomesCurrentWhenReachable()
     QVERIFY(page);
     QVERIFY(waitForFirstLoad());
     const QString receiver = pathOfModel("Yolma", true);
-    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().contains(receiver), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().contains(receiver), kHangMs);
 
     // Attached but out of reach: no current keyboard, the "not connected" page.
     QTest::qWait(500);
@@ -332,16 +333,16 @@ void tst_devicelist::receiverOnlyBecomesCurrentWhenReachable()
     QVERIFY(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(OffLine)")));
 
     QCOMPARE(CVardexSim_SetReachable(receiver.toLatin1().constData(), 1, 1), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), receiver, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), receiver, kHangMs);
     QCOMPARE(currentPageName(page), QStringLiteral("page_HaveDevice"));
-    QTRY_VERIFY(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(2.4G)")));
+    QTRY_VERIFY_WITH_TIMEOUT(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(2.4G)")), kHangMs);
     QCOMPARE(page->currentTile(), page->deviceTiles().value(receiver));
     QCOMPARE(QString::fromUtf8(page->currentDevice().hidName), QStringLiteral("Yolma"));
 
     // Out of reach again: it stops being current, its link stays open.
     MainHidInterFace *transport = page->keyboardLinks().value(receiver)->hidInterface();
     QCOMPARE(CVardexSim_SetReachable(receiver.toLatin1().constData(), 0, 1), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(!page->currentLink(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(!page->currentLink(), kHangMs);
     QCOMPARE(currentPageName(page), QStringLiteral("page_TipShow"));
     QVERIFY(transport->isHidOpen());
     QVERIFY(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(OffLine)")));
@@ -356,20 +357,37 @@ void tst_devicelist::simLogShowsInquiryChainAndKeepAlive()
     DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Yolma", true, true, QByteArray()}});
     QVERIFY(page);
     QVERIFY(waitForFirstLoad());
-    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && page->currentLink(), 6000);
-    QTest::qWait(3500);
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && page->currentLink(), kHangMs);
+    using Written = QMap<QString, QList<QPair<qint64, QByteArray>>>; // path -> (ms, report) host to keyboard
+    const auto readLog = [&] {
+        Written written;
+        QFile log(logPath);
+        if (!log.open(QIODevice::ReadOnly))
+            return written;
+        for (const QByteArray &line : log.readAll().split('\n')) {
+            const QList<QByteArray> f = line.simplified().split(' ');
+            if (f.size() == 4 && f.at(2) == ">" && f.at(3).size() == 128)
+                written[QString::fromLatin1(f.at(1))].append({f.at(0).toLongLong(), QByteArray::fromHex(f.at(3))});
+        }
+        return written;
+    };
+    const auto isKeepAlive = [](const QByteArray &r) {
+        return r.at(0) == 0 && r.at(1) == 0 && r.at(5) == 1 && r.at(6) == 0;
+    };
+    // Until each keyboard has had four keep-alives (three gaps).
+    QVERIFY(QTest::qWaitFor([&] {
+        const Written written = readLog();
+        for (const char *model : {"Brisko", "Yolma"}) {
+            const auto reports = written.value(pathOfModel(model, std::strcmp(model, "Yolma") == 0));
+            const auto keepAlive = [&](const auto &w) { return isKeepAlive(w.second); };
+            if (std::count_if(reports.cbegin(), reports.cend(), keepAlive) < 4)
+                return false;
+        }
+        return true;
+    }, kHangMs));
     CVardexSim_SetLogFile(nullptr);
 
-    QFile log(logPath);
-    QVERIFY(log.open(QIODevice::ReadOnly));
-    QMap<QString, QList<QPair<qint64, QByteArray>>> written; // path -> (ms, report) host to keyboard
-    for (const QByteArray &line : log.readAll().split('\n')) {
-        const QList<QByteArray> f = line.simplified().split(' ');
-        if (f.size() != 4 || f.at(2) != ">")
-            continue;
-        QCOMPARE(f.at(3).size(), 128);
-        written[QString::fromLatin1(f.at(1))].append({f.at(0).toLongLong(), QByteArray::fromHex(f.at(3))});
-    }
+    const Written written = readLog();
     for (const char *model : {"Brisko", "Yolma"}) {
         const QString path = pathOfModel(model, std::strcmp(model, "Yolma") == 0);
         const auto reports = written.value(path);
@@ -393,7 +411,7 @@ void tst_devicelist::simLogShowsInquiryChainAndKeepAlive()
             const QByteArray &r = reports.at(i).second;
             if (next < chain.size() && r.at(1) == chain.at(next))
                 ++next;
-            if (r.at(0) == 0 && r.at(1) == 0 && r.at(5) == 1 && r.at(6) == 0)
+            if (isKeepAlive(r))
                 keepAlives << reports.at(i).first;
         }
         QVERIFY2(next == chain.size(), model);
@@ -404,7 +422,13 @@ void tst_devicelist::simLogShowsInquiryChainAndKeepAlive()
             gaps << keepAlives.at(i) - keepAlives.at(i - 1);
         std::sort(gaps.begin(), gaps.end());
         const qint64 median = gaps.at(gaps.size() / 2);
-        QVERIFY2(median >= 800 && median <= 1300, qPrintable(QString::number(median)));
+        // Never a burst, in every build.
+        QVERIFY2(median >= 800, qPrintable(QString::number(median)));
+#if !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__)
+        // How close the period stays is a question of speed, which a
+        // sanitizer build on a loaded machine cannot answer.
+        QVERIFY2(median <= 1300, qPrintable(QString::number(median)));
+#endif
     }
 }
 
@@ -422,9 +446,9 @@ void tst_devicelist::unplugCurrentKeyboard()
     page->updateHidList(12);
     QVERIFY(!firstTransport || !firstTransport->isHidOpen());
     QVERIFY(!firstTransport || firstTransport->isFinished() || !firstTransport->isRunning());
-    QTRY_VERIFY(firstTransport.isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(firstTransport.isNull(), kHangMs);
     QVERIFY(!page->keyboardLinks().contains(first));
-    QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), second, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), second, kHangMs);
     // The removed keyboard's tile is the offline tile of its model now.
     const QString model = QString::fromLatin1(page->connectedDevices().value(second).hidName) == QLatin1String("Brisko")
                               ? QStringLiteral("Pravo")
@@ -459,7 +483,7 @@ void tst_devicelist::unplugOtherKeyboardKeepsCurrent()
     QCOMPARE(CVardexSim_Unplug(other.toLatin1().constData()), 0);
     page->updateHidList(12);
     QVERIFY(!otherTransport || !otherTransport->isHidOpen());
-    QTRY_VERIFY(otherTransport.isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(otherTransport.isNull(), kHangMs);
     QCOMPARE(page->currentLink(), currentLink);
     QCOMPARE(currentPath(page), current);
     QVERIFY(page->currentTransport()->isHidOpen());
@@ -482,13 +506,13 @@ void tst_devicelist::clickTileSwitchesCurrentKeyboard()
     DDeviceListItem *tile = page->deviceTiles().value(other);
     QVERIFY(tile);
     QTest::mouseClick(tile, Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), other, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), other, kHangMs);
     QCOMPARE(page->currentTile(), page->deviceTiles().value(other));
     QCOMPARE(QString::fromLatin1(page->currentDevice().hidPath), other);
 
     // A second click on the current tile changes nothing but says so.
     QTest::mouseClick(page->deviceTiles().value(other), Qt::LeftButton);
-    QTRY_VERIFY(!page->lastNotice().isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(!page->lastNotice().isEmpty(), kHangMs);
     QCOMPARE(page->lastNotice(), QStringLiteral("The device has been turned on"));
     QCOMPARE(currentPath(page), other);
 }
@@ -498,13 +522,13 @@ void tst_devicelist::clickOfflineTileShowsMessage()
     DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}});
     QVERIFY(page);
     QVERIFY(waitForFirstLoad());
-    QTRY_VERIFY_WITH_TIMEOUT(!currentPath(page).isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!currentPath(page).isEmpty(), kHangMs);
     const QString current = currentPath(page);
 
     DDeviceListItem *offline = page->deviceTiles().value(QStringLiteral("Mirvan"));
     QVERIFY(offline);
     QTest::mouseClick(offline, Qt::LeftButton);
-    QTRY_COMPARE(page->lastNotice(), QStringLiteral("The device is offline"));
+    QTRY_COMPARE_WITH_TIMEOUT(page->lastNotice(), QStringLiteral("The device is offline"), kHangMs);
     QCOMPARE(currentPath(page), current);
 }
 
@@ -530,7 +554,7 @@ void tst_devicelist::firstLoadListsCableKeyboardsFirst()
                                  60000);
     QVERIFY(page);
     QVERIFY(waitForFirstLoad());
-    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 3 && page->currentLink(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 3 && page->currentLink(), kHangMs);
 
     const QList<DDeviceListItem *> shown = tilesShown(page);
     QCOMPARE(shown.size(), page->deviceTiles().size());
@@ -554,7 +578,7 @@ void tst_devicelist::receiverReportUpdatesItsTileInPlace()
                                  60000);
     QVERIFY(page);
     QVERIFY(waitForFirstLoad());
-    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && page->currentLink(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(page->keyboardLinks().size() == 2 && page->currentLink(), kHangMs);
     const QString receiver = pathOfModel("Yolma", true);
     const QList<DDeviceListItem *> before = tilesShown(page);
     QList<QPointer<DDeviceListItem>> alive;
@@ -564,7 +588,7 @@ void tst_devicelist::receiverReportUpdatesItsTileInPlace()
     QVERIFY(receiverTile);
 
     QCOMPARE(CVardexSim_SetReachable(receiver.toLatin1().constData(), 1, 1), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(2.4G)")), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(tileText(page->deviceTiles().value(receiver)).endsWith(QLatin1String("(2.4G)")), kHangMs);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 
     // The same tiles, none rebuilt: the receiver's own tile changed its text.

@@ -62,7 +62,7 @@ void tst_devicepageshell::initTestCase()
     m_page = std::make_unique<DDevicePage>();
     m_page->resize(1280, 700);
     m_page->show();
-    QTRY_VERIFY_WITH_TIMEOUT(m_page->currentLink() && m_page->keyboardView(), 6000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_page->currentLink() && m_page->keyboardView(), kHangMs);
 }
 
 void tst_devicepageshell::cleanupTestCase()

@@ -347,7 +347,8 @@ void tst_hidtransport::keepAliveAboutOncePerSecondAndNoneAfterClose()
     MainHidInterFace t(5, QStringLiteral("Zeno"));
     QCOMPARE(t.hidApi_Open(m_path), 0);
     t.start();
-    QTest::qWait(3500);
+    QElapsedTimer clock;
+    clock.start();
     auto keepAlives = [&] {
         QList<qint64> at;
         for (const simKeyboard::LogLine &l : log.written(m_path))
@@ -355,12 +356,17 @@ void tst_hidtransport::keepAliveAboutOncePerSecondAndNoneAfterClose()
                 at << l.ms;
         return at;
     };
+    QVERIFY(QTest::qWaitFor([&] { return keepAlives().size() >= 3; }, 60000));
     const QList<qint64> before = keepAlives();
-    QVERIFY2(before.size() >= 2 && before.size() <= 4, qPrintable(QString::number(before.size())));
+#if !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__)
+    // How close the period stays is a question of speed, which a sanitizer
+    // build on a loaded machine cannot answer.
+    QVERIFY2(clock.elapsed() > 1400, qPrintable(QString::number(clock.elapsed())));
     for (int i = 1; i < before.size(); ++i) {
         const qint64 gap = before.at(i) - before.at(i - 1);
         QVERIFY2(gap > 700 && gap < 1300, qPrintable(QString::number(gap)));
     }
+#endif
     QCOMPARE(t.hidApi_Close(5), 0);
     QVERIFY(t.isFinished());
     const int count = keepAlives().size();

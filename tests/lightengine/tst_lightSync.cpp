@@ -98,10 +98,11 @@ private slots:
         engine.setLightSynchronous(false); // off while off: nothing
         engine.setLightSynchronous(true);
         engine.setLightSynchronous(true);
-        QTest::qWait(200);
+        QTRY_VERIFY_WITH_TIMEOUT(reportsOf(log, m_paths[0], 0x16).size() >= 1, 30000);
         engine.setLightSynchronous(false);
-        QTest::qWait(300);
-        QCoreApplication::processEvents();
+        QTRY_VERIFY_WITH_TIMEOUT(reportsOf(log, m_paths[0], 0x16).size() >= 2, 30000);
+        // Time for a wrong third switch to show; on a slow machine it only
+        // shows less often, it never fails a sound run.
         QTest::qWait(100);
         const QList<simKeyboard::LogLine> switches = reportsOf(log, m_paths[0], 0x16);
         QCOMPARE(switches.size(), 2);
@@ -152,7 +153,9 @@ private slots:
         QCOMPARE(CVardexSim_GetLightSync(m_paths[0].toLatin1().constData(), &before), 0);
         engine.setLightSynchronous(true);
         CVardexSimLightSync now{};
-        QTRY_VERIFY((CVardexSim_GetLightSync(m_paths[0].toLatin1().constData(), &now), now.sideFrames >= before.sideFrames + 2));
+        QTRY_VERIFY_WITH_TIMEOUT((CVardexSim_GetLightSync(m_paths[0].toLatin1().constData(), &now),
+                                  now.sideFrames >= before.sideFrames + 2),
+                                 60000);
         engine.setLightSynchronous(false);
 
         // One frame: part 0 chunks 0..7, part 1 chunks 0..2, in order.
@@ -243,8 +246,9 @@ private slots:
         QCOMPARE(CVardexSim_GetLightSync(m_paths[0].toLatin1().constData(), &before), 0);
         engine.setLightSynchronous(true);
         CVardexSimLightSync now{};
-        QTRY_VERIFY((CVardexSim_GetLightSync(m_paths[0].toLatin1().constData(), &now),
-                     now.keyFrames >= before.keyFrames + 1));
+        QTRY_VERIFY_WITH_TIMEOUT((CVardexSim_GetLightSync(m_paths[0].toLatin1().constData(), &now),
+                                  now.keyFrames >= before.keyFrames + 1),
+                                 60000);
         engine.setLightSynchronous(false);
         QByteArray frame(396, '\0');
         QCOMPARE(CVardexSim_GetLightSyncFrame(m_paths[0].toLatin1().constData(), 0,
@@ -263,13 +267,19 @@ private slots:
         QTest::qWait(300); // the link's own opening reports go first
         simKeyboard::LogReader log;
         engine.setLightSynchronous(true);
-        QTRY_VERIFY_WITH_TIMEOUT(reportsOf(log, m_paths[0], 0x16).size() >= 3, 8000);
+        QTRY_VERIFY_WITH_TIMEOUT(reportsOf(log, m_paths[0], 0x16).size() >= 3, 60000);
         engine.setLightSynchronous(false);
         const QList<simKeyboard::LogLine> switches = reportsOf(log, m_paths[0], 0x16);
         for (int i = 1; i < 3; ++i) {
             QCOMPARE(int(uchar(switches[i].report[6])), 1);
-            QVERIFY2(qAbs(switches[i].ms - switches[i - 1].ms - 3000) <= 100,
-                     qPrintable(QString::number(switches[i].ms - switches[i - 1].ms)));
+            const qint64 gap = switches[i].ms - switches[i - 1].ms;
+            // A repeat, not a burst of switches, in every build.
+            QVERIFY2(gap >= 1500, qPrintable(QString::number(gap)));
+#if !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__)
+            // How close the period stays is a question of speed, which a
+            // sanitizer build on a loaded machine cannot answer.
+            QVERIFY2(qAbs(gap - 3000) <= 100, qPrintable(QString::number(gap)));
+#endif
         }
     }
 
@@ -288,7 +298,7 @@ private slots:
         engine.setInteractLightsPointXY(2, 5);
         simKeyboard::LogReader log;
         engine.setLightSynchronous(true);
-        QTRY_VERIFY(reportsOf(log, m_paths[1], 0x28).size() >= 3);
+        QTRY_VERIFY_WITH_TIMEOUT(reportsOf(log, m_paths[1], 0x28).size() >= 3, 60000);
         engine.setLightSynchronous(false);
         const QList<simKeyboard::LogLine> states = reportsOf(log, m_paths[1], 0x28);
         const QByteArray &first = states[0].report;
@@ -317,7 +327,7 @@ private slots:
         engine.setHidInfo(keyboardInfo("Yolma", 1));
         engine.updateCustomLightColors(1, 0); // in use in a slot: the light page uploads it
         engine.updateCustomLightColors(1, -1);
-        QTRY_COMPARE(reportsOf(log, m_paths[1], 0x08).size(), 8);
+        QTRY_COMPARE_WITH_TIMEOUT(reportsOf(log, m_paths[1], 0x08).size(), 8, 60000);
         const QList<simKeyboard::LogLine> chunks = reportsOf(log, m_paths[1], 0x08);
         for (int i = 0; i < 8; ++i) {
             QCOMPARE(int(uchar(chunks[i].report[2])), 2);

@@ -468,7 +468,7 @@ private slots:
         QCOMPARE(m.source->starts, 1);
         QVERIFY(!m.source->isRunning());
         // The watch tries again once a second while the effect is on ...
-        QTRY_COMPARE_WITH_TIMEOUT(m.source->starts, 2, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(m.source->starts, 2, 60000);
         // ... and not at all once it is off.
         colorInfoData staticRecord = musicRecord(1, Qt::white, Qt::black);
         staticRecord.ledType = 0;

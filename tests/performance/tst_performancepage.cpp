@@ -139,16 +139,22 @@ bool tst_performancepage::startKeyboard(int keyboards)
     m_page = std::make_unique<DDevicePage>();
     m_page->resize(1280, 700);
     m_page->show();
-    if (!QTest::qWaitFor([&] { return m_page->currentLink() && !m_page->profileXmlPath().isEmpty(); }, 8000))
+    if (!QTest::qWaitFor([&] { return m_page->currentLink() && !m_page->profileXmlPath().isEmpty(); }, kHangMs))
         return false;
-    if (keyboards > 1 && !QTest::qWaitFor([&] { return m_page->keyboardLinks().size() == keyboards; }, 8000))
+    if (keyboards > 1 && !QTest::qWaitFor([&] { return m_page->keyboardLinks().size() == keyboards; }, kHangMs))
         return false;
     // The current keyboard must be the first one.
     if (currentPath(m_page.get()).toLatin1() != m_simPath)
         return false;
-    // The link stores the keyboard's own sleep times when it opens; let that
-    // pass, then give the profile values of its own.
-    QTest::qWait(300);
+    // The link stores the keyboard's own sleep times when it opens (a new
+    // profile has none); let that land, then give the profile values of its own.
+    if (!QTest::qWaitFor([&] {
+            const ProfileSleepTimeInfo sleep = storedSleep();
+            const CVardexSimState keyboard = simState();
+            return sleep.lightSleepSeconds == keyboard.lightSleepSeconds
+                && sleep.keyboardSleepMinutes == keyboard.keyboardSleepSeconds / 60;
+        }, kHangMs))
+        return false;
     return CVardexXML_SetProFileIntoSleepTimeInfo(m_page->profileXmlPath().constData(),
                                                   QByteArray::number(m_page->currentProfileIndex()).constData(), 111,
                                                   22);
@@ -313,7 +319,7 @@ void tst_performancepage::lockSwitches()
         const CVardexSimState s = simState();
         return s.lockSwitches[0] == win && s.lockSwitches[1] == shiftTab && s.lockSwitches[2] == altTab
             && s.lockSwitches[3] == altF4;
-    }, 2000));
+    }, kHangMs));
     const ProfileFunctionInfo stored = storedLocks();
     QCOMPARE(QByteArray(stored.altTab), QByteArray(altTab ? "1" : "0"));
     QCOMPARE(QByteArray(stored.altF4), QByteArray(altF4 ? "1" : "0"));
@@ -348,9 +354,9 @@ void tst_performancepage::resetKeepsNameAndClearsSettings()
     CVardexXML_SelectProFileCustomLightAllNodes(path.constData(), index.constData(), lights);
     QCOMPARE(int(lights.size()), 5);
     QCOMPARE(m_page->currentMainPage(), 0); // back on the key page
-    QTRY_COMPARE(simState().resetCount, resetsBefore + 1);
+    QTRY_COMPARE_WITH_TIMEOUT(simState().resetCount, resetsBefore + 1, kHangMs);
     // The keyboard's own sleep times replace the profile's.
-    QTRY_COMPARE(storedSleep().keyboardSleepMinutes, simState().keyboardSleepSeconds / 60);
+    QTRY_COMPARE_WITH_TIMEOUT(storedSleep().keyboardSleepMinutes, simState().keyboardSleepSeconds / 60, kHangMs);
 }
 
 void tst_performancepage::resetAnsweredNoChangesNothing()
