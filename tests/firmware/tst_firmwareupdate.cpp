@@ -435,6 +435,10 @@ void TstFirmwareUpdate::bootloaderRoad()
     QCOMPARE(ok.size(), success ? 1 : 0);
     QCOMPARE(failed.size(), success ? 0 : 1);
     QVERIFY(percents.size() > 2);
+    // The first transfer and at most three more: each one is a start, the
+    // image in chunks and a finish.
+    const int perTransfer = 2 + (522240 + CVARDEX_BOOT_CHUNK - 1) / CVARDEX_BOOT_CHUNK;
+    QCOMPARE(CVardexSim_GetBootloaderReportCount(path.constData()), (success ? failures + 1 : 4) * perTransfer);
 
     unsigned size = 0, crc = 0;
     if (success) {
