@@ -430,7 +430,7 @@ void TstFirmwareUpdate::bootloaderRoad()
     QSignalSpy percents(dia, &DUpdateFirmwareDia::sigUpgradeProgress);
     QTest::mouseClick(dia->items().at(0)->findChild<QPushButton *>("pushButton_Update"), Qt::LeftButton);
     // Enumerate meanwhile, as the device page does on the keyboard's leaving.
-    QTRY_VERIFY_WITH_TIMEOUT((simRecord(path), ok.size() + failed.size() > 0), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT((simRecord(path), ok.size() + failed.size() > 0), 120000);
     QTest::qWait(300);
     QCOMPARE(ok.size(), success ? 1 : 0);
     QCOMPARE(failed.size(), success ? 0 : 1);
