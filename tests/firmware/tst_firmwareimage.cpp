@@ -34,12 +34,18 @@ private slots:
     void driveTransfer();
     void binCheck_data();
     void binCheck();
+    void binSealAndModelField_data();
+    void binSealAndModelField();
     void readImageFile_data();
     void readImageFile();
     void ufwLoadCapped_data();
     void ufwLoadCapped();
+    void ufwHeaderFields_data();
+    void ufwHeaderFields();
     void libraryRefusesBadFiles_data();
     void libraryRefusesBadFiles();
+    void librarySizeCap_data();
+    void librarySizeCap();
     void driveFinalWriteFailure();
     void cleanup() { CVardexUpd_SetCandidateDrives(nullptr, -1); }
 
@@ -55,6 +61,27 @@ private:
     {
         if (on)
             QCOMPARE(CVardexSim_LoadScenarioText("{\"devices\": []}"), 0);
+    }
+    // A simulated Torvi (the only keyboard) switched into its bootloader,
+    // which is opened.
+    static void openTorviBootloader(std::string *keyboard, int *hid, int *handle)
+    {
+        QCOMPARE(CVardexSim_LoadScenarioText("{\"devices\": [{\"model\": \"Torvi\"}]}"), 0);
+        std::list<std::string> paths;
+        CVardexHid_GetHidInfoList(paths);
+        QCOMPARE(int(paths.size()), 1);
+        *keyboard = paths.front();
+        *hid = CVardexHid_OpenPath(keyboard->c_str());
+        QVERIFY(*hid > 0);
+        const unsigned char intoFirmware[64] = {0x01, 0x0A};
+        QVERIFY(CVardexHid_HidWriteBuff(*hid, intoFirmware, keyboard->c_str()) >= 0);
+        char boot[128] = {};
+        QTRY_COMPARE(CVardexSim_GetBootloaderPath(keyboard->c_str(), boot, sizeof boot), 0);
+        *handle = CVardexHid_OpenBootloader(boot);
+        QVERIFY(*handle > 0);
+        char model[33] = {};
+        QCOMPARE(CVardexHid_BootloaderModel(*handle, model, sizeof model), 0);
+        QCOMPARE(QByteArray(model), QByteArray("Torvi"));
     }
     static void loadQuendo()
     {
@@ -313,6 +340,78 @@ void TstFirmwareImage::binCheck()
         QCOMPARE(imageSize, size_t(file.size() - CVARDEX_FW_BIN_SEAL_SIZE));
 }
 
+namespace {
+
+// A sealed file whose seal bytes [at, at + bytes.size()) are replaced and
+// whose seal checksum is then made anew, so only the replaced field is wrong.
+QByteArray resealed(QByteArray file, int at, const QByteArray &bytes)
+{
+    const int seal = file.size() - CVARDEX_FW_BIN_SEAL_SIZE;
+    file.replace(seal + at, bytes.size(), bytes);
+    const uint32_t crc = CVardexFw_Crc32(0, reinterpret_cast<const unsigned char *>(file.constData()) + seal, 12);
+    for (int i = 0; i < 4; ++i)
+        file[seal + 12 + i] = char(crc >> (8 * i));
+    return file;
+}
+
+QByteArray le32Bytes(uint32_t v)
+{
+    QByteArray out(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        out[i] = char(v >> (8 * i));
+    return out;
+}
+
+} // namespace
+
+// The seal and the model field, checked with the keyboard's model and
+// without one ("" below: no model to check against).
+void TstFirmwareImage::binSealAndModelField_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QByteArray>("model");
+    QTest::addColumn<int>("result");
+    const QByteArray good = fixtures::binFile("Torvi");
+    const int seal = good.size() - CVARDEX_FW_BIN_SEAL_SIZE;
+
+    QTest::newRow("model field empty") << fixtures::binFile("") << QByteArray("Torvi") << int(CVARDEX_FW_OTHER_MODEL);
+    QTest::newRow("model field a prefix of the keyboard's")
+        << fixtures::binFile("Quen") << QByteArray("Quendo") << int(CVARDEX_FW_OTHER_MODEL);
+    QTest::newRow("another model's, no model to check") << fixtures::binFile("Kalvo") << QByteArray() << int(CVARDEX_FW_OK);
+
+    // A seal with nothing before it: a seal of an empty image is sound in
+    // itself, so only the file's size tells it apart.
+    unsigned char only[CVARDEX_FW_BIN_SEAL_SIZE];
+    QCOMPARE(CVardexFw_MakeBinSeal(nullptr, 0, only), 0);
+    const QByteArray onlySeal(reinterpret_cast<const char *>(only), sizeof only);
+    QTest::newRow("only a seal") << onlySeal << QByteArray("Torvi") << int(CVARDEX_FW_DAMAGED);
+    QTest::newRow("only a seal, no model to check") << onlySeal << QByteArray() << int(CVARDEX_FW_DAMAGED);
+    QTest::newRow("shorter than a seal") << good.right(8) << QByteArray() << int(CVARDEX_FW_DAMAGED);
+
+    QByteArray sealSum = good;
+    sealSum[seal + 13] = char(sealSum[seal + 13] ^ 0x10);
+    QTest::newRow("seal checksum damaged, image intact") << sealSum << QByteArray("Torvi") << int(CVARDEX_FW_DAMAGED);
+    QTest::newRow("seal checksum damaged, no model to check") << sealSum << QByteArray() << int(CVARDEX_FW_DAMAGED);
+    QTest::newRow("seal magic altered") << resealed(good, 0, "VSEX") << QByteArray("Torvi") << int(CVARDEX_FW_DAMAGED);
+    QTest::newRow("seal names a shorter image")
+        << resealed(good, 4, le32Bytes(uint32_t(seal - 1))) << QByteArray("Torvi") << int(CVARDEX_FW_DAMAGED);
+    QTest::newRow("seal names another image checksum")
+        << resealed(good, 8, le32Bytes(0x12345678u)) << QByteArray("Torvi") << int(CVARDEX_FW_DAMAGED);
+}
+
+void TstFirmwareImage::binSealAndModelField()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QByteArray, model);
+    QFETCH(int, result);
+    size_t imageSize = 0;
+    QCOMPARE(CVardexFw_CheckBin(reinterpret_cast<const unsigned char *>(file.constData()), size_t(file.size()),
+                                model.isEmpty() ? nullptr : model.constData(), &imageSize),
+             result);
+    if (result == CVARDEX_FW_OK)
+        QCOMPARE(imageSize, size_t(file.size() - CVARDEX_FW_BIN_SEAL_SIZE));
+}
+
 void TstFirmwareImage::readImageFile_data()
 {
     QTest::addColumn<QString>("kind");
@@ -370,6 +469,35 @@ void TstFirmwareImage::ufwLoadCapped()
              result);
 }
 
+// One field of a ".ufw" header wrong, its header checksum made anew, so
+// only that field's own check can refuse it.
+void TstFirmwareImage::ufwHeaderFields_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<int>("result");
+    const QByteArray good = fixtures::ufwFile("Quendo", 4000);
+    const auto reheadered = [&](int at, const QByteArray &bytes) {
+        QByteArray file = good;
+        file.replace(at, bytes.size(), bytes);
+        const uint32_t crc = CVardexFw_Crc32(0, reinterpret_cast<const unsigned char *>(file.constData()), 40);
+        file.replace(40, 4, le32Bytes(crc));
+        return file;
+    };
+    QTest::newRow("good") << good << 0;
+    QTest::newRow("stray bytes after the payload") << good + QByteArray(8, '\0') << -3;
+    QTest::newRow("another container format") << reheadered(4, le32Bytes(CVARDEX_UFW_FORMAT + 1)) << -3;
+    QTest::newRow("payload CRC32 altered") << reheadered(32, le32Bytes(0x12345678u)) << -3;
+    QTest::newRow("payload CRC16 altered") << reheadered(36, QByteArray(1, char(good[36] ^ 0x5A))) << -3;
+}
+
+void TstFirmwareImage::ufwHeaderFields()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(int, result);
+    QCOMPARE(CVardexUpd_LoadUfwData(reinterpret_cast<const unsigned char *>(file.constData()), uint32_t(file.size())),
+             result);
+}
+
 void TstFirmwareImage::libraryRefusesBadFiles_data()
 {
     QTest::addColumn<ImageFault>("fault");
@@ -388,22 +516,12 @@ void TstFirmwareImage::libraryRefusesBadFiles()
 {
     QFETCH(ImageFault, fault);
     QFETCH(int, result);
-    QCOMPARE(CVardexSim_LoadScenarioText("{\"devices\": [{\"model\": \"Torvi\"}]}"), 0);
-    std::list<std::string> paths;
-    CVardexHid_GetHidInfoList(paths);
-    QCOMPARE(int(paths.size()), 1);
-    const std::string keyboard = paths.front();
-    const int hid = CVardexHid_OpenPath(keyboard.c_str());
-    QVERIFY(hid > 0);
-    const unsigned char intoFirmware[64] = {0x01, 0x0A};
-    QVERIFY(CVardexHid_HidWriteBuff(hid, intoFirmware, keyboard.c_str()) >= 0);
-    char boot[128] = {};
-    QTRY_COMPARE(CVardexSim_GetBootloaderPath(keyboard.c_str(), boot, sizeof boot), 0);
-    const int handle = CVardexHid_OpenBootloader(boot);
-    QVERIFY(handle > 0);
-    char model[33] = {};
-    QCOMPARE(CVardexHid_BootloaderModel(handle, model, sizeof model), 0);
-    QCOMPARE(QByteArray(model), QByteArray("Torvi"));
+    std::string keyboard;
+    int hid = 0;
+    int handle = 0;
+    openTorviBootloader(&keyboard, &hid, &handle);
+    if (QTest::currentTestFailed())
+        return;
 
     QTemporaryDir dir;
     const QString file = dir.path() + "/Torvi.bin";
@@ -419,6 +537,49 @@ void TstFirmwareImage::libraryRefusesBadFiles()
     } else {
         // Refused before a single image report reached the keyboard.
         QCOMPARE(CVardexSim_GetFirmwareImage(keyboard.c_str(), &size, &crc), -1);
+        QCOMPARE(CVardexSim_GetBootloaderReportCount(keyboard.c_str()), 0);
+        CVardexSim_UnplugBootloader(keyboard.c_str());
+    }
+    CVardexSim_Enable("1");
+}
+
+void TstFirmwareImage::librarySizeCap_data()
+{
+    QTest::addColumn<int>("imageSize");
+    QTest::addColumn<uint32_t>("cap"); // the largest image the caller takes, 0 the keyboard's
+    QTest::addColumn<int>("result");
+    QTest::newRow("largest a keyboard takes") << int(CVARDEX_BOOT_MAX_IMAGE) << uint32_t(0) << 0;
+    QTest::newRow("the caller's cap exactly") << 522240 << uint32_t(522240) << 0;
+    QTest::newRow("one byte over the caller's cap") << 522240 << uint32_t(522239) << int(CVARDEX_FW_TOO_LARGE);
+}
+
+// A larger image is refused whole, never cut to the size the caller takes.
+void TstFirmwareImage::librarySizeCap()
+{
+    QFETCH(int, imageSize);
+    QFETCH(uint32_t, cap);
+    QFETCH(int, result);
+    std::string keyboard;
+    int hid = 0;
+    int handle = 0;
+    openTorviBootloader(&keyboard, &hid, &handle);
+    if (QTest::currentTestFailed())
+        return;
+    QTemporaryDir dir;
+    const QString file = dir.path() + "/Torvi.bin";
+    const QByteArray bytes = fixtures::binFile("Torvi", imageSize);
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+    out.close();
+    QCOMPARE(CVardexHid_FirmwareUpgrade(handle, QFile::encodeName(file).constData(), cap, 0, 0, nullptr), result);
+    CVardexHid_CloseBootloader(handle);
+    CVardexHid_Close(hid);
+    unsigned size = 0, crc = 0;
+    if (result == 0) {
+        QCOMPARE(CVardexSim_GetFirmwareImage(keyboard.c_str(), &size, &crc), 0);
+        QCOMPARE(size, unsigned(imageSize));
+        QCOMPARE(crc, CVardexFw_Crc32(0, reinterpret_cast<const unsigned char *>(bytes.constData()), size_t(imageSize)));
+    } else {
         QCOMPARE(CVardexSim_GetBootloaderReportCount(keyboard.c_str()), 0);
         CVardexSim_UnplugBootloader(keyboard.c_str());
     }

@@ -30,6 +30,11 @@ private slots:
     void simulatedRoad();
     void imageFaults_data();
     void imageFaults();
+    void offerFollowsImageIdentity_data();
+    void offerFollowsImageIdentity();
+    void largestImage_data();
+    void largestImage();
+    void retriesStartAfreshEachUpdate();
     void killedMidTransfer_data();
     void killedMidTransfer();
 
@@ -202,6 +207,120 @@ void TstFirmwareRoads::imageFaults()
     QVERIFY(m_page->links[path]->hidInterface()->isHidOpen());
     QCOMPARE(QByteArray(simRecord(path).firmwareVersion), QByteArray("V1.0.3"));
     QCOMPARE(ok.size(), 0);
+}
+
+void TstFirmwareRoads::offerFollowsImageIdentity_data()
+{
+    QTest::addColumn<QByteArray>("model");
+    QTest::addColumn<QByteArray>("image");
+    QTest::addColumn<bool>("offered");
+    QTest::newRow("bin, its own model") << QByteArray("Torvi") << fixtures::binFile("Torvi") << true;
+    QTest::newRow("bin, model field empty") << QByteArray("Torvi") << fixtures::binFile("") << false;
+    QTest::newRow("bin, model field a prefix") << QByteArray("Torvi") << fixtures::binFile("Torv") << false;
+    QTest::newRow("ufw, its own model") << QByteArray("Quendo") << fixtures::ufwFile("Quendo") << true;
+    QTest::newRow("ufw, identity in other case") << QByteArray("Quendo") << fixtures::ufwFile("quendo") << false;
+    QTest::newRow("ufw, identity a prefix") << QByteArray("Quendo") << fixtures::ufwFile("Quen") << false;
+}
+
+// Only an image naming the keyboard's own model is offered to it.
+void TstFirmwareRoads::offerFollowsImageIdentity()
+{
+    QFETCH(QByteArray, model);
+    QFETCH(QByteArray, image);
+    QFETCH(bool, offered);
+    QFile file(m_images->path() + "/" + model + (model == "Torvi" ? ".bin" : ".ufw"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(image) == image.size());
+    file.close();
+    std::unique_ptr<DMainWidget> w = makeWindow();
+    QCOMPARE(w->isFirmwareNewer(record("/dev/hidraw3", model, "V1.0.3")), offered);
+}
+
+void TstFirmwareRoads::largestImage_data()
+{
+    QTest::addColumn<int>("imageSize");
+    QTest::addColumn<QString>("notice");
+    QTest::newRow("largest a keyboard takes") << int(CVARDEX_BOOT_MAX_IMAGE) << "Update successful";
+    QTest::newRow("one byte more") << int(CVARDEX_BOOT_MAX_IMAGE) + 1 << "Update failed: the firmware image is too large";
+}
+
+// The size limit, sealed, holds the same through the whole road: the press,
+// the library and the keyboard.
+void TstFirmwareRoads::largestImage()
+{
+    QFETCH(int, imageSize);
+    QFETCH(QString, notice);
+    std::unique_ptr<DMainWidget> w = makeWindow();
+    const QByteArray path = plug(w.get(), "Torvi");
+    QVERIFY(!path.isEmpty());
+    QVERIFY(w->checkUpgradeableDevices(1));
+    DUpdateFirmwareDia *dia = w->updateFirmwareDia();
+    const QByteArray bytes = fixtures::binFile("Torvi", imageSize);
+    QFile image(m_images->path() + "/Torvi.bin");
+    QVERIFY(image.open(QIODevice::WriteOnly) && image.write(bytes) == bytes.size());
+    image.close();
+
+    QSignalSpy ok(dia, &DUpdateFirmwareDia::sigUpgradeFirmwareSuc);
+    QSignalSpy failed(dia, &DUpdateFirmwareDia::sigUpgradeFirmwareFailed);
+    QSignalSpy starts(dia, &DUpdateFirmwareDia::sigStartHidUpgrade);
+    clickUpdate(dia->items().at(0));
+    if (imageSize <= CVARDEX_BOOT_MAX_IMAGE) {
+        // A refusal at the press shows its notice without a failure signal.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (simRecord(path), ok.size() + failed.size() > 0 || dia->lastNotice().startsWith("Update failed")), 120000);
+        QCOMPARE(dia->lastNotice(), notice);
+        unsigned size = 0, crc = 0;
+        QCOMPARE(CVardexSim_GetFirmwareImage(path.constData(), &size, &crc), 0);
+        QCOMPARE(size, unsigned(imageSize));
+        QCOMPARE(crc, CVardexFw_Crc32(0, reinterpret_cast<const unsigned char *>(bytes.constData()), size_t(imageSize)));
+        return;
+    }
+    QCOMPARE(dia->lastNotice(), notice);
+    QCOMPARE(starts.size(), 0);
+    CVardexSimState state;
+    QCOMPARE(CVardexSim_GetState(path.constData(), &state), 0);
+    QCOMPARE(state.intoFirmwareCount, 0);
+}
+
+// A failed update leaves the keyboard in update mode; pressed again, the
+// new update has its own retries, not what the last one left of them.
+void TstFirmwareRoads::retriesStartAfreshEachUpdate()
+{
+    // A small image: eight transfers of it are quick.
+    const int imageSize = CVARDEX_FW_BIN_IDENTITY_OFFSET + 0x100;
+    const QByteArray bytes = fixtures::binFile("Torvi", imageSize);
+    QFile image(m_images->path() + "/Torvi.bin");
+    QVERIFY(image.open(QIODevice::WriteOnly) && image.write(bytes) == bytes.size());
+    image.close();
+    std::unique_ptr<DMainWidget> w = makeWindow();
+    const QByteArray path = plug(w.get(), "Torvi");
+    QVERIFY(!path.isEmpty());
+    QCOMPARE(CVardexSim_SetFirmwareFailures(path.constData(), 4), 0);
+    QVERIFY(w->checkUpgradeableDevices(1));
+    DUpdateFirmwareDia *dia = w->updateFirmwareDia();
+    QSignalSpy ok(dia, &DUpdateFirmwareDia::sigUpgradeFirmwareSuc);
+    QSignalSpy failed(dia, &DUpdateFirmwareDia::sigUpgradeFirmwareFailed);
+    UpdateFirmwareInfoItem *row = dia->items().at(0);
+    clickUpdate(row);
+    QTRY_VERIFY_WITH_TIMEOUT((simRecord(path), failed.size() == 1), 30000);
+    QTRY_VERIFY(!w->firmwareWorkerBusy());
+    // Each transfer is a start, the image in chunks and a finish.
+    const int perTransfer = 2 + (imageSize + CVARDEX_BOOT_CHUNK - 1) / CVARDEX_BOOT_CHUNK;
+    QCOMPARE(CVardexSim_GetBootloaderReportCount(path.constData()), 4 * perTransfer);
+    // The keyboard waits in update mode; the page has dropped its link.
+    char boot[128] = {};
+    QCOMPARE(CVardexSim_GetBootloaderPath(path.constData(), boot, sizeof boot), 0);
+    delete m_page->links.take(path);
+
+    QCOMPARE(CVardexSim_SetFirmwareFailures(path.constData(), 3), 0);
+    QTRY_VERIFY(row->updateEnabled());
+    clickUpdate(row);
+    QTRY_VERIFY_WITH_TIMEOUT((simRecord(path), ok.size() + failed.size() > 1), 30000);
+    QCOMPARE(ok.size(), 1);
+    QCOMPARE(failed.size(), 1);
+    QCOMPARE(CVardexSim_GetBootloaderReportCount(path.constData()), 8 * perTransfer);
+    unsigned size = 0, crc = 0;
+    QCOMPARE(CVardexSim_GetFirmwareImage(path.constData(), &size, &crc), 0);
+    QCOMPARE(size, unsigned(imageSize));
 }
 
 void TstFirmwareRoads::killedMidTransfer_data()

@@ -430,11 +430,15 @@ void TstFirmwareUpdate::bootloaderRoad()
     QSignalSpy percents(dia, &DUpdateFirmwareDia::sigUpgradeProgress);
     QTest::mouseClick(dia->items().at(0)->findChild<QPushButton *>("pushButton_Update"), Qt::LeftButton);
     // Enumerate meanwhile, as the device page does on the keyboard's leaving.
-    QTRY_VERIFY_WITH_TIMEOUT((simRecord(path), ok.size() + failed.size() > 0), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT((simRecord(path), ok.size() + failed.size() > 0), 120000);
     QTest::qWait(300);
     QCOMPARE(ok.size(), success ? 1 : 0);
     QCOMPARE(failed.size(), success ? 0 : 1);
     QVERIFY(percents.size() > 2);
+    // The first transfer and at most three more: each one is a start, the
+    // image in chunks and a finish.
+    const int perTransfer = 2 + (522240 + CVARDEX_BOOT_CHUNK - 1) / CVARDEX_BOOT_CHUNK;
+    QCOMPARE(CVardexSim_GetBootloaderReportCount(path.constData()), (success ? failures + 1 : 4) * perTransfer);
 
     unsigned size = 0, crc = 0;
     if (success) {
