@@ -48,6 +48,10 @@ public:
     // signalled. Does nothing while no profile path is known.
     void saveLightConfigToProfile(int part);
     void inquireLightConfigAndLayout();
+    // Asks the keyboard for its serial number while it is not known: a
+    // keyboard that was out of its receiver's reach when the link opened
+    // never heard the question. The answer runs the open-time inquiry chain.
+    void inquireSerialNumber();
     void resetKeyboard();
     void inquireSleepTime();
     void setSleepTime(int lightSeconds, int keyboardSeconds);
@@ -69,6 +73,8 @@ signals:
     // The open-time inquiry chain is through: serial number, light
     // configurations and both light-type lists are known. Emitted once.
     void sigDeviceReady();
+    // The keyboard's serial number is known (currentSN). Emitted once.
+    void sigSerialNumberKnown();
 
 public slots:
     // report: one inbound report; shorter than 64 bytes is ignored.
