@@ -13,6 +13,7 @@
 #include "ui/keyboardView/keyboardButCustom.h"
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QDir>
 #include <QPointer>
 #include <QFile>
@@ -66,6 +67,7 @@ private slots:
     void profileSwitchFromKeyboard();
     void keyboardWithoutSerialNumberGetsNoFolder();
     void emptySerialNumberGetsGeneratedOne();
+    void keyboardWithoutSerialNumberOffersNoEdits();
     void switchingTilesLoadsThatKeyboardsProfile();
     void lightChoicesReachTheEngine();
 
@@ -290,6 +292,43 @@ void tst_currentdevice::keyboardWithoutSerialNumberGetsNoFolder()
                               userConfigDir() + QStringLiteral("/Brisko/") + QString::fromLatin1(kSerialB), 5000);
     QCOMPARE(QDir(userConfigDir() + QStringLiteral("/Brisko")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList{QString::fromLatin1(kSerialB)});
+}
+
+// Until the keyboard tells its serial number it has no profile store: the
+// page offers no edits and no Download, and says why when asked to download.
+void tst_currentdevice::keyboardWithoutSerialNumberOffersNoEdits()
+{
+    QVERIFY(startPage({{"Brisko", false, true, kSerialA}}, {{0, SIM_FAULT_SILENT}}));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_page->lastNotice().isEmpty(), 8000);
+    const QString pending = m_page->lastNotice();
+    QVERIFY(pending.contains(QLatin1String("serial number")));
+    QVERIFY(m_page->currentLink());
+    auto *download = m_page->customKeysPage()->findChild<QPushButton *>(QStringLiteral("pushButton_Download"));
+    auto *profileMenu = m_page->findChild<QPushButton *>(QStringLiteral("pushButton_ProfileOperate"));
+    QVERIFY(download && profileMenu);
+    QVERIFY(!download->isEnabled());
+    QVERIFY(!profileMenu->isEnabled());
+    QVERIFY(!m_page->lightsConfigPage()->isEnabled());
+    QVERIFY(!m_page->performancePage()->isEnabled());
+
+    // Asked all the same (another notice first, to see this one replace it).
+    QTest::mouseClick(m_page->currentTile(), Qt::LeftButton);
+    QTRY_COMPARE(m_page->lastNotice(), QStringLiteral("The device has been turned on"));
+    emit m_page->customKeysPage()->sigTheKeyboardIntoDownloading();
+    QCOMPARE(m_page->lastNotice(), pending);
+
+    const QString path = currentPath(m_page.get());
+    QCOMPARE(CVardexSim_SetFault(path.toLatin1().constData(), SIM_FAULT_SILENT, 0), 0);
+    unsigned char report[64] = {};
+    report[0] = 1;
+    report[1] = 0x15;
+    report[5] = 32;
+    std::memcpy(report + 6, kSerialB.constData(), 32);
+    QCOMPARE(CVardexSim_Inject(path.toLatin1().constData(), report), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_page->profileFolder().isEmpty(), 5000);
+    QVERIFY(download->isEnabled());
+    QVERIFY(profileMenu->isEnabled());
+    QVERIFY(m_page->lightsConfigPage()->isEnabled());
 }
 
 void tst_currentdevice::emptySerialNumberGetsGeneratedOne()

@@ -43,6 +43,7 @@ private slots:
     void receiverReportUpdatesItsTileInPlace();
     void unreportedReceiverIsNotMadeCurrent();
     void unplugOtherKeyboardReloadsNothing();
+    void keyboardInReachIsAskedForItsSerialNumber();
 
 private:
     DDevicePage *makePage(const QList<SimDevice> &devices, int statusIntervalMs = 200);
@@ -654,4 +655,26 @@ void tst_devicelist::unplugOtherKeyboardReloadsNothing()
     for (int command : written)
         QVERIFY2(command == 0x00 || command == 0x0E || command == 0x16 || command == 0x28,
                  qPrintable(QStringLiteral("0x%1 written to the current keyboard").arg(command, 2, 16, QLatin1Char('0'))));
+}
+
+// A receiver's keyboard out of reach when its link opened never heard the
+// serial-number inquiry: it is asked when it comes into reach, also while
+// another keyboard is current, and that one stays current.
+void tst_devicelist::keyboardInReachIsAskedForItsSerialNumber()
+{
+    const QByteArray serial = "7c3b9e15d2a84f60b1e7c4a9d3f8e2b5";
+    DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Yolma", true, false, serial}});
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+    const QString cable = pathOfModel("Brisko", false);
+    const QString receiver = pathOfModel("Yolma", true);
+    QTRY_VERIFY_WITH_TIMEOUT(currentPath(page) == cable && !page->profileFolder().isEmpty(), 5000);
+    DDeviceKeyboardLink *link = page->keyboardLinks().value(receiver);
+    QVERIFY(link);
+    QVERIFY(link->currentSN().isEmpty());
+
+    QCOMPARE(CVardexSim_SetReachable(receiver.toLatin1().constData(), 1, 1), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(link->currentSN(), QString::fromLatin1(serial), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(link->isDeviceReady(), 5000);
+    QCOMPARE(currentPath(page), cable);
 }
