@@ -68,6 +68,7 @@ private slots:
     void keyboardWithoutSerialNumberGetsNoFolder();
     void emptySerialNumberGetsGeneratedOne();
     void keyboardWithoutSerialNumberOffersNoEdits();
+    void lateSerialNumberOfAnotherKeyboardChangesNothing();
     void switchingTilesLoadsThatKeyboardsProfile();
     void lightChoicesReachTheEngine();
 
@@ -329,6 +330,40 @@ void tst_currentdevice::keyboardWithoutSerialNumberOffersNoEdits()
     QVERIFY(download->isEnabled());
     QVERIFY(profileMenu->isEnabled());
     QVERIFY(m_page->lightsConfigPage()->isEnabled());
+}
+
+// A keyboard waiting for its serial number stops being current; when the
+// number comes after all, the keyboard that is current keeps its own store.
+void tst_currentdevice::lateSerialNumberOfAnotherKeyboardChangesNothing()
+{
+    QVERIFY(startPage({{"Brisko", false, true, kSerialA}, {"Pravo", false, true, kSerialB}}, {{0, SIM_FAULT_SILENT}}));
+    const QString silent = attachedPaths().value(0);
+    QTRY_VERIFY_WITH_TIMEOUT(currentPath(m_page.get()) == silent && m_page->lastNotice().contains(QLatin1String("serial number")),
+                             8000);
+    const QString other = attachedPaths().value(1);
+    QTest::mouseClick(m_page->deviceTiles().value(other), Qt::LeftButton);
+    QVERIFY(waitForCurrentProfile());
+    QCOMPARE(currentPath(m_page.get()), other);
+    const QString folder = m_page->profileFolder();
+    const QByteArray store = m_page->profileXmlPath();
+    const QString otherModel = QString::fromLatin1(m_page->currentDevice().hidName);
+    QCOMPARE(folder, userConfigDir() + QLatin1Char('/') + otherModel + QLatin1Char('/') + QString::fromLatin1(kSerialB));
+
+    unsigned char report[64] = {};
+    report[0] = 1;
+    report[1] = 0x15;
+    report[5] = 32;
+    std::memcpy(report + 6, kSerialA.constData(), 32);
+    QCOMPARE(CVardexSim_Inject(silent.toLatin1().constData(), report), 0);
+    DDeviceKeyboardLink *late = m_page->keyboardLinks().value(silent);
+    QTRY_COMPARE_WITH_TIMEOUT(late->currentSN(), QString::fromLatin1(kSerialA), 5000);
+    QCoreApplication::processEvents();
+    QCOMPARE(currentPath(m_page.get()), other);
+    QCOMPARE(m_page->profileFolder(), folder);
+    QCOMPARE(m_page->profileXmlPath(), store);
+    char dataPath[DDataManager::PathBufferSize] = {};
+    DDataManager::instance()->copyProfileXmlPath(dataPath);
+    QCOMPARE(QByteArray(dataPath), store);
 }
 
 void tst_currentdevice::emptySerialNumberGetsGeneratedOne()

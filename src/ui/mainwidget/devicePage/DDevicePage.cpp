@@ -682,7 +682,6 @@ bool DDevicePage::setProfileXmlPath(const QString &path)
 void DDevicePage::initProfileFiles(const hidStructInfoAll &record)
 {
     DDeviceKeyboardLink *link = m_currentLink;
-    m_serialWaitLink = nullptr;
     m_setupWaitTimer->stop();
     m_setupLink = nullptr;
     // Nothing of the previous keyboard's profile may be written meanwhile,
