@@ -97,7 +97,10 @@ void DDeviceKeyboardLink::onHidWriteErrorInfo(QString errorInfo)
 
 void DDeviceKeyboardLink::onHidSNDataArrived(QByteArray report, QString strHidName)
 {
-    if (report.size() < hidCmdBuff::Size || !m_cmdSend)
+    // The first answer names the keyboard for good: a later one (it was
+    // asked twice) must neither rename its profile folder nor write yet
+    // another generated number.
+    if (report.size() < hidCmdBuff::Size || !m_cmdSend || !m_strSN.isEmpty())
         return;
     const auto *data = reinterpret_cast<const unsigned char *>(report.constData());
     const char *text = reinterpret_cast<const char *>(data + 6);
@@ -108,6 +111,10 @@ void DDeviceKeyboardLink::onHidSNDataArrived(QByteArray report, QString strHidNa
         // Empty, short or unsafe for a folder name: give the keyboard a new one.
         m_strSN = m_cmdSend->writeSN(QString());
     }
+    const QPointer<DDeviceKeyboardLink> self(this);
+    emit sigSerialNumberKnown();
+    if (!self)
+        return;
     m_cmdSend->inquireKeyboardLightConfig();
     m_cmdSend->inquireSideLightConfig();
     m_cmdSend->inquireLightMode();
@@ -351,15 +358,17 @@ void DDeviceKeyboardLink::inquireLightConfigAndLayout()
 {
     if (!m_cmdSend)
         return;
-    // A keyboard that was out of its receiver's reach when the link opened
-    // never answered the open-time inquiries: start them again, from the
-    // serial number, which names its profile folder.
-    if (!m_isReady && m_hidInterface)
-        m_hidInterface->hidApi_Write(DDeviceHidCmdSend::buildInquireDeviceSN().data());
     m_cmdSend->inquireKeyboardLightConfig();
     m_cmdSend->inquireSideLightConfig();
     m_cmdSend->checkLayoutSupportCustom();
     m_isBound = true;
+}
+
+void DDeviceKeyboardLink::inquireSerialNumber()
+{
+    if (!m_cmdSend || !m_hidInterface || !m_strSN.isEmpty())
+        return;
+    m_hidInterface->hidApi_Write(DDeviceHidCmdSend::buildInquireDeviceSN().data());
 }
 
 void DDeviceKeyboardLink::resetKeyboard()

@@ -48,6 +48,10 @@ public:
     // signalled. Does nothing while no profile path is known.
     void saveLightConfigToProfile(int part);
     void inquireLightConfigAndLayout();
+    // Asks the keyboard for its serial number while it is not known: a
+    // keyboard that was out of its receiver's reach when the link opened
+    // never heard the question. The answer runs the open-time inquiry chain.
+    void inquireSerialNumber();
     void resetKeyboard();
     void inquireSleepTime();
     void setSleepTime(int lightSeconds, int keyboardSeconds);
@@ -72,6 +76,8 @@ signals:
     // The transport's handle died: the keyboard was pulled out, and may be
     // back already under the same path. Delivered on the link's thread.
     void sigHidDeviceGone();
+    // The keyboard's serial number is known (currentSN). Emitted once.
+    void sigSerialNumberKnown();
 
 public slots:
     // report: one inbound report; shorter than 64 bytes is ignored.

@@ -13,6 +13,7 @@
 #include "ui/keyboardView/keyboardButCustom.h"
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QDir>
 #include <QPointer>
 #include <QFile>
@@ -66,6 +67,8 @@ private slots:
     void profileSwitchFromKeyboard();
     void keyboardWithoutSerialNumberGetsNoFolder();
     void emptySerialNumberGetsGeneratedOne();
+    void keyboardWithoutSerialNumberOffersNoEdits();
+    void lateSerialNumberOfAnotherKeyboardChangesNothing();
     void switchingTilesLoadsThatKeyboardsProfile();
     void lightChoicesReachTheEngine();
 
@@ -312,6 +315,77 @@ void tst_currentdevice::keyboardWithoutSerialNumberGetsNoFolder()
                               userConfigDir() + QStringLiteral("/Brisko/") + QString::fromLatin1(kSerialB), kHangMs);
     QCOMPARE(QDir(userConfigDir() + QStringLiteral("/Brisko")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
              QStringList{QString::fromLatin1(kSerialB)});
+}
+
+// Until the keyboard tells its serial number it has no profile store: the
+// page offers no edits and no Download, and says why when asked to download.
+void tst_currentdevice::keyboardWithoutSerialNumberOffersNoEdits()
+{
+    QVERIFY(startPage({{"Brisko", false, true, kSerialA}}, {{0, SIM_FAULT_SILENT}}));
+    QTRY_VERIFY_WITH_TIMEOUT(!m_page->lastNotice().isEmpty(), 8000);
+    const QString pending = m_page->lastNotice();
+    QVERIFY(pending.contains(QLatin1String("serial number")));
+    QVERIFY(m_page->currentLink());
+    auto *download = m_page->customKeysPage()->findChild<QPushButton *>(QStringLiteral("pushButton_Download"));
+    auto *profileMenu = m_page->findChild<QPushButton *>(QStringLiteral("pushButton_ProfileOperate"));
+    QVERIFY(download && profileMenu);
+    QVERIFY(!download->isEnabled());
+    QVERIFY(!profileMenu->isEnabled());
+    QVERIFY(!m_page->lightsConfigPage()->isEnabled());
+    QVERIFY(!m_page->performancePage()->isEnabled());
+
+    // Asked all the same (another notice first, to see this one replace it).
+    QTest::mouseClick(m_page->currentTile(), Qt::LeftButton);
+    QTRY_COMPARE(m_page->lastNotice(), QStringLiteral("The device has been turned on"));
+    emit m_page->customKeysPage()->sigTheKeyboardIntoDownloading();
+    QCOMPARE(m_page->lastNotice(), pending);
+
+    const QString path = currentPath(m_page.get());
+    QCOMPARE(CVardexSim_SetFault(path.toLatin1().constData(), SIM_FAULT_SILENT, 0), 0);
+    unsigned char report[64] = {};
+    report[0] = 1;
+    report[1] = 0x15;
+    report[5] = 32;
+    std::memcpy(report + 6, kSerialB.constData(), 32);
+    QCOMPARE(CVardexSim_Inject(path.toLatin1().constData(), report), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_page->profileFolder().isEmpty(), 5000);
+    QVERIFY(download->isEnabled());
+    QVERIFY(profileMenu->isEnabled());
+    QVERIFY(m_page->lightsConfigPage()->isEnabled());
+}
+
+// A keyboard waiting for its serial number stops being current; when the
+// number comes after all, the keyboard that is current keeps its own store.
+void tst_currentdevice::lateSerialNumberOfAnotherKeyboardChangesNothing()
+{
+    QVERIFY(startPage({{"Brisko", false, true, kSerialA}, {"Pravo", false, true, kSerialB}}, {{0, SIM_FAULT_SILENT}}));
+    const QString silent = attachedPaths().value(0);
+    QTRY_VERIFY_WITH_TIMEOUT(currentPath(m_page.get()) == silent && m_page->lastNotice().contains(QLatin1String("serial number")),
+                             8000);
+    const QString other = attachedPaths().value(1);
+    QTest::mouseClick(m_page->deviceTiles().value(other), Qt::LeftButton);
+    QVERIFY(waitForCurrentProfile());
+    QCOMPARE(currentPath(m_page.get()), other);
+    const QString folder = m_page->profileFolder();
+    const QByteArray store = m_page->profileXmlPath();
+    const QString otherModel = QString::fromLatin1(m_page->currentDevice().hidName);
+    QCOMPARE(folder, userConfigDir() + QLatin1Char('/') + otherModel + QLatin1Char('/') + QString::fromLatin1(kSerialB));
+
+    unsigned char report[64] = {};
+    report[0] = 1;
+    report[1] = 0x15;
+    report[5] = 32;
+    std::memcpy(report + 6, kSerialA.constData(), 32);
+    QCOMPARE(CVardexSim_Inject(silent.toLatin1().constData(), report), 0);
+    DDeviceKeyboardLink *late = m_page->keyboardLinks().value(silent);
+    QTRY_COMPARE_WITH_TIMEOUT(late->currentSN(), QString::fromLatin1(kSerialA), 5000);
+    QCoreApplication::processEvents();
+    QCOMPARE(currentPath(m_page.get()), other);
+    QCOMPARE(m_page->profileFolder(), folder);
+    QCOMPARE(m_page->profileXmlPath(), store);
+    char dataPath[DDataManager::PathBufferSize] = {};
+    DDataManager::instance()->copyProfileXmlPath(dataPath);
+    QCOMPARE(QByteArray(dataPath), store);
 }
 
 void tst_currentdevice::emptySerialNumberGetsGeneratedOne()

@@ -2,6 +2,9 @@
 // load, receiver reachability, hot-plug arrivals and removals, and choosing
 // the current keyboard by its tile.
 #include "devicePageFixture.h"
+#include "keyboardAgreement.h"
+
+#include "ui/keyboardView/hidDeviceJoinFrame.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -38,6 +41,9 @@ private slots:
     void clickOfflineTileShowsMessage();
     void firstLoadListsCableKeyboardsFirst();
     void receiverReportUpdatesItsTileInPlace();
+    void unreportedReceiverIsNotMadeCurrent();
+    void unplugOtherKeyboardReloadsNothing();
+    void keyboardInReachIsAskedForItsSerialNumber();
 
 private:
     DDevicePage *makePage(const QList<SimDevice> &devices, int statusIntervalMs = 200);
@@ -602,3 +608,97 @@ void tst_devicelist::receiverReportUpdatesItsTileInPlace()
 
 QTEST_MAIN(tst_devicelist)
 #include "tst_devicelist.moc"
+
+// A receiver that arrived after the first load and has never said whether
+// its keyboard is in reach does not count as reachable: when the current
+// keyboard goes, it is not made current.
+void tst_devicelist::unreportedReceiverIsNotMadeCurrent()
+{
+    DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Yolma", true, true, QByteArray()}});
+    QVERIFY(page);
+    const QByteArray cable = pathOfModel("Brisko", false).toLatin1();
+    const QByteArray receiver = pathOfModel("Yolma", true).toLatin1();
+    // Away before the list is loaded (200 ms after the page), and silent.
+    QCOMPARE(CVardexSim_Unplug(receiver.constData()), 0);
+    QCOMPARE(CVardexSim_SetFault(receiver.constData(), SIM_FAULT_SILENT, 1), 0);
+    QVERIFY(waitForFirstLoad());
+    QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), QString::fromLatin1(cable), 5000);
+
+    QCOMPARE(CVardexSim_Plug(receiver.constData()), 0);
+    page->updateHidList(11);
+    QVERIFY(page->keyboardLinks().contains(QString::fromLatin1(receiver)));
+    QVERIFY(!page->receiverStatus().contains(QString::fromLatin1(receiver)));
+    QCOMPARE(currentPath(page), QString::fromLatin1(cable));
+
+    QCOMPARE(CVardexSim_Unplug(cable.constData()), 0);
+    page->updateHidList(12);
+    QVERIFY(!page->currentLink());
+    QCOMPARE(currentPageName(page), QStringLiteral("page_TipShow"));
+    QVERIFY(!m_titleSpy->isEmpty());
+    QCOMPARE(m_titleSpy->last().at(0).toString(), QStringLiteral("HID"));
+    QVERIFY(tileText(page->deviceTiles().value(QString::fromLatin1(receiver))).endsWith(QLatin1String("(OffLine)")));
+}
+
+// Unplugging a keyboard that is not current leaves the current one exactly
+// as it was: it is not made current again, its drawing and profile are not
+// reloaded, and it is not asked anything.
+void tst_devicelist::unplugOtherKeyboardReloadsNothing()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString logPath = dir.filePath(QStringLiteral("sim.log"));
+    QCOMPARE(CVardexSim_SetLogFile(QFile::encodeName(logPath).constData()), 0);
+    QString current, other;
+    makeTwoLinkedKeyboards(current, other);
+    if (QTest::currentTestFailed())
+        return;
+    DDevicePage *page = m_page.get();
+    QTRY_VERIFY_WITH_TIMEOUT(!page->profileFolder().isEmpty(), 5000);
+    // The set-up ends by asking for the sleep times (0x13).
+    QTRY_VERIFY_WITH_TIMEOUT(keyboardAgreement::writtenCommands(logPath).value(current).contains(0x13), 5000);
+    QPointer<hidDeviceJoinFrame> view = page->keyboardView();
+    QVERIFY(view);
+    QPointer<MainHidInterFace> otherTransport = page->keyboardLinks().value(other)->hidInterface();
+    const QByteArray store = page->profileXmlPath();
+    m_titleSpy->clear();
+    const qint64 before = QFileInfo(logPath).size();
+
+    QCOMPARE(CVardexSim_Unplug(other.toLatin1().constData()), 0);
+    page->updateHidList(12);
+    QTRY_VERIFY(otherTransport.isNull());
+
+    QCOMPARE(currentPath(page), current);
+    QVERIFY(m_titleSpy->isEmpty());
+    QVERIFY(view);
+    QCOMPARE(page->keyboardView(), view.data());
+    QCOMPARE(page->profileXmlPath(), store);
+    // Only what runs all the time (keep-alive, light synchronisation) went
+    // to the current keyboard: no inquiry of a keyboard being set up.
+    CVardexSim_SetLogFile(nullptr);
+    const QList<int> written = keyboardAgreement::writtenCommands(logPath, before).value(current);
+    for (int command : written)
+        QVERIFY2(command == 0x00 || command == 0x0E || command == 0x16 || command == 0x28,
+                 qPrintable(QStringLiteral("0x%1 written to the current keyboard").arg(command, 2, 16, QLatin1Char('0'))));
+}
+
+// A receiver's keyboard out of reach when its link opened never heard the
+// serial-number inquiry: it is asked when it comes into reach, also while
+// another keyboard is current, and that one stays current.
+void tst_devicelist::keyboardInReachIsAskedForItsSerialNumber()
+{
+    const QByteArray serial = "7c3b9e15d2a84f60b1e7c4a9d3f8e2b5";
+    DDevicePage *page = makePage({{"Brisko", false, true, QByteArray()}, {"Yolma", true, false, serial}});
+    QVERIFY(page);
+    QVERIFY(waitForFirstLoad());
+    const QString cable = pathOfModel("Brisko", false);
+    const QString receiver = pathOfModel("Yolma", true);
+    QTRY_VERIFY_WITH_TIMEOUT(currentPath(page) == cable && !page->profileFolder().isEmpty(), 5000);
+    DDeviceKeyboardLink *link = page->keyboardLinks().value(receiver);
+    QVERIFY(link);
+    QVERIFY(link->currentSN().isEmpty());
+
+    QCOMPARE(CVardexSim_SetReachable(receiver.toLatin1().constData(), 1, 1), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(link->currentSN(), QString::fromLatin1(serial), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(link->isDeviceReady(), 5000);
+    QCOMPARE(currentPath(page), cable);
+}

@@ -152,11 +152,16 @@ bool tst_keyboardagreement::settle(const std::function<bool()> &done, int timeou
 //   opening:M  M's link exists and has not finished its inquiry chain
 //   waiting:M  M is current and its profile store is not set up yet
 //   current:M  M is current with its profile store
+//   online:M   M's tile shows its keyboard online
 //   none       no keyboard is current
 bool tst_keyboardagreement::reached(const QString &state, const QList<SimDevice> &devices)
 {
     const QString kind = state.section(QLatin1Char(':'), 0, 0);
     const QString path = pathOf(devices, state.section(QLatin1Char(':'), 1));
+    if (kind == QLatin1String("online")) {
+        DDeviceListItem *tile = m_page->deviceTiles().value(path);
+        return tile && tile->onlineStatus() == 1;
+    }
     if (kind == QLatin1String("opening")) {
         DDeviceKeyboardLink *link = m_page->keyboardLinks().value(path);
         return link && !link->isDeviceReady();
@@ -206,6 +211,31 @@ void tst_keyboardagreement::startUpOrders_data()
         << QStringList{"current:Pravo -> unplug:Pravo", "current:Caspo -> plug:Pravo"} << "Caspo";
     QTest::newRow("receiver in reach and out again")
         << "rx-:Yolma" << QString() << QStringList{"none -> reach:Yolma", "current:Yolma -> unreach:Yolma"} << "none";
+
+    // A receiver's keyboard that comes into reach while a cable keyboard is
+    // current has not told its serial number yet: picking it, or being left
+    // as the only keyboard, must still end with its own profile store.
+    const QString cableAndSilent = QStringLiteral("cable:Brisko rx-:Yolma");
+    QTest::newRow("reach while a cable keyboard is current, then a tile click")
+        << cableAndSilent << QString()
+        << QStringList{"current:Brisko -> reach:Yolma", "online:Yolma -> click:Yolma"} << "Yolma";
+    QTest::newRow("reach while a cable keyboard is current, then the cable leaves")
+        << cableAndSilent << QString()
+        << QStringList{"current:Brisko -> reach:Yolma", "online:Yolma -> unplug:Brisko"} << "Yolma";
+    QTest::newRow("reach while a cable keyboard is current, then both cables leave")
+        << "cable:Brisko cable:Pravo rx-:Yolma" << QString()
+        << QStringList{"current:Brisko -> reach:Yolma", "online:Yolma -> unplug:Brisko", "current:Pravo -> unplug:Pravo"}
+        << "Yolma";
+    // Picked while it is still slow to tell its serial number, it leaves
+    // or goes out of reach: the page does not stay waiting for it.
+    QTest::newRow("picked after reach, goes out of reach before its serial")
+        << cableAndSilent << "Yolma"
+        << QStringList{"current:Brisko -> reach:Yolma", "online:Yolma -> click:Yolma", "waiting:Yolma -> unreach:Yolma"}
+        << "Brisko";
+    QTest::newRow("picked after reach, unplugged before its serial")
+        << cableAndSilent << "Yolma"
+        << QStringList{"current:Brisko -> reach:Yolma", "online:Yolma -> click:Yolma", "waiting:Yolma -> unplug:Yolma"}
+        << "Brisko";
 }
 
 void tst_keyboardagreement::startUpOrders()
@@ -232,6 +262,11 @@ void tst_keyboardagreement::startUpOrders()
             QCOMPARE(CVardexSim_Unplug(path.constData()), 0);
         else if (verb == QLatin1String("plug"))
             QCOMPARE(CVardexSim_Plug(path.constData()), 0);
+        else if (verb == QLatin1String("click")) {
+            DDeviceListItem *tile = m_page->deviceTiles().value(QString::fromLatin1(path));
+            QVERIFY2(tile, qPrintable(QStringLiteral("no tile for %1").arg(action)));
+            QTest::mouseClick(tile, Qt::LeftButton);
+        }
         else
             QCOMPARE(CVardexSim_SetReachable(path.constData(), verb == QLatin1String("reach") ? 1 : 0, 1), 0);
     }
@@ -245,6 +280,14 @@ void tst_keyboardagreement::startUpOrders()
     hold.start();
     QVERIFY2(settle([&] { return hold.elapsed() > 1500; }, 3000, QStringLiteral("a quiet while")), qPrintable(m_problem));
     QCOMPARE(namedPath(m_page), expectedPath);
+    // The profile store is named by the keyboard's own serial number.
+    for (const SimDevice &d : set) {
+        if (expectedPath.isEmpty() || pathOf(set, QLatin1String(d.model)) != expectedPath)
+            continue;
+        const QString folder = DDataManager::instance()->userConfigDir() + QLatin1Char('/') +
+                               QLatin1String(d.model) + QLatin1Char('/') + QString::fromLatin1(d.serial);
+        QCOMPARE(m_page->profileFolder(), folder);
+    }
 
     // Cable keyboards head the list.
     QCOMPARE(m_page->keyboardLinks().size(), m_page->connectedDevices().size());

@@ -61,6 +61,8 @@ private slots:
     void sleepTimeAcknowledged();
     void serialNumberReplacedUnlessSafe_data();
     void serialNumberReplacedUnlessSafe();
+    void serialNumberKeptAfterItsFirstAnswer_data();
+    void serialNumberKeptAfterItsFirstAnswer();
     void statusReportChangesBatteryAndReceiverState();
     void sleepTimeInquiryStoredInProfile();
     void profileStoreWrites();
@@ -303,6 +305,40 @@ void tst_keyboardlink::serialNumberReplacedUnlessSafe()
         QCOMPARE(QString::fromLatin1(state.serial), sn); // the keyboard keeps it
     }
     link.hidInterface()->hidApi_Close(3);
+}
+
+void tst_keyboardlink::serialNumberKeptAfterItsFirstAnswer_data()
+{
+    QTest::addColumn<QByteArray>("second");
+    QTest::newRow("another usable number") << QByteArray("0123456789ABCDEFabcdef0123456789");
+    QTest::newRow("no number") << QByteArray("");
+}
+
+// The serial number names the keyboard's profile folder: once the keyboard
+// told it, a second answer (the page asked again meanwhile) changes nothing,
+// and the keyboard is not asked again.
+void tst_keyboardlink::serialNumberKeptAfterItsFirstAnswer()
+{
+    QFETCH(QByteArray, second);
+    DDeviceKeyboardLink link;
+    QSignalSpy known(&link, &DDeviceKeyboardLink::sigSerialNumberKnown);
+    link.openHidDevice(5, record(m_path, QStringLiteral("Zeno")));
+    QTRY_VERIFY_WITH_TIMEOUT(link.isDeviceReady(), 1300);
+    QCOMPARE(known.size(), 1);
+    const QString first = link.currentSN();
+    QVERIFY(DDeviceHidCmdSend::isValidSN(first));
+
+    simKeyboard::LogReader log;
+    QByteArray answer = inbound(0x15, {{5, second.size()}});
+    answer.replace(6, second.size(), second);
+    deliver(link, answer);
+    link.inquireSerialNumber();
+    QCOMPARE(link.currentSN(), first);
+    QCOMPARE(known.size(), 1);
+    link.hidInterface()->hidApi_Close(5);
+    for (const simKeyboard::LogLine &l : log.written(m_path))
+        QVERIFY2(uchar(l.report[1]) != 0x14 && uchar(l.report[1]) != 0x15 && uchar(l.report[1]) != 0x06,
+                 l.report.left(3).toHex().constData());
 }
 
 void tst_keyboardlink::statusReportChangesBatteryAndReceiverState()

@@ -177,10 +177,6 @@ DDevicePage::DDevicePage(QWidget *parent)
 
     m_fileChooser = std::make_shared<DDialogFileChooser>();
 
-    m_serialWaitTimer = new QTimer(this);
-    m_serialWaitTimer->setInterval(250);
-    connect(m_serialWaitTimer, &QTimer::timeout, this, &DDevicePage::onSerialNumberWait);
-
     m_setupWaitTimer = new QTimer(this);
     m_setupWaitTimer->setSingleShot(true);
     connect(m_setupWaitTimer, &QTimer::timeout, this, &DDevicePage::onSetupWaitTimeout);
@@ -206,6 +202,11 @@ DDevicePage::~DDevicePage()
 QString DDevicePage::offlineText()
 {
     return tr("The device is offline");
+}
+
+QString DDevicePage::serialPendingText()
+{
+    return tr("The keyboard has not reported its serial number; its profiles are loaded when it does");
 }
 
 QString DDevicePage::companyLinkText() const
@@ -530,6 +531,7 @@ void DDevicePage::openKeyboardLink(const hidStructInfoAll &record)
     connect(link, SIGNAL(sigSleepTimeSetSuccessful()), this, SLOT(onSleepTimeSetSuccessful()));
     connect(link, &DDeviceKeyboardLink::sigDeviceReady, this, &DDevicePage::onLinkReady);
     connect(link, &DDeviceKeyboardLink::sigHidDeviceGone, this, [this, link] { onLinkDeviceGone(link); });
+    connect(link, &DDeviceKeyboardLink::sigSerialNumberKnown, this, &DDevicePage::onSerialNumberWait);
 
     m_links[fieldText(record.hidPath)] = link;
     ++m_linksOpened;
@@ -630,7 +632,7 @@ void DDevicePage::releaseCurrentKeyboard()
         stopDeviceLights();
     m_setupWaitTimer->stop();
     m_setupLink = nullptr;
-    m_serialWaitTimer->stop();
+    m_serialWaitLink = nullptr;
     m_currentTile = nullptr;
     m_currentLink = nullptr;
     m_currentHidInterface = nullptr;
@@ -710,7 +712,6 @@ bool DDevicePage::setProfileXmlPath(const QString &path)
 void DDevicePage::initProfileFiles(const hidStructInfoAll &record)
 {
     DDeviceKeyboardLink *link = m_currentLink;
-    m_serialWaitTimer->stop();
     m_setupWaitTimer->stop();
     m_setupLink = nullptr;
     // Nothing of the previous keyboard's profile may be written meanwhile,
@@ -729,7 +730,9 @@ void DDevicePage::initProfileFiles(const hidStructInfoAll &record)
     }
     // The rest follows the link's readiness (or the end of the bounded
     // wait); events keep flowing meanwhile and may make another keyboard
-    // current or take this one away, which cancels it.
+    // current or take this one away, which cancels it. A keyboard that was
+    // away when asked is asked again: without its answer it has no store.
+    link->inquireSerialNumber();
     m_setupLink = link;
     m_setupWaitTimer->start(kProfileWaitMs);
 }
@@ -757,8 +760,8 @@ void DDevicePage::completeCurrentDevice(DDeviceKeyboardLink *readyLink)
             // the profiles would land in a folder shared by the whole model. Set
             // them up once it arrives.
             loadCurrentProfile();
-            showNotice(tr("The keyboard has not reported its serial number; its profiles are loaded when it does"));
-            m_serialWaitTimer->start();
+            showNotice(serialPendingText());
+            m_serialWaitLink = link;
         } else {
             setUpProfileStores(link);
         }
@@ -769,16 +772,11 @@ void DDevicePage::completeCurrentDevice(DDeviceKeyboardLink *readyLink)
 
 void DDevicePage::onSerialNumberWait()
 {
-    DDeviceKeyboardLink *link = m_currentLink;
-    if (!link || m_selecting) {
-        if (!link)
-            m_serialWaitTimer->stop();
+    auto *link = qobject_cast<DDeviceKeyboardLink *>(sender());
+    if (!link || link != m_serialWaitLink || !DDeviceHidCmdSend::isValidSN(link->currentSN()))
         return;
-    }
+    m_serialWaitLink = nullptr;
     m_currentSN = link->currentSN();
-    if (!DDeviceHidCmdSend::isValidSN(m_currentSN))
-        return;
-    m_serialWaitTimer->stop();
     lightSupportInfo support;
     support.keyboard = link->keyboardLightSupport();
     support.side = link->sideLightSupport();
@@ -867,6 +865,10 @@ void DDevicePage::loadCurrentProfile()
     m_performancePage->setProfileIndex(m_profileIndex);
     m_performancePage->setProfileXmlPath(m_profileXmlPath);
     updatePerformanceAvailability();
+    // A keyboard without its profile store offers no edits and no Download.
+    const bool editable = !m_currentLink || hasProfileStore();
+    ui->widget_RightBottom->setEnabled(editable);
+    ui->pushButton_ProfileOperate->setEnabled(editable);
     m_lightDealMain->setHidInterface(m_currentHidInterface);
 
     loadProfileListAndKeyMarks();

@@ -196,6 +196,8 @@ private:
     QString companyLinkText() const;
     // The toast for a request to a keyboard that is not attached.
     static QString offlineText();
+    // The toast for a current keyboard whose serial number is still unknown.
+    static QString serialPendingText();
     DDeviceListItem *createTile(const hidStructInfoAll &record);
     void setTileLayoutSpacing();
     void reorderTiles();
@@ -279,7 +281,9 @@ private:
     // The custom light the drawing shows: store, profile and light index.
     QString m_shownCustomLight;
     std::shared_ptr<DFileChooser> m_fileChooser;
-    QTimer *m_serialWaitTimer = nullptr;
+    // The current keyboard while the page waits for its serial number, which
+    // names its profile store; cleared when it arrives or the keyboard goes.
+    QPointer<DDeviceKeyboardLink> m_serialWaitLink;
     // The current keyboard's link while its profile set-up waits for it to
     // finish its inquiry chain, and the bound of that wait.
     QPointer<DDeviceKeyboardLink> m_setupLink;

@@ -506,6 +506,12 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
             if (m_currentLink)
                 m_currentLink->inquireLightConfigAndLayout();
         }
+        // Whatever is current, a keyboard back in reach is asked who it is:
+        // it may have been away when its link asked. Picked, it was asked
+        // on the way.
+        DDeviceKeyboardLink *link = m_links.value(path);
+        if (link && link != m_currentLink)
+            link->inquireSerialNumber();
     }
     onUpdateDeviceListShow();
 }

@@ -8,6 +8,7 @@
 #include "ui/keyboardView/keyboardButCustom.h"
 
 #include "data/DDataManager.h"
+#include "hid/DDeviceHidCmdSend.h"
 #include "hid/DDeviceKeyboardLink.h"
 #include "hid/MainHidInterFace.h"
 #include "hid/onboardEncoding.h"
@@ -37,7 +38,10 @@ void DDevicePage::onTheKeyboardIntoDownloading()
         name = fieldText(m_currentDevice.hidName);
     if (!link || m_profileDir.isEmpty()) {
         qDebug().noquote() << "-------------------------- *** Onboard Download [no current keyboard] *** --------------------------";
-        result.message = QCoreApplication::translate("QObject", "Download config failed, Please try again");
+        // A keyboard still to tell its serial number has no store to send yet.
+        result.message = link && !DDeviceHidCmdSend::isValidSN(link->currentSN())
+                             ? serialPendingText()
+                             : QCoreApplication::translate("QObject", "Download config failed, Please try again");
     } else {
         // The download stays with this keyboard: should it leave, nothing more
         // is written, least of all to a keyboard that became current instead.
