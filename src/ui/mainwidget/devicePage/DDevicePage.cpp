@@ -217,6 +217,13 @@ void DDevicePage::stopLightSyncIfRunning()
         stopDeviceLights();
 }
 
+void DDevicePage::stopLightSyncFor(const QString &hidPath)
+{
+    // Only the current keyboard's lights run.
+    if (m_currentLink && m_links.value(hidPath) == m_currentLink)
+        stopLightSyncIfRunning();
+}
+
 void DDevicePage::setDeviceListVisible(bool visible)
 {
     ui->frame_left->setVisible(visible);
