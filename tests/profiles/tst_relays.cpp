@@ -227,7 +227,7 @@ void tst_relays::switchedKeyboardShowsNoLevelUntilItReports()
     const QString first = currentPath(m_page.get());
     const QString second = m_page->keyboardLinks().firstKey() == first ? m_page->keyboardLinks().lastKey()
                                                                          : m_page->keyboardLinks().firstKey();
-    QCOMPARE(CVardexSim_SetBattery(first.toLatin1().constData(), 100, charging, 1), 0);
+    QCOMPARE(CVardexSim_SetBattery(first.toLatin1().constData(), charging ? 40 : 100, charging, 1), 0);
     if (charging)
         QTRY_VERIFY(label("label_Charging")->isVisibleTo(m_page.get()) && !gauge()->isColorEnabled());
     else
