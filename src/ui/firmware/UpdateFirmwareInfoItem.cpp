@@ -56,6 +56,7 @@ void UpdateFirmwareInfoItem::setImageRefused(const QString &reason)
     ui->label_3->hide();
     ui->frame_5->hide();
     ui->frame_Right->hide();
+    // A reason is longer than a version: it wraps rather than widen the row.
     ui->label_NewVer->setWordWrap(true);
     ui->label_NewVer->setText(reason);
 }
