@@ -1,6 +1,7 @@
 // The device page as a container: tool-button tips, switching between the
 // key, light and performance pages, the zoom buttons, and the company link.
 #include "devicePageFixture.h"
+#include "ui/widgets/BatteryItem.h"
 
 #include "data/DDataManager.h"
 #include "ui/customKeys/DCustomKeysPage.h"
@@ -289,6 +290,8 @@ void tst_devicepageshell::batteryGaugeAlignedWithToolRow()
     auto *connection = m_page->findChild<QLabel *>(QStringLiteral("label_Mode"));
     QVERIFY(gauge && zoom && connection);
     QVERIFY(gauge->isVisible() && zoom->isVisible());
+    // The outline takes its charge colour with the keyboard's first report.
+    QTRY_VERIFY(qobject_cast<BatteryItem *>(gauge)->isLevelKnown());
 
     // Where the gauge's outline is actually drawn, in page coordinates.
     const QImage image = m_page->grab().toImage();

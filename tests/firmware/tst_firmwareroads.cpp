@@ -3,6 +3,8 @@
 // tool killed mid-transfer) is offered its update again and gets it.
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -13,8 +15,12 @@
 #include "hid/MainHidInterFace.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
+#include "ui/lightsConfig/lightDealMain.h"
 #include "ui/mainwidget/DMainWidget.h"
+#include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "vardexSdk.h"
+
+#include <mutex>
 
 using namespace fwtest;
 using fixtures::ImageFault;
@@ -37,6 +43,9 @@ private slots:
     void retriesStartAfreshEachUpdate();
     void killedMidTransfer_data();
     void killedMidTransfer();
+    void switchStopsLightReports();
+    void damagedImageListedWithItsReason_data();
+    void damagedImageListedWithItsReason();
 
 private:
     // A window over the simulated keyboards, with the vendor library.
@@ -371,6 +380,148 @@ void TstFirmwareRoads::killedMidTransfer()
     clickUpdate(row);
     QTRY_COMPARE_WITH_TIMEOUT(ok.size(), 1, 30000);
     QTRY_COMPARE_WITH_TIMEOUT(QByteArray(simRecord(path).firmwareVersion), version, 60000);
+}
+
+void TstFirmwareRoads::damagedImageListedWithItsReason_data()
+{
+    QTest::addColumn<QByteArray>("model");
+    QTest::addColumn<ImageFault>("fault");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("Torvi, truncated") << QByteArray("Torvi") << ImageFault::Truncated
+                                      << "the firmware image is damaged";
+    QTest::newRow("Quendo, one byte flipped") << QByteArray("Quendo") << ImageFault::FlippedByte
+                                              << "the firmware image is damaged";
+    QTest::newRow("Torvi, empty") << QByteArray("Torvi") << ImageFault::Empty << "the firmware image is empty";
+    QTest::newRow("Quendo, another model's") << QByteArray("Quendo") << ImageFault::OtherModel
+                                             << "the firmware image is for another model";
+    // Not there at all: the model has no update to speak of.
+    QTest::newRow("Torvi, missing") << QByteArray("Torvi") << ImageFault::None << QString();
+}
+
+// An image found damaged at the check: its keyboard is listed, says why,
+// and offers nothing to press.
+void TstFirmwareRoads::damagedImageListedWithItsReason()
+{
+    QFETCH(QByteArray, model);
+    QFETCH(ImageFault, fault);
+    QFETCH(QString, reason);
+    const bool ufw = model != "Torvi";
+    const QString image = m_images->path() + "/" + model + (ufw ? ".ufw" : ".bin");
+    if (reason.isEmpty())
+        QVERIFY(QFile::remove(image));
+    else
+        QVERIFY(fixtures::writeImage(image, fault, ufw, model));
+    std::unique_ptr<DMainWidget> w = makeWindow();
+    const QByteArray path = plug(w.get(), model.constData());
+    QVERIFY(!path.isEmpty());
+    const bool listed = w->checkUpgradeableDevices(1);
+    QCOMPARE(listed, !reason.isEmpty());
+    if (!listed) {
+        QVERIFY(!w->updateFirmwareDia());
+        return;
+    }
+    DUpdateFirmwareDia *dia = w->updateFirmwareDia();
+    dia->show();
+    QCOMPARE(dia->items().size(), 1);
+    UpdateFirmwareInfoItem *row = dia->items().at(0);
+    QCOMPARE(row->hidPath(), QString(path));
+    QVERIFY(row->isImageRefused());
+    QCOMPARE(row->findChild<QLabel *>("label_NewVer")->text(), reason);
+    QVERIFY(!row->findChild<QPushButton *>("pushButton_Update")->isVisibleTo(dia));
+    QVERIFY(!row->findChild<QProgressBar *>("progressBar")->isVisibleTo(dia));
+    // Nothing reaches the keyboard, whatever is pressed.
+    QSignalSpy starts(dia, &DUpdateFirmwareDia::sigStartHidUpgrade);
+    QMetaObject::invokeMethod(row, "on_pushButton_Update_clicked");
+    QCOMPARE(starts.size(), 0);
+    CVardexSimState state;
+    QCOMPARE(CVardexSim_GetState(path.constData(), &state), 0);
+    QCOMPARE(state.intoFirmwareCount, 0);
+}
+
+namespace {
+
+std::mutex g_sendErrorsLock;
+QStringList g_sendErrors;
+QtMessageHandler g_previousHandler = nullptr;
+
+// Transport threads log the reports a keyboard did not take.
+void collectSendErrors(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (text.contains(QLatin1String("Send error"))) {
+        std::lock_guard<std::mutex> lock(g_sendErrorsLock);
+        g_sendErrors << text;
+    }
+    g_previousHandler(type, context, text);
+}
+
+// The reports the simulator log shows written to path, as hex, in order.
+QList<QByteArray> writtenTo(const QString &log, const QByteArray &path)
+{
+    QFile f(log);
+    QList<QByteArray> out;
+    if (!f.open(QIODevice::ReadOnly))
+        return out;
+    for (const QByteArray &line : f.readAll().split('\n')) {
+        const QList<QByteArray> parts = line.split(' ');
+        if (parts.size() == 4 && parts[1] == path && parts[2] == ">")
+            out << parts[3];
+    }
+    return out;
+}
+
+} // namespace
+
+// The keyboard on the device page runs its light synchronisation; switched
+// into update mode, it must get no light report after the switch: it is gone.
+void TstFirmwareRoads::switchStopsLightReports()
+{
+    QTemporaryDir logDir;
+    const QString log = logDir.filePath("sim.log");
+    QCOMPARE(CVardexSim_SetLogFile(QFile::encodeName(log).constData()), 0);
+    QCOMPARE(CVardexSim_LoadScenarioText(
+                 "{\"devices\": [{\"model\": \"Torvi\", \"connection\": \"cable\", \"reachable\": true,"
+                 " \"serial\": \"3e5a7c9b1d2f4a6c8e0b2d4f6a8c0e1f\"}]}"),
+             0);
+    DMainWidget::factories().devicePage = [](QWidget *parent) { return new DDevicePage(parent); };
+    std::unique_ptr<DMainWidget> w = makeWindow();
+    w->show();
+    auto *page = w->findChild<DDevicePage *>();
+    QVERIFY(page);
+    QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() && page->lightEngine()->isLightSynchronous(), 10000);
+    const QByteArray path = page->keyboardLinks().key(page->currentLink()).toLatin1();
+    QTRY_VERIFY(writtenTo(log, path).contains(QByteArray("0116000000010100").leftJustified(128, '0')));
+
+    QVERIFY(w->checkUpgradeableDevices(1));
+    DUpdateFirmwareDia *dia = w->updateFirmwareDia();
+    QCOMPARE(dia->items().size(), 1);
+    QSignalSpy ok(dia, &DUpdateFirmwareDia::sigUpgradeFirmwareSuc);
+    {
+        std::lock_guard<std::mutex> lock(g_sendErrorsLock);
+        g_sendErrors.clear();
+    }
+    g_previousHandler = qInstallMessageHandler(collectSendErrors);
+    clickUpdate(dia->items().at(0));
+    QVERIFY(!page->lightEngine()->isLightSynchronous());
+    QTRY_COMPARE_WITH_TIMEOUT(ok.size(), 1, 30000);
+    // Back and current again: its leaving and its return have been handled.
+    QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() && page->lightEngine()->isLightSynchronous(), 15000);
+    qInstallMessageHandler(g_previousHandler);
+    CVardexSim_SetLogFile(nullptr);
+
+    {
+        std::lock_guard<std::mutex> lock(g_sendErrorsLock);
+        QVERIFY2(g_sendErrors.isEmpty(), qPrintable(g_sendErrors.join('\n')));
+    }
+    // What the keyboard took: the light synchronisation ended before the
+    // switch, nothing of it after it.
+    const QList<QByteArray> written = writtenTo(log, path);
+    const int switched = written.indexOf(QByteArray("010a").leftJustified(128, '0'));
+    QVERIFY(switched > 0);
+    QByteArray lastSync;
+    for (int i = 0; i < switched; ++i)
+        if (written.at(i).startsWith("0116"))
+            lastSync = written.at(i);
+    QCOMPARE(lastSync, QByteArray("0116000000010000").leftJustified(128, '0'));
 }
 
 QTEST_MAIN(TstFirmwareRoads)

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -63,6 +64,8 @@ private slots:
     void infoRowText();
     void infoRowsSortedAndMerged();
     void infoOpenedFromSettingsLogo();
+    void rowLabelsKeepTheDialogMargin_data();
+    void rowLabelsKeepTheDialogMargin();
 
 private:
     DMainWidget *makeWindow();
@@ -804,6 +807,36 @@ void TstFirmwareUpdate::imageCopyOfAKilledUpdateIsRemovedAtStart()
     QCOMPARE(ok.size(), 1);
     QCOMPARE(seen, QStringList{QStringLiteral("Torvi.bin")});
     QTRY_COMPARE(QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TstFirmwareUpdate::rowLabelsKeepTheDialogMargin_data()
+{
+    QTest::addColumn<bool>("rightToLeft");
+    QTest::newRow("left to right") << false;
+    QTest::newRow("right to left") << true;
+}
+
+// The labels of a row keep the margin the theme's dialogs give their
+// contents from the dialog's frame, on whichever side they stand.
+void TstFirmwareUpdate::rowLabelsKeepTheDialogMargin()
+{
+    QFETCH(bool, rightToLeft);
+    std::unique_ptr<DUpdateFirmwareDia> dia(dialogWith({record("/a", "Torvi", "V1.0.3")}));
+    dia->setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    dia->show();
+    QVERIFY(QTest::qWaitForWindowExposed(dia.get()));
+    auto *frame = dia->findChild<QWidget *>("frame_Bg");
+    UpdateFirmwareInfoItem *row = dia->items().at(0);
+    QTRY_VERIFY(row->isVisible() && row->width() > 600);
+    int gap = frame->width();
+    for (const char *name : {"label", "label_2"}) {
+        auto *label = row->findChild<QLabel *>(name);
+        QVERIFY(label && label->isVisible());
+        const QRect r(label->mapTo(frame, QPoint(0, 0)), label->size());
+        gap = qMin(gap, rightToLeft ? frame->width() - 1 - r.right() : r.left());
+    }
+    // The frame's 1-pixel border, then the margin.
+    QVERIFY2(gap >= 1 + 12, qPrintable(QStringLiteral("labels %1 px from the frame").arg(gap)));
 }
 
 QTEST_MAIN(TstFirmwareUpdate)

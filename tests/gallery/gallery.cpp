@@ -1,8 +1,11 @@
-// vardex-gallery [--page widgets|images] [--screenshot file.png]
-// Shows the shared widgets in each of their states, or every embedded
-// picture in its quiet and selected look, on the dark theme.
+// vardex-gallery [--page widgets|images|firmware] [--language Arabic] [--screenshot file.png]
+// Shows the shared widgets in each of their states, every embedded picture
+// in its quiet and selected look, or the firmware update dialog with each
+// kind of row, on the dark theme and in the language asked for.
 
+#include "app/QtLinguist.h"
 #include "data/hidStructInfoAll.h"
+#include "ui/firmware/DUpdateFirmwareDia.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/keyboardView/keyboardButCustom.h"
 #include "ui/keyboardView/sideLightButtonCustom.h"
@@ -28,6 +31,7 @@
 #include <QVBoxLayout>
 
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -207,6 +211,12 @@ QWidget *widgetsPage()
     charging->setLevel(60);
     controls->addWidget(charging);
     controls->addWidget(caption(QStringLiteral("charging")));
+    auto *unknown = new BatteryItem;
+    unknown->setFixedSize(34, 18);
+    unknown->setLevel(100);
+    unknown->setLevelUnknown();
+    controls->addWidget(unknown);
+    controls->addWidget(caption(QStringLiteral("not reported yet")));
     controls->addStretch();
     v->addLayout(controls);
 
@@ -300,6 +310,32 @@ QWidget *imagesPage()
     return page;
 }
 
+hidStructInfoAll firmwareRow(const char *path, const char *model, const char *version, const char *newVersion)
+{
+    hidStructInfoAll r {};
+    qstrncpy(r.hidPath, path, sizeof r.hidPath);
+    qstrncpy(r.hidName, model, sizeof r.hidName);
+    qstrncpy(r.productName, "VARDEX", sizeof r.productName);
+    qstrncpy(r.likeName, model, sizeof r.likeName);
+    qstrncpy(r.firmwareVersion, version, sizeof r.firmwareVersion);
+    qstrncpy(r.newFirmwareVersion, newVersion, sizeof r.newFirmwareVersion);
+    return r;
+}
+
+// The update dialog with a keyboard offered its update, one waiting in
+// update mode, and one whose image was found damaged.
+QWidget *firmwareDialog()
+{
+    auto *dia = new DUpdateFirmwareDia;
+    dia->setAttribute(Qt::WA_DeleteOnClose, false);
+    const QList<hidStructInfoAll> rows = {firmwareRow("/dev/hidraw2", "Torvi", "V1.0.3", "V1.0.10"),
+                                          firmwareRow("sim://boot/0416:3f00/1", "Torvi", "", "V1.0.10"),
+                                          firmwareRow("/dev/hidraw5", "Quendo", "V1.0", "")};
+    dia->setUpgradeDeviceList(rows, {}, {QStringLiteral("sim://boot/0416:3f00/1")},
+                              {{QStringLiteral("/dev/hidraw5"), DUpdateFirmwareDia::UpdateFailure::ImageDamaged}});
+    return dia;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -311,9 +347,32 @@ int main(int argc, char **argv)
                                QStringLiteral("widgets"));
     QCommandLineOption shotOpt(QStringLiteral("screenshot"), QStringLiteral("Save a picture and quit."),
                                QStringLiteral("file"));
+    QCommandLineOption languageOpt(QStringLiteral("language"), QStringLiteral("Interface language, as its file name"),
+                                   QStringLiteral("name"));
     parser.addOption(pageOpt);
     parser.addOption(shotOpt);
+    parser.addOption(languageOpt);
     parser.process(app);
+
+    QtLinguist linguist;
+    if (parser.isSet(languageOpt)) {
+        const QMap<int, QString> files = linguist.languageFiles();
+        const int language = files.key(parser.value(languageOpt) + QStringLiteral(".qm"), 0);
+        if (!language || !linguist.load(language)) {
+            qWarning("language %s cannot be loaded", qPrintable(parser.value(languageOpt)));
+            return 1;
+        }
+    }
+
+    if (parser.value(pageOpt) == QLatin1String("firmware")) {
+        std::unique_ptr<QWidget> dia(firmwareDialog());
+        dia->show();
+        if (parser.isSet(shotOpt)) {
+            const QString file = parser.value(shotOpt);
+            QTimer::singleShot(600, dia.get(), [&dia, file] { QApplication::exit(dia->grab().save(file) ? 0 : 1); });
+        }
+        return app.exec();
+    }
 
     QWidget window;
     window.setWindowTitle(QStringLiteral("vardex widget gallery"));

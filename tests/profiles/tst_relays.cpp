@@ -13,6 +13,7 @@
 #include "ui/widgets/BatteryItem.h"
 
 #include <QLabel>
+#include <QSignalSpy>
 
 #include <sys/stat.h>
 
@@ -63,6 +64,8 @@ private slots:
     void batteryColours_data();
     void batteryColours();
     void simulatedReceiverShowsItsBattery();
+    void switchedKeyboardShowsNoLevelUntilItReports_data();
+    void switchedKeyboardShowsNoLevelUntilItReports();
     void lightTypeStartsHookAndSelection_data();
     void lightTypeStartsHookAndSelection();
     void keyboardLightReport();
@@ -203,6 +206,50 @@ void tst_relays::simulatedReceiverShowsItsBattery()
     QVERIFY(QTest::qWaitFor([&] { return label("label_Mode")->text() == QLatin1String("2.4G"); }, 3000));
     QVERIFY(QTest::qWaitFor([&] { return label("label_Charging")->isVisibleTo(m_page.get()); }, 3000));
     QVERIFY(!gauge()->isColorEnabled());
+}
+
+void tst_relays::switchedKeyboardShowsNoLevelUntilItReports_data()
+{
+    QTest::addColumn<int>("charging");
+    QTest::newRow("full keyboard left") << 0;
+    QTest::newRow("charging keyboard left") << 1;
+}
+
+// A keyboard at 12 % must never be shown at the charge of the keyboard shown
+// before it, nor sweep on with its charging animation.
+void tst_relays::switchedKeyboardShowsNoLevelUntilItReports()
+{
+    QFETCH(int, charging);
+    destroyPage(m_page);
+    m_page = startPage({{"Brisko", false, true, "B1b2C3d4E5f6A7b8C9d0E1f2A3b4C5d6"}, {"Pravo", false, true, kSerial}});
+    QVERIFY(m_page);
+    QTRY_COMPARE(m_page->keyboardLinks().size(), 2);
+    const QString first = currentPath(m_page.get());
+    const QString second = m_page->keyboardLinks().firstKey() == first ? m_page->keyboardLinks().lastKey()
+                                                                         : m_page->keyboardLinks().firstKey();
+    QCOMPARE(CVardexSim_SetBattery(first.toLatin1().constData(), charging ? 40 : 100, charging, 1), 0);
+    if (charging)
+        QTRY_VERIFY(label("label_Charging")->isVisibleTo(m_page.get()) && !gauge()->isColorEnabled());
+    else
+        QTRY_VERIFY(gauge()->isLevelKnown() && gauge()->level() == 100);
+    // The next keyboard speaks only when told to.
+    QCOMPARE(CVardexSim_SetStatusInterval(second.toLatin1().constData(), 0), 0);
+    QCOMPARE(CVardexSim_SetBattery(second.toLatin1().constData(), 12, 0, 0), 0);
+
+    QSignalSpy firstReports(m_page->keyboardLinks().value(first), &DDeviceKeyboardLink::sigSendChargingStatusAndElectricity);
+    QTest::mouseClick(m_page->deviceTiles().value(second), Qt::LeftButton);
+    QTRY_COMPARE(currentPath(m_page.get()), second);
+    QVERIFY2(!gauge()->isLevelKnown(), qPrintable(QStringLiteral("shows %1 %").arg(gauge()->level())));
+    QVERIFY(!label("label_Charging")->isVisibleTo(m_page.get()));
+    // The keyboard left behind goes on reporting; nothing of it shows.
+    firstReports.clear();
+    QTRY_VERIFY(firstReports.size() >= 2);
+    QVERIFY2(!gauge()->isLevelKnown(), qPrintable(QStringLiteral("shows %1 %").arg(gauge()->level())));
+
+    QCOMPARE(CVardexSim_SendStatus(second.toLatin1().constData()), 0);
+    QTRY_VERIFY(gauge()->isLevelKnown());
+    QCOMPARE(gauge()->level(), 12);
+    QCOMPARE(gauge()->fillColor(), QColor(255, 60, 0));
 }
 
 void tst_relays::lightTypeStartsHookAndSelection_data()

@@ -2,9 +2,27 @@
 #include "ui/widgets/TextMoveWidget.h"
 #include "ui/widgets/sliderCustomWidget.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
+
+namespace {
+
+// Counts the paint events of the widgets it watches.
+class PaintCounter : public QObject
+{
+public:
+    QHash<QObject *, int> paints;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints[watched];
+        return false;
+    }
+};
+
+} // namespace
 
 class tst_paintedcontrols : public QObject
 {
@@ -23,6 +41,9 @@ private slots:
     void sliderMirroredRightToLeft();
     void battery_data();
     void battery();
+    void batteryRepaintsOnlyOnChange_data();
+    void batteryRepaintsOnlyOnChange();
+    void batteryUnknownLevel();
     void marqueeBounce();
     void marqueeWideTextSwingsBetweenMargins();
     void marqueeRestartPositions_data();
@@ -251,6 +272,100 @@ void tst_paintedcontrols::battery()
     QCOMPARE(img.pixelColor(3, 13), colour);
     QCOMPARE(img.pixelColor(2 + fill - 1, 13), colour);
     QVERIFY(img.pixelColor(2 + fill + 2, 13) != colour);
+}
+
+// Each row: the gauge's state before, then one more call; whether that call
+// repaints. "L<n>" sets level n, "U" the unknown level, "C0"/"C1" the colour
+// flag.
+void tst_paintedcontrols::batteryRepaintsOnlyOnChange_data()
+{
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("then");
+    QTest::addColumn<bool>("repaints");
+    QTest::newRow("same level") << QStringList{"L60"} << QStringList{"L60"} << false;
+    QTest::newRow("same level, charging") << QStringList{"C0", "L60"} << QStringList{"L60"} << false;
+    QTest::newRow("other level") << QStringList{"L60"} << QStringList{"L61"} << true;
+    QTest::newRow("same level, text comes back") << QStringList{"C0", "L60"} << QStringList{"C1", "L60"} << true;
+    QTest::newRow("unknown") << QStringList{"L60"} << QStringList{"U"} << true;
+    QTest::newRow("unknown again") << QStringList{"U"} << QStringList{"U"} << false;
+    QTest::newRow("the level it had before unknown") << QStringList{"L60", "U"} << QStringList{"L60"} << true;
+}
+
+void tst_paintedcontrols::batteryRepaintsOnlyOnChange()
+{
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, then);
+    QFETCH(bool, repaints);
+    QWidget host;
+    auto *layout = new QHBoxLayout(&host);
+    auto *gauge = new BatteryItem;
+    auto *other = new QWidget;
+    other->setFixedSize(20, 20);
+    layout->addWidget(gauge);
+    layout->addWidget(other);
+    const auto apply = [gauge](const QStringList &calls) {
+        for (const QString &c : calls) {
+            if (c == QLatin1String("U"))
+                gauge->setLevelUnknown();
+            else if (c.startsWith(QLatin1Char('C')))
+                gauge->setColorEnabled(c == QLatin1String("C1"));
+            else
+                gauge->setLevel(c.mid(1).toInt());
+        }
+    };
+    apply(before);
+    PaintCounter counter;
+    gauge->installEventFilter(&counter);
+    other->installEventFilter(&counter);
+    host.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host));
+    QTRY_VERIFY(counter.paints.value(gauge) > 0 && counter.paints.value(other) > 0);
+
+    counter.paints.clear();
+    apply(then);
+    // The neighbour's repaint goes out in the same pass as any the gauge
+    // asked for, so once it has been painted the gauge's answer is known.
+    other->update();
+    QTRY_VERIFY(counter.paints.value(other) > 0);
+    QCOMPARE(counter.paints.value(gauge) > 0, repaints);
+}
+
+void tst_paintedcontrols::batteryUnknownLevel()
+{
+    BatteryItem b;
+    b.resize(40, 20);
+    b.setLevel(100);
+    b.setLevelUnknown();
+    QVERIFY(!b.isLevelKnown());
+    const auto draw = [&b] {
+        QImage img(b.size(), QImage::Format_ARGB32);
+        img.fill(QColor(26, 27, 49));
+        b.render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
+        return img.copy(b.gaugeRect());
+    };
+    const QColor outline(136, 205, 12);
+    QImage img = draw();
+    // No bar and not the charge outline: nothing that reads as a level.
+    int light = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            QVERIFY2(c != QColor(100, 150, 100) && c != outline,
+                     qPrintable(QStringLiteral("level colour at %1,%2").arg(x).arg(y)));
+            if (x >= 2 && x < 27 && y >= 2 && y < 13 && qGray(c.rgb()) > 120)
+                ++light;
+        }
+    }
+    // Its outline still shows where the gauge is, and the mark reads.
+    QVERIFY(img.pixelColor(0, 8) != QColor(26, 27, 49));
+    QVERIFY2(light >= 6, qPrintable(QStringLiteral("%1 light pixels in the mark").arg(light)));
+
+    // The next report shows its level.
+    b.setLevel(12);
+    QVERIFY(b.isLevelKnown());
+    img = draw();
+    QCOMPARE(img.pixelColor(3, 13), QColor(255, 60, 0));
+    QCOMPARE(img.pixelColor(0, 8), outline);
 }
 
 void tst_paintedcontrols::marqueeBounce()

@@ -73,7 +73,8 @@ QString DUpdateFirmwareDia::failureText(UpdateFailure why)
 }
 
 void DUpdateFirmwareDia::setUpgradeDeviceList(QList<hidStructInfoAll> list, QMap<QString, DDeviceKeyboardLink *> links,
-                                              const QStringList &updateModePaths)
+                                              const QStringList &updateModePaths,
+                                              const QMap<QString, UpdateFailure> &refusedImages)
 {
     clearUpgradeItems();
     m_items.clear();
@@ -86,6 +87,9 @@ void DUpdateFirmwareDia::setUpgradeDeviceList(QList<hidStructInfoAll> list, QMap
         item->setHidInfo(info, link ? link->hidInterface() : nullptr, link ? link->currentSN() : QString());
         if (updateModePaths.contains(QString::fromUtf8(info.hidPath)))
             item->setInUpdateMode();
+        const auto refused = refusedImages.constFind(QString::fromUtf8(info.hidPath));
+        if (refused != refusedImages.constEnd())
+            item->setImageRefused(failureText(refused.value()));
         item->setStartCheck([this, item](bool *inUpdateMode) {
             return m_startCheck ? int(m_startCheck(*item, inUpdateMode)) : 0;
         });

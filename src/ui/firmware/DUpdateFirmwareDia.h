@@ -54,9 +54,11 @@ public:
     ~DUpdateFirmwareDia() override;
 
     // Records whose path is in updateModePaths stand for keyboards already
-    // waiting in update mode.
+    // waiting in update mode; those in refusedImages have an image that
+    // cannot be sent, and their rows say why and offer nothing.
     void setUpgradeDeviceList(QList<hidStructInfoAll> list, QMap<QString, DDeviceKeyboardLink *> links,
-                              const QStringList &updateModePaths = {});
+                              const QStringList &updateModePaths = {},
+                              const QMap<QString, UpdateFailure> &refusedImages = {});
     void clearUpgradeItems();
     // Asked before a row sends anything (see UpdateFirmwareInfoItem).
     using StartCheck = std::function<UpdateFailure(const UpdateFirmwareInfoItem &row, bool *inUpdateMode)>;

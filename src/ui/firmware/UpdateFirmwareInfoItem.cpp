@@ -50,6 +50,17 @@ void UpdateFirmwareInfoItem::setInUpdateMode()
     ui->label_OldVer->setText(tr("in update mode"));
 }
 
+void UpdateFirmwareInfoItem::setImageRefused(const QString &reason)
+{
+    m_imageRefused = true;
+    ui->label_3->hide();
+    ui->frame_5->hide();
+    ui->frame_Right->hide();
+    // A reason is longer than a version: it wraps rather than widen the row.
+    ui->label_NewVer->setWordWrap(true);
+    ui->label_NewVer->setText(reason);
+}
+
 void UpdateFirmwareInfoItem::showInstalledVersion()
 {
     ui->label_OldVer->setText(ui->label_NewVer->text());
@@ -87,7 +98,7 @@ bool UpdateFirmwareInfoItem::updateEnabled() const { return ui->pushButton_Updat
 
 void UpdateFirmwareInfoItem::on_pushButton_Update_clicked()
 {
-    if (m_busy)
+    if (m_busy || m_imageRefused)
         return;
     m_busy = true;
     // A keyboard sent into update mode with an image that will be refused

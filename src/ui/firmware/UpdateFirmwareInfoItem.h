@@ -34,6 +34,10 @@ public:
     void setStartCheck(StartCheck check) { m_startCheck = std::move(check); }
     // The keyboard waits in update mode: its running version is unknown.
     void setInUpdateMode();
+    // Its image cannot be sent: the row says why, in place of the new
+    // version, and has no progress and no Update button.
+    void setImageRefused(const QString &reason);
+    bool isImageRefused() const { return m_imageRefused; }
     // After a successful update the new version is the current one.
     void showInstalledVersion();
     QString currentVersionText() const;
@@ -70,6 +74,7 @@ private:
     QString m_strHidName;
     int m_hidUsbOrDongle = 0;
     bool m_busy = false;
+    bool m_imageRefused = false;
     StartCheck m_startCheck;
 };
 

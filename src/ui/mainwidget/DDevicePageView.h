@@ -22,6 +22,9 @@ public:
     virtual void updateHidList(int kind, QString hidPath = QStringLiteral("hidPath")) = 0;
     virtual void retranslate() = 0;
     virtual void stopLightSyncIfRunning() = 0;
+    // The keyboard at hidPath is about to be switched into its update mode
+    // and leave: its light reports stop while it can still take the last.
+    virtual void stopLightSyncFor(const QString &hidPath) { Q_UNUSED(hidPath); }
     virtual void setDeviceListVisible(bool visible) = 0;
     // The attached keyboards by HID path, and the links of the open ones.
     virtual QMap<QString, hidStructInfoAll> connectedDevices() const { return {}; }

@@ -129,7 +129,7 @@ public:
     // file is checked. On success image and version (when given) are filled.
     using UpdateFailure = DUpdateFirmwareDia::UpdateFailure;
     UpdateFailure checkEmbeddedImage(const QString &model, int usbOrDongle, QByteArray *image = nullptr,
-                                     QString *version = nullptr);
+                                     QString *version = nullptr, bool *missing = nullptr);
     // Keyboards waiting in update mode with no update running for them, as
     // rows of the update dialog (path: the bootloader's, or the drive's).
     QList<hidStructInfoAll> updateModeKeyboards();
@@ -246,6 +246,10 @@ private:
     static int openBootloader();
     QList<hidStructInfoAll> m_upgradeHidList;
     QStringList m_updateModePaths; // rows of m_upgradeHidList already in update mode
+    // Rows of m_upgradeHidList whose image is there but refused, and why.
+    QMap<QString, UpdateFailure> m_refusedImages;
+    // Why the last isFirmwareNewer found the image unusable (None: usable or absent).
+    UpdateFailure m_imageRefusal = UpdateFailure::None;
     QString m_strNewFirmwareVersion;
     int m_upgradeWindowOpenMode = 0;
     QPointer<DUpdateFirmwareDia> m_pUpdateFirmwareDia;

@@ -172,9 +172,19 @@ bool DMainWidget::checkUpgradeableDevices(int mode)
     m_upgradeHidList.clear();
     const QMap<QString, hidStructInfoAll> devices =
         m_devicePage ? m_devicePage->connectedDevices() : QMap<QString, hidStructInfoAll>();
+    m_refusedImages.clear();
     for (hidStructInfoAll info : devices) {
-        if (!isFirmwareNewer(info))
+        if (!isFirmwareNewer(info)) {
+            // Its image is there but damaged: the keyboard is listed with
+            // the reason, and offered nothing.
+            if (m_imageRefusal != UpdateFailure::None) {
+                std::memset(info.newFirmwareVersion, 0, sizeof info.newFirmwareVersion);
+                m_upgradeHidList.append(info);
+                m_refusedImages.insert(QString::fromUtf8(info.hidPath, int(strnlen(info.hidPath, sizeof info.hidPath))),
+                                       m_imageRefusal);
+            }
             continue;
+        }
         const QByteArray version = m_strNewFirmwareVersion.toLatin1();
         std::memset(info.newFirmwareVersion, 0, sizeof info.newFirmwareVersion);
         std::memcpy(info.newFirmwareVersion, version.constData(),
@@ -199,7 +209,7 @@ bool DMainWidget::checkUpgradeableDevices(int mode)
 }
 
 DMainWidget::UpdateFailure DMainWidget::checkEmbeddedImage(const QString &model, int usbOrDongle, QByteArray *image,
-                                                          QString *version)
+                                                          QString *version, bool *absent)
 {
     const QString name = imageName(model, usbOrDongle);
     const bool ufw = isUfwModel(model);
@@ -235,6 +245,8 @@ DMainWidget::UpdateFailure DMainWidget::checkEmbeddedImage(const QString &model,
             found = QString::fromLatin1(identity).section(QLatin1Char(','), 5, 5);
         }
     }
+    if (absent)
+        *absent = missing;
     if (why != UpdateFailure::None) {
         if (!missing)
             qDebug() << "firmware: image" << name << "refused:" << DUpdateFirmwareDia::failureText(why);
@@ -249,6 +261,7 @@ DMainWidget::UpdateFailure DMainWidget::checkEmbeddedImage(const QString &model,
 
 bool DMainWidget::isFirmwareNewer(hidStructInfoAll info)
 {
+    m_imageRefusal = UpdateFailure::None;
     info.hidName[sizeof info.hidName - 1] = 0;
     const QString model = QString::fromUtf8(info.hidName);
     // A model whose image has no road to the keyboard is not offered.
@@ -257,8 +270,13 @@ bool DMainWidget::isFirmwareNewer(hidStructInfoAll info)
     // A damaged image is never offered: it could only fail, or do harm.
     QByteArray image;
     QString version;
-    if (checkEmbeddedImage(model, info.hidUsbOrDongle, &image, &version) != UpdateFailure::None)
+    bool missing = false;
+    const UpdateFailure why = checkEmbeddedImage(model, info.hidUsbOrDongle, &image, &version, &missing);
+    if (why != UpdateFailure::None) {
+        if (!missing)
+            m_imageRefusal = why;
         return false;
+    }
     info.firmwareVersion[sizeof info.firmwareVersion - 1] = 0;
 
     if (isUfwModel(model)) {
@@ -344,7 +362,7 @@ void DMainWidget::offerUpdateModeKeyboards()
             checkUpgradeableDevices(1);
             m_pUpdateFirmwareDia->setUpgradeDeviceList(m_upgradeHidList, m_devicePage ? m_devicePage->keyboardLinks()
                                                                                        : QMap<QString, DDeviceKeyboardLink *>(),
-                                                       m_updateModePaths);
+                                                       m_updateModePaths, m_refusedImages);
             return;
         }
     }
@@ -419,9 +437,15 @@ void DMainWidget::onUpdateFirmwareWindowOpen()
     m_pUpdateFirmwareDia = dia;
     dia->setUpgradeDeviceList(m_upgradeHidList,
                               m_devicePage ? m_devicePage->keyboardLinks() : QMap<QString, DDeviceKeyboardLink *>(),
-                              m_updateModePaths);
+                              m_updateModePaths, m_refusedImages);
     dia->setStartCheck([this](const UpdateFirmwareInfoItem &row, bool *inUpdateMode) {
-        return checkBeforeSwitch(row, inUpdateMode);
+        const UpdateFailure why = checkBeforeSwitch(row, inUpdateMode);
+        // The row switches the keyboard next and it leaves: the light
+        // synchronisation (its 0x16 repeat, its frames) would go on writing
+        // to a keyboard that is gone.
+        if (why == UpdateFailure::None && !*inUpdateMode && m_devicePage)
+            m_devicePage->stopLightSyncFor(row.hidPath());
+        return why;
     });
     connect(dia, &DUpdateFirmwareDia::sigUpdateFirmwareWindowClose, this, &DMainWidget::onUpdateFirmwareWindowClose);
     connect(dia, &DUpdateFirmwareDia::sigStartHidUpgrade, this, &DMainWidget::onStartHidUpgrade);

@@ -240,6 +240,13 @@ void DDevicePage::stopLightSyncIfRunning()
         stopDeviceLights();
 }
 
+void DDevicePage::stopLightSyncFor(const QString &hidPath)
+{
+    // Only the current keyboard's lights run.
+    if (m_currentLink && m_links.value(hidPath) == m_currentLink)
+        stopLightSyncIfRunning();
+}
+
 void DDevicePage::setDeviceListVisible(bool visible)
 {
     ui->frame_left->setVisible(visible);
@@ -662,6 +669,12 @@ void DDevicePage::showCurrentDevice(const hidStructInfoAll &record)
     // Until the keyboard's own status report arrives, its connection is the
     // one it is attached by.
     ui->label_Mode->setText(record.hidUsbOrDongle != 0 ? QStringLiteral("2.4G") : QStringLiteral("USB"));
+    // Its charge is unknown until then too: the gauge must not go on showing
+    // (or sweeping through) the previous keyboard's.
+    m_batteryTimer->stop();
+    ui->label_Charging->hide();
+    ui->label_ElectricityNum->setColorEnabled(true);
+    ui->label_ElectricityNum->setLevelUnknown();
 
     m_viewScale = 1.0f;
     ui->label_Multiple->setText(QString::number(double(m_viewScale), 'f', 1));

@@ -56,6 +56,7 @@ public:
 
     void retranslate() override;
     void stopLightSyncIfRunning() override;
+    void stopLightSyncFor(const QString &hidPath) override;
     void setDeviceListVisible(bool visible) override;
     void updateHidList(int kind, QString hidPath = QStringLiteral("hidPath")) override;
     QPoint noticePosition() const;
