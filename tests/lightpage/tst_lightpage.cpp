@@ -39,6 +39,7 @@ private slots:
     void pickerEditPaintsTheChosenButton();
     void swatchSetsTopColour();
     void rgbFields();
+    void wheelPicksAgainAfterFieldEdit();
     void rgbFieldEdges_data();
     void rgbFieldEdges();
     void bottomColourChoiceSendsNothing();
@@ -439,6 +440,40 @@ void tst_lightpage::rgbFields()
     QTest::keyClicks(r, "-5"); // the field takes no minus sign; "5" alone is a colour
     QCOMPARE(r->text(), QStringLiteral("5"));
     QCOMPARE(storedRecord(rig.store, 0, 1).ledTopColor[0], 5);
+}
+
+// The marker stays on the picked point while the fields are edited; a click
+// there takes that point's colour again, not the edited one.
+void tst_lightpage::wheelPicksAgainAfterFieldEdit()
+{
+    Rig rig;
+    rig.child<QAbstractButton>("toolButton_Breath")->click();
+    rig.page->show();
+    rig.page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rig.page.get()));
+    SVColorArea *area = rig.page->colorArea();
+    QLineEdit *r = rig.child<QLineEdit>("lineEdit_R");
+    QLineEdit *g = rig.child<QLineEdit>("lineEdit_G");
+    QLineEdit *b = rig.child<QLineEdit>("lineEdit_B");
+    auto shown = [&] { return QColor(r->text().toInt(), g->text().toInt(), b->text().toInt()); };
+
+    const QPoint at(45, 70);
+    QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, at);
+    const QColor picked = shown();
+    QVERIFY(picked != QColor(Qt::black));
+
+    for (QLineEdit *field : {r, b}) {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, field->text() == QLatin1String("7") ? "8" : "7");
+        QVERIFY(shown() != picked);
+        QVERIFY(area->hasPickMarker());
+
+        QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(shown(), picked);
+        QCOMPARE(storedRecord(rig.store, 0, 1).ledTopColor[0], picked.red());
+        QCOMPARE(storedRecord(rig.store, 0, 1).ledTopColor[2], picked.blue());
+    }
 }
 
 void tst_lightpage::rgbFieldEdges_data()
