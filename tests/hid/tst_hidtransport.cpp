@@ -416,19 +416,26 @@ void tst_hidtransport::completeFrameGoesOutWithoutOtherTraffic()
     MainHidInterFace t(7, QStringLiteral("Zeno"));
     Receiver rx;
     connect(&t, &MainHidInterFace::sigHidSnGetOver, &rx, &Receiver::onSN);
+    connect(&t, &MainHidInterFace::sigHidDataArrived, &rx, &Receiver::onData);
     QCOMPARE(t.hidApi_Open(m_path), 0);
     t.m_shakeHandsTimer->stop();
     t.start();
-    QTRY_COMPARE_WITH_TIMEOUT(rx.sn.size(), 1, 5000); // the loop has gone idle
+    QTRY_COMPARE_WITH_TIMEOUT(rx.sn.size(), 1, 5000);
     t.setLightSynchronous(true);
+    const QByteArray unprompted = report("01 01 00 00 00 08");
     for (int frame = 0; frame < 3; ++frame) {
         const int before = simKeyboard::writesReceived(m_path);
-        QElapsedTimer sinceComplete;
-        for (int i = 0; i < 10; ++i) {
-            if (i == 9)
-                sinceComplete.start();
+        for (int i = 0; i < 9; ++i)
             t.hidApi_WriteLight(lightReport(i).data());
-        }
+        // Once the loop has handed this over, whatever the unfinished frame
+        // did to it is past and it sleeps.
+        const int received = rx.data.size();
+        QCOMPARE(CVardexSim_Inject(qPrintable(m_path), reinterpret_cast<const unsigned char *>(unprompted.constData())), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(rx.data.size(), received + 1, 5000);
+        QCOMPARE(simKeyboard::writesReceived(m_path), before);
+        QElapsedTimer sinceComplete;
+        sinceComplete.start();
+        t.hidApi_WriteLight(lightReport(9).data());
         QTRY_COMPARE_WITH_TIMEOUT(simKeyboard::writesReceived(m_path) - before, 10, 5000);
 #if !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__)
         // Ten reports 2 ms apart, far from the keep-alive's second.

@@ -58,8 +58,12 @@ QList<Utf8Case> utf8Cases()
         {"above U+10FFFF F4 90 80 80", "\xf4\x90\x80\x80", false},
         {"five-byte form F8 88 80 80 80", "\xf8\x88\x80\x80\x80", false},
         {"six-byte form FC 84 80 80 80 80", "\xfc\x84\x80\x80\x80\x80", false},
+        // Read as four-byte forms these would be U+10000 and U+104000.
+        {"lead F8 with three continuations", "\xf8\x90\x80\x80", false},
+        {"lead FC with three continuations", "\xfc\x84\x80\x80", false},
         {"lone continuation 80", "\x80", false},
         {"lead without continuation E2 82", "\xe2\x82", false},
+        {"lead where a continuation belongs C3 E9", "\xc3\xe9", false},
         {"byte FF", "\xff", false},
         // The first and last of each length are taken.
         {"U+0080 C2 80", "\xc2\x80", true},
