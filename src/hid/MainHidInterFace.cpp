@@ -244,12 +244,9 @@ void MainHidInterFace::run()
         m_readTurn = false;
         const bool wrote = writePass();
         if (wrote) {
-            // Chained from the deadline while on time, so that the frame
-            // does not drift by the time each pass takes; a late wake-up
-            // still leaves the keyboard at least half the spacing.
-            const int64_t now = monotonicNs();
-            const int64_t chained = (now - m_nextWriteNs < kReportSpacingNs ? m_nextWriteNs : now) + kReportSpacingNs;
-            m_nextWriteNs = qMax(chained, now + kReportSpacingNs / 2);
+            // Counted from the end of this write: chaining from its deadline
+            // would let a late wake-up bring the next report closer to it.
+            m_nextWriteNs = monotonicNs() + kReportSpacingNs;
         }
         m_readTurn = true;
         const bool read = readPass();
@@ -313,10 +310,10 @@ bool MainHidInterFace::readPass()
 }
 
 // Reports leave at least kReportSpacingNs apart (a write pass and a read
-// pass of one pacing interval each). While something is ready to be
-// written the loop sleeps to the absolute deadline of the next report, so a
-// frame of n reports costs n wake-ups and the time a pass takes is absorbed
-// instead of added. A pass that read a report goes on at once: more may be
+// pass of one pacing interval each), however late the loop wakes. While
+// something is ready to be written the loop sleeps to the absolute deadline
+// of the next report, so a frame of n reports costs n wake-ups. A pass that
+// read a report goes on at once: more may be
 // waiting. Otherwise the loop sleeps in poll() until the keyboard sends a
 // report, a command or a complete light frame is queued, or the transport
 // closes: an idle keyboard costs a wake-up per keep-alive and one per

@@ -332,6 +332,17 @@ int CVardexSim_GetState(const char *path, CVardexSimState *state)
     });
 }
 
+int CVardexSim_GetWriteTimes(const char *path, long long *nsSinceStart, int capacity)
+{
+    if (!nsSinceStart || capacity < 0)
+        return -1;
+    return withDevice(path, [&](World &, Device &d) {
+        const std::size_t n = std::min(d.writeTimesNs.size(), std::size_t(capacity));
+        std::copy(d.writeTimesNs.end() - std::ptrdiff_t(n), d.writeTimesNs.end(), nsSinceStart);
+        return int(n);
+    });
+}
+
 int CVardexSim_GetCustomLight(const char *path, int slot, unsigned char *buffer396)
 {
     return withDevice(path, [&](World &, Device &d) { return copySlot(d.customLights, slot, buffer396); });

@@ -310,6 +310,9 @@ int World::hostWrite(Endpoint &e, const Report &r)
     if (observeLightSync(*this, d, r))
         logLine(d.path, '>', r);
     ++d.writesReceived;
+    d.writeTimesNs.push_back(std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count());
+    if (d.writeTimesNs.size() > kWriteTimesKept)
+        d.writeTimesNs.pop_front();
     // A receiver without its keyboard takes the report and nobody answers.
     if (d.silent || (d.receiver && !d.reachable))
         return 64;

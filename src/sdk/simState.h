@@ -24,6 +24,9 @@ namespace sim {
 
 using Report = std::array<uint8_t, 64>;
 
+// Arrival times of host reports a device keeps for CVardexSim_GetWriteTimes.
+constexpr std::size_t kWriteTimesKept = 1024;
+
 struct LightTypeList {
     std::vector<uint8_t> types;
     int markers = 1;
@@ -75,6 +78,8 @@ struct Device {
     int resetCount = 0;
     int intoFirmwareCount = 0;
     int writesReceived = 0;
+    // When the latest host reports arrived, in ns on the log's clock; newest last.
+    std::deque<int64_t> writeTimesNs;
 
     OnboardState onboard;   // key tables and macro slots (simOnboard.cpp)
     int downloadStatus = 0; // byte 13 of the next status report

@@ -665,6 +665,11 @@ struct CVardexSimState {
     int writesReceived;
 };
 VARDEX_SDK_API int CVardexSim_GetState(const char *path, CVardexSimState *state);
+// When the keyboard took its latest host reports, in ns on the log's clock
+// (since the simulator started), which the log rounds down to ms: the newest
+// ones, at most capacity of the last 1024, oldest first. Returns the count
+// copied, or -1 for an unknown path.
+VARDEX_SDK_API int CVardexSim_GetWriteTimes(const char *path, long long *nsSinceStart, int capacity);
 // The key table written to a layer (0 Default, 2 FN): the pages' bytes
 // concatenated in page order (56 bytes a page); returns the byte count.
 VARDEX_SDK_API int CVardexSim_GetKeyTable(const char *path, int layer, unsigned char *buffer, int capacity);

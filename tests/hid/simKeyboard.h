@@ -88,6 +88,13 @@ private:
     qint64 m_offset = 0;
 };
 
+// How many reports the keyboard of path has taken since it was added.
+inline int writesReceived(const QString &path)
+{
+    CVardexSimState state;
+    return CVardexSim_GetState(path.toLatin1().constData(), &state) == 0 ? state.writesReceived : -1;
+}
+
 inline bool isKeepAlive(const QByteArray &r)
 {
     return r.size() == 64 && r[0] == 0 && r[1] == 0 && r[5] == 1;

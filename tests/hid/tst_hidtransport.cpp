@@ -4,6 +4,8 @@
 #include "hid/MainHidInterFace.h"
 #include "simKeyboard.h"
 
+#include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -93,6 +95,8 @@ private slots:
     void serialNumberComesOnlyBySnSignal();
     void keepAliveAboutOncePerSecondAndNoneAfterClose();
     void deviceGoneWhenUnpluggedNotWhenClosed();
+    void reportsKeepTheirSpacing();
+    void completeFrameGoesOutWithoutOtherTraffic();
 
 private:
     QString m_path;
@@ -416,6 +420,79 @@ void tst_hidtransport::deviceGoneWhenUnpluggedNotWhenClosed()
     QCoreApplication::processEvents();
     QVERIFY(!u.isDeviceGone());
     QCOMPARE(goneAfterClose, 0);
+}
+
+// The keyboard needs this long between two reports, whatever else the
+// machine is doing: a lower bound, so it holds in every build.
+void tst_hidtransport::reportsKeepTheirSpacing()
+{
+    const qint64 spacingNs = 2000000;
+    MainHidInterFace t(6, QStringLiteral("Zeno"));
+    Receiver rx;
+    connect(&t, &MainHidInterFace::sigHidSnGetOver, &rx, &Receiver::onSN);
+    QCOMPARE(t.hidApi_Open(m_path), 0);
+    t.start();
+    QTRY_COMPARE_WITH_TIMEOUT(rx.sn.size(), 1, 5000);
+    t.setLightSynchronous(true);
+
+    // Commands the keyboard answers, so reads fall between the writes.
+    const hidCmdBuff sleep = DDeviceHidCmdSend::buildCheckSleepTime();
+    const hidCmdBuff layout = DDeviceHidCmdSend::buildCheckLayout();
+    const int writesBefore = simKeyboard::writesReceived(m_path);
+    int queued = 0;
+    for (int frame = 0; frame < 6; ++frame) {
+        t.hidApi_Write(sleep.data());
+        t.hidApi_Write(layout.data());
+        for (int i = 0; i < 10; ++i)
+            t.hidApi_WriteLight(lightReport(i).data());
+        queued += 12;
+        QTRY_VERIFY_WITH_TIMEOUT(simKeyboard::writesReceived(m_path) - writesBefore >= queued, 5000);
+    }
+    const int written = simKeyboard::writesReceived(m_path) - writesBefore; // keep-alives too
+    QVector<long long> at(written);
+    QCOMPARE(CVardexSim_GetWriteTimes(qPrintable(m_path), at.data(), written), written);
+    for (int i = 1; i < written; ++i)
+        QVERIFY2(at[i] - at[i - 1] >= spacingNs,
+                 qPrintable(QStringLiteral("report %1 came %2 us after the one before").arg(i).arg((at[i] - at[i - 1]) / 1000.0)));
+    QCOMPARE(t.hidApi_Close(6), 0);
+}
+
+// Nothing else wakes the loop here (no keep-alive, no status report from the
+// keyboard): a frame goes out because it is complete.
+void tst_hidtransport::completeFrameGoesOutWithoutOtherTraffic()
+{
+    QCOMPARE(CVardexSim_SetStatusInterval(qPrintable(m_path), 0), 0);
+    auto restoreStatus = qScopeGuard([this] { CVardexSim_SetStatusInterval(qPrintable(m_path), 1000); });
+    MainHidInterFace t(7, QStringLiteral("Zeno"));
+    Receiver rx;
+    connect(&t, &MainHidInterFace::sigHidSnGetOver, &rx, &Receiver::onSN);
+    connect(&t, &MainHidInterFace::sigHidDataArrived, &rx, &Receiver::onData);
+    QCOMPARE(t.hidApi_Open(m_path), 0);
+    t.m_shakeHandsTimer->stop();
+    t.start();
+    QTRY_COMPARE_WITH_TIMEOUT(rx.sn.size(), 1, 5000);
+    t.setLightSynchronous(true);
+    const QByteArray unprompted = report("01 01 00 00 00 08");
+    for (int frame = 0; frame < 3; ++frame) {
+        const int before = simKeyboard::writesReceived(m_path);
+        for (int i = 0; i < 9; ++i)
+            t.hidApi_WriteLight(lightReport(i).data());
+        // Once the loop has handed this over, whatever the unfinished frame
+        // did to it is past and it sleeps.
+        const int received = rx.data.size();
+        QCOMPARE(CVardexSim_Inject(qPrintable(m_path), reinterpret_cast<const unsigned char *>(unprompted.constData())), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(rx.data.size(), received + 1, 5000);
+        QCOMPARE(simKeyboard::writesReceived(m_path), before);
+        QElapsedTimer sinceComplete;
+        sinceComplete.start();
+        t.hidApi_WriteLight(lightReport(9).data());
+        QTRY_COMPARE_WITH_TIMEOUT(simKeyboard::writesReceived(m_path) - before, 10, 5000);
+#if !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__)
+        // Ten reports 2 ms apart, far from the keep-alive's second.
+        QVERIFY2(sinceComplete.elapsed() < 500, qPrintable(QString::number(sinceComplete.elapsed())));
+#endif
+    }
+    QCOMPARE(t.hidApi_Close(7), 0);
 }
 
 QTEST_GUILESS_MAIN(tst_hidtransport)

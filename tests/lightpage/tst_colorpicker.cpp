@@ -17,6 +17,7 @@ private slots:
     void dragInWheelKeepsPicking_data();
     void dragInWheelKeepsPicking();
     void markerShowsThePickUntilReset();
+    void wheelPressRestsTheRing();
 };
 
 void tst_colorpicker::ringValueFromPress_data()
@@ -152,6 +153,21 @@ void tst_colorpicker::markerShowsThePickUntilReset()
     area.resetRingValue();
     QVERIFY(!area.hasPickMarker());
     QCOMPARE(area.grab().toImage(), plain);
+}
+
+// A colour picked in the wheel is shown undarkened: the ring goes to rest.
+void tst_colorpicker::wheelPressRestsTheRing()
+{
+    SVColorArea area;
+    QTest::mouseClick(&area, Qt::LeftButton, Qt::NoModifier, QPoint(59, 100));
+    QCOMPARE(area.ringValue(), 50.0);
+    QTest::mousePress(&area, Qt::LeftButton, Qt::NoModifier, QPoint(45, 70));
+    QCOMPARE(area.ringValue(), 0.0);
+    QSignalSpy moving(&area, &SVColorArea::sigMoveingStatus);
+    area.grab();
+    QCOMPARE(moving.count(), 1);
+    QCOMPARE(moving.at(0).at(0).toInt(), 0);
+    QCOMPARE(moving.at(0).at(1).toInt(), 0);
 }
 
 QTEST_MAIN(tst_colorpicker)

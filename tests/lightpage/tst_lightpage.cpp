@@ -39,6 +39,9 @@ private slots:
     void pickerEditPaintsTheChosenButton();
     void swatchSetsTopColour();
     void rgbFields();
+    void wheelPicksAgainAfterFieldEdit();
+    void colourFromElsewhereRestsTheRing_data();
+    void colourFromElsewhereRestsTheRing();
     void rgbFieldEdges_data();
     void rgbFieldEdges();
     void bottomColourChoiceSendsNothing();
@@ -439,6 +442,82 @@ void tst_lightpage::rgbFields()
     QTest::keyClicks(r, "-5"); // the field takes no minus sign; "5" alone is a colour
     QCOMPARE(r->text(), QStringLiteral("5"));
     QCOMPARE(storedRecord(rig.store, 0, 1).ledTopColor[0], 5);
+}
+
+// The marker stays on the picked point while the fields are edited; a click
+// there takes that point's colour again, not the edited one.
+void tst_lightpage::wheelPicksAgainAfterFieldEdit()
+{
+    Rig rig;
+    rig.child<QAbstractButton>("toolButton_Breath")->click();
+    rig.page->show();
+    rig.page->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(rig.page.get()));
+    SVColorArea *area = rig.page->colorArea();
+    QLineEdit *r = rig.child<QLineEdit>("lineEdit_R");
+    QLineEdit *g = rig.child<QLineEdit>("lineEdit_G");
+    QLineEdit *b = rig.child<QLineEdit>("lineEdit_B");
+    auto shown = [&] { return QColor(r->text().toInt(), g->text().toInt(), b->text().toInt()); };
+
+    const QPoint at(45, 70);
+    QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, at);
+    const QColor picked = shown();
+    QVERIFY(picked != QColor(Qt::black));
+
+    for (QLineEdit *field : {r, b}) {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, field->text() == QLatin1String("7") ? "8" : "7");
+        QVERIFY(shown() != picked);
+        QVERIFY(area->hasPickMarker());
+
+        QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(shown(), picked);
+        QCOMPARE(storedRecord(rig.store, 0, 1).ledTopColor[0], picked.red());
+        QCOMPARE(storedRecord(rig.store, 0, 1).ledTopColor[2], picked.blue());
+    }
+}
+
+void tst_lightpage::colourFromElsewhereRestsTheRing_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::newRow("swatch") << "label_Color20";
+    QTest::newRow("bottom colour chosen") << "pushButton_BottomColor";
+    QTest::newRow("another effect loaded") << "toolButton_Radar";
+}
+
+// A colour taken from elsewhere is shown as it is: the ring, turned half way
+// before, goes back to rest instead of darkening it at the next repaint.
+void tst_lightpage::colourFromElsewhereRestsTheRing()
+{
+    QFETCH(QString, source);
+    Rig rig;
+    colorInfoData breath {};
+    breath.hidType = 0;
+    breath.ledType = 1;
+    breath.ledBrightness = breath.ledSpeed = 2;
+    breath.ledBottomColor[2] = 200;
+    CVardexXML_AddProFileLightInfoItem(rig.store.constData(), "1", breath);
+    rig.child<QAbstractButton>("toolButton_Breath")->click();
+    rig.page->onInstallEventFilterOpen();
+    SVColorArea *area = rig.page->colorArea();
+    QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, QPoint(59, 100)); // ring value 50
+    area->grab();
+    QCOMPARE(area->ringValue(), 50.0);
+
+    if (source.startsWith(QLatin1String("label_")))
+        QTest::mousePress(rig.child<QLabel>(qPrintable(source)), Qt::LeftButton);
+    else
+        rig.child<QAbstractButton>(qPrintable(source))->click();
+    auto shown = [&] {
+        return QStringList{rig.child<QLineEdit>("lineEdit_R")->text(), rig.child<QLineEdit>("lineEdit_G")->text(),
+                           rig.child<QLineEdit>("lineEdit_B")->text()};
+    };
+    const QStringList taken = shown();
+    QVERIFY(taken != QStringList({"0", "0", "0"})); // black would hide a darkening
+    area->grab();
+    QCOMPARE(area->ringValue(), 0.0);
+    QCOMPARE(shown(), taken);
 }
 
 void tst_lightpage::rgbFieldEdges_data()

@@ -479,6 +479,15 @@ void tst_macropage::importRefusesBadFiles_data()
                       "<event mark=\"1\" delay=\"0\" type=\"key\" keyCode=\"4\" codeName=\"A\" operate=\"up\"/>"
                       "</macro></vardexStore>")
         << QStringLiteral("Import macro failed: the file is not UTF-8 text");
+    // Overlong forms, surrogates and code points past U+10FFFF would reach the
+    // store as bytes every other reader refuses.
+    const QList<QByteArray> notUtf8 = {"\xc0\xaf", "\xe0\x80\xaf", "\xe0\x9f\xbf", "\xf0\x8f\xbf\xbf",
+                                       "\xed\xa0\x80", "\xed\xbf\xbf", "\xf4\x90\x80\x80"};
+    for (const QByteArray &bytes : notUtf8)
+        QTest::newRow(qPrintable("name with " + bytes.toHex(' ')))
+            << QByteArray("<vardexStore version=\"1\"><macro index=\"1\" name=\"m" + bytes + "\">") + pairOfA
+                   + "</macro></vardexStore>"
+            << QStringLiteral("Import macro failed: the file is not UTF-8 text");
 }
 
 void tst_macropage::importRefusesBadFiles()

@@ -72,6 +72,8 @@ private slots:
     void importIntoAnotherKeyboard();
     void importRefusals_data();
     void importRefusals();
+    void importRefusesNameNotUtf8_data();
+    void importRefusesNameNotUtf8();
     void defaultFileChoice_data();
     void defaultFileChoice();
     void exportFileNames_data();
@@ -512,6 +514,47 @@ void tst_profiles::importRefusals()
     m_page->onProfileImport();
     QCOMPARE(m_page->lastNotice(), notice);
     QCOMPARE(fileBytes(QString::fromLocal8Bit(store())), before);
+}
+
+void tst_profiles::importRefusesNameNotUtf8_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("valid");
+    const QList<QByteArray> notUtf8 = {"\xc0\xaf", "\xe0\x80\xaf", "\xe0\x9f\xbf", "\xf0\x8f\xbf\xbf",
+                                       "\xed\xa0\x80", "\xed\xbf\xbf", "\xf4\x90\x80\x80"};
+    for (const QByteArray &bytes : notUtf8)
+        QTest::newRow(qPrintable(bytes.toHex(' '))) << bytes << false;
+    // Their nearest valid neighbours come in.
+    for (const QByteArray &bytes : QList<QByteArray>{"\xe0\xa0\x80", "\xf0\x90\x80\x80", "\xf4\x8f\xbf\xbf"})
+        QTest::newRow(qPrintable(bytes.toHex(' ') + " (valid)")) << bytes << true;
+}
+
+// The page's own export with the name changed: refused whole, store kept.
+void tst_profiles::importRefusesNameNotUtf8()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, valid);
+    const QString file = m_dir.filePath(QStringLiteral("Profile1.xml"));
+    QFile::remove(file); // an export adds to a file already there
+    m_chooser->directory = m_dir.path();
+    m_page->onProfileExport();
+    QByteArray content = fileBytes(file);
+    QVERIFY(content.contains("name=\"Profile1\""));
+    content.replace("name=\"Profile1\"", "name=\"P" + bytes + "\"");
+    QFile f(file);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(content);
+    f.close();
+    const QByteArray before = fileBytes(QString::fromLocal8Bit(store()));
+    m_chooser->file = file;
+    m_page->onProfileImport();
+    if (valid) {
+        QCOMPARE(m_page->lastNotice(), QStringLiteral("Import profile successful"));
+        QCOMPARE(profileName(store(), 2), QString::fromUtf8("P" + bytes));
+    } else {
+        QCOMPARE(m_page->lastNotice(), QStringLiteral("Import profile failed"));
+        QCOMPARE(fileBytes(QString::fromLocal8Bit(store())), before);
+    }
 }
 
 void tst_profiles::defaultFileChoice_data()

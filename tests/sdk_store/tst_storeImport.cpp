@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <list>
 #include <vector>
 
 namespace {
@@ -33,6 +34,47 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
     return f.write(bytes) == bytes.size();
+}
+
+// Byte sequences around the edges of UTF-8, each placed inside a name.
+struct Utf8Case
+{
+    const char *label;
+    QByteArray bytes;
+    bool valid;
+};
+
+QList<Utf8Case> utf8Cases()
+{
+    return {
+        {"overlong slash C0 AF", "\xc0\xaf", false},
+        {"overlong U+007F C1 BF", "\xc1\xbf", false},
+        {"overlong slash E0 80 AF", "\xe0\x80\xaf", false},
+        {"overlong U+07FF E0 9F BF", "\xe0\x9f\xbf", false},
+        {"overlong slash F0 80 80 AF", "\xf0\x80\x80\xaf", false},
+        {"overlong U+FFFF F0 8F BF BF", "\xf0\x8f\xbf\xbf", false},
+        {"first surrogate ED A0 80", "\xed\xa0\x80", false},
+        {"last surrogate ED BF BF", "\xed\xbf\xbf", false},
+        {"above U+10FFFF F4 90 80 80", "\xf4\x90\x80\x80", false},
+        {"five-byte form F8 88 80 80 80", "\xf8\x88\x80\x80\x80", false},
+        {"six-byte form FC 84 80 80 80 80", "\xfc\x84\x80\x80\x80\x80", false},
+        // Read as four-byte forms these would be U+10000 and U+104000.
+        {"lead F8 with three continuations", "\xf8\x90\x80\x80", false},
+        {"lead FC with three continuations", "\xfc\x84\x80\x80", false},
+        {"lone continuation 80", "\x80", false},
+        {"lead without continuation E2 82", "\xe2\x82", false},
+        {"lead where a continuation belongs C3 E9", "\xc3\xe9", false},
+        {"byte FF", "\xff", false},
+        // The first and last of each length are taken.
+        {"U+0080 C2 80", "\xc2\x80", true},
+        {"U+07FF DF BF", "\xdf\xbf", true},
+        {"U+0800 E0 A0 80", "\xe0\xa0\x80", true},
+        {"U+D7FF ED 9F BF", "\xed\x9f\xbf", true},
+        {"U+E000 EE 80 80", "\xee\x80\x80", true},
+        {"U+FFFF EF BF BF", "\xef\xbf\xbf", true},
+        {"U+10000 F0 90 80 80", "\xf0\x90\x80\x80", true},
+        {"U+10FFFF F4 8F BF BF", "\xf4\x8f\xbf\xbf", true},
+    };
 }
 
 QStringList listedNames(const QString &path)
@@ -230,6 +272,47 @@ private slots:
         const QByteArray before = readAll(target);
         QVERIFY(!CVardexXML_ProFileExport(PathBuf(m_store), PathBuf(target), "2", 0));
         QCOMPARE(readAll(target), before);
+    }
+
+    void importRefusesWhatIsNotUtf8_data()
+    {
+        QTest::addColumn<bool>("macro");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("valid");
+        for (const Utf8Case &c : utf8Cases()) {
+            QTest::newRow(qPrintable(QStringLiteral("macro, %1").arg(c.label))) << true << c.bytes << c.valid;
+            QTest::newRow(qPrintable(QStringLiteral("profile, %1").arg(c.label))) << false << c.bytes << c.valid;
+        }
+    }
+
+    // A name the store could not carry refuses the whole file as not UTF-8,
+    // and the store keeps every byte; its valid neighbours come in whole.
+    void importRefusesWhatIsNotUtf8()
+    {
+        QFETCH(bool, macro);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, valid);
+        const QString file = m_dir.filePath(QStringLiteral("import.xml"));
+        if (macro) {
+            QVERIFY(writeFile(file, "<vardexStore version=\"1\"><macro index=\"1\" name=\"m" + bytes + "\">"
+                                    "<event mark=\"1\" delay=\"0\" type=\"key\" keyCode=\"4\" codeName=\"A\" "
+                                    "operate=\"down\"/></macro></vardexStore>"));
+            std::list<MacroEventRecord> events;
+            QCOMPARE(CVardexXML_ReadMacroFile(PathBuf(file), events), valid ? int(MacroFileOk) : int(MacroFileNotUtf8));
+            QCOMPARE(int(events.size()), valid ? 1 : 0);
+            return;
+        }
+        makeStore(m_store, 1);
+        QVERIFY(writeFile(file, exportFile("", "index=\"1\" name=\"p" + bytes + "\"")));
+        const QByteArray before = readAll(m_store);
+        QCOMPARE(CVardexXML_ProFileImport(PathBuf(m_store), PathBuf(file), "1"), valid);
+        reopenStores();
+        if (valid) {
+            QCOMPARE(listedNames(m_store), QStringList({"1:Profile1", "2:p" + QString::fromUtf8(bytes)}));
+        } else {
+            QCOMPARE(readAll(m_store), before);
+            QCOMPARE(listedNames(m_store), QStringList({"1:Profile1"}));
+        }
     }
 };
 
