@@ -215,6 +215,9 @@ private:
     bool isReceiverReachable(const QString &path) const;
     void closeLinkTransport(DDeviceKeyboardLink *link);
     void discardLink(DDeviceKeyboardLink *link);
+    // Takes the path's link out of the page and closes it, releasing the
+    // current keyboard first when it is this one; true when it was.
+    bool dropLink(const QString &path, DDeviceListItem *tile);
     void discardAllLinks();
     void selectTile(DDeviceListItem *tile);
     void rebuildKeyboardView(const hidStructInfoAll &record);

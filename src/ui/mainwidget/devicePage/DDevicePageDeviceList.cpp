@@ -363,6 +363,13 @@ void DDevicePage::handleRemoval(const QString &path)
     // A receiver that comes back must report its keyboard again.
     m_dongleStatus.remove(path);
 
+    const bool wasCurrent = dropLink(path, tile);
+    if (wasCurrent && !chooseNextCurrentKeyboard())
+        showNoDevice();
+}
+
+bool DDevicePage::dropLink(const QString &path, DDeviceListItem *tile)
+{
     DDeviceKeyboardLink *link = m_links.take(path);
     const bool wasCurrent = (tile && tile == m_currentTile) || (link && link == m_currentLink);
     if (wasCurrent) {
@@ -370,8 +377,7 @@ void DDevicePage::handleRemoval(const QString &path)
         m_customKeysPage->setInteractiveLightHook(false, 3);
     }
     discardLink(link);
-    if (wasCurrent && !chooseNextCurrentKeyboard())
-        showNoDevice();
+    return wasCurrent;
 }
 
 void DDevicePage::handleReplug(const QString &path, const hidStructInfoAll &attachedRecord)
@@ -386,13 +392,7 @@ void DDevicePage::handleReplug(const QString &path, const hidStructInfoAll &atta
     if (tile)
         tile->setHidInfo(record);
 
-    DDeviceKeyboardLink *link = m_links.take(path);
-    const bool wasCurrent = (tile && tile == m_currentTile) || (link && link == m_currentLink);
-    if (wasCurrent) {
-        releaseCurrentKeyboard();
-        m_customKeysPage->setInteractiveLightHook(false, 3);
-    }
-    discardLink(link);
+    const bool wasCurrent = dropLink(path, tile);
     openKeyboardLink(record);
     if (!wasCurrent)
         return;
