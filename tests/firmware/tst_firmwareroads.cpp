@@ -447,7 +447,10 @@ QtMessageHandler g_previousHandler = nullptr;
 // Transport threads log the reports a keyboard did not take.
 void collectSendErrors(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (text.contains(QLatin1String("Send error"))) {
+    // Only the light synchronisation's own reports count: a keep-alive due
+    // in the moment between the switch and the page hearing of the keyboard's
+    // departure may fail, and harms nothing.
+    if (text.contains(QLatin1String("Send error")) && text.endsWith(QLatin1String("Cmd: 22"))) {
         std::lock_guard<std::mutex> lock(g_sendErrorsLock);
         g_sendErrors << text;
     }

@@ -114,8 +114,9 @@ void tst_popups::secondMessageRestartsOpaque()
     QCOMPARE(notice.currentOpacity(), 1.0);
     QCOMPARE(notice.text(), QStringLiteral("a second, longer message"));
     // Opaque again for a whole visible time: the first fade did not go on.
+    // The visible time is a coarse timer, which Qt may fire up to 5 % early.
     QTRY_VERIFY_WITH_TIMEOUT(notice.currentOpacity() < 1.0, 60000);
-    QVERIFY2(clock.elapsed() >= notice.visibleTime(), qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() >= notice.visibleTime() * 95 / 100, qPrintable(QString::number(clock.elapsed())));
 }
 
 void tst_popups::clickHidesToastButFinishStillFollows()
