@@ -668,7 +668,11 @@ void TstFirmwareUpdate::driveWaitsForThisKeyboard()
     // ... this one does.
     w->onHidDeviceConnectChanging_Remove("/dev/hidraw2");
     QTRY_COMPARE_WITH_TIMEOUT(ok.size(), 1, kHangMs);
+#if !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__)
+    // Well before the whole wait; how soon is a question of speed, which a
+    // sanitizer build on a loaded machine cannot answer.
     QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+#endif
 
     // Without a removal the search starts after 500 ms and the whole wait.
     w->onUpdateFirmwareWindowClose();
@@ -680,7 +684,10 @@ void TstFirmwareUpdate::driveWaitsForThisKeyboard()
     QMetaObject::invokeMethod(dia->items().at(0), "sigStartUpgradeing");
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(root.path() + "/FIRMWARE.UFW"), kHangMs);
     const qint64 at = clock.elapsed();
-    QVERIFY2(at >= 5400 && at < 6500, qPrintable(QString::number(at)));
+    QVERIFY2(at >= 5400, qPrintable(QString::number(at)));
+#if !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__)
+    QVERIFY2(at < 6500, qPrintable(QString::number(at)));
+#endif
     QTRY_COMPARE_WITH_TIMEOUT(ok2.size(), 1, kHangMs);
 }
 
