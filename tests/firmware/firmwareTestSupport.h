@@ -4,10 +4,14 @@
 
 #include <QByteArray>
 #include <QMap>
+#include <QSignalSpy>
 #include <QString>
+#include <QStringList>
+#include <QTest>
 
 #include <cstring>
 #include <list>
+#include <mutex>
 #include <string>
 
 #include "data/hidStructInfoAll.h"
@@ -17,6 +21,9 @@
 #include "vardexSdk.h"
 
 namespace fwtest {
+
+// Only ends a hang: every wait below is for an event, not for a time.
+constexpr int kHangMs = 60000;
 
 inline void setText(char *field, size_t size, const QByteArray &text)
 {
@@ -55,6 +62,75 @@ inline hidStructInfoAll simRecord(const QByteArray &path)
         return hidStructInfoAll();
     return record(path, hid.hidName, fw.firmwareVersion, fw.identity[0], fw.identity[1], fw.identity[3]);
 }
+
+// Adds a simulated keyboard and returns its path once the window has handed
+// its arrival on (the hot-plug road settled) and the keyboard has told who it
+// is; empty when either never happens.
+inline QByteArray plugSimulated(DMainWidget *w, const char *model)
+{
+    QSignalSpy arrived(w, &DMainWidget::sigHidDeviceConnectChanging_Into);
+    char path[256] = {};
+    if (CVardexSim_AddDevice(model, 0, path, sizeof path) != 0)
+        return {};
+    const QString key = QString::fromLatin1(path);
+    const bool settled = QTest::qWaitFor(
+        [&] {
+            for (const QList<QVariant> &args : arrived)
+                if (args.at(0).toString() == key)
+                    return true;
+            return false;
+        },
+        kHangMs);
+    if (!settled || !QTest::qWaitFor([&] { return simRecord(path).firmwareVersion[0] != 0; }, kHangMs))
+        return {};
+    return path;
+}
+
+// The messages logged while it lives, from any thread.
+class LogCapture
+{
+public:
+    LogCapture() { previous() = qInstallMessageHandler(&LogCapture::handle); }
+    ~LogCapture()
+    {
+        qInstallMessageHandler(previous());
+        std::lock_guard<std::mutex> lock(mutex());
+        lines().clear();
+    }
+    int count(const QString &text) const
+    {
+        std::lock_guard<std::mutex> lock(mutex());
+        int n = 0;
+        for (const QString &line : lines())
+            n += line.contains(text) ? 1 : 0;
+        return n;
+    }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        {
+            std::lock_guard<std::mutex> lock(mutex());
+            lines() << text;
+        }
+        previous()(type, context, text);
+    }
+    static QtMessageHandler &previous()
+    {
+        static QtMessageHandler handler = nullptr;
+        return handler;
+    }
+    static std::mutex &mutex()
+    {
+        static std::mutex m;
+        return m;
+    }
+    static QStringList &lines()
+    {
+        static QStringList l;
+        return l;
+    }
+};
 
 // Stands in for the device page: the attached keyboards and their links.
 class FakeDevicePage : public DDevicePageView

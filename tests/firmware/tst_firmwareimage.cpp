@@ -76,7 +76,7 @@ private:
         const unsigned char intoFirmware[64] = {0x01, 0x0A};
         QVERIFY(CVardexHid_HidWriteBuff(*hid, intoFirmware, keyboard->c_str()) >= 0);
         char boot[128] = {};
-        QTRY_COMPARE(CVardexSim_GetBootloaderPath(keyboard->c_str(), boot, sizeof boot), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(CVardexSim_GetBootloaderPath(keyboard->c_str(), boot, sizeof boot), 0, 60000);
         *handle = CVardexHid_OpenBootloader(boot);
         QVERIFY(*handle > 0);
         char model[33] = {};

@@ -92,10 +92,9 @@ std::unique_ptr<DMainWidget> TstFirmwareRoads::makeWindow()
 
 QByteArray TstFirmwareRoads::plug(DMainWidget *w, const char *model)
 {
-    char path[256] = {};
-    if (CVardexSim_AddDevice(model, 0, path, sizeof path) != 0)
+    const QByteArray path = plugSimulated(w, model);
+    if (path.isEmpty())
         return {};
-    QTest::qWait(400); // the hot-plug road settles
     auto *link = new DDeviceKeyboardLink(w);
     link->openHidDevice(0, simRecord(path));
     m_page->devices[path] = simRecord(path);
@@ -130,8 +129,9 @@ void TstFirmwareRoads::simulatedRoad()
     QVERIFY(CVardexHid_HidWriteBuff(hid, intoFirmware, keyboard.c_str()) >= 0);
     CVardexHid_Close(hid);
     char where[256] = {};
-    QTRY_VERIFY(CVardexSim_GetUpdateDrive(keyboard.c_str(), where, sizeof where) == 0
-                || CVardexSim_GetBootloaderPath(keyboard.c_str(), where, sizeof where) == 0);
+    QTRY_VERIFY_WITH_TIMEOUT(CVardexSim_GetUpdateDrive(keyboard.c_str(), where, sizeof where) == 0
+                                 || CVardexSim_GetBootloaderPath(keyboard.c_str(), where, sizeof where) == 0,
+                             kHangMs);
     QCOMPARE(CVardexSim_GetUpdateDrive(keyboard.c_str(), where, sizeof where) == 0, drive);
     if (drive) {
         // A mounted drive naming the keyboard's model, found by the updater.
@@ -192,7 +192,7 @@ void TstFirmwareRoads::imageFaults()
     clickUpdate(row);
     CVardexSimState state;
     if (fault == ImageFault::None) {
-        QTRY_VERIFY_WITH_TIMEOUT((simRecord(path), ok.size() == 1), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT((simRecord(path), ok.size() == 1), kHangMs);
         QCOMPARE(dia->lastNotice(), notice);
         QTRY_COMPARE_WITH_TIMEOUT(QByteArray(simRecord(path).firmwareVersion), QByteArray(ufw ? "V1.1" : "V1.0.10"),
                                   60000);
@@ -310,8 +310,8 @@ void TstFirmwareRoads::retriesStartAfreshEachUpdate()
     QSignalSpy failed(dia, &DUpdateFirmwareDia::sigUpgradeFirmwareFailed);
     UpdateFirmwareInfoItem *row = dia->items().at(0);
     clickUpdate(row);
-    QTRY_VERIFY_WITH_TIMEOUT((simRecord(path), failed.size() == 1), 30000);
-    QTRY_VERIFY(!w->firmwareWorkerBusy());
+    QTRY_VERIFY_WITH_TIMEOUT((simRecord(path), failed.size() == 1), kHangMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!w->firmwareWorkerBusy(), kHangMs);
     // Each transfer is a start, the image in chunks and a finish.
     const int perTransfer = 2 + (imageSize + CVARDEX_BOOT_CHUNK - 1) / CVARDEX_BOOT_CHUNK;
     QCOMPARE(CVardexSim_GetBootloaderReportCount(path.constData()), 4 * perTransfer);
@@ -321,9 +321,9 @@ void TstFirmwareRoads::retriesStartAfreshEachUpdate()
     delete m_page->links.take(path);
 
     QCOMPARE(CVardexSim_SetFirmwareFailures(path.constData(), 3), 0);
-    QTRY_VERIFY(row->updateEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(row->updateEnabled(), kHangMs);
     clickUpdate(row);
-    QTRY_VERIFY_WITH_TIMEOUT((simRecord(path), ok.size() + failed.size() > 1), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT((simRecord(path), ok.size() + failed.size() > 1), kHangMs);
     QCOMPARE(ok.size(), 1);
     QCOMPARE(failed.size(), 1);
     QCOMPARE(CVardexSim_GetBootloaderReportCount(path.constData()), 8 * perTransfer);
@@ -378,7 +378,7 @@ void TstFirmwareRoads::killedMidTransfer()
     QCOMPARE(row->currentVersionText(), QString("in update mode"));
     QSignalSpy ok(dia, &DUpdateFirmwareDia::sigUpgradeFirmwareSuc);
     clickUpdate(row);
-    QTRY_COMPARE_WITH_TIMEOUT(ok.size(), 1, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(ok.size(), 1, kHangMs);
     QTRY_COMPARE_WITH_TIMEOUT(QByteArray(simRecord(path).firmwareVersion), version, 60000);
 }
 
@@ -490,9 +490,10 @@ void TstFirmwareRoads::switchStopsLightReports()
     w->show();
     auto *page = w->findChild<DDevicePage *>();
     QVERIFY(page);
-    QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() && page->lightEngine()->isLightSynchronous(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() && page->lightEngine()->isLightSynchronous(), kHangMs);
     const QByteArray path = page->keyboardLinks().key(page->currentLink()).toLatin1();
-    QTRY_VERIFY(writtenTo(log, path).contains(QByteArray("0116000000010100").leftJustified(128, '0')));
+    QTRY_VERIFY_WITH_TIMEOUT(writtenTo(log, path).contains(QByteArray("0116000000010100").leftJustified(128, '0')),
+                             kHangMs);
 
     QVERIFY(w->checkUpgradeableDevices(1));
     DUpdateFirmwareDia *dia = w->updateFirmwareDia();
@@ -505,9 +506,9 @@ void TstFirmwareRoads::switchStopsLightReports()
     g_previousHandler = qInstallMessageHandler(collectSendErrors);
     clickUpdate(dia->items().at(0));
     QVERIFY(!page->lightEngine()->isLightSynchronous());
-    QTRY_COMPARE_WITH_TIMEOUT(ok.size(), 1, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(ok.size(), 1, kHangMs);
     // Back and current again: its leaving and its return have been handled.
-    QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() && page->lightEngine()->isLightSynchronous(), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT(page->currentLink() && page->lightEngine()->isLightSynchronous(), kHangMs);
     qInstallMessageHandler(g_previousHandler);
     CVardexSim_SetLogFile(nullptr);
 

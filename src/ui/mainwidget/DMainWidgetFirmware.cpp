@@ -541,6 +541,7 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString s
             });
         }
         QTimer::singleShot(500, this, [this] {
+            qDebug() << "firmware: waiting for the keyboard to leave";
             m_removeWaitTimer.start();
             m_driveWaitTimer->start();
         });
