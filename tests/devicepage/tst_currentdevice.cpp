@@ -43,6 +43,17 @@ QStringList profileNames(const QString &file)
     return names;
 }
 
+// The keyboard at path answers the serial-number inquiry (0x15) with serial.
+bool injectSerialNumber(const QString &path, const QByteArray &serial)
+{
+    unsigned char report[64] = {};
+    report[0] = 1;
+    report[1] = 0x15;
+    report[5] = 32;
+    std::memcpy(report + 6, serial.constData(), 32);
+    return CVardexSim_Inject(path.toLatin1().constData(), report) == 0;
+}
+
 QByteArray fileBytes(const QString &path)
 {
     QFile f(path);
@@ -305,12 +316,7 @@ void tst_currentdevice::keyboardWithoutSerialNumberGetsNoFolder()
     const QString path = currentPath(m_page.get());
     QVERIFY(!path.isEmpty());
     QCOMPARE(CVardexSim_SetFault(path.toLatin1().constData(), SIM_FAULT_SILENT, 0), 0);
-    unsigned char report[64] = {};
-    report[0] = 1;
-    report[1] = 0x15;
-    report[5] = 32;
-    std::memcpy(report + 6, kSerialB.constData(), 32);
-    QCOMPARE(CVardexSim_Inject(path.toLatin1().constData(), report), 0);
+    QVERIFY(injectSerialNumber(path, kSerialB));
     QTRY_COMPARE_WITH_TIMEOUT(m_page->profileFolder(),
                               userConfigDir() + QStringLiteral("/Brisko/") + QString::fromLatin1(kSerialB), kHangMs);
     QCOMPARE(QDir(userConfigDir() + QStringLiteral("/Brisko")).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
@@ -342,12 +348,7 @@ void tst_currentdevice::keyboardWithoutSerialNumberOffersNoEdits()
 
     const QString path = currentPath(m_page.get());
     QCOMPARE(CVardexSim_SetFault(path.toLatin1().constData(), SIM_FAULT_SILENT, 0), 0);
-    unsigned char report[64] = {};
-    report[0] = 1;
-    report[1] = 0x15;
-    report[5] = 32;
-    std::memcpy(report + 6, kSerialB.constData(), 32);
-    QCOMPARE(CVardexSim_Inject(path.toLatin1().constData(), report), 0);
+    QVERIFY(injectSerialNumber(path, kSerialB));
     QTRY_VERIFY_WITH_TIMEOUT(!m_page->profileFolder().isEmpty(), 5000);
     QVERIFY(download->isEnabled());
     QVERIFY(profileMenu->isEnabled());
@@ -371,12 +372,7 @@ void tst_currentdevice::lateSerialNumberOfAnotherKeyboardChangesNothing()
     const QString otherModel = QString::fromLatin1(m_page->currentDevice().hidName);
     QCOMPARE(folder, userConfigDir() + QLatin1Char('/') + otherModel + QLatin1Char('/') + QString::fromLatin1(kSerialB));
 
-    unsigned char report[64] = {};
-    report[0] = 1;
-    report[1] = 0x15;
-    report[5] = 32;
-    std::memcpy(report + 6, kSerialA.constData(), 32);
-    QCOMPARE(CVardexSim_Inject(silent.toLatin1().constData(), report), 0);
+    QVERIFY(injectSerialNumber(silent, kSerialA));
     DDeviceKeyboardLink *late = m_page->keyboardLinks().value(silent);
     QTRY_COMPARE_WITH_TIMEOUT(late->currentSN(), QString::fromLatin1(kSerialA), 5000);
     QCoreApplication::processEvents();
