@@ -419,9 +419,13 @@ void tst_DDataManager::specialSettingsFileIsSetAside()
     std::thread watchdog([&] {
         const QByteArray path = QFile::encodeName(fifo);
         while (!stop) {
+            // Once the FIFO is set aside, the new settings file takes its
+            // path: opening that regular file succeeds and proves nothing.
             const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK);
             if (fd >= 0) {
-                blocked = true;
+                struct stat opened {};
+                if (::fstat(fd, &opened) == 0 && S_ISFIFO(opened.st_mode))
+                    blocked = true;
                 ::close(fd);
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
