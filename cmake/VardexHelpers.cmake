@@ -10,6 +10,18 @@ function(vardex_add_subdirectories DIR)
     endforeach()
 endfunction()
 
+# vardex_test_timeout(<seconds> <out var>)
+# A test's bound, which only ends a hang. The same work runs several times
+# slower under a sanitizer, so there the bound is scaled; every test, however
+# it is added, takes its bound from here.
+function(vardex_test_timeout SECONDS OUT)
+    set(t ${SECONDS})
+    if(VARDEX_ASAN OR VARDEX_TSAN)
+        math(EXPR t "${t} * 4")
+    endif()
+    set(${OUT} ${t} PARENT_SCOPE)
+endfunction()
+
 # vardex_add_test(NAME <name> SOURCES <files...> [LIBS <libs...>] [ENV <k=v...>] [TIMEOUT <s>])
 # A Qt Test executable run by CTest on the offscreen platform with a
 # throw-away HOME, so no test touches the developer's own settings.
@@ -25,10 +37,7 @@ function(vardex_add_test)
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 300)
     endif()
-    # The same work runs several times slower under a sanitizer.
-    if(VARDEX_ASAN OR VARDEX_TSAN)
-        math(EXPR T_TIMEOUT "${T_TIMEOUT} * 4")
-    endif()
+    vardex_test_timeout(${T_TIMEOUT} T_TIMEOUT)
     # Tests write beside their HOME (simulator logs), so it exists up front.
     file(MAKE_DIRECTORY ${home})
     vardex_test_runtime_dir(${T_NAME} run)
