@@ -8,6 +8,7 @@
 #include "ui/mainwidget/devicePage/DOnboardDownload.h"
 
 #include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -224,11 +225,12 @@ void tst_onboarddownload::wireOrderOfADownload_data()
     QTest::addColumn<int>("fault");
     QTest::addColumn<int>("value");
     QTest::addColumn<bool>("lateAnswers"); // the test answers each piece after its resend
-    QTest::addColumn<int>("resends");      // what the row costs on an idle machine
-    QTest::newRow("instant acknowledgements") << 0 << 0 << false << 0;
-    QTest::newRow("late acknowledgements") << int(SIM_FAULT_DROP_ACKS) << 1 << true << 50;
+    QTest::addColumn<QString>("resent");   // what the row resends on an idle machine
+    QTest::newRow("instant acknowledgements") << 0 << 0 << false << QString();
+    QTest::newRow("late acknowledgements") << int(SIM_FAULT_DROP_ACKS) << 1 << true << QString();
     // Piece 4 is the last piece of slot 0, the slot of the bound macro.
-    QTest::newRow("slot's last piece unacknowledged once") << int(SIM_FAULT_ONBOARD_DROP_ACK) << 4 << false << 1;
+    QTest::newRow("slot's last piece unacknowledged once")
+        << int(SIM_FAULT_ONBOARD_DROP_ACK) << 4 << false << QStringLiteral("M0.4");
 }
 
 void tst_onboarddownload::wireOrderOfADownload()
@@ -236,7 +238,7 @@ void tst_onboarddownload::wireOrderOfADownload()
     QFETCH(int, fault);
     QFETCH(int, value);
     QFETCH(bool, lateAnswers);
-    QFETCH(int, resends);
+    QFETCH(QString, resent);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString logPath = dir.filePath(QStringLiteral("sim.log"));
@@ -298,11 +300,26 @@ void tst_onboarddownload::wireOrderOfADownload()
             seq << QStringLiteral("S%1").arg(int(r[13]));
     }
 
+    // The answer (0x19) carries no field, so the host takes any answer for
+    // the piece it waits on. While every answer stands for one piece, the
+    // log shows which piece each answer belongs to. A loaded machine can
+    // break that: an answer later than the host's wait costs a resend the
+    // row did not ask for, and that copy's answer then stands for the next
+    // piece, so the answers drift and the keyboard's count of pieces (which
+    // the dropped-answer fault uses) moves. The log itself tells: the row's
+    // own resends are the only pieces sent twice.
+    QStringList sentTwice;
+    {
+        QStringList sent = seq.filter(QRegularExpression(QStringLiteral("^[MP]")));
+        for (int i = 1; i < sent.size(); ++i)
+            if (sent.at(i) == sent.at(i - 1))
+                sentTwice << sent.at(i);
+    }
+    const bool answersStandForOnePiece
+        = !lateAnswers && sentTwice == (resent.isEmpty() ? QStringList() : QStringList{resent});
+
     // The slot is complete on the keyboard before the page that points at
-    // it: an answer came after its last piece and before the page. Only
-    // while each answer stands for one piece can the log show it: when
-    // answers come on their own and a loaded machine cost a resend more than
-    // the row's, an answer to an earlier copy may stand for this piece.
+    // it: an answer came after its last piece and before the page.
     int macroPage = -1;
     for (int i = 0; i < seq.size() && macroPage < 0; ++i)
         if (seq[i].startsWith(QStringLiteral("P0.%1:").arg(macroKeyIndex / 14)))
@@ -310,7 +327,7 @@ void tst_onboarddownload::wireOrderOfADownload()
     QVERIFY(macroPage > 0);
     const int lastPiece = seq.indexOf(QStringLiteral("M0.4"));
     QVERIFY(lastPiece >= 0 && lastPiece < macroPage);
-    if (lateAnswers || retries == resends)
+    if (lateAnswers || answersStandForOnePiece)
         QVERIFY2(seq.mid(lastPiece, macroPage - lastPiece).contains(QStringLiteral("A")),
                  qPrintable(seq.mid(lastPiece, macroPage - lastPiece + 1).join(' ')));
     if (lateAnswers) {
@@ -353,18 +370,15 @@ void tst_onboarddownload::wireOrderOfADownload()
     const int decodedLines = 2 * pages + 10;
     for (int i = 0; i < decodedLines; ++i)
         expected << QStringLiteral("#");
-    if (retries != resends) {
-        // On a loaded machine (sanitizer builds) an acknowledgement can come
-        // after the 100 ms wait: the piece is sent again, and the late reply
-        // of the first copy then stands for the next piece, as any 0x19 does.
-        // The acknowledgements then drift; the order of what is sent holds.
+    if (!lateAnswers && !answersStandForOnePiece) {
+        // The answers drifted (see above); the order of what is sent holds.
         seq.removeAll(QStringLiteral("A"));
         for (int i = seq.size() - 1; i > 0; --i)
             if (seq[i] == seq[i - 1] && seq[i] != QLatin1String("#"))
                 seq.removeAt(i);
         expected.removeAll(QStringLiteral("A"));
     }
-    QCOMPARE(seq, expected);
+    QCOMPARE(seq.join(' '), expected.join(' '));
 }
 
 void tst_onboarddownload::faultsOfTheExchange_data()
