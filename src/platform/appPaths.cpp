@@ -39,8 +39,14 @@ bool setAsideSpecialSettingsFile(const QString &path)
     // stat never opens the node, so it cannot block on a FIFO.
     if (::stat(native.constData(), &st) != 0 || S_ISREG(st.st_mode) || S_ISDIR(st.st_mode))
         return true;
-    const QString aside =
+    const QString stamped =
         path + QStringLiteral(".not-a-file-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    // rename() replaces what stands at its target: a node set aside earlier
+    // in the same second keeps its place.
+    QString aside = stamped;
+    struct stat taken {};
+    for (int n = 1; ::lstat(QFile::encodeName(aside).constData(), &taken) == 0 && n < 1000; ++n)
+        aside = stamped + QLatin1Char('-') + QString::number(n);
     if (std::rename(native.constData(), QFile::encodeName(aside).constData()) != 0) {
         qWarning() << "Settings file" << path << "is not a regular file and cannot be moved aside";
         return false;

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "data/DDataManager.h"
+#include "platform/appPaths.h"
 
 namespace {
 
@@ -85,6 +86,7 @@ private slots:
     void badSettingsFile();
     void specialSettingsFileIsSetAside_data();
     void specialSettingsFileIsSetAside();
+    void specialSettingsFilesSetAsideInOneSecondAreAllKept();
 };
 
 void tst_DDataManager::init()
@@ -447,6 +449,21 @@ void tst_DDataManager::specialSettingsFileIsSetAside()
     struct stat st {};
     const QString kept = QFileInfo(settingsPath()).absolutePath() + '/' + aside.first();
     QVERIFY(::stat(QFile::encodeName(kept).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+}
+
+// Nodes set aside within one second each keep a name of their own.
+void tst_DDataManager::specialSettingsFilesSetAsideInOneSecondAreAllKept()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("VardexConfig.ini"));
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        QVERIFY(appPaths::setAsideSpecialSettingsFile(path));
+        QVERIFY(!QFileInfo::exists(path));
+    }
+    const QStringList aside =
+        QDir(dir.path()).entryList({QStringLiteral("VardexConfig.ini.not-a-file-*")}, QDir::System | QDir::Files);
+    QCOMPARE(aside.size(), 3);
 }
 
 QTEST_MAIN(tst_DDataManager)
