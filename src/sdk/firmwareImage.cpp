@@ -4,6 +4,7 @@
 #include "vardexSdk.h"
 
 #include <fcntl.h>
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -187,8 +188,10 @@ int CVardexFw_CheckBin(const unsigned char *file, size_t size, const char *model
                 ++field;
         }
         const char *end = field ? std::strchr(field, ',') : nullptr;
+        // Identity fields name the same model in either letter case, as the
+        // update check compares them.
         if (!field || !end || size_t(end - field) != std::strlen(model)
-            || std::strncmp(field, model, size_t(end - field)) != 0)
+            || ::strncasecmp(field, model, size_t(end - field)) != 0)
             return CVARDEX_FW_OTHER_MODEL;
     }
     if (imageSize)

@@ -6,6 +6,7 @@
 
 #include "vardexSdk.h"
 
+#include <strings.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -134,7 +135,7 @@ std::string imageVersion(const std::vector<uint8_t> &image, const Device &d)
         else
             fields.back().push_back(*c);
     }
-    if (fields.size() < 6 || fields[4] != d.model->code)
+    if (fields.size() < 6 || ::strcasecmp(fields[4].c_str(), d.model->code) != 0)
         return {};
     return fields[5];
 }

@@ -47,6 +47,7 @@ private slots:
     void librarySizeCap_data();
     void librarySizeCap();
     void driveFinalWriteFailure();
+    void loaderTakesModelInOtherLetterCase();
     void cleanup() { CVardexUpd_SetCandidateDrives(nullptr, -1); }
 
 private:
@@ -326,6 +327,7 @@ void TstFirmwareImage::binCheck_data()
     QTest::newRow("empty") << QByteArray() << int(CVARDEX_FW_EMPTY);
     QTest::newRow("another model") << fixtures::binFile("Kalvo") << int(CVARDEX_FW_OTHER_MODEL);
     QTest::newRow("model only a prefix") << fixtures::binFile("Torvi2") << int(CVARDEX_FW_OTHER_MODEL);
+    QTest::newRow("model in other letter case") << fixtures::binFile("tORVI") << int(CVARDEX_FW_OK);
 }
 
 void TstFirmwareImage::binCheck()
@@ -583,6 +585,31 @@ void TstFirmwareImage::librarySizeCap()
         QCOMPARE(CVardexSim_GetBootloaderReportCount(keyboard.c_str()), 0);
         CVardexSim_UnplugBootloader(keyboard.c_str());
     }
+    CVardexSim_Enable("1");
+}
+
+// The keyboard's own loader, like the update check, names a model in either
+// letter case: such an image is written and its version taken.
+void TstFirmwareImage::loaderTakesModelInOtherLetterCase()
+{
+    std::string keyboard;
+    int hid = 0;
+    int handle = 0;
+    openTorviBootloader(&keyboard, &hid, &handle);
+    if (QTest::currentTestFailed())
+        return;
+    QTemporaryDir dir;
+    const QString file = dir.path() + "/TORVI.bin";
+    const QByteArray bytes = fixtures::binFile("TORVI");
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+    out.close();
+    QCOMPARE(CVardexHid_FirmwareUpgrade(handle, QFile::encodeName(file).constData(), 0, 0, 0, nullptr), 0);
+    CVardexHid_CloseBootloader(handle);
+    CVardexHid_Close(hid);
+    unsigned size = 0, crc = 0;
+    QCOMPARE(CVardexSim_GetFirmwareImage(keyboard.c_str(), &size, &crc), 0);
+    QCOMPARE(int(size), bytes.size() - CVARDEX_FW_BIN_SEAL_SIZE);
     CVardexSim_Enable("1");
 }
 
