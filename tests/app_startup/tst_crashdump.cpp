@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include "platform/crashDump.h"
+#include "../testWait.h"
 
 class tst_CrashDump : public QObject
 {
@@ -168,7 +169,7 @@ void tst_CrashDump::crashStartsReporterWithoutForkLocks()
     QVERIFY(WIFSIGNALED(status));
     QCOMPARE(WTERMSIG(status), SIGSEGV);
     QCOMPARE(QDir(dumpDir).entryList(QDir::Files).size(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), testWait::kHangMs);
 }
 
 QTEST_GUILESS_MAIN(tst_CrashDump)

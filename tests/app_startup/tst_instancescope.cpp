@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "platform/instanceScope.h"
+#include "../testWait.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -207,7 +208,7 @@ void tst_InstanceScope::deepFoldersStillListen()
     QVERIFY2(server.listen(path), qPrintable(server.errorString()));
     QLocalSocket client;
     client.connectToServer(path);
-    QVERIFY(client.waitForConnected(2000));
+    QVERIFY(client.waitForConnected(testWait::kHangMs));
 }
 
 void tst_InstanceScope::memoryKeyIsScoped()

@@ -9,6 +9,7 @@
 #include "ui/mainwidget/devicePage/DDevicePage.h"
 #include "ui/lightsConfig/lightDealMain.h"
 #include "vardexSdk.h"
+#include "../testWait.h"
 
 #include <QLabel>
 #include <QLayout>
@@ -19,10 +20,7 @@
 
 namespace devicePageTest {
 
-// The bound of a wait for an event: it only ends a hang. A loaded machine
-// (a sanitizer build, two suites side by side) may take seconds for what
-// takes milliseconds alone.
-constexpr int kHangMs = 60000;
+using testWait::kHangMs;
 
 inline bool startLibrary()
 {

@@ -328,7 +328,7 @@ void tst_currentdevice::keyboardWithoutSerialNumberGetsNoFolder()
 void tst_currentdevice::keyboardWithoutSerialNumberOffersNoEdits()
 {
     QVERIFY(startPage({{"Brisko", false, true, kSerialA}}, {{0, SIM_FAULT_SILENT}}));
-    QTRY_VERIFY_WITH_TIMEOUT(!m_page->lastNotice().isEmpty(), 8000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_page->lastNotice().isEmpty(), testWait::kHangMs);
     const QString pending = m_page->lastNotice();
     QVERIFY(pending.contains(QLatin1String("serial number")));
     QVERIFY(m_page->currentLink());
@@ -349,7 +349,7 @@ void tst_currentdevice::keyboardWithoutSerialNumberOffersNoEdits()
     const QString path = currentPath(m_page.get());
     QCOMPARE(CVardexSim_SetFault(path.toLatin1().constData(), SIM_FAULT_SILENT, 0), 0);
     QVERIFY(injectSerialNumber(path, kSerialB));
-    QTRY_VERIFY_WITH_TIMEOUT(!m_page->profileFolder().isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_page->profileFolder().isEmpty(), testWait::kHangMs);
     QVERIFY(download->isEnabled());
     QVERIFY(profileMenu->isEnabled());
     QVERIFY(m_page->lightsConfigPage()->isEnabled());
@@ -374,7 +374,7 @@ void tst_currentdevice::lateSerialNumberOfAnotherKeyboardChangesNothing()
 
     QVERIFY(injectSerialNumber(silent, kSerialA));
     DDeviceKeyboardLink *late = m_page->keyboardLinks().value(silent);
-    QTRY_COMPARE_WITH_TIMEOUT(late->currentSN(), QString::fromLatin1(kSerialA), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(late->currentSN(), QString::fromLatin1(kSerialA), testWait::kHangMs);
     QCoreApplication::processEvents();
     QCOMPARE(currentPath(m_page.get()), other);
     QCOMPARE(m_page->profileFolder(), folder);

@@ -628,7 +628,7 @@ void tst_devicelist::unreportedReceiverIsNotMadeCurrent()
     QCOMPARE(CVardexSim_Unplug(receiver.constData()), 0);
     QCOMPARE(CVardexSim_SetFault(receiver.constData(), SIM_FAULT_SILENT, 1), 0);
     QVERIFY(waitForFirstLoad());
-    QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), QString::fromLatin1(cable), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(currentPath(page), QString::fromLatin1(cable), testWait::kHangMs);
 
     QCOMPARE(CVardexSim_Plug(receiver.constData()), 0);
     page->updateHidList(11);
@@ -659,9 +659,9 @@ void tst_devicelist::unplugOtherKeyboardReloadsNothing()
     if (QTest::currentTestFailed())
         return;
     DDevicePage *page = m_page.get();
-    QTRY_VERIFY_WITH_TIMEOUT(!page->profileFolder().isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!page->profileFolder().isEmpty(), testWait::kHangMs);
     // The set-up ends by asking for the sleep times (0x13).
-    QTRY_VERIFY_WITH_TIMEOUT(keyboardAgreement::writtenCommands(logPath).value(current).contains(0x13), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(keyboardAgreement::writtenCommands(logPath).value(current).contains(0x13), testWait::kHangMs);
     QPointer<hidDeviceJoinFrame> view = page->keyboardView();
     QVERIFY(view);
     QPointer<MainHidInterFace> otherTransport = page->keyboardLinks().value(other)->hidInterface();
@@ -698,13 +698,13 @@ void tst_devicelist::keyboardInReachIsAskedForItsSerialNumber()
     QVERIFY(waitForFirstLoad());
     const QString cable = pathOfModel("Brisko", false);
     const QString receiver = pathOfModel("Yolma", true);
-    QTRY_VERIFY_WITH_TIMEOUT(currentPath(page) == cable && !page->profileFolder().isEmpty(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(currentPath(page) == cable && !page->profileFolder().isEmpty(), testWait::kHangMs);
     DDeviceKeyboardLink *link = page->keyboardLinks().value(receiver);
     QVERIFY(link);
     QVERIFY(link->currentSN().isEmpty());
 
     QCOMPARE(CVardexSim_SetReachable(receiver.toLatin1().constData(), 1, 1), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(link->currentSN(), QString::fromLatin1(serial), 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(link->isDeviceReady(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(link->currentSN(), QString::fromLatin1(serial), testWait::kHangMs);
+    QTRY_VERIFY_WITH_TIMEOUT(link->isDeviceReady(), testWait::kHangMs);
     QCOMPARE(currentPath(page), cable);
 }

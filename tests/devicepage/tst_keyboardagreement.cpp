@@ -6,6 +6,7 @@
 
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/settings/DSettingsDia.h"
+#include "../testWait.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -121,7 +122,7 @@ bool tst_keyboardagreement::startWindow(const QList<SimDevice> &devices, const Q
     m_page = m_window->findChild<DDevicePage *>();
     // The list is loaded 200 ms after the page is built; the title is the
     // window's own until then.
-    return m_page && QTest::qWaitFor([&] { return !m_page->deviceTiles().isEmpty(); }, 3000);
+    return m_page && QTest::qWaitFor([&] { return !m_page->deviceTiles().isEmpty(); }, testWait::kHangMs);
 }
 
 bool tst_keyboardagreement::settle(const std::function<bool()> &done, int timeoutMs, const QString &what)

@@ -15,6 +15,7 @@
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/keyboardView/hidDeviceJoinFrame.h"
 #include "ui/settings/DSettingsDia.h"
+#include "../testWait.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -139,7 +140,7 @@ void tst_keyboardchaos::initTestCase()
     m_window->show();
     m_page = m_window->findChild<DDevicePage *>();
     QVERIFY(m_page);
-    QVERIFY(QTest::qWaitFor([&] { return !m_page->deviceTiles().isEmpty(); }, 3000));
+    QVERIFY(QTest::qWaitFor([&] { return !m_page->deviceTiles().isEmpty(); }, testWait::kHangMs));
 
     m_clock.start();
     m_watchdog.setInterval(120);

@@ -19,11 +19,11 @@
 #include "ui/mainwidget/DDevicePageView.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "vardexSdk.h"
+#include "../testWait.h"
 
 namespace fwtest {
 
-// Only ends a hang: every wait below is for an event, not for a time.
-constexpr int kHangMs = 60000;
+using testWait::kHangMs;
 
 inline void setText(char *field, size_t size, const QByteArray &text)
 {

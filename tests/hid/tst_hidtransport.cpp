@@ -3,6 +3,7 @@
 #include "hid/DDeviceHidCmdSend.h"
 #include "hid/MainHidInterFace.h"
 #include "simKeyboard.h"
+#include "../testWait.h"
 
 #include <QElapsedTimer>
 #include <QScopeGuard>
@@ -297,7 +298,7 @@ void tst_hidtransport::commandsBeforeLightReports()
     t.hidApi_Write(layout.data());
     t.start();
 
-    QTRY_COMPARE_WITH_TIMEOUT(log.written(m_path).size() >= 13, true, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(log.written(m_path).size() >= 13, true, testWait::kHangMs);
     const QList<simKeyboard::LogLine> w = log.written(m_path);
     QCOMPARE(w.at(0).report.left(2).toHex(), QByteArray("0014")); // the serial-number inquiry comes first
     QCOMPARE(w.at(1).report, sleep.toByteArray());
@@ -313,7 +314,7 @@ void tst_hidtransport::commandsBeforeLightReports()
         t.hidApi_WriteLight(lightReport(20 + i).data());
     t.hidApi_Write(sleep.data());
     t.hidApi_WriteLight(lightReport(29).data()); // completes the frame
-    QTRY_COMPARE_WITH_TIMEOUT(log2.written(m_path).size() >= 11, true, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(log2.written(m_path).size() >= 11, true, testWait::kHangMs);
     const QList<simKeyboard::LogLine> w2 = log2.written(m_path);
     int firstLight = -1, command = -1;
     for (int i = 0; i < w2.size(); ++i) {
@@ -335,11 +336,11 @@ void tst_hidtransport::serialNumberComesOnlyBySnSignal()
     connect(&t, &MainHidInterFace::sigHidSnGetOver, &rx, &Receiver::onSN);
     QCOMPARE(t.hidApi_Open(m_path), 0);
     t.start();
-    QTRY_COMPARE_WITH_TIMEOUT(rx.sn.size(), 1, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(rx.sn.size(), 1, testWait::kHangMs);
     QCOMPARE(int(uchar(rx.sn.first()[1])), 0x15);
     const hidCmdBuff sleep = DDeviceHidCmdSend::buildCheckSleepTime();
     t.hidApi_Write(sleep.data());
-    QTRY_VERIFY_WITH_TIMEOUT(!rx.data.isEmpty(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(!rx.data.isEmpty(), testWait::kHangMs);
     for (const QByteArray &r : qAsConst(rx.data))
         QVERIFY(uchar(r[1]) != 0x15);
     t.hidApi_Close(4);
@@ -390,18 +391,18 @@ void tst_hidtransport::deviceGoneWhenUnpluggedNotWhenClosed()
     connect(&t, &MainHidInterFace::sigHidSnGetOver, &rx, &Receiver::onSN);
     QCOMPARE(t.hidApi_Open(m_path), 0);
     t.start();
-    QTRY_COMPARE_WITH_TIMEOUT(rx.sn.size(), 1, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(rx.sn.size(), 1, testWait::kHangMs);
     QVERIFY(!t.isDeviceGone());
 
     QCOMPARE(CVardexSim_Unplug(m_path.toLatin1().constData()), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(gone, 1, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(gone, 1, testWait::kHangMs);
     QVERIFY(t.isDeviceGone());
     QVERIFY(t.isHidOpen()); // closing is its holder's business
     // Back under the same path: this handle stays dead, and says so once.
     QCOMPARE(CVardexSim_Plug(m_path.toLatin1().constData()), 0);
     const hidCmdBuff sleep = DDeviceHidCmdSend::buildCheckSleepTime();
     QCOMPARE(t.hidApi_Write(sleep.data()), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(t.pendingCommandCount(), 0, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(t.pendingCommandCount(), 0, testWait::kHangMs);
     QVERIFY(t.isDeviceGone());
     QCOMPARE(t.hidApi_Close(6), 0);
     QCoreApplication::processEvents();
@@ -415,7 +416,7 @@ void tst_hidtransport::deviceGoneWhenUnpluggedNotWhenClosed()
     connect(&u, &MainHidInterFace::sigHidSnGetOver, &rx2, &Receiver::onSN);
     QCOMPARE(u.hidApi_Open(m_path), 0);
     u.start();
-    QTRY_COMPARE_WITH_TIMEOUT(rx2.sn.size(), 1, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(rx2.sn.size(), 1, testWait::kHangMs);
     QCOMPARE(u.hidApi_Close(7), 0);
     QCoreApplication::processEvents();
     QVERIFY(!u.isDeviceGone());
@@ -432,7 +433,7 @@ void tst_hidtransport::reportsKeepTheirSpacing()
     connect(&t, &MainHidInterFace::sigHidSnGetOver, &rx, &Receiver::onSN);
     QCOMPARE(t.hidApi_Open(m_path), 0);
     t.start();
-    QTRY_COMPARE_WITH_TIMEOUT(rx.sn.size(), 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(rx.sn.size(), 1, testWait::kHangMs);
     t.setLightSynchronous(true);
 
     // Commands the keyboard answers, so reads fall between the writes.
@@ -446,7 +447,7 @@ void tst_hidtransport::reportsKeepTheirSpacing()
         for (int i = 0; i < 10; ++i)
             t.hidApi_WriteLight(lightReport(i).data());
         queued += 12;
-        QTRY_VERIFY_WITH_TIMEOUT(simKeyboard::writesReceived(m_path) - writesBefore >= queued, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(simKeyboard::writesReceived(m_path) - writesBefore >= queued, testWait::kHangMs);
     }
     const int written = simKeyboard::writesReceived(m_path) - writesBefore; // keep-alives too
     QVector<long long> at(written);
@@ -470,7 +471,7 @@ void tst_hidtransport::completeFrameGoesOutWithoutOtherTraffic()
     QCOMPARE(t.hidApi_Open(m_path), 0);
     t.m_shakeHandsTimer->stop();
     t.start();
-    QTRY_COMPARE_WITH_TIMEOUT(rx.sn.size(), 1, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(rx.sn.size(), 1, testWait::kHangMs);
     t.setLightSynchronous(true);
     const QByteArray unprompted = report("01 01 00 00 00 08");
     for (int frame = 0; frame < 3; ++frame) {
@@ -481,12 +482,12 @@ void tst_hidtransport::completeFrameGoesOutWithoutOtherTraffic()
         // did to it is past and it sleeps.
         const int received = rx.data.size();
         QCOMPARE(CVardexSim_Inject(qPrintable(m_path), reinterpret_cast<const unsigned char *>(unprompted.constData())), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(rx.data.size(), received + 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(rx.data.size(), received + 1, testWait::kHangMs);
         QCOMPARE(simKeyboard::writesReceived(m_path), before);
         QElapsedTimer sinceComplete;
         sinceComplete.start();
         t.hidApi_WriteLight(lightReport(9).data());
-        QTRY_COMPARE_WITH_TIMEOUT(simKeyboard::writesReceived(m_path) - before, 10, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(simKeyboard::writesReceived(m_path) - before, 10, testWait::kHangMs);
 #if !defined(__SANITIZE_THREAD__) && !defined(__SANITIZE_ADDRESS__)
         // Ten reports 2 ms apart, far from the keep-alive's second.
         QVERIFY2(sinceComplete.elapsed() < 500, qPrintable(QString::number(sinceComplete.elapsed())));

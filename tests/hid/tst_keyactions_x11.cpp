@@ -1,6 +1,7 @@
 // Typing a text and launching a program, as custom keys do, on a real X
 // server (run under tests/run-under-xvfb.sh).
 #include "platform/keyActions.h"
+#include "../testWait.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -48,7 +49,7 @@ void tst_keyactions_x11::typesTextIntoFocusedLineEdit()
 
     QVERIFY(keyActions::typeTextByPaste(text));
     QCOMPARE(QApplication::clipboard()->text(), text);
-    QTRY_COMPARE_WITH_TIMEOUT(edit.text(), QStringLiteral("> ") + text, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(edit.text(), QStringLiteral("> ") + text, testWait::kHangMs);
 }
 
 void tst_keyactions_x11::launchesExecutableScript()
@@ -68,7 +69,7 @@ void tst_keyactions_x11::launchesExecutableScript()
         QFile m(marker);
         return m.open(QIODevice::ReadOnly) ? m.readAll() : QByteArray();
     };
-    QTRY_COMPARE_WITH_TIMEOUT(markerText(), QByteArray("launched\n"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(markerText(), QByteArray("launched\n"), testWait::kHangMs);
 }
 
 void tst_keyactions_x11::launchRefusesEmptyTarget()

@@ -216,7 +216,7 @@ void tst_KeyFunctionDownload::everyFunctionReachesTheKeyboard()
     m_page = std::make_unique<DDevicePage>();
     m_page->resize(1280, 700);
     m_page->show();
-    QVERIFY(QTest::qWaitFor([&] { return m_page->currentLink() && !m_page->profileFolder().isEmpty(); }, 6000));
+    QVERIFY(QTest::qWaitFor([&] { return m_page->currentLink() && !m_page->profileFolder().isEmpty(); }, testWait::kHangMs));
     const QString path = currentPath(m_page.get());
     CVardexSim_ClearOnboard(path.toLatin1().constData());
     const QByteArray defaultStore = QFile::encodeName(m_page->profileFolder() + QStringLiteral("/appProfile_Default.xml"));

@@ -19,6 +19,7 @@
 #include "ui/customKeys/DChangeKeyPage.h"
 #include "ui/customKeys/DCustomKeysPage.h"
 #include "ui/widgets/ArrowWidget.h"
+#include "../testWait.h"
 
 using namespace keyFuncsTest;
 
@@ -72,7 +73,7 @@ void tst_RemapCaptureX11::capturedKeyIsStoredAndWithheld()
     QVERIFY2(m_helper.start(), "the helper window did not start");
     QTest::qWait(300);
     xdotool({QStringLiteral("type"), QStringLiteral("x")});
-    QTRY_COMPARE_WITH_TIMEOUT(m_helper.text(), QStringLiteral("x"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_helper.text(), QStringLiteral("x"), testWait::kHangMs);
 
     // Key A, remap page, a click into its edit opens the capture bubble.
     DDataManager::instance()->setCurrentKey(4, QStringLiteral("A"));
@@ -85,17 +86,17 @@ void tst_RemapCaptureX11::capturedKeyIsStoredAndWithheld()
     const QPoint centre = edit->mapToGlobal(edit->rect().center());
     xdotool({QStringLiteral("mousemove"), QString::number(centre.x()), QString::number(centre.y()),
              QStringLiteral("click"), QStringLiteral("1")});
-    QTRY_VERIFY_WITH_TIMEOUT(remap->popup()->isVisible(), 3000);
-    QTRY_VERIFY_WITH_TIMEOUT(keys.hook().isRunning(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(remap->popup()->isVisible(), testWait::kHangMs);
+    QTRY_VERIFY_WITH_TIMEOUT(keys.hook().isRunning(), testWait::kHangMs);
     QCOMPARE(keys.hookMode(), int(HookRemapCapture));
 
     xdotool({QStringLiteral("key"), QStringLiteral("Escape")});
-    QTRY_COMPARE_WITH_TIMEOUT(stored(m_stores.profiles, 4).value, QByteArray("41"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(stored(m_stores.profiles, 4).value, QByteArray("41"), testWait::kHangMs);
     QCOMPARE(stored(m_stores.profiles, 4).type, QByteArray("0"));
     QCOMPARE(remap->shownText(), QStringLiteral("Esc"));
     // A typing key goes to the capture, not to the other program.
     xdotool({QStringLiteral("type"), QStringLiteral("b")});
-    QTRY_COMPARE_WITH_TIMEOUT(stored(m_stores.profiles, 4).value, QByteArray("5"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(stored(m_stores.profiles, 4).value, QByteArray("5"), testWait::kHangMs);
     QTest::qWait(300);
     QCOMPARE(m_helper.text(), QStringLiteral("x"));
     QVERIFY(remap->popup()->isVisible());
@@ -111,8 +112,8 @@ void tst_RemapCaptureX11::capturedKeyIsStoredAndWithheld()
     QVERIFY(!remap->popup()->geometry().contains(away));
     xdotool({QStringLiteral("mousemove"), QString::number(away.x()), QString::number(away.y()),
              QStringLiteral("click"), QStringLiteral("1")});
-    QTRY_VERIFY_WITH_TIMEOUT(!remap->popup()->isVisible(), 3000);
-    QTRY_VERIFY_WITH_TIMEOUT(!keys.hook().isRunning(), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(!remap->popup()->isVisible(), testWait::kHangMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!keys.hook().isRunning(), testWait::kHangMs);
     QVERIFY(!remap->isPopupOpen());
 }
 

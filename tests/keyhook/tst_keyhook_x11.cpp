@@ -17,6 +17,7 @@
 #include "platform/x11RecordHook.h"
 #include "ui/customKeys/WindowsHookInterface.h"
 #include "x11HelperWindow.h"
+#include "../testWait.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ void tst_KeyHookX11::heldKeyIsOnePress()
     // Long enough for the server's auto-repeat to start.
     xdotool({QStringLiteral("keydown"), QStringLiteral("x"), QStringLiteral("sleep"), QStringLiteral("1.2"),
              QStringLiteral("keyup"), QStringLiteral("x")});
-    QTRY_VERIFY_WITH_TIMEOUT(!spy.isEmpty() && spy.last().at(2).toInt() == 0, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!spy.isEmpty() && spy.last().at(2).toInt() == 0, testWait::kHangMs);
     QTest::qWait(200);
     QCOMPARE(spy.count(), 2);
     QCOMPARE(spy.at(0).at(0).toInt(), 88);
@@ -137,14 +138,14 @@ void tst_KeyHookX11::captureWithholdsKeysFromOtherPrograms()
     // Mode 5 lets every key through.
     QCOMPARE(hook.startHook(HookInteractiveLight), 1);
     xdotool({QStringLiteral("type"), QStringLiteral("ab")});
-    QTRY_COMPARE_WITH_TIMEOUT(m_helper.text(), QStringLiteral("ab"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_helper.text(), QStringLiteral("ab"), testWait::kHangMs);
     hook.stopHook();
 
     // Mode 2 keeps the keys from the helper and still reports them.
     QSignalSpy spy(&hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key);
     QCOMPARE(hook.startHook(HookRemapCapture), 1);
     xdotool({QStringLiteral("type"), QStringLiteral("ab")});
-    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 4, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 4, testWait::kHangMs);
     QTest::qWait(300);
     QCOMPARE(m_helper.text(), QStringLiteral("ab"));
     QCOMPARE(spy.at(0).at(0).toInt(), 65);
@@ -153,9 +154,9 @@ void tst_KeyHookX11::captureWithholdsKeysFromOtherPrograms()
 
     // After the stop the helper types again, once it has taken back the
     // activation the grab took from it.
-    QTRY_VERIFY_WITH_TIMEOUT(m_helper.focused(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(m_helper.focused(), testWait::kHangMs);
     xdotool({QStringLiteral("type"), QStringLiteral("cd")});
-    QTRY_COMPARE_WITH_TIMEOUT(m_helper.text(), QStringLiteral("abcd"), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(m_helper.text(), QStringLiteral("abcd"), testWait::kHangMs);
 }
 
 void tst_KeyHookX11::captureWithoutWindowToGrabFails()
@@ -201,13 +202,13 @@ void tst_KeyHookX11::macroRecordingReportsClicksNotMoves()
     QTest::qWait(300);
     QCOMPARE(mouse.size(), 0);
     xdotool({QStringLiteral("click"), QStringLiteral("3")});
-    QTRY_COMPARE_WITH_TIMEOUT(mouse.size(), 2, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(mouse.size(), 2, testWait::kHangMs);
     QCOMPARE(mouse[0].message, 516);
     QCOMPARE(mouse[1].message, 517);
     QCOMPARE(mouse[0].x, 120);
     QCOMPARE(mouse[0].y, 130);
     xdotool({QStringLiteral("key"), QStringLiteral("F5")});
-    QTRY_COMPARE_WITH_TIMEOUT(keys.size(), 2, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(keys.size(), 2, testWait::kHangMs);
     QCOMPARE(keys[0].vk, 116);
     QCOMPARE(keySignal.count(), 0); // a recording goes to the macro editor only
     hook.stopHook();

@@ -3,6 +3,8 @@
 // started again with --helper-window shows a focused line edit and prints
 // "text:<text>" whenever its text changes, "focus:<0|1>" when its focus
 // changes and "ready" once it is up. Keys that reach it show in its text.
+#include "../testWait.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -56,7 +58,7 @@ public:
         m_process.setProgram(QCoreApplication::applicationFilePath());
         m_process.setArguments({QStringLiteral("--helper-window")});
         m_process.start();
-        if (!m_process.waitForStarted(5000))
+        if (!m_process.waitForStarted(testWait::kHangMs))
             return false;
         QElapsedTimer waited;
         waited.start();

@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "ui/lightsConfig/lightPacingThreads.h"
+#include "../testWait.h"
 
 namespace {
 
@@ -77,7 +78,7 @@ private slots:
         TickLog log;
         log.attach(thread);
         thread.startPacing();
-        QTRY_VERIFY_WITH_TIMEOUT(log.count() >= 201, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(log.count() >= 201, testWait::kHangMs);
         thread.stopPacing();
         const std::vector<int64_t> t = log.ticks();
         std::vector<int64_t> gaps;
@@ -123,7 +124,7 @@ private slots:
         TickLog log;
         log.attach(thread, 999950LL * 1000); // wraps 50 ms after the start
         thread.startPacing();
-        QTRY_VERIFY_WITH_TIMEOUT(log.count() >= 25, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(log.count() >= 25, testWait::kHangMs);
         thread.stopPacing();
         const std::vector<int64_t> t = log.ticks();
         const auto wrap = std::adjacent_find(t.begin(), t.end(), [](int64_t a, int64_t b) { return b < a; });

@@ -7,6 +7,7 @@
 #include "hid/MainHidInterFace.h"
 #include "ui/lightsConfig/lightDealMain.h"
 #include "ui/keyboardView/sideLightButtonCustom.h"
+#include "../testWait.h"
 
 namespace {
 
@@ -98,9 +99,9 @@ private slots:
         engine.setLightSynchronous(false); // off while off: nothing
         engine.setLightSynchronous(true);
         engine.setLightSynchronous(true);
-        QTRY_VERIFY_WITH_TIMEOUT(reportsOf(log, m_paths[0], 0x16).size() >= 1, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(reportsOf(log, m_paths[0], 0x16).size() >= 1, testWait::kHangMs);
         engine.setLightSynchronous(false);
-        QTRY_VERIFY_WITH_TIMEOUT(reportsOf(log, m_paths[0], 0x16).size() >= 2, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(reportsOf(log, m_paths[0], 0x16).size() >= 2, testWait::kHangMs);
         // Time for a wrong third switch to show; on a slow machine it only
         // shows less often, it never fails a sound run.
         QTest::qWait(100);

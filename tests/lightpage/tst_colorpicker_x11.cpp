@@ -1,5 +1,6 @@
 // Under an X server the picker reads the real screen pixel under the pointer.
 #include "ui/lightsConfig/SVColorArea.h"
+#include "../testWait.h"
 
 #include <QCursor>
 #include <QSignalSpy>
@@ -28,7 +29,7 @@ void tst_colorpicker_x11::pickReadsTheScreen()
     QCursor::setPos(solid.mapToGlobal(QPoint(150, 150)));
     QSignalSpy picked(&area, &SVColorArea::sigGetRGB);
     QSignalSpy hex(&area, &SVColorArea::sigGetHexRGB);
-    QTRY_VERIFY_WITH_TIMEOUT((area.print2(), !picked.isEmpty() && picked.last().at(0).toInt() == 255), 3000);
+    QTRY_VERIFY_WITH_TIMEOUT((area.print2(), !picked.isEmpty() && picked.last().at(0).toInt() == 255), testWait::kHangMs);
     QCOMPARE(picked.last().at(1).toInt(), 128);
     QCOMPARE(picked.last().at(2).toInt(), 0);
     QCOMPARE(hex.last().at(0).toString(), QStringLiteral("#FF8000"));

@@ -18,6 +18,7 @@
 #include "ui/macro/DMacroListItem.h"
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/customKeys/WindowsHookInterface.h"
+#include "../testWait.h"
 
 using namespace macroTest;
 
@@ -76,10 +77,10 @@ void tst_macrorecord_x11::typedKeysAreRecordedAndWithheld()
     // it comes for the delays to be measured.
     QProcess typist;
     typist.start(QStringLiteral("xdotool"), QStringLiteral("type --delay 300 ab").split(QLatin1Char(' ')));
-    QVERIFY(typist.waitForStarted(5000));
-    QTRY_COMPARE_WITH_TIMEOUT(typist.state(), QProcess::NotRunning, 10000);
+    QVERIFY(typist.waitForStarted(testWait::kHangMs));
+    QTRY_COMPARE_WITH_TIMEOUT(typist.state(), QProcess::NotRunning, testWait::kHangMs);
     QCOMPARE(typist.exitCode(), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(page->eventRows().size(), 4, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(page->eventRows().size(), 4, testWait::kHangMs);
     QTest::qWait(300);
     page->toggleRecording();
     QVERIFY(!page->isRecording());
@@ -139,7 +140,7 @@ void tst_macrorecord_x11::keysReachTheEditorAfterTheRowMenu()
 
     QSignalSpy closed(page, &DMacroPage::sigMacroPageClose);
     QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("key"), QStringLiteral("Escape")});
-    QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, 3000);
+    QTRY_COMPARE_WITH_TIMEOUT(closed.count(), 1, testWait::kHangMs);
 }
 
 #include "tst_macrorecord_x11.moc"

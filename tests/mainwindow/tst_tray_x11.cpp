@@ -17,6 +17,7 @@
 
 #include "ui/mainwidget/DDevicePageView.h"
 #include "ui/mainwidget/DMainWidget.h"
+#include "../testWait.h"
 
 // Last: Xlib's macros (None, Bool, Status...) would break the headers above.
 #include <X11/Xlib.h>
@@ -135,7 +136,7 @@ private slots:
 
         TrayManager tray(g_display);
         QVERIFY(tray.start());
-        QTRY_VERIFY_WITH_TIMEOUT(tray.dockRequests() > 0, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(tray.dockRequests() > 0, testWait::kHangMs);
         QVERIFY(w.trayIconInTray());
         QCOMPARE(tray.dockRequests(), 1);
     }

@@ -4,6 +4,8 @@
 #ifndef PULSETESTSERVER_H
 #define PULSETESTSERVER_H
 
+#include "../testWait.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QElapsedTimer>
@@ -100,7 +102,7 @@ public:
         if (latencyMs > 0)
             args << QStringLiteral("--latency-msec=%1").arg(latencyMs);
         p->start(m_pacat, args);
-        if (!p->waitForStarted(5000))
+        if (!p->waitForStarted(testWait::kHangMs))
             return nullptr;
         return p;
     }
@@ -150,7 +152,7 @@ private:
         m_daemon->setProcessEnvironment(environment());
         m_daemon->setProcessChannelMode(QProcess::MergedChannels);
         m_daemon->start(daemon, args);
-        if (!m_daemon->waitForStarted(5000)) {
+        if (!m_daemon->waitForStarted(testWait::kHangMs)) {
             m_error = QStringLiteral("could not be run");
             return false;
         }

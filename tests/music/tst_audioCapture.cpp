@@ -11,6 +11,7 @@
 #include "pulseTestServer.h"
 #include "ui/lightsConfig/lightDealMain.h"
 #include "ui/lightsConfig/spectrumAnalyser.h"
+#include "../testWait.h"
 
 namespace {
 
@@ -119,7 +120,7 @@ private slots:
         player->write(pulseTestServer::tone(440.0, 44100)); // one second
         player->closeWriteChannel();
         QVERIFY(player->waitForFinished(5000));
-        QTRY_VERIFY_WITH_TIMEOUT(loudFrames(log) >= 8192, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(loudFrames(log) >= 8192, testWait::kHangMs);
         QCOMPARE(capture.stop(), 0);
 
         std::lock_guard<std::mutex> guard(log.lock);
@@ -157,7 +158,7 @@ private slots:
         QVERIFY(player);
         player->write(pulseTestServer::tone(440.0, 44100 * 3));
         player->closeWriteChannel();
-        QTRY_VERIFY_WITH_TIMEOUT(loudFrames(log) >= 44100 / 2, 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(loudFrames(log) >= 44100 / 2, testWait::kHangMs);
         QString sinks;
         QVERIFY(m_server.pactl({QStringLiteral("list"), QStringLiteral("sinks")}, &sinks));
         const QRegularExpression configured(QStringLiteral("configured (\\d+) usec"));
@@ -181,7 +182,7 @@ private slots:
         QVERIFY(player);
         player->write(pulseTestServer::tone(440.0, 44100 * 3));
         QCOMPARE(capture.start(), 0);
-        QTRY_VERIFY_WITH_TIMEOUT(log.count() >= 5, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(log.count() >= 5, testWait::kHangMs);
         QElapsedTimer clock;
         clock.start();
         QCOMPARE(capture.stop(), 0);
@@ -208,7 +209,7 @@ private slots:
         // The sink goes away under the capture: the stream ends and the
         // capture says so, so the engine's watch will start it again.
         QVERIFY(m_server.pactl({QStringLiteral("unload-module"), QStringLiteral("module-null-sink")}));
-        QTRY_VERIFY_WITH_TIMEOUT(!capture.isRunning(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(!capture.isRunning(), testWait::kHangMs);
         QCOMPARE(capture.stop(), 0);
         m_server.shutDown();
         m_started = false;
@@ -227,8 +228,8 @@ private slots:
         QVERIFY(m_server.pactl({QStringLiteral("load-module"), QStringLiteral("module-null-sink"),
                                 QStringLiteral("sink_name=vardex_other")}));
         QVERIFY(m_server.pactl({QStringLiteral("set-default-sink"), QStringLiteral("vardex_other")}));
-        QTRY_COMPARE_WITH_TIMEOUT(engine.audioCaptureRestarts(), 1, 3000);
-        QTRY_COMPARE_WITH_TIMEOUT(engine.audioCapture()->boundOutputName(), QStringLiteral("vardex_other"), 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(engine.audioCaptureRestarts(), 1, testWait::kHangMs);
+        QTRY_COMPARE_WITH_TIMEOUT(engine.audioCapture()->boundOutputName(), QStringLiteral("vardex_other"), testWait::kHangMs);
         QVERIFY(engine.audioCapture()->isRunning());
         QTest::qWait(1200);
         QCOMPARE(engine.audioCaptureRestarts(), 1);

@@ -12,6 +12,7 @@
 #include "ui/lightsConfig/lightDealMain.h"
 #include "ui/lightsConfig/musicRhythm.h"
 #include "ui/keyboardView/keyboardButCustom.h"
+#include "../testWait.h"
 
 namespace {
 
@@ -385,7 +386,7 @@ private slots:
         auto feed = [&](int bytes) {
             m.engine.onSendCaptureAudioData(new BYTE[bytes](), bytes);
             const bool analysed = m.engine.audioBufferSize() == 0;
-            if (analysed && !QTest::qWaitFor([&] { return m.engine.spectrumAnalyser()->isIdle(); }, 5000))
+            if (analysed && !QTest::qWaitFor([&] { return m.engine.spectrumAnalyser()->isIdle(); }, testWait::kHangMs))
                 qWarning("the analyser stays busy");
             return analysed;
         };

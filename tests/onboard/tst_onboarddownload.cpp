@@ -6,6 +6,7 @@
 #include "hid/onboardEncoding.h"
 #include "ui/customKeys/DCustomKeysPage.h"
 #include "ui/mainwidget/devicePage/DOnboardDownload.h"
+#include "../testWait.h"
 
 #include <QElapsedTimer>
 #include <QRegularExpression>
@@ -596,7 +597,7 @@ void tst_onboarddownload::keyboardThatLeftIsNamed()
     leave.stop();
     QVERIFY(left);
     QCOMPARE(m_page->lastNotice(), message.arg(firstName));
-    QTRY_COMPARE_WITH_TIMEOUT(current(), other, 6000);
+    QTRY_COMPARE_WITH_TIMEOUT(current(), other, testWait::kHangMs);
     QVERIFY(QString::fromUtf8(m_page->currentDevice().likeName) != firstName);
     const CVardexSimOnboardInfo info = onboardInfo(other);
     QCOMPARE(info.keyPagesReceived + info.macroPiecesReceived, 0);

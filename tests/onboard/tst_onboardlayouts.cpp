@@ -4,6 +4,7 @@
 #include "onboardFixture.h"
 
 #include "hid/onboardEncoding.h"
+#include "../testWait.h"
 
 using namespace onboardTest;
 
@@ -38,7 +39,7 @@ void tst_onboardlayouts::tablesEqualTheStores()
                 scenarioJson({{model.constData(), false, true, "A1b2C3d4E5f6A7b8C9d0E1f2A3b4C5d6"}}, 0).constData()) == 0);
     std::unique_ptr<DDevicePage> page = std::make_unique<DDevicePage>();
     page->show();
-    QVERIFY(QTest::qWaitFor([&] { return page->currentLink() && !page->profileFolder().isEmpty(); }, 6000));
+    QVERIFY(QTest::qWaitFor([&] { return page->currentLink() && !page->profileFolder().isEmpty(); }, testWait::kHangMs));
     const QString path = currentPath(page.get());
 
     // A different binding on every fifth key of each layer, two of them macros.

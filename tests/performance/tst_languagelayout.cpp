@@ -84,7 +84,7 @@ void tst_LanguageLayout::initTestCase()
     m_window->show();
     auto *page = m_window->findChild<DDevicePage *>();
     QVERIFY(page);
-    QVERIFY(QTest::qWaitFor([&] { return page->currentLink() && !page->profileXmlPath().isEmpty(); }, 8000));
+    QVERIFY(QTest::qWaitFor([&] { return page->currentLink() && !page->profileXmlPath().isEmpty(); }, testWait::kHangMs));
     page->findChild<QToolButton *>(QStringLiteral("toolButton_Performance"))->click();
     QVERIFY(page->performancePage()->isVisible());
 }

@@ -123,7 +123,7 @@ inline std::unique_ptr<DDevicePage> startPage(const QList<SimDevice> &devices)
     auto page = std::make_unique<DDevicePage>();
     page->resize(1280, 700);
     page->show();
-    if (!QTest::qWaitFor([&] { return page->currentLink() && !page->profileFolder().isEmpty(); }, 8000))
+    if (!QTest::qWaitFor([&] { return page->currentLink() && !page->profileFolder().isEmpty(); }, testWait::kHangMs))
         return nullptr;
     return page;
 }

@@ -6,6 +6,7 @@
 
 #include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
 #include "ui/widgets/ArrowWidget.h"
+#include "../testWait.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -104,7 +105,7 @@ bool tst_profilemenu_x11::openMenu()
 {
     if (!clickOn(menuButton()))
         return false;
-    return QTest::qWaitFor([&] { return m_page->bubble() && m_page->bubble()->isVisible(); }, 3000);
+    return QTest::qWaitFor([&] { return m_page->bubble() && m_page->bubble()->isVisible(); }, testWait::kHangMs);
 }
 
 void tst_profilemenu_x11::typingGoesOnAfterTheMenu_data()

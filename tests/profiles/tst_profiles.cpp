@@ -6,6 +6,7 @@
 #include "ui/mainwidget/devicePage/DProfileMenuToolWidget.h"
 #include "ui/mainwidget/devicePage/profileStoreOps.h"
 #include "ui/widgets/ArrowWidget.h"
+#include "../testWait.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -454,7 +455,7 @@ void tst_profiles::importIntoAnotherKeyboard()
     // Keyboard B imports it.
     const QString pathB = pathOfModel("Zelto", false);
     m_page->onHidItemMouseClicked(m_page->connectedDevices().value(pathB));
-    QVERIFY(QTest::qWaitFor([&] { return store() != storeA && !store().isEmpty(); }, 6000));
+    QVERIFY(QTest::qWaitFor([&] { return store() != storeA && !store().isEmpty(); }, testWait::kHangMs));
     const QByteArray storeB = store();
     m_chooser->file = exported;
     m_page->onProfileImport();

@@ -11,6 +11,7 @@
 #include "ui/keyboardView/hidDeviceJoinFrame.h"
 #include "ui/keyboardView/keyboardButCustom.h"
 #include "ui/widgets/BatteryItem.h"
+#include "../testWait.h"
 
 #include <QLabel>
 #include <QSignalSpy>
@@ -153,7 +154,7 @@ void tst_relays::chargingSweeps()
     QVERIFY(label("label_Charging")->isVisibleTo(m_page.get()));
     QVERIFY(!gauge()->isColorEnabled());
     // The sweep starts at 0 whatever the gauge showed before.
-    QVERIFY(QTest::qWaitFor([&] { return gauge()->level() >= 3 && gauge()->level() <= 20; }, 2000));
+    QVERIFY(QTest::qWaitFor([&] { return gauge()->level() >= 3 && gauge()->level() <= 20; }, testWait::kHangMs));
     // A second charging report keeps the sweep going instead of restarting it.
     const int before = gauge()->level();
     m_page->onSendChargingStatusAndElectricity(1, 30, 0, 0, own);
@@ -202,9 +203,9 @@ void tst_relays::simulatedReceiverShowsItsBattery()
     QCOMPARE(CVardexSim_LoadScenarioText(scenario.constData()), 0);
     m_page = std::make_unique<DDevicePage>();
     m_page->show();
-    QVERIFY(QTest::qWaitFor([&] { return m_page->currentLink() && !m_page->profileFolder().isEmpty(); }, 8000));
-    QVERIFY(QTest::qWaitFor([&] { return label("label_Mode")->text() == QLatin1String("2.4G"); }, 3000));
-    QVERIFY(QTest::qWaitFor([&] { return label("label_Charging")->isVisibleTo(m_page.get()); }, 3000));
+    QVERIFY(QTest::qWaitFor([&] { return m_page->currentLink() && !m_page->profileFolder().isEmpty(); }, testWait::kHangMs));
+    QVERIFY(QTest::qWaitFor([&] { return label("label_Mode")->text() == QLatin1String("2.4G"); }, testWait::kHangMs));
+    QVERIFY(QTest::qWaitFor([&] { return label("label_Charging")->isVisibleTo(m_page.get()); }, testWait::kHangMs));
     QVERIFY(!gauge()->isColorEnabled());
 }
 
