@@ -9,6 +9,7 @@
 #include "app/QtLinguist.h"
 #include "data/DDataManager.h"
 #include "ui/mainwidget/DMainWidget.h"
+#include "../testWait.h"
 
 // The application object of a first copy, built the way the program builds
 // it (see main below): language calls from the settings dialog, and later
@@ -113,15 +114,15 @@ void tst_Application::laterCopyBringsWindowForward()
         window->hide();
     else
         window->showMinimized();
-    QTRY_VERIFY(!window->isVisible() || window->isMinimized());
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible() || window->isMinimized(), testWait::kHangMs);
 
     QLocalSocket socket;
     socket.connectToServer(app()->serverName());
     QVERIFY(socket.waitForConnected(DAppllication::ConnectWaitMs));
     socket.write(written);
     socket.flush();
-    QTRY_VERIFY(window->isVisible());
-    QTRY_VERIFY(!window->isMinimized());
+    QTRY_VERIFY_WITH_TIMEOUT(window->isVisible(), testWait::kHangMs);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isMinimized(), testWait::kHangMs);
     socket.disconnectFromServer();
 }
 

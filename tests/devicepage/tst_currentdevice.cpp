@@ -342,7 +342,7 @@ void tst_currentdevice::keyboardWithoutSerialNumberOffersNoEdits()
 
     // Asked all the same (another notice first, to see this one replace it).
     QTest::mouseClick(m_page->currentTile(), Qt::LeftButton);
-    QTRY_COMPARE(m_page->lastNotice(), QStringLiteral("The device has been turned on"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_page->lastNotice(), QStringLiteral("The device has been turned on"), testWait::kHangMs);
     emit m_page->customKeysPage()->sigTheKeyboardIntoDownloading();
     QCOMPARE(m_page->lastNotice(), pending);
 

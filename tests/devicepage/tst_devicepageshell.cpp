@@ -291,7 +291,7 @@ void tst_devicepageshell::batteryGaugeAlignedWithToolRow()
     QVERIFY(gauge && zoom && connection);
     QVERIFY(gauge->isVisible() && zoom->isVisible());
     // The outline takes its charge colour with the keyboard's first report.
-    QTRY_VERIFY(qobject_cast<BatteryItem *>(gauge)->isLevelKnown());
+    QTRY_VERIFY_WITH_TIMEOUT(qobject_cast<BatteryItem *>(gauge)->isLevelKnown(), testWait::kHangMs);
 
     // Where the gauge's outline is actually drawn, in page coordinates.
     const QImage image = m_page->grab().toImage();
@@ -337,7 +337,7 @@ void tst_devicepageshell::everyKeyReachableWhenZoomed()
     QVERIFY(area);
     // The scroll area takes in the drawing's new size once the layouts ran.
     QWidget *drawing = m_page->keyboardView()->drawingArea();
-    QTRY_VERIFY(area->widget()->rect().contains(QRect(drawing->mapTo(area->widget(), QPoint(0, 0)), drawing->size())));
+    QTRY_VERIFY_WITH_TIMEOUT(area->widget()->rect().contains(QRect(drawing->mapTo(area->widget(), QPoint(0, 0)), drawing->size())), testWait::kHangMs);
     QWidget *viewport = area->viewport();
     // The drawing's window on the page stays above the tool row and on the page.
     const QRect shown(viewport->mapTo(m_page.get(), QPoint(0, 0)), viewport->size());
@@ -358,8 +358,8 @@ void tst_devicepageshell::everyKeyReachableWhenZoomed()
     }
     // At 1.0 the whole drawing fits: nothing to scroll.
     if (steps == 0) {
-        QTRY_VERIFY(!area->horizontalScrollBar()->isVisible());
-        QTRY_VERIFY(!area->verticalScrollBar()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!area->horizontalScrollBar()->isVisible(), testWait::kHangMs);
+        QTRY_VERIFY_WITH_TIMEOUT(!area->verticalScrollBar()->isVisible(), testWait::kHangMs);
     }
     for (int i = 0; i < steps; ++i)
         QTest::mouseClick(smaller, Qt::LeftButton);

@@ -45,7 +45,7 @@ void tst_keyactions_x11::typesTextIntoFocusedLineEdit()
     edit.raise();
     QVERIFY(QTest::qWaitForWindowActive(&edit, 5000));
     edit.setFocus();
-    QTRY_VERIFY(edit.hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(edit.hasFocus(), testWait::kHangMs);
 
     QVERIFY(keyActions::typeTextByPaste(text));
     QCOMPARE(QApplication::clipboard()->text(), text);

@@ -10,6 +10,7 @@
 #include "ui/keyboardView/keyboardButCustom.h"
 #include "ui/keyboardView/keyboardImageFrameItem.h"
 #include "ui/keyboardView/sideLightButtonCustom.h"
+#include "../testWait.h"
 
 #include <QFrame>
 #include <QPainter>
@@ -208,7 +209,7 @@ void tst_keypainting::changedKeysCostOnePaint()
     a->setKeyColor(QColor(10, 200, 30, 180));
     b->setKeyColor(QColor(200, 10, 30, 180));
     s->setColor(QColor(0, 0, 255));
-    QTRY_VERIFY(log.counts.value(d.layer));
+    QTRY_VERIFY_WITH_TIMEOUT(log.counts.value(d.layer), testWait::kHangMs);
     QCoreApplication::processEvents();
     // One paint of the layer, of exactly the three buttons; nothing
     // beneath and no button as a widget of its own.
@@ -229,7 +230,7 @@ void tst_keypainting::changedKeysCostOnePaint()
         for (keyboardButCustom *k : d.layer->keyButtons())
             k->setKeyColor(QColor(k->keyDec() * 5 % 256, 90, 200, 180));
     }
-    QTRY_VERIFY(log.counts.value(d.layer));
+    QTRY_VERIFY_WITH_TIMEOUT(log.counts.value(d.layer), testWait::kHangMs);
     QCoreApplication::processEvents();
     QCOMPARE(log.counts.size(), 1);
     QCOMPARE(log.counts.value(d.layer), 1);
@@ -246,7 +247,7 @@ void tst_keypainting::changedKeysCostOnePaint()
         }
     }
     QVERIFY(d.layer->sideLightButtons().size() > 12);
-    QTRY_VERIFY(log.counts.value(d.layer));
+    QTRY_VERIFY_WITH_TIMEOUT(log.counts.value(d.layer), testWait::kHangMs);
     QCoreApplication::processEvents();
     QCOMPARE(log.counts.size(), 1);
     QCOMPARE(log.regions.value(d.layer), strip);

@@ -8,6 +8,7 @@
 #include "ui/lightsConfig/lightPacingThreads.h"
 #include "ui/keyboardView/keyboardButCustom.h"
 #include "ui/keyboardView/sideLightButtonCustom.h"
+#include "../testWait.h"
 
 namespace {
 
@@ -106,8 +107,8 @@ private slots:
         engine.setLightThreadsRunning(true);
         QVERIFY(engine.isKeyboardLightRunning());
         QVERIFY(engine.isSideLightRunning());
-        QTRY_COMPARE(drawing.keys[5][21]->keyColor(), QColor(0, 200, 0, 180));
-        QTRY_COMPARE(drawing.side[3]->color(), QColor(0, 0, 200, 250));
+        QTRY_COMPARE_WITH_TIMEOUT(drawing.keys[5][21]->keyColor(), QColor(0, 200, 0, 180), testWait::kHangMs);
+        QTRY_COMPARE_WITH_TIMEOUT(drawing.side[3]->color(), QColor(0, 0, 200, 250), testWait::kHangMs);
         engine.setLightThreadsRunning(false);
     }
 
@@ -121,13 +122,13 @@ private slots:
         engine.setKeyboardColorInfoData(record(0, 0, QColor(200, 0, 0)));
         engine.setLightPreviewEnabled(true);
         engine.setLightThreadsRunning(true);
-        QTRY_COMPARE(drawing.keys[0][0]->keyColor(), QColor(200, 0, 0, 180));
+        QTRY_COMPARE_WITH_TIMEOUT(drawing.keys[0][0]->keyColor(), QColor(200, 0, 0, 180), testWait::kHangMs);
         engine.setLightThreadsRunning(false);
         engine.setLightThreadsRunning(true);
         QVERIFY(engine.keyboardThread()->isRunning());
         QVERIFY(engine.previewThread()->isRunning());
         engine.setKeyboardColorInfoData(record(0, 0, QColor(0, 0, 200)));
-        QTRY_COMPARE(drawing.keys[0][0]->keyColor(), QColor(0, 0, 200, 180));
+        QTRY_COMPARE_WITH_TIMEOUT(drawing.keys[0][0]->keyColor(), QColor(0, 0, 200, 180), testWait::kHangMs);
         engine.setLightThreadsRunning(false);
     }
 
@@ -142,7 +143,7 @@ private slots:
         engine.setKeyboardColorInfoData(record(0, 0, QColor(200, 0, 0)));
         engine.setLightPreviewEnabled(true);
         engine.setLightThreadsRunning(true);
-        QTRY_COMPARE(drawing->keys[0][0]->keyColor(), QColor(200, 0, 0, 180));
+        QTRY_COMPARE_WITH_TIMEOUT(drawing->keys[0][0]->keyColor(), QColor(200, 0, 0, 180), testWait::kHangMs);
         // Let ticks pile up while the interface thread is busy.
         QThread::msleep(120);
         engine.setLightThreadsRunning(false);
@@ -170,7 +171,7 @@ private slots:
         engine.setKeyboardColorInfoData(record(0, 0, QColor(0, 200, 0)));
         engine.setSideColorInfoData(record(1, 0, QColor(0, 0, 200)));
         engine.setLightThreadsRunning(true);
-        QTRY_COMPARE(engine.sidePreviewColor(0), QColor(0, 0, 200, 250));
+        QTRY_COMPARE_WITH_TIMEOUT(engine.sidePreviewColor(0), QColor(0, 0, 200, 250), testWait::kHangMs);
         engine.setLightThreadsRunning(false);
         engine.keyboardColorInfoDataChanged(record(0, 0, QColor(0, 9, 0)));
         QCOMPARE(engine.keyPreviewColor(2, 2), QColor(0, 0, 0, 255));

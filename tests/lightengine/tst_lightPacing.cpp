@@ -139,12 +139,12 @@ private slots:
         TickLog log;
         log.attach(thread);
         thread.startPacing();
-        QTRY_VERIFY(log.count() >= 2);
+        QTRY_VERIFY_WITH_TIMEOUT(log.count() >= 2, testWait::kHangMs);
         thread.stopPacing();
         QVERIFY(!thread.isRunning());
         const size_t before = log.count();
         thread.startPacing();
-        QTRY_VERIFY(log.count() >= before + 3);
+        QTRY_VERIFY_WITH_TIMEOUT(log.count() >= before + 3, testWait::kHangMs);
         thread.stopPacing();
     }
 };

@@ -4,6 +4,7 @@
 #include "macroFixture.h"
 #include "app/QtLinguist.h"
 #include "ui/widgets/CbNotice.h"
+#include "../testWait.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -111,7 +112,7 @@ void tst_macropage::escapeClosesLikeCloseButton()
     QTest::keyClick(page, Qt::Key_Escape);
     QCOMPARE(closed.count(), 1);
     QCOMPARE(e.hookRequests, QList<bool>{false});
-    QTRY_VERIFY(e.page.isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(e.page.isNull(), testWait::kHangMs);
     // A running recording is not stored.
     QVERIFY(storedEvents(e.store, "1").isEmpty());
 }
@@ -161,7 +162,7 @@ void tst_macropage::toastCoversNoContent()
     e.click("pushButton_Add");
     auto *toast = page->findChild<CbNotice *>();
     QVERIFY(toast);
-    QTRY_VERIFY(toast->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(toast->isVisible(), testWait::kHangMs);
     const QRect shown = toast->geometry();
     auto *content = page->findChild<QWidget *>(QStringLiteral("frame_2"));
     auto *title = page->findChild<QWidget *>(QStringLiteral("frame_Title"));
@@ -215,7 +216,7 @@ void tst_macropage::longToastKeepsClearOfTitle()
     e.click("pushButton_Import");
     auto *toast = page->findChild<CbNotice *>();
     QVERIFY(toast);
-    QTRY_VERIFY(toast->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(toast->isVisible(), testWait::kHangMs);
     QVERIFY2(page->lastNotice().contains(QLatin1String("260")), qPrintable(page->lastNotice()));
     const QRect shown = toast->geometry();
 
@@ -557,7 +558,7 @@ void tst_macropage::insertPositions()
     page->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(page));
     e.child<QLineEdit>("lineEdit_EnterKey")->setFocus();
-    QTRY_VERIFY(e.child<QLineEdit>("lineEdit_EnterKey")->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(e.child<QLineEdit>("lineEdit_EnterKey")->hasFocus(), testWait::kHangMs);
     QCOMPARE(e.hookRequests.value(0, false), true);
     page->onKeyboardRecviveStream(67, 0x2E, 1, 0);
     QCOMPARE(e.child<QLineEdit>("lineEdit_EnterKey")->text(), QStringLiteral("C"));

@@ -131,11 +131,11 @@ void tst_macrorecord_x11::keysReachTheEditorAfterTheRowMenu()
     DMacroListItem *row = e.macroRow(QStringLiteral("1"));
     QVERIFY(row);
     row->findChild<QAbstractButton *>(QStringLiteral("pushButton_MacroOperate"))->click();
-    QTRY_VERIFY(row->menuPopup() && row->menuPopup()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(row->menuPopup() && row->menuPopup()->isVisible(), testWait::kHangMs);
     QTest::qWait(300);
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(page, &press);
-    QTRY_VERIFY(!row->menuPopup()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!row->menuPopup()->isVisible(), testWait::kHangMs);
     QTest::qWait(300);
 
     QSignalSpy closed(page, &DMacroPage::sigMacroPageClose);

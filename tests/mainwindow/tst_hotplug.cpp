@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "platform/hotplugMonitor.h"
+#include "../testWait.h"
 
 class TstHotplug : public QObject
 {
@@ -154,7 +155,7 @@ void TstHotplug::feedFromAnotherThread()
     t->wait();
     delete t;
     QCOMPARE(spy.count(), 0); // queued onto the monitor's thread
-    QTRY_COMPARE(spy.count(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(spy.count(), 1, testWait::kHangMs);
 }
 
 QTEST_GUILESS_MAIN(TstHotplug)

@@ -20,6 +20,7 @@
 #include "platform/hotplugMonitor.h"
 #include "ui/mainwidget/DMainWidget.h"
 #include "vardexSdk.h"
+#include "../testWait.h"
 
 // Stands in for the device page: records what the window asks of it.
 class FakeDevicePage : public DDevicePageView
@@ -322,7 +323,7 @@ void TstMainWidget::maximisedWindowStays()
     QVERIFY(!w.isMaximized());
 
     w.showMaximized();
-    QTRY_VERIFY(w.isMaximized());
+    QTRY_VERIFY_WITH_TIMEOUT(w.isMaximized(), testWait::kHangMs);
     QApplication::processEvents();
     const QRect maximised = w.geometry();
     const QPoint t = w.mapToGlobal(title->geometry().center());
@@ -397,7 +398,7 @@ void TstMainWidget::hotplugReachesDevicePageOnce()
     // The settling time passes in the event loop, not in a sleep of the
     // window's thread: nothing has reached the page when feed() returns.
     QVERIFY(m_page->kinds.isEmpty());
-    QTRY_COMPARE(m_page->kinds, QList<int>{11});
+    QTRY_COMPARE_WITH_TIMEOUT(m_page->kinds, QList<int>{11}, testWait::kHangMs);
     QVERIFY2(m_page->at.at(0) >= 300, qPrintable(QString::number(m_page->at.at(0))));
     QVERIFY(!w.keyboardRemoved());
 
@@ -407,7 +408,7 @@ void TstMainWidget::hotplugReachesDevicePageOnce()
         w.hotplugMonitor()->feed(e);
     }
     QCOMPARE(m_page->kinds, QList<int>{11});
-    QTRY_COMPARE(m_page->kinds, (QList<int>{11, 12}));
+    QTRY_COMPARE_WITH_TIMEOUT(m_page->kinds, (QList<int>{11, 12}), testWait::kHangMs);
     QVERIFY(w.keyboardRemoved());
 }
 
@@ -427,14 +428,14 @@ void TstMainWidget::simulatedPlugReachesDevicePage()
     char path[256] = {};
     m_page->clock.restart();
     QCOMPARE(CVardexSim_AddDevice("Brisko", 0, path, sizeof path), 0);
-    QTRY_COMPARE(m_page->kinds, QList<int>{11});
+    QTRY_COMPARE_WITH_TIMEOUT(m_page->kinds, QList<int>{11}, testWait::kHangMs);
     QVERIFY2(m_page->at.at(0) >= 300, qPrintable(QString::number(m_page->at.at(0))));
     // Nothing else follows from the one arrival.
     QTest::qWait(100);
     QCOMPARE(m_page->kinds, QList<int>{11});
 
     QCOMPARE(CVardexSim_Unplug(path), 0);
-    QTRY_COMPARE(m_page->kinds, (QList<int>{11, 12}));
+    QTRY_COMPARE_WITH_TIMEOUT(m_page->kinds, (QList<int>{11, 12}), testWait::kHangMs);
     QVERIFY(w.keyboardRemoved());
 }
 

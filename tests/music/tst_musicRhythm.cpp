@@ -362,7 +362,7 @@ private slots:
         // Enough packets for at least two analyses whatever the pacing
         // counter stands at.
         m.source->play(500.0, 70);
-        QTRY_VERIFY(m.engine.bandLevel(5) > 0.7);
+        QTRY_VERIFY_WITH_TIMEOUT(m.engine.bandLevel(5) > 0.7, testWait::kHangMs);
         for (int b = 0; b < 11; ++b)
             if (b != 5)
                 QVERIFY2(m.engine.bandLevel(b) < m.engine.bandLevel(5), qPrintable(QString::number(b)));
@@ -457,7 +457,7 @@ private slots:
             }
         });
         t.join();
-        QTRY_VERIFY(engine.bandLevel(5) > 0.7);
+        QTRY_VERIFY_WITH_TIMEOUT(engine.bandLevel(5) > 0.7, testWait::kHangMs);
         for (int b = 0; b < 11; ++b)
             if (b != 5)
                 QVERIFY(engine.bandLevel(b) < engine.bandLevel(5));
@@ -529,7 +529,7 @@ private slots:
         engine.setLightSynchronous(true);
         // 500 Hz is band 5, the fourth column of a 34-key keyboard.
         source->play(500.0, 70);
-        QTRY_VERIFY(engine.bandLevel(5) > 0.7);
+        QTRY_VERIFY_WITH_TIMEOUT(engine.bandLevel(5) > 0.7, testWait::kHangMs);
         QByteArray withBars;
         QTRY_VERIFY_WITH_TIMEOUT(
             [&] {

@@ -570,7 +570,7 @@ void tst_onboarddownload::keyboardThatLeftIsNamed()
     QFETCH(bool, unplug);
     QFETCH(QString, message);
     QVERIFY(startPage({{"Brisko", false, true, kSerialA}, {"Pravo", false, true, kSerialB}}));
-    QTRY_VERIFY(m_page->keyboardLinks().size() == 2);
+    QTRY_VERIFY_WITH_TIMEOUT(m_page->keyboardLinks().size() == 2, testWait::kHangMs);
     const QString first = current();
     const QString other = m_page->keyboardLinks().firstKey() == first ? m_page->keyboardLinks().lastKey()
                                                                         : m_page->keyboardLinks().firstKey();

@@ -1,5 +1,6 @@
 // The desktop keyboard settings opened from the performance page.
 #include "platform/keyboardSettings.h"
+#include "../testWait.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -68,7 +69,7 @@ void tst_KeyboardSettings::launchesDetached()
     clock.start();
     QCOMPARE(keyboardSettings::launchFirstInstalled(finder), keyboardSettings::LaunchResult::Started);
     QVERIFY(clock.elapsed() < 3000);
-    QTRY_VERIFY(QFile::exists(marker));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker), testWait::kHangMs);
 }
 
 void tst_KeyboardSettings::noneInstalled()

@@ -125,7 +125,7 @@ void tst_profilemenu_x11::typingGoesOnAfterTheMenu()
     QFETCH(QString, entry);
     QVERIFY(clickOn(m_field));
     QVERIFY(typeText(QStringLiteral("ab")));
-    QTRY_COMPARE(m_field->text(), QStringLiteral("ab"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_field->text(), QStringLiteral("ab"), testWait::kHangMs);
 
     QVERIFY(openMenu());
     ArrowWidget *bubble = m_page->bubble();
@@ -138,17 +138,17 @@ void tst_profilemenu_x11::typingGoesOnAfterTheMenu()
         QVERIFY(label);
         QVERIFY(clickOn(label));
     }
-    QTRY_VERIFY(!bubble->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!bubble->isVisible(), testWait::kHangMs);
     // A message the entry may show (import and export without a file) has
     // gone before the field is clicked.
     QVERIFY(clickOn(m_field));
     QVERIFY(typeText(QStringLiteral("cd")));
-    QTRY_COMPARE(m_field->text(), QStringLiteral("abcd"));
+    QTRY_COMPARE_WITH_TIMEOUT(m_field->text(), QStringLiteral("abcd"), testWait::kHangMs);
 
     // The first click on "..." after the menu opens it again.
     QVERIFY(openMenu());
     QVERIFY(xdotool({QStringLiteral("key"), QStringLiteral("Escape")}));
-    QTRY_VERIFY(!m_page->bubble()->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(!m_page->bubble()->isVisible(), testWait::kHangMs);
 }
 
 void tst_profilemenu_x11::renameTakesTypedName()
@@ -157,13 +157,13 @@ void tst_profilemenu_x11::renameTakesTypedName()
     QVERIFY(clickOn(m_page->bubble()->findChild<QLabel *>(QStringLiteral("label_ModifyNanme"))));
     auto *name = m_page->findChild<QLineEdit *>(QStringLiteral("lineEdit_profileName"));
     QVERIFY(name);
-    QTRY_VERIFY(name->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(name->isVisible(), testWait::kHangMs);
     // The name is selected and has the focus: typing replaces it.
     QVERIFY(typeText(QStringLiteral("Games")));
-    QTRY_COMPARE(name->text(), QStringLiteral("Games"));
+    QTRY_COMPARE_WITH_TIMEOUT(name->text(), QStringLiteral("Games"), testWait::kHangMs);
     QVERIFY(clickOn(m_page->findChild<QPushButton *>(QStringLiteral("pushButton_Save"))));
-    QTRY_COMPARE(profileName(m_page->profileXmlPath(), profileIndexes(m_page->profileXmlPath()).first()),
-                 QStringLiteral("Games"));
+    QTRY_COMPARE_WITH_TIMEOUT(profileName(m_page->profileXmlPath(), profileIndexes(m_page->profileXmlPath()).first()),
+                 QStringLiteral("Games"), testWait::kHangMs);
 }
 
 QTEST_MAIN(tst_profilemenu_x11)

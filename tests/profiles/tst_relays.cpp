@@ -224,31 +224,31 @@ void tst_relays::switchedKeyboardShowsNoLevelUntilItReports()
     destroyPage(m_page);
     m_page = startPage({{"Brisko", false, true, "B1b2C3d4E5f6A7b8C9d0E1f2A3b4C5d6"}, {"Pravo", false, true, kSerial}});
     QVERIFY(m_page);
-    QTRY_COMPARE(m_page->keyboardLinks().size(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(m_page->keyboardLinks().size(), 2, testWait::kHangMs);
     const QString first = currentPath(m_page.get());
     const QString second = m_page->keyboardLinks().firstKey() == first ? m_page->keyboardLinks().lastKey()
                                                                          : m_page->keyboardLinks().firstKey();
     QCOMPARE(CVardexSim_SetBattery(first.toLatin1().constData(), charging ? 40 : 100, charging, 1), 0);
     if (charging)
-        QTRY_VERIFY(label("label_Charging")->isVisibleTo(m_page.get()) && !gauge()->isColorEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(label("label_Charging")->isVisibleTo(m_page.get()) && !gauge()->isColorEnabled(), testWait::kHangMs);
     else
-        QTRY_VERIFY(gauge()->isLevelKnown() && gauge()->level() == 100);
+        QTRY_VERIFY_WITH_TIMEOUT(gauge()->isLevelKnown() && gauge()->level() == 100, testWait::kHangMs);
     // The next keyboard speaks only when told to.
     QCOMPARE(CVardexSim_SetStatusInterval(second.toLatin1().constData(), 0), 0);
     QCOMPARE(CVardexSim_SetBattery(second.toLatin1().constData(), 12, 0, 0), 0);
 
     QSignalSpy firstReports(m_page->keyboardLinks().value(first), &DDeviceKeyboardLink::sigSendChargingStatusAndElectricity);
     QTest::mouseClick(m_page->deviceTiles().value(second), Qt::LeftButton);
-    QTRY_COMPARE(currentPath(m_page.get()), second);
+    QTRY_COMPARE_WITH_TIMEOUT(currentPath(m_page.get()), second, testWait::kHangMs);
     QVERIFY2(!gauge()->isLevelKnown(), qPrintable(QStringLiteral("shows %1 %").arg(gauge()->level())));
     QVERIFY(!label("label_Charging")->isVisibleTo(m_page.get()));
     // The keyboard left behind goes on reporting; nothing of it shows.
     firstReports.clear();
-    QTRY_VERIFY(firstReports.size() >= 2);
+    QTRY_VERIFY_WITH_TIMEOUT(firstReports.size() >= 2, testWait::kHangMs);
     QVERIFY2(!gauge()->isLevelKnown(), qPrintable(QStringLiteral("shows %1 %").arg(gauge()->level())));
 
     QCOMPARE(CVardexSim_SendStatus(second.toLatin1().constData()), 0);
-    QTRY_VERIFY(gauge()->isLevelKnown());
+    QTRY_VERIFY_WITH_TIMEOUT(gauge()->isLevelKnown(), testWait::kHangMs);
     QCOMPARE(gauge()->level(), 12);
     QCOMPARE(gauge()->fillColor(), QColor(255, 60, 0));
 }

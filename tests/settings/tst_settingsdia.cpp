@@ -6,6 +6,7 @@
 #include "ui/mainwidget/DMainWidget.h"
 #include "ui/settings/DSettingsDia.h"
 #include "ui/widgets/CbNotice.h"
+#include "../testWait.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -177,7 +178,7 @@ void tst_SettingsDia::toastCoversNoContent()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     child<QCheckBox>(&dialog, "checkBox_AutoStart")->click();
     CbNotice *toast = dialog.notice();
-    QTRY_VERIFY(toast->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(toast->isVisible(), testWait::kHangMs);
     const QRect shown = toast->geometry();
     for (const char *name : {"stackedWidget", "frame_3", "pushButton_UpgradeCheck", "pushButton_Close", "label_Title",
                              "frame_LogoSet"}) {
@@ -304,7 +305,7 @@ void tst_SettingsDia::everyWayOutClosesTheDialog()
         QTest::keyClick(dialog.data(), Qt::Key_Escape);
     else
         dialog->close();
-    QTRY_VERIFY(dialog.isNull());
+    QTRY_VERIFY_WITH_TIMEOUT(dialog.isNull(), testWait::kHangMs);
     QCOMPARE(closed.count(), 1);
 }
 

@@ -1,4 +1,5 @@
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
+#include "../testWait.h"
 
 #include <QDir>
 #include <QFile>
@@ -213,13 +214,13 @@ void tst_devicetile::offlineSuffixFollowsTheLanguage()
     OneTextTranslator language;
     QCoreApplication::installTranslator(&language);
     // An installed language reaches a tile already on screen.
-    QTRY_COMPARE(name->text(), QStringLiteral("VARDEX K1(X-OFF)"));
+    QTRY_COMPARE_WITH_TIMEOUT(name->text(), QStringLiteral("VARDEX K1(X-OFF)"), testWait::kHangMs);
     tile.setOnlineStatus(1);
     QCOMPARE(name->text(), QStringLiteral("VARDEX K1(USB)"));
     tile.setOnlineStatus(0);
     QCOMPARE(name->text(), QStringLiteral("VARDEX K1(X-OFF)"));
     QCoreApplication::removeTranslator(&language);
-    QTRY_COMPARE(name->text(), QStringLiteral("VARDEX K1(OffLine)"));
+    QTRY_COMPARE_WITH_TIMEOUT(name->text(), QStringLiteral("VARDEX K1(OffLine)"), testWait::kHangMs);
 }
 
 QTEST_MAIN(tst_devicetile)

@@ -1,6 +1,7 @@
 #include "ui/widgets/BatteryItem.h"
 #include "ui/widgets/TextMoveWidget.h"
 #include "ui/widgets/sliderCustomWidget.h"
+#include "../testWait.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -319,14 +320,14 @@ void tst_paintedcontrols::batteryRepaintsOnlyOnChange()
     other->installEventFilter(&counter);
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
-    QTRY_VERIFY(counter.paints.value(gauge) > 0 && counter.paints.value(other) > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(counter.paints.value(gauge) > 0 && counter.paints.value(other) > 0, testWait::kHangMs);
 
     counter.paints.clear();
     apply(then);
     // The neighbour's repaint goes out in the same pass as any the gauge
     // asked for, so once it has been painted the gauge's answer is known.
     other->update();
-    QTRY_VERIFY(counter.paints.value(other) > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(counter.paints.value(other) > 0, testWait::kHangMs);
     QCOMPARE(counter.paints.value(gauge) > 0, repaints);
 }
 

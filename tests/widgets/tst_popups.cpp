@@ -2,6 +2,7 @@
 #include "ui/widgets/CbNotice.h"
 #include "ui/widgets/DQuestionDialog.h"
 #include "ui/widgets/DToolTipExplain.h"
+#include "../testWait.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -283,7 +284,7 @@ void tst_popups::questionAnswers()
         auto *dialog = qobject_cast<DQuestionDialog *>(QApplication::activeModalWidget());
         QVERIFY(dialog);
         title = dialog->windowTitle();
-        QTRY_VERIFY(dialog->focusWidget());
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->focusWidget(), testWait::kHangMs);
         QTest::keyClick(dialog->focusWidget(), Qt::Key(key));
     });
     QCOMPARE(DQuestionDialog::ask(nullptr, "Tip", "Whether to reset the current profile?", "Yes", "No", yesIsDefault),

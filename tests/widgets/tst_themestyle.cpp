@@ -9,6 +9,7 @@
 #include "ui/widgets/ArrowWidget.h"
 #include "ui/widgets/DFileChooser.h"
 #include "ui/widgets/themeStyle.h"
+#include "../testWait.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -183,7 +184,7 @@ void tst_themestyle::comboPopup()
     QVERIFY(QTest::qWaitForWindowExposed(&combo));
     combo.showPopup();
     QAbstractItemView *view = combo.view();
-    QTRY_VERIFY(view->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(view->isVisible(), testWait::kHangMs);
     // The row under the pointer is the current one of the pop-up.
     view->setCurrentIndex(combo.model()->index(1, 0));
     QTest::qWait(50);
@@ -283,11 +284,11 @@ void tst_themestyle::disabledPlayCountLooksDisabled()
     QVERIFY(field && !field->isEnabled());
     const QImage off = field->grab().toImage();
     page.findChild<QRadioButton *>(QStringLiteral("radioButton_playMany"))->click();
-    QTRY_VERIFY(field->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(field->isEnabled(), testWait::kHangMs);
     // Compared at rest: neither focused nor under the pointer.
     field->clearFocus();
     page.setFocus();
-    QTRY_VERIFY(!field->hasFocus());
+    QTRY_VERIFY_WITH_TIMEOUT(!field->hasFocus(), testWait::kHangMs);
     const QImage on = field->grab().toImage();
     const QPoint inside(field->width() - 6, field->height() / 2);
     const QPoint edge(field->width() / 2, 0);
@@ -316,19 +317,19 @@ void tst_themestyle::fileDialog()
     const QSize room = QGuiApplication::primaryScreen()->availableGeometry().size() * 0.9;
     QCOMPARE(dialog.size(), QSize(860, 520).boundedTo(room));
 
-    QTRY_VERIFY(QApplication::focusWidget());
-    QTRY_COMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("fileNameEdit"));
+    QTRY_VERIFY_WITH_TIMEOUT(QApplication::focusWidget(), testWait::kHangMs);
+    QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget()->objectName(), QStringLiteral("fileNameEdit"), testWait::kHangMs);
     QTest::keyClicks(QApplication::focusWidget(), "abc");
     QCOMPARE(dialog.findChild<QLineEdit *>("fileNameEdit")->text(), QStringLiteral("abc"));
 
     auto *tree = dialog.findChild<QTreeView *>("treeView");
     QVERIFY(tree);
-    QTRY_VERIFY(tree->model()->rowCount(tree->rootIndex()) > 0);
+    QTRY_VERIFY_WITH_TIMEOUT(tree->model()->rowCount(tree->rootIndex()) > 0, testWait::kHangMs);
     const QModelIndex size = tree->model()->index(0, 1, tree->rootIndex());
     const QString sizeText = size.data().toString();
     QVERIFY(!sizeText.isEmpty());
-    QTRY_VERIFY2(tree->header()->sectionSize(1) >= tree->fontMetrics().horizontalAdvance(sizeText),
-             qPrintable(QString("%1 px for \"%2\"").arg(tree->header()->sectionSize(1)).arg(sizeText)));
+    QTRY_VERIFY2_WITH_TIMEOUT(tree->header()->sectionSize(1) >= tree->fontMetrics().horizontalAdvance(sizeText),
+             qPrintable(QString("%1 px for \"%2\"").arg(tree->header()->sectionSize(1)).arg(sizeText)), testWait::kHangMs);
 
     QPushButton *preferred = nullptr;
     QPushButton *other = nullptr;
