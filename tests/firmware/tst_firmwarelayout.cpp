@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QtTest>
 
@@ -45,6 +46,12 @@ const QWidget *columnOf(const QWidget *w, const QWidget *rowFrame)
     while (w && w->parentWidget() != rowFrame)
         w = w->parentWidget();
     return w;
+}
+
+// The list scrolls up and down, never across: only the sides count.
+bool insideAcross(const QRect &shown, const QRect &visible)
+{
+    return shown.left() >= visible.left() && shown.right() <= visible.right();
 }
 
 QString describe(const QWidget *w, const QString &text)
@@ -90,7 +97,7 @@ QStringList rowProblems(UpdateFirmwareInfoItem *row, const QWidget *view, const 
                                    .arg(box.height());
         }
         const QRect shown(label->mapTo(view, QPoint(0, 0)), label->size());
-        if (!visible.contains(shown))
+        if (!insideAcross(shown, visible))
             found << describe(label, label->text())
                          + QStringLiteral(" lies outside the row's visible part (%1,%2 %3 wide; visible %4..%5)")
                                .arg(shown.x())
@@ -106,7 +113,7 @@ QStringList rowProblems(UpdateFirmwareInfoItem *row, const QWidget *view, const 
             found << describe(button, button->text())
                          + QStringLiteral(" needs %1, has %2").arg(button->sizeHint().width()).arg(button->width());
         const QRect shown(button->mapTo(view, QPoint(0, 0)), button->size());
-        if (!visible.contains(shown))
+        if (!insideAcross(shown, visible))
             found << describe(button, button->text()) + QStringLiteral(" lies outside the row's visible part");
     }
     // Texts side by side keep apart: a caption from its value, a column
@@ -207,10 +214,19 @@ void TstFirmwareLayout::rowsFitEveryLanguage()
     hidStructInfoAll refused = record("/refused", "Gampel", "V1.0.10.0");
     SET(refused.likeName, "Gampel 104");
 
+    // More keyboards than the list shows at once: its scroll bar takes
+    // its share of the width.
+    QList<hidStructInfoAll> rows = {offered, waiting, updated, refused};
+    for (const char *path : {"/more1", "/more2", "/more3"}) {
+        hidStructInfoAll more = record(path, "Dravil", "V1.0.3");
+        SET(more.likeName, "Dravil 104");
+        SET(more.newFirmwareVersion, "V1.0.10");
+        rows << more;
+    }
+
     DUpdateFirmwareDia dia;
     dia.setAttribute(Qt::WA_DeleteOnClose, false);
-    dia.setUpgradeDeviceList({offered, waiting, updated, refused}, {}, {QStringLiteral("/waiting")},
-                             {{QStringLiteral("/refused"), refusal}});
+    dia.setUpgradeDeviceList(rows, {}, {QStringLiteral("/waiting")}, {{QStringLiteral("/refused"), refusal}});
     dia.items().at(2)->showCompletePage();
     dia.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dia));
@@ -228,6 +244,7 @@ void TstFirmwareLayout::rowsFitEveryLanguage()
     auto *scroll = dia.findChild<QScrollArea *>(QStringLiteral("scrollArea_2"));
     QVERIFY(scroll);
     const QWidget *view = scroll->viewport();
+    QVERIFY(scroll->verticalScrollBar()->isVisible());
     for (UpdateFirmwareInfoItem *row : dia.items())
         problems += rowProblems(row, view, view->rect());
     auto *title = dia.findChild<QLabel *>(QStringLiteral("label_Title"));
