@@ -6,6 +6,7 @@
 #include "app/QtLinguist.h"
 #include "data/hidStructInfoAll.h"
 #include "ui/firmware/DUpdateFirmwareDia.h"
+#include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "ui/mainwidget/devicePage/DDeviceListItem.h"
 #include "ui/keyboardView/keyboardButCustom.h"
 #include "ui/keyboardView/sideLightButtonCustom.h"
@@ -310,29 +311,33 @@ QWidget *imagesPage()
     return page;
 }
 
-hidStructInfoAll firmwareRow(const char *path, const char *model, const char *version, const char *newVersion)
+hidStructInfoAll firmwareRow(const char *path, const char *model, const char *version, const char *newVersion,
+                             const char *likeName)
 {
     hidStructInfoAll r {};
     qstrncpy(r.hidPath, path, sizeof r.hidPath);
     qstrncpy(r.hidName, model, sizeof r.hidName);
-    qstrncpy(r.productName, "VARDEX", sizeof r.productName);
-    qstrncpy(r.likeName, model, sizeof r.likeName);
+    qstrncpy(r.productName, "Vardex", sizeof r.productName);
+    qstrncpy(r.likeName, likeName, sizeof r.likeName);
     qstrncpy(r.firmwareVersion, version, sizeof r.firmwareVersion);
     qstrncpy(r.newFirmwareVersion, newVersion, sizeof r.newFirmwareVersion);
     return r;
 }
 
 // The update dialog with a keyboard offered its update, one waiting in
-// update mode, and one whose image was found damaged.
+// update mode, one just updated, and one whose image is for another model
+// (the longest reason in most languages), with the longest model names.
 QWidget *firmwareDialog()
 {
     auto *dia = new DUpdateFirmwareDia;
     dia->setAttribute(Qt::WA_DeleteOnClose, false);
-    const QList<hidStructInfoAll> rows = {firmwareRow("/dev/hidraw2", "Torvi", "V1.0.3", "V1.0.10"),
-                                          firmwareRow("sim://boot/0416:3f00/1", "Torvi", "", "V1.0.10"),
-                                          firmwareRow("/dev/hidraw5", "Quendo", "V1.0", "")};
+    const QList<hidStructInfoAll> rows = {firmwareRow("/dev/hidraw2", "Quendo", "V1.0.3", "V1.1", "Quendo 108"),
+                                          firmwareRow("sim://boot/0416:3f00/1", "Torvi", "", "V1.0.10", "Torvi 66"),
+                                          firmwareRow("/dev/hidraw3", "Mirvan", "V1.0.3", "V1.0.10", "Mirvan 104"),
+                                          firmwareRow("/dev/hidraw5", "Gampel", "V1.0", "", "Gampel 104")};
     dia->setUpgradeDeviceList(rows, {}, {QStringLiteral("sim://boot/0416:3f00/1")},
-                              {{QStringLiteral("/dev/hidraw5"), DUpdateFirmwareDia::UpdateFailure::ImageDamaged}});
+                              {{QStringLiteral("/dev/hidraw5"), DUpdateFirmwareDia::UpdateFailure::ImageOtherModel}});
+    dia->items().at(2)->showCompletePage();
     return dia;
 }
 

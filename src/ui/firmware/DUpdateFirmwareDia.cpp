@@ -1,12 +1,21 @@
 #include "ui/firmware/DUpdateFirmwareDia.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "hid/DDeviceKeyboardLink.h"
 #include "ui/firmware/UpdateFirmwareInfoItem.h"
 #include "ui/widgets/CbNotice.h"
 #include "ui_DUpdateFirmwareDia.h"
+
+namespace {
+// The width the form was drawn for (and its narrowest), and its height.
+constexpr int kFormWidth = 740;
+constexpr int kHeight = 520;
+} // namespace
 
 DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent)
     : QDialog(parent)
@@ -16,10 +25,10 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent)
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::Tool);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
-    setFixedSize(740, 520);
+    setFixedSize(kFormWidth, kHeight);
     ui->label_Title->setText(tr("Update Firmware"));
     if (parent)
-        move((parent->width() - 740) / 2, (parent->height() - 520) / 2);
+        move((parent->width() - kFormWidth) / 2, (parent->height() - kHeight) / 2);
 
     ui->widget_Tip->setTextFont(QStringLiteral("Microsoft Yahei"), 14);
     ui->widget_Tip->setBackground(QColor(0, 0, 0, 1));
@@ -98,6 +107,42 @@ void DUpdateFirmwareDia::setUpgradeDeviceList(QList<hidStructInfoAll> list, QMap
         m_rowLayout->insertWidget(m_rowLayout->count() - 1, item);
         m_items.append(item);
     }
+    fitWidthToRows();
+}
+
+std::function<QRect(const QWidget *)> &DUpdateFirmwareDia::screenArea()
+{
+    static std::function<QRect(const QWidget *)> area = [](const QWidget *dialog) {
+        const QWidget *window = dialog->parentWidget() ? dialog->parentWidget()->window() : dialog;
+        const QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+        return screen ? screen->availableGeometry() : QRect();
+    };
+    return area;
+}
+
+// Translated captions are wider than the English ones the form was drawn
+// for: rather than squeeze its rows, and cut their texts, the dialog takes
+// the width its widest row asks for, as far as the screen allows.
+void DUpdateFirmwareDia::fitWidthToRows()
+{
+    // The style sheets set the rows' fonts, and so their widths.
+    ensurePolished();
+    int rowWidth = 0;
+    for (UpdateFirmwareInfoItem *row : qAsConst(m_items)) {
+        row->ensurePolished();
+        rowWidth = qMax(rowWidth, row->minimumSizeHint().width());
+    }
+    // The window's border on both sides and the row list's scroll bar.
+    const int chrome = 2 * ui->frame_Bg->frameWidth() + ui->scrollArea_2->verticalScrollBar()->sizeHint().width();
+    int width = qMax(kFormWidth, rowWidth + chrome);
+    const QRect area = screenArea()(this);
+    if (area.isValid())
+        width = qMin(width, area.width());
+    // Rows refreshed in an open dialog: it stays centred where it was.
+    const int grown = width - this->width();
+    setFixedSize(width, kHeight);
+    if (isVisible() && grown != 0)
+        move(x() - grown / 2, y());
 }
 
 void DUpdateFirmwareDia::clearUpgradeItems()

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QList>
 #include <QMap>
+#include <QRect>
 #include <QString>
 
 #include <QStringList>
@@ -68,6 +69,10 @@ public:
     void upgradeFirmwareSuc();
     void upgradeFirmwareFailed(UpdateFailure why = UpdateFailure::Interrupted);
 
+    // The room the dialog may take on the screen it opens on (the available
+    // part of that screen).
+    static std::function<QRect(const QWidget *dialog)> &screenArea();
+
     // The percentage a transfer report shows (single-precision, truncated).
     static int percentOf(int total, int done);
     QList<UpdateFirmwareInfoItem *> items() const { return m_items; }
@@ -100,6 +105,7 @@ protected:
 
 private:
     void showNotice(const QString &text);
+    void fitWidthToRows();
 
     std::unique_ptr<Ui::DUpdateFirmwareDia> ui;
     QVBoxLayout *m_rowLayout = nullptr;

@@ -22,6 +22,12 @@ UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent)
     ui->label_5->setText(tr("New version:"));
     ui->pushButton_Update->setText(tr("Update"));
     ui->label_SuccessfulTip->setText(tr("Complete"));
+    // A translated caption may be wider than the form's button: the button
+    // grows with it (its width is a minimum the layout never squeezes).
+    // Its size depends on the theme's font, known once polished.
+    ensurePolished();
+    ui->pushButton_Update->setMinimumWidth(
+        qMax(ui->pushButton_Update->minimumWidth(), ui->pushButton_Update->sizeHint().width()));
 }
 
 UpdateFirmwareInfoItem::~UpdateFirmwareInfoItem() = default;
@@ -56,9 +62,28 @@ void UpdateFirmwareInfoItem::setImageRefused(const QString &reason)
     ui->label_3->hide();
     ui->frame_5->hide();
     ui->frame_Right->hide();
-    // A reason is longer than a version: it wraps rather than widen the row.
+    // A reason is longer than a version: it takes the room the progress and
+    // the button leave, and wraps rather than widen the row.
+    ui->horizontalSpacer->changeSize(0, 0, QSizePolicy::Fixed, QSizePolicy::Minimum);
+    ui->horizontalLayout_2->setStretchFactor(ui->frame_Center, 1);
+    ui->horizontalLayout_7->setStretchFactor(ui->frame_4, 1);
+    ui->horizontalLayout_2->invalidate();
     ui->label_NewVer->setWordWrap(true);
     ui->label_NewVer->setText(reason);
+    // Never narrower than the reason needs to fit the two lines a row has
+    // room for.
+    ensurePolished();
+    const QFontMetrics fm = ui->label_NewVer->fontMetrics();
+    int narrow = 0;
+    int wide = fm.horizontalAdvance(reason) + 1;
+    while (narrow < wide) {
+        const int mid = (narrow + wide) / 2;
+        if (ui->label_NewVer->heightForWidth(mid) <= fm.lineSpacing() + fm.height())
+            wide = mid;
+        else
+            narrow = mid + 1;
+    }
+    ui->label_NewVer->setMinimumWidth(wide);
 }
 
 void UpdateFirmwareInfoItem::showInstalledVersion()

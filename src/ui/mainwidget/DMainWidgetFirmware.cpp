@@ -450,7 +450,15 @@ void DMainWidget::onUpdateFirmwareWindowOpen()
     connect(dia, &DUpdateFirmwareDia::sigUpdateFirmwareWindowClose, this, &DMainWidget::onUpdateFirmwareWindowClose);
     connect(dia, &DUpdateFirmwareDia::sigStartHidUpgrade, this, &DMainWidget::onStartHidUpgrade);
     const QPoint origin = mapToGlobal(QPoint(0, 0));
-    dia->move(origin.x() + (width() - dia->width()) / 2, origin.y() + (height() - dia->height()) / 2);
+    QRect placed(QPoint(origin.x() + (width() - dia->width()) / 2, origin.y() + (height() - dia->height()) / 2),
+                 dia->size());
+    // Wider than the window in some languages: never past the screen's edge.
+    const QRect area = DUpdateFirmwareDia::screenArea()(dia);
+    if (area.isValid()) {
+        placed.moveRight(qMin(placed.right(), area.right()));
+        placed.moveLeft(qMax(placed.left(), area.left()));
+    }
+    dia->move(placed.topLeft());
     // Opened from the (modal) settings dialog, a modeless dialog would get
     // no input at all: it then stacks as the newest modal window instead.
     dia->setModal(false);
