@@ -27,14 +27,20 @@ namespace {
 constexpr int kScreenWidth = 1366;
 constexpr int kScreenHeight = 768;
 // Room between the texts of two columns of a row, and between a caption
-// and its value, on whichever side they stand.
+// and its value, on whichever side they stand; and the most a value may
+// stand off from its caption (or the percentage from its bar) before it
+// no longer reads as theirs.
 constexpr int kColumnGap = 12;
 constexpr int kCaptionGap = 6;
+constexpr int kBesideGap = 2 * kColumnGap;
 
-// Where a label draws its text, in `to`'s coordinates.
+// Where a label draws its text, in `to`'s coordinates. A plain-text label
+// mirrors its alignment by its text's own direction, not by the layout's:
+// a version or a model name stays left to right in a right-to-left row.
 QRect textRect(const QLabel *label, const QWidget *to)
 {
-    const Qt::Alignment align = QStyle::visualAlignment(label->layoutDirection(), label->alignment());
+    const Qt::LayoutDirection direction = label->text().isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight;
+    const Qt::Alignment align = QStyle::visualAlignment(direction, label->alignment());
     const int flags = int(align) | (label->wordWrap() ? Qt::TextWordWrap : 0);
     const QRect r = label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
     return QRect(label->mapTo(to, r.topLeft()), r.size());
@@ -57,6 +63,12 @@ bool insideAcross(const QRect &shown, const QRect &visible)
 QString describe(const QWidget *w, const QString &text)
 {
     return QStringLiteral("%1 \"%2\"").arg(w->objectName(), text);
+}
+
+QString shownText(const QWidget *w)
+{
+    auto *label = qobject_cast<const QLabel *>(w);
+    return label ? label->text() : QString();
 }
 
 // What does not fit in `row`, whose visible part in `view` coordinates is
@@ -132,6 +144,34 @@ QStringList rowProblems(UpdateFirmwareInfoItem *row, const QWidget *view, const 
                              .arg(describe(labels[i], labels[i]->text()), describe(labels[j], labels[j]->text()))
                              .arg(gap);
         }
+    }
+    // A value stands beside its caption, the percentage beside its bar,
+    // whichever way the row runs.
+    const auto child = [row](const char *name) { return row->findChild<QWidget *>(QLatin1String(name)); };
+    const auto shownRect = [row](const QWidget *w) {
+        if (auto *label = qobject_cast<const QLabel *>(w))
+            return textRect(label, row);
+        return QRect(w->mapTo(row, QPoint(0, 0)), w->size());
+    };
+    const std::pair<const char *, const char *> beside[] = {{"label", "label_HidLikeName"},
+                                                            {"label_2", "label_OldVer"},
+                                                            {"label_5", "label_NewVer"},
+                                                            {"progressBar", "label_ProgressNum"}};
+    for (const auto &[first, second] : beside) {
+        const QWidget *a = child(first);
+        const QWidget *b = child(second);
+        if (!a || !b || !a->isVisibleTo(row) || !b->isVisibleTo(row))
+            continue;
+        const QRect ra = shownRect(a);
+        const QRect rb = shownRect(b);
+        const int gap = ra.left() < rb.left() ? rb.left() - ra.right() - 1 : ra.left() - rb.right() - 1;
+        const bool leading = row->isRightToLeft() ? rb.right() < ra.left() : rb.left() > ra.right();
+        if (gap > kBesideGap || !leading)
+            found << QStringLiteral("%1 stands %2 px %3 %4")
+                         .arg(describe(b, shownText(b)))
+                         .arg(gap)
+                         .arg(leading ? QStringLiteral("from") : QStringLiteral("on the wrong side of"))
+                         .arg(describe(a, shownText(a)));
     }
     return found;
 }

@@ -22,6 +22,7 @@ UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent)
     ui->label_5->setText(tr("New version:"));
     ui->pushButton_Update->setText(tr("Update"));
     ui->label_SuccessfulTip->setText(tr("Complete"));
+    alignValuesToCaptions();
     // A translated caption may be wider than the form's button: the button
     // grows with it (its width is a minimum the layout never squeezes).
     // Its size depends on the theme's font, known once polished.
@@ -31,6 +32,24 @@ UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent)
 }
 
 UpdateFirmwareInfoItem::~UpdateFirmwareInfoItem() = default;
+
+void UpdateFirmwareInfoItem::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LayoutDirectionChange)
+        alignValuesToCaptions();
+    QWidget::changeEvent(event);
+}
+
+// A plain-text label mirrors its alignment by its text's direction, so a
+// version or model name (always left to right) would drift to the far side
+// of its column in a right-to-left row. The values keep to the side of
+// their caption whatever their text.
+void UpdateFirmwareInfoItem::alignValuesToCaptions()
+{
+    const Qt::Alignment side = Qt::AlignAbsolute | (isRightToLeft() ? Qt::AlignRight : Qt::AlignLeft);
+    for (QLabel *value : {ui->label_HidLikeName, ui->label_OldVer, ui->label_NewVer, ui->label_ProgressNum})
+        value->setAlignment(side | Qt::AlignVCenter);
+}
 
 void UpdateFirmwareInfoItem::setHidInfo(hidStructInfoAll info, MainHidInterFace *hidInterface, QString strSN)
 {

@@ -61,10 +61,14 @@ signals:
     // The update did not start: a reason of DUpdateFirmwareDia::UpdateFailure.
     void sigUpdateRefused(int reason);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void on_pushButton_Update_clicked();
 
 private:
+    void alignValuesToCaptions();
     std::unique_ptr<Ui::UpdateFirmwareInfoItem> ui;
     // Owned by the keyboard's link, which goes when the keyboard leaves
     // (into update mode, say) while the row stays.
