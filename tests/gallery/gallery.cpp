@@ -337,7 +337,11 @@ QWidget *firmwareDialog()
                                           firmwareRow("/dev/hidraw5", "Gampel", "V1.0", "", "Gampel 104")};
     dia->setUpgradeDeviceList(rows, {}, {QStringLiteral("sim://boot/0416:3f00/1")},
                               {{QStringLiteral("/dev/hidraw5"), DUpdateFirmwareDia::UpdateFailure::ImageOtherModel}});
-    dia->items().at(2)->showCompletePage();
+    // As the dialog leaves a row whose update has just finished.
+    UpdateFirmwareInfoItem *updated = dia->items().at(2);
+    updated->setProgressNum(100);
+    updated->showCompletePage();
+    updated->showInstalledVersion();
     return dia;
 }
 
