@@ -159,7 +159,7 @@ void tst_CrashDump::crashStartsReporterWithoutForkLocks()
     QElapsedTimer clock;
     clock.start();
     pid_t done = 0;
-    while ((done = ::waitpid(child, &status, WNOHANG)) == 0 && clock.elapsed() < 8000)
+    while ((done = ::waitpid(child, &status, WNOHANG)) == 0 && clock.elapsed() < testWait::kHangMs)
         QTest::qSleep(20);
     if (done == 0) {
         ::kill(child, SIGKILL);

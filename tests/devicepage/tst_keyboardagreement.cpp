@@ -256,7 +256,7 @@ void tst_keyboardagreement::startUpOrders()
     for (const QString &step : steps) {
         const QString state = step.section(QStringLiteral(" -> "), 0, 0);
         const QString action = step.section(QStringLiteral(" -> "), 1);
-        QVERIFY2(settle([&] { return reached(state, set); }, 8000, state), qPrintable(m_problem));
+        QVERIFY2(settle([&] { return reached(state, set); }, testWait::kHangMs, state), qPrintable(m_problem));
         const QByteArray path = pathOf(set, action.section(QLatin1Char(':'), 1)).toLatin1();
         const QString verb = action.section(QLatin1Char(':'), 0, 0);
         if (verb == QLatin1String("unplug"))
@@ -275,7 +275,7 @@ void tst_keyboardagreement::startUpOrders()
     // The end state, reached and kept.
     const QString expectedPath = expected == QLatin1String("none") ? QString() : pathOf(set, expected);
     QVERIFY2(settle([&] { return namedPath(m_page) == expectedPath && (expectedPath.isEmpty() || !m_page->profileFolder().isEmpty()); },
-                    8000, QStringLiteral("the end state")),
+                    testWait::kHangMs, QStringLiteral("the end state")),
              qPrintable(m_problem));
     QElapsedTimer hold;
     hold.start();
@@ -368,16 +368,16 @@ void tst_keyboardagreement::quickReplug()
     const QString path = pathOf(set, model);
     const bool inReach = model != QLatin1String("Yolma");
     const QString current = inReach ? model : QStringLiteral("Brisko");
-    QVERIFY2(settle([&] { return reached(QStringLiteral("current:Brisko"), set); }, 8000, QStringLiteral("Brisko current")),
+    QVERIFY2(settle([&] { return reached(QStringLiteral("current:Brisko"), set); }, testWait::kHangMs, QStringLiteral("Brisko current")),
              qPrintable(m_problem));
     if (inReach && path != cablePath) {
         QVERIFY2(settle([&] {
                      DDeviceListItem *tile = m_page->deviceTiles().value(path);
                      return tile && tile->onlineStatus() == 1;
-                 }, 8000, QStringLiteral("the receiver's keyboard in reach")),
+                 }, testWait::kHangMs, QStringLiteral("the receiver's keyboard in reach")),
                  qPrintable(m_problem));
         QTest::mouseClick(m_page->deviceTiles().value(path), Qt::LeftButton);
-        QVERIFY2(settle([&] { return reached(QLatin1String("current:") + model, set); }, 8000, QStringLiteral("a click")),
+        QVERIFY2(settle([&] { return reached(QLatin1String("current:") + model, set); }, testWait::kHangMs, QStringLiteral("a click")),
                  qPrintable(m_problem));
     }
     if (!notified)
@@ -400,7 +400,7 @@ void tst_keyboardagreement::quickReplug()
                  shownInReach = shownInReach || (!inReach && tile && tile->onlineStatus() == 1);
                  const void *link = m_page->keyboardLinks().value(path);
                  return link && link != deadLink && openHandles(path) == 1 && reached(QLatin1String("current:") + current, set);
-             }, 8000, QStringLiteral("the keyboard opened again")),
+             }, testWait::kHangMs, QStringLiteral("the keyboard opened again")),
              qPrintable(m_problem));
     QElapsedTimer hold;
     hold.start();
@@ -424,13 +424,13 @@ void tst_keyboardagreement::quickReplug()
         QVERIFY2(settle([&] {
                      DDeviceListItem *tile = m_page->deviceTiles().value(path);
                      return tile && tile->onlineStatus() == 1;
-                 }, 8000, QStringLiteral("the keyboard coming into reach")),
+                 }, testWait::kHangMs, QStringLiteral("the keyboard coming into reach")),
                  qPrintable(m_problem));
         QCOMPARE(namedPath(m_page), cablePath);
     } else if (path != cablePath) {
         // Out of reach, the receiver's keyboard gives way to the cable one.
         QCOMPARE(CVardexSim_SetReachable(path.toLatin1().constData(), 0, 1), 0);
-        QVERIFY2(settle([&] { return reached(QStringLiteral("current:Brisko"), set); }, 8000,
+        QVERIFY2(settle([&] { return reached(QStringLiteral("current:Brisko"), set); }, testWait::kHangMs,
                         QStringLiteral("the cable keyboard current")),
                  qPrintable(m_problem));
     }

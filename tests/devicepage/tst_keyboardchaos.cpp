@@ -440,7 +440,7 @@ void tst_keyboardchaos::randomSchedule()
         QElapsedTimer settle;
         settle.start();
         while (m_problem.isEmpty() && (namedPath(m_page).isEmpty() || m_page->profileFolder().isEmpty()) &&
-               settle.elapsed() < 10000)
+               settle.elapsed() < testWait::kHangMs)
             run(50);
         if (namedPath(m_page).isEmpty())
             fail(QStringLiteral("no keyboard current after all came back"));
@@ -457,7 +457,7 @@ void tst_keyboardchaos::randomSchedule()
         };
         // A re-plug still on its way sets the named keyboard up again.
         auto settled = [&] { return allOpen() && !namedPath(m_page).isEmpty() && !m_page->profileFolder().isEmpty(); };
-        while (m_problem.isEmpty() && !settled() && settle.elapsed() < 10000)
+        while (m_problem.isEmpty() && !settled() && settle.elapsed() < testWait::kHangMs)
             run(50);
         if (m_problem.isEmpty() && !settled()) {
             QStringList closed;

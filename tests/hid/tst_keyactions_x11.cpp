@@ -43,7 +43,7 @@ void tst_keyactions_x11::typesTextIntoFocusedLineEdit()
     edit.show();
     edit.activateWindow();
     edit.raise();
-    QVERIFY(QTest::qWaitForWindowActive(&edit, 5000));
+    QVERIFY(QTest::qWaitForWindowActive(&edit, testWait::kHangMs));
     edit.setFocus();
     QTRY_VERIFY_WITH_TIMEOUT(edit.hasFocus(), testWait::kHangMs);
 

@@ -73,7 +73,7 @@ QList<KeyEvent> tst_KeyHookX11::collect(WindowsHookInterface &hook, const QStrin
     xdotool(xdotoolArgs);
     QElapsedTimer waited;
     waited.start();
-    while (events.size() < expected && waited.elapsed() < 5000)
+    while (events.size() < expected && waited.elapsed() < testWait::kHangMs)
         QTest::qWait(20);
     QTest::qWait(200); // nothing more may follow
     disconnect(c);

@@ -63,7 +63,7 @@ public:
         QElapsedTimer waited;
         waited.start();
         bool ready = false;
-        while (!ready && waited.elapsed() < 10000) {
+        while (!ready && waited.elapsed() < testWait::kHangMs) {
             if (!m_process.canReadLine())
                 m_process.waitForReadyRead(100);
             while (m_process.canReadLine())

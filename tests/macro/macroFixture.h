@@ -11,6 +11,7 @@
 #include "ui/macro/DMacroPage.h"
 #include "ui/macro/macroEventModel.h"
 #include "ui/widgets/DFileChooser.h"
+#include "../testWait.h"
 
 #include <QAbstractButton>
 #include <QFile>
@@ -197,7 +198,7 @@ public:
         QTest::qWait(260);
         // A slow build may run the load later still.
         const int listed = int(macroModel::listMacros(store.constData()).size());
-        for (int waited = 0; page->macroRows().size() != listed && waited < 5000; waited += 20)
+        for (int waited = 0; page->macroRows().size() != listed && waited < testWait::kHangMs; waited += 20)
             QTest::qWait(20);
         return page;
     }

@@ -474,7 +474,7 @@ void TstMainWidget::closeButton()
     env.insert("TST_CLOSE_TRAY", tray ? "1" : "0");
     child.setProcessEnvironment(env);
     child.start(QCoreApplication::applicationFilePath(), QStringList());
-    QVERIFY(child.waitForFinished(20000));
+    QVERIFY(child.waitForFinished(testWait::kHangMs));
     const QString out = QString::fromUtf8(child.readAllStandardOutput()).trimmed();
     if (outcome == "ended") {
         QCOMPARE(out, QString("ended"));

@@ -72,7 +72,7 @@ public:
     QString serverAddress() const { return QStringLiteral("unix:") + m_socket; }
 
     // pactl against this server; output on success, empty on failure.
-    bool pactl(const QStringList &args, QString *output = nullptr, int timeoutMs = 5000)
+    bool pactl(const QStringList &args, QString *output = nullptr, int timeoutMs = testWait::kHangMs)
     {
         QProcess p;
         p.setProcessEnvironment(environment());

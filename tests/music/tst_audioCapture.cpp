@@ -119,7 +119,7 @@ private slots:
         QVERIFY(player);
         player->write(pulseTestServer::tone(440.0, 44100)); // one second
         player->closeWriteChannel();
-        QVERIFY(player->waitForFinished(5000));
+        QVERIFY(player->waitForFinished(testWait::kHangMs));
         QTRY_VERIFY_WITH_TIMEOUT(loudFrames(log) >= 8192, testWait::kHangMs);
         QCOMPARE(capture.stop(), 0);
 
