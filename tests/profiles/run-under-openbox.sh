@@ -15,15 +15,16 @@ finish() {
     rm -rf "$scratch"
 }
 trap finish EXIT INT TERM
-# wait_for <what> <pid> <log> <command...>: polls the command for up to 10 s
-# while the process lives; on failure prints the log and ends the run.
+# wait_for <what> <pid> <log> <command...>: polls the command while the
+# process lives, 1,200 times at most (a minute or more: a bound that only ends
+# a hang); on failure prints the log and ends the run.
 wait_for() {
     what=$1 pid=$2 log=$3
     shift 3
     i=0
     until "$@"; do
         i=$((i + 1))
-        if [ $i -gt 200 ] || ! kill -0 "$pid" 2>/dev/null; then
+        if [ $i -gt 1200 ] || ! kill -0 "$pid" 2>/dev/null; then
             echo "$what did not start:" >&2
             cat "$log" >&2
             exit 1

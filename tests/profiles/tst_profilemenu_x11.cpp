@@ -26,12 +26,15 @@ bool xdotool(const QStringList &args)
     return QProcess::execute(QStringLiteral("xdotool"), args) == 0;
 }
 
-// A real click at the middle of the widget.
+// A real click at the middle of the widget. The point is taken within the
+// widget's own X window, where the X server has it: a loaded window manager
+// may not yet have moved a new window where Qt already believes it is.
 bool clickOn(QWidget *widget)
 {
-    const QPoint p = widget->mapToGlobal(widget->rect().center());
-    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(p.x()),
-                    QString::number(p.y())})
+    QWidget *top = widget->window();
+    const QPoint p = widget->mapTo(top, widget->rect().center());
+    return xdotool({QStringLiteral("mousemove"), QStringLiteral("--window"), QString::number(top->winId()),
+                    QStringLiteral("--sync"), QString::number(p.x()), QString::number(p.y())})
            && xdotool({QStringLiteral("click"), QStringLiteral("1")});
 }
 
