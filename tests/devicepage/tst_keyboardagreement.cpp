@@ -386,10 +386,12 @@ void tst_keyboardagreement::quickReplug()
     const void *deadLink = m_page->keyboardLinks().value(path);
     QVERIFY(deadLink);
     QCOMPARE(openHandles(path), 1);
+    // The page does not look in between: on a loaded machine one pass of
+    // its event loop can outlast its hot-plug batch, and the re-plug would
+    // then be a removal followed by an arrival, a case of its own. The
+    // transport's thread still sees its handle die meanwhile.
     QCOMPARE(CVardexSim_Unplug(path.toLatin1().constData()), 0);
-    QElapsedTimer gap;
-    gap.start();
-    QVERIFY2(settle([&] { return gap.elapsed() >= gapMs; }, gapMs + 1000, QStringLiteral("the gap")), qPrintable(m_problem));
+    QTest::qSleep(gapMs);
     QCOMPARE(CVardexSim_Plug(path.toLatin1().constData()), 0);
 
     // A fresh link on a live handle, the keyboard current again if it was,
