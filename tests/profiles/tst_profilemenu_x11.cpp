@@ -38,9 +38,23 @@ bool clickOn(QWidget *widget)
            && xdotool({QStringLiteral("click"), QStringLiteral("1")});
 }
 
-bool typeText(const QString &text)
+// Types into `widget` once it has Qt's focus and its window has the X
+// server's input focus, where typed keys go: a loaded window manager may
+// hand that over after Qt already takes the window for active.
+bool typeInto(QWidget *widget, const QString &text)
 {
-    return xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
+    const QString window = QString::number(widget->window()->winId());
+    const bool focused = QTest::qWaitFor(
+        [&] {
+            if (!widget->hasFocus())
+                return false;
+            QProcess focus;
+            focus.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
+            return focus.waitForFinished(testWait::kHangMs)
+                   && QString::fromLatin1(focus.readAllStandardOutput()).trimmed() == window;
+        },
+        testWait::kHangMs);
+    return focused && xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
 }
 
 } // namespace
@@ -127,7 +141,7 @@ void tst_profilemenu_x11::typingGoesOnAfterTheMenu()
 {
     QFETCH(QString, entry);
     QVERIFY(clickOn(m_field));
-    QVERIFY(typeText(QStringLiteral("ab")));
+    QVERIFY(typeInto(m_field, QStringLiteral("ab")));
     QTRY_COMPARE_WITH_TIMEOUT(m_field->text(), QStringLiteral("ab"), testWait::kHangMs);
 
     QVERIFY(openMenu());
@@ -145,7 +159,7 @@ void tst_profilemenu_x11::typingGoesOnAfterTheMenu()
     // A message the entry may show (import and export without a file) has
     // gone before the field is clicked.
     QVERIFY(clickOn(m_field));
-    QVERIFY(typeText(QStringLiteral("cd")));
+    QVERIFY(typeInto(m_field, QStringLiteral("cd")));
     QTRY_COMPARE_WITH_TIMEOUT(m_field->text(), QStringLiteral("abcd"), testWait::kHangMs);
 
     // The first click on "..." after the menu opens it again.
@@ -162,7 +176,7 @@ void tst_profilemenu_x11::renameTakesTypedName()
     QVERIFY(name);
     QTRY_VERIFY_WITH_TIMEOUT(name->isVisible(), testWait::kHangMs);
     // The name is selected and has the focus: typing replaces it.
-    QVERIFY(typeText(QStringLiteral("Games")));
+    QVERIFY(typeInto(name, QStringLiteral("Games")));
     QTRY_COMPARE_WITH_TIMEOUT(name->text(), QStringLiteral("Games"), testWait::kHangMs);
     QVERIFY(clickOn(m_page->findChild<QPushButton *>(QStringLiteral("pushButton_Save"))));
     QTRY_COMPARE_WITH_TIMEOUT(profileName(m_page->profileXmlPath(), profileIndexes(m_page->profileXmlPath()).first()),
