@@ -8,6 +8,8 @@
 #include "ui/widgets/ArrowWidget.h"
 #include "../testWait.h"
 
+#include <QApplication>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +56,22 @@ bool typeInto(QWidget *widget, const QString &text)
                    && QString::fromLatin1(focus.readAllStandardOutput()).trimmed() == window;
         },
         testWait::kHangMs);
+    if (!focused) {
+        // Where the focus and the pointer were instead, for the failure.
+        QProcess focus;
+        focus.start(QStringLiteral("xdotool"), {QStringLiteral("getwindowfocus")});
+        focus.waitForFinished(testWait::kHangMs);
+        const QWidget *has = QApplication::focusWidget();
+        const QWidget *under = QApplication::widgetAt(QCursor::pos());
+        qWarning("no focus for typing: Qt's focus on %s (%s), active window %s, X focus on %s (ours %s), "
+                 "pointer at %d,%d over %s, the field at %d,%d",
+                 has ? has->metaObject()->className() : "nothing", has ? qPrintable(has->objectName()) : "",
+                 QApplication::activeWindow() ? QApplication::activeWindow()->metaObject()->className() : "none",
+                 qPrintable(QString::fromLatin1(focus.readAllStandardOutput()).trimmed()), qPrintable(window),
+                 QCursor::pos().x(), QCursor::pos().y(),
+                 under ? qPrintable(under->objectName() + QLatin1Char(' ') + under->metaObject()->className()) : "nothing",
+                 widget->mapToGlobal(QPoint(0, 0)).x(), widget->mapToGlobal(QPoint(0, 0)).y());
+    }
     return focused && xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"), text});
 }
 
